@@ -1,0 +1,59 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Raised when the elements of a matrix cannot be allocated.
+class EMatrixError : public std::runtime_error {
+public:
+    explicit EMatrixError(const std::string& ime);
+};
+
+// The dense matrix of the analysis. Indexing is 1-based and column-first: Elem(c, r) is the element
+// in column c and row r. A vector is a matrix of one column. Elements are stored contiguously column
+// by column; every operation keeps the order of the floating-point operations of its textbook loop,
+// element by element, so results do not depend on how the loops are arranged for speed.
+class TMatrix {
+public:
+    TMatrix();  // 1 x 1, holding 0
+
+    bool Resize(int Nc, int Nr);
+    int NrOfColumns() const { return kolona; }
+    int NrOfRows() const { return redova; }
+
+    // Out-of-range reads give 0 and out-of-range writes are dropped.
+    double Elem(int c, int r) const {
+        return (c >= 1 && c <= kolona && r >= 1 && r <= redova) ? el[Indeks(c, r)] : 0.0;
+    }
+    void SetElem(int c, int r, double v) {
+        if (c >= 1 && c <= kolona && r >= 1 && r <= redova) el[Indeks(c, r)] = v;
+    }
+
+    // R := self * B. False, with nothing written, unless B and R are present, distinct from self and
+    // from each other, and the sizes agree (R sized by the caller).
+    bool Multiply(const TMatrix* MatB, TMatrix* MatRes) const;
+    bool Transpose();
+    void SMult(double Scalar);
+    bool Add(const TMatrix* MatB);
+    // In-place inverse by Crout decomposition with implicit partial pivoting. False for a non-square
+    // matrix or an all-zero row (matrix unchanged) and for a pivot below 1e-100 (the matrix then
+    // holds the row-permuted LU factors).
+    bool Invert();
+
+    const std::string& Name() const { return ime; }
+    void SetName(std::string v) { ime = std::move(v); }
+
+    // Contiguous storage of column c (1-based), NrOfRows() elements, for fast loops.
+    double* Kolona(int c) { return el.data() + static_cast<size_t>(c - 1) * redova; }
+    const double* Kolona(int c) const { return el.data() + static_cast<size_t>(c - 1) * redova; }
+
+private:
+    size_t Indeks(int c, int r) const { return static_cast<size_t>(c - 1) * redova + (r - 1); }
+    template <class T>
+    void Alociraj(std::vector<T>& v, size_t n) const;
+
+    int kolona = 1;
+    int redova = 1;
+    std::vector<double> el;
+    std::string ime;
+};

@@ -1,0 +1,42 @@
+#include <cstring>
+#include <iostream>
+#include <map>
+
+#include "Komande.h"
+
+namespace {
+
+const char* const POMOC =
+    "VELT - analiza ravnih nosaca metodom deformacija\n"
+    "\n"
+    "upotreba: velt-cli KOMANDA [ARGUMENTI]\n"
+    "\n"
+    "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
+    "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
+    "  --help                ova poruka\n"
+    "  --version             verzija programa\n"
+    "\n"
+    "Izlazni status: 0 uspeh, 1 fajl nije moguce procitati ili snimiti.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::map<std::string, int (*)(const Argumenti&)> komande = {
+        {"check", KomandaCheck},
+        {"resave", KomandaResave},
+    };
+    if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+        std::cout << POMOC;
+        return argc < 2 ? 64 : 0;
+    }
+    if (!std::strcmp(argv[1], "--version")) {
+        std::cout << "velt-cli " << VELT_VERZIJA << "\n";
+        return 0;
+    }
+    auto it = komande.find(argv[1]);
+    if (it == komande.end()) {
+        std::cerr << "nepoznata komanda: " << argv[1] << "\n" << POMOC;
+        return 64;
+    }
+    return it->second(Argumenti(argv + 2, argv + argc));
+}

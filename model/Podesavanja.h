@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+
+// The display settings that travel in the model file's OSTALO section, in file-line order.
+// The two edit texts are kept exactly as read; the writer replaces invalid ones (see ModelFajl).
+struct TPodesavanja {
+    std::string vrednostIspredMatricaKrutosti = "1.0";  // EditVrednostIspredMatricaKrutosti
+    std::string mnozilacPomeranja = "100";               // EditMnozilacPomeranja
+    bool mrezaGrafika = true;                            // "mreza"
+    bool deformacijaNosaca = false;                      // "pomeranja"
+    bool prikaziSimbolStapa = true;
+    bool prikaziBrojStapa = true;
+    bool prikaziOrjentacijuStapa = true;
+    bool prikaziOpterecenjeStapa = false;
+    bool prikaziSimbolCvora = true;
+    bool prikaziBrojCvora = true;
+    bool prikaziOslonceCvora = true;
+    bool prikaziOpterecenjeCvora = false;
+    bool zoomURealnomVremenu = true;
+    int zoomSve = 4;      // index into the zoom-factor list, -1 = nothing selected
+    int akcijeMisa = 0;   // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa"
+
+    bool operator==(const TPodesavanja&) const = default;
+};
+
+// The zoom-factor list of the "Grafik" page; item i has the factor FaktoriZooma[i].
+inline constexpr int BrojFaktoraZooma = 14;
+inline constexpr const char* TekstoviFaktoraZooma[BrojFaktoraZooma] = {
+    "0.2", "0.4", "0.6", "0.8", "1.0", "1.2", "1.4", "1.6", "1.8", "2.0", "3.0", "4.0", "5.0", "10.0"};
+inline constexpr double FaktoriZooma[BrojFaktoraZooma] = {0.2, 0.4, 0.6, 0.8, 1.0, 1.2, 1.4,
+                                                          1.6, 1.8, 2.0, 3.0, 4.0, 5.0, 10.0};

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "Brojevi.h"
+#include "Greska.h"
+
+TEST(FormatBroja, ShortestTextWithFifteenDigits) {
+    struct {
+        long double v;
+        const char* tekst;
+    } slucajevi[] = {
+        {0, "0"},
+        {-0.0L, "0"},
+        {1, "1"},
+        {-2.5L, "-2.5"},
+        {30000000, "30000000"},
+        {0.2L, "0.2"},
+        {0.1L + 0.2L, "0.3"},
+        {1.0L / 3, "0.333333333333333"},
+        {2.0L / 3, "0.666666666666667"},
+        {0.00001L, "0.00001"},
+        {0.0000123L, "0.0000123"},
+        {0.0000099L, "9.9E-6"},
+        {1.5e-10L, "1.5E-10"},
+        {123456789012345.0L, "123456789012345"},
+        {1234567890123456.0L, "1.23456789012346E15"},
+        {1e20L, "1E20"},
+        {-1e-7L, "-1E-7"},
+        {0.1L, "0.1"},
+        {12.5L, "12.5"},
+    };
+    for (const auto& s : slucajevi) EXPECT_EQ(FormatBroja(s.v), s.tekst) << static_cast<double>(s.v);
+}
+
+TEST(FormatFiksno, GivesExactlyTheDecimalsAsked) {
+    EXPECT_EQ(FormatFiksno(1, 6), "1.000000");
+    EXPECT_EQ(FormatFiksno(-2.5L, 12), "-2.500000000000");
+    EXPECT_EQ(FormatFiksno(1.0L / 3, 6), "0.333333");
+    EXPECT_EQ(FormatFiksno(-0.0000001L, 6), "0.000000");
+    EXPECT_EQ(FormatFiksno(123456.78901251L, 6), "123456.789013");
+}
+
+TEST(FormatRealaZaFajl, TwentyThreeCharacters) {
+    EXPECT_EQ(FormatRealaZaFajl(30000000), " 3.00000000000000E+0007");
+    EXPECT_EQ(FormatRealaZaFajl(-0.15L), "-1.50000000000000E-0001");
+    EXPECT_EQ(FormatRealaZaFajl(0), " 0.00000000000000E+0000");
+    EXPECT_EQ(FormatRealaZaFajl(0.2L), " 2.00000000000000E-0001");
+    EXPECT_EQ(FormatRealaZaFajl(1e-5L), " 1.00000000000000E-0005");
+    EXPECT_EQ(FormatRealaZaFajl(1.0L / 3), " 3.33333333333333E-0001");
+    EXPECT_EQ(FormatRealaZaFajl(1e300L).size(), 23u);
+    EXPECT_EQ(FormatRealaZaFajl(-1e-4000L), "-1.00000000000000E-4000");
+    EXPECT_THROW(FormatRealaZaFajl(std::numeric_limits<long double>::infinity()), TGreska);
+}
+
+TEST(ParsirajReal, AcceptsPlainAndScientificTextOnly) {
+    struct {
+        const char* tekst;
+        bool ok;
+        long double v;
+    } slucajevi[] = {
+        {"1", true, 1},
+        {"  -2.5  ", true, -2.5L},
+        {"+3", true, 3},
+        {" 3.00000000000000E+0007", true, 3e7L},
+        {"1e-3", true, 1e-3L},
+        {".5", true, 0.5L},
+        {"5.", true, 5},
+        {"1E5000", false, 0},
+        {"1e-6000", true, 0},
+        {"0.0001e-4940", true, 0},
+        {"100000e4930", false, 0},
+        {"abc", false, 0},
+        {"", false, 0},
+        {"   ", false, 0},
+        {"1,5", false, 0},
+        {"1e", false, 0},
+        {"inf", false, 0},
+        {"nan", false, 0},
+        {"0x10", false, 0},
+        {"1 2", false, 0},
+        {"-", false, 0},
+        {".", false, 0},
+    };
+    for (const auto& s : slucajevi) {
+        auto v = ParsirajReal(s.tekst);
+        EXPECT_EQ(v.has_value(), s.ok) << s.tekst;
+        if (v && s.ok) {
+            EXPECT_EQ(*v, s.v) << s.tekst;
+        }
+    }
+}
+
+TEST(ParsirajCeo, AcceptsThirtyTwoBitDecimalsOnly) {
+    EXPECT_EQ(ParsirajCeo("17"), 17);
+    EXPECT_EQ(ParsirajCeo(" -1 "), -1);
+    EXPECT_EQ(ParsirajCeo("2147483647"), 2147483647);
+    EXPECT_FALSE(ParsirajCeo("2147483648"));
+    EXPECT_FALSE(ParsirajCeo("1.0"));
+    EXPECT_FALSE(ParsirajCeo(""));
+    EXPECT_FALSE(ParsirajCeo("x1"));
+}
+
+TEST(TekstUReal, RefusesWithTheConversionMessage) {
+    EXPECT_EQ(TekstUReal("2.5"), 2.5L);
+    try {
+        TekstUReal("abc");
+        FAIL();
+    } catch (const TGreska& g) {
+        EXPECT_STREQ(g.what(), "'abc' nije ispravan realan broj!!!");
+    }
+    EXPECT_THROW(TekstUReal("1e99999"), TGreska);
+    EXPECT_THROW(TekstUCeo("1.5"), TGreska);
+}
