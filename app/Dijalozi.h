@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+class QPrinter;
+
+// Every message box and every file and print dialog of the program goes through this interface,
+// so tests can capture the texts and script the answers without a modal box blocking.
+class TDijalozi {
+public:
+    virtual ~TDijalozi() = default;
+    virtual void Greska(QWidget* roditelj, const QString& tekst) = 0;        // error icon, OK
+    virtual void Informacija(QWidget* roditelj, const QString& tekst) = 0;   // information icon, OK
+    virtual bool Pitanje(QWidget* roditelj, const QString& tekst) = 0;       // confirmation, Yes/No; true = Yes
+    // File dialogs: the chosen name, or a null QString when the user cancels.
+    virtual QString OtvoriFajl(QWidget* roditelj, const QString& naslov, const QString& filter) = 0;
+    virtual QString SnimiFajl(QWidget* roditelj, const QString& naslov, const QString& filter) = 0;
+    // The print dialog for `printer`; true when the user confirms.
+    virtual bool Stampanje(QWidget* roditelj, QPrinter& printer) = 0;
+};
+
+// The real boxes and dialogs.
+class TPraviDijalozi : public TDijalozi {
+public:
+    void Greska(QWidget* roditelj, const QString& tekst) override;
+    void Informacija(QWidget* roditelj, const QString& tekst) override;
+    bool Pitanje(QWidget* roditelj, const QString& tekst) override;
+    QString OtvoriFajl(QWidget* roditelj, const QString& naslov, const QString& filter) override;
+    QString SnimiFajl(QWidget* roditelj, const QString& naslov, const QString& filter) override;
+    bool Stampanje(QWidget* roditelj, QPrinter& printer) override;
+};
