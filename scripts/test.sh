@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds from scratch and runs every test:
+#   1. the whole program and its tests (ctest);
+#   2. the core libraries' tests again under AddressSanitizer and UBSan;
+#   3. a bounded libFuzzer pass over the model reader (clang).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+fuzz_seconds=${VELT_FUZZ_SECONDS:-60}
+
+echo "== build and test"
+rm -rf build-test
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELT_BENCH=ON
+ninja -C build-test -j "$jobs"
+(cd build-test && ctest --output-on-failure -j "$jobs" --timeout 600)
+
+echo "== sanitizers"
+rm -rf build-asan
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT_SANITIZE=ON -DVELT_GUI=OFF -DVELT_BENCH=OFF
+ninja -C build-asan -j "$jobs" velt_model_tests velt_analysis_tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_model_tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_analysis_tests
+
+echo "== fuzzing the model reader for ${fuzz_seconds} s"
+rm -rf build-fuzz
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELT_FUZZ=ON -DVELT_GUI=OFF \
+  -DVELT_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+ninja -C build-fuzz -j "$jobs" velt_fuzz_citac
+mkdir -p build-fuzz/korpus
+cp examples/*.velt build-fuzz/korpus/
+build-fuzz/tests/velt_fuzz_citac -max_total_time="$fuzz_seconds" -max_len=65536 -print_final_stats=1 \
+  build-fuzz/korpus
+echo "== all tests passed"
