@@ -1,0 +1,179 @@
+#include "UredjivanjeOpterecenja.h"
+
+#include "Brojevi.h"
+#include "Greska.h"
+
+namespace {
+
+bool PoznatTip(int tip) { return tip >= toV && tip <= toPt; }
+
+bool IzmedjuNuleIJedinice(long double p) { return p >= 0 && p <= 1; }
+
+// Converts the page's fields in order, then checks the positions; the values of forces, moments,
+// intensities and temperatures may be anything.
+std::array<long double, 3> ProcitajVrednosti(int tip, const TPoljaOpterecenja& polja) {
+    std::array<long double, 3> v{};
+    const int n = BrojPoljaOpterecenja(tip);
+    for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = TekstUReal(polja[static_cast<size_t>(i)]);
+    switch (tip) {
+        case toV:
+        case toH:
+            if (!IzmedjuNuleIJedinice(v[1]))
+                throw TGreska("Relativna pozicija koncentrisane sile mora biti izmedju nule i jedinice!!!");
+            break;
+        case toM:
+            if (!IzmedjuNuleIJedinice(v[1]))
+                throw TGreska("Relativna pozicija koncentrisanog momenta mora biti izmedju nule i jedinice!!!");
+            break;
+        case toPn:
+        case toPt:
+            if (!IzmedjuNuleIJedinice(v[1]))
+                throw TGreska(
+                    "Relativna pozicija pocetka raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!");
+            if (!IzmedjuNuleIJedinice(v[2]))
+                throw TGreska(
+                    "Relativna pozicija kraja raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!");
+            if (v[2] < v[1])
+                throw TGreska(
+                    "Relativna pozicija pocetka raspodeljenog opterecenja mora biti manja od relativne pozicije "
+                    "kraja raspodeljenog opterecenja!!!");
+            break;
+        default:
+            break;
+    }
+    return v;
+}
+
+void PostaviVrednosti(TOpterecenje& o, int tip, const std::array<long double, 3>& v) {
+    switch (tip) {
+        case toV:
+            o.SetKoncentrisanaSila(v[0]);
+            o.SetPozicijaKoncentrisaneSile(v[1]);
+            break;
+        case toM:
+            o.SetKoncentrisaniMoment(v[0]);
+            o.SetPozicijaKoncentrisanogMomenta(v[1]);
+            break;
+        case toPn:
+            o.SetRaspodeljenoOpterecenje(v[0]);
+            o.SetPocetakRaspodeljenog(v[1]);
+            o.SetKrajRaspodeljenog(v[2]);
+            break;
+        case toT:
+            o.SetTemperaturnaPromena(v[0]);
+            break;
+        case toDeltaT:
+            o.SetTemperaturnaRazlika(v[0]);
+            break;
+        case toH:
+            o.SetKoncentrisanaSilaUPravcuOse(v[0]);
+            o.SetPozicijaKoncentrisaneSileUPravcuOse(v[1]);
+            break;
+        case toPt:
+            o.SetRaspodeljenoOpterecenjeUPravcuOse(v[0]);
+            o.SetPocetakRaspodeljenogUPravcuOse(v[1]);
+            o.SetKrajRaspodeljenogUPravcuOse(v[2]);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+int BrojPoljaOpterecenja(int tip) {
+    switch (tip) {
+        case toV:
+        case toM:
+        case toH:
+            return 2;
+        case toPn:
+        case toPt:
+            return 3;
+        case toT:
+        case toDeltaT:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+std::vector<long double> VrednostiOpterecenja(const TOpterecenje& o) {
+    switch (o.Tip()) {
+        case toV:
+            return {o.KoncentrisanaSila(), o.PozicijaKoncentrisaneSile()};
+        case toM:
+            return {o.KoncentrisaniMoment(), o.PozicijaKoncentrisanogMomenta()};
+        case toPn:
+            return {o.RaspodeljenoOpterecenje(), o.PocetakRaspodeljenog(), o.KrajRaspodeljenog()};
+        case toT:
+            return {o.TemperaturnaPromena()};
+        case toDeltaT:
+            return {o.TemperaturnaRazlika()};
+        case toH:
+            return {o.KoncentrisanaSilaUPravcuOse(), o.PozicijaKoncentrisaneSileUPravcuOse()};
+        case toPt:
+            return {o.RaspodeljenoOpterecenjeUPravcuOse(), o.PocetakRaspodeljenogUPravcuOse(),
+                    o.KrajRaspodeljenogUPravcuOse()};
+        default:
+            return {};
+    }
+}
+
+bool DodajOpterecenje(TModel& model, int tip, const std::string& ime, const TPoljaOpterecenja& polja) {
+    if (!PoznatTip(tip)) return false;
+    const int noviID = NoviID(model.nizOpterecenja);
+    if (ime.empty()) throw TGreska("Ime opterecenja nije korektno zadano!!!");
+    const auto v = ProcitajVrednosti(tip, polja);
+    auto o = std::make_unique<TOpterecenje>(noviID, ime, tip, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    PostaviVrednosti(*o, tip, v);
+    model.nizOpterecenja.push_back(std::move(o));
+    return true;
+}
+
+bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string& ime,
+                        const TPoljaOpterecenja& polja) {
+    TOpterecenje* o = Izabrani(model.nizOpterecenja, izabrano);
+    if (!o || !PoznatTip(tip)) return false;
+    if (ime.empty()) throw TGreska("Ime opterecenja nije korektno zadato!!!");
+    const auto v = ProcitajVrednosti(tip, polja);
+    o->SetIme(ime);
+    o->SetTip(tip);
+    PostaviVrednosti(*o, tip, v);
+    return true;
+}
+
+bool ObrisiOpterecenje(TModel& model, int izabrano) {
+    if (!Izabrani(model.nizOpterecenja, izabrano)) return false;
+    model.nizOpterecenja.erase(model.nizOpterecenja.begin() + izabrano);
+    return true;
+}
+
+bool PridruziOpterecenje(TModel& model, int izabranoOpterecenje, int izabraniStap) {
+    TOpterecenje* o = Izabrani(model.nizOpterecenja, izabranoOpterecenje);
+    const TStap* s = Izabrani(model.nizStapova, izabraniStap);
+    if (!o || !s) return false;
+    if (const TStap* nosilac = NadjiStap(model, o->IDStapa()))
+        throw TGreska("Selektovano opterecenje je pridruzeno stapu ID=" + std::to_string(nosilac->ID()) +
+                      "!!!\r\nPrvo se mora obrisati sa drugog stapa!!!");
+    o->SetIDStapa(s->ID());
+    return true;
+}
+
+bool UkloniOpterecenjeSaStapa(TModel& model, int izabranoOpterecenje, int izabraniStap) {
+    TOpterecenje* o = Izabrani(model.nizOpterecenja, izabranoOpterecenje);
+    const TStap* s = Izabrani(model.nizStapova, izabraniStap);
+    if (!o || !s) return false;
+    if (o->IDStapa() != s->ID()) throw TGreska("Selektovano opterecenje nije pridruzeno selektovanom stapu!!!");
+    o->SetIDStapa(-1);
+    return true;
+}
+
+std::vector<std::string> SpisakOpterecenjaStapa(const TModel& model, int izabraniStap) {
+    std::vector<std::string> s;
+    const TStap* stap = Izabrani(model.nizStapova, izabraniStap);
+    if (!stap) return s;
+    for (const auto& o : model.nizOpterecenja)
+        if (o->IDStapa() == stap->ID()) s.push_back(o->Ime());
+    return s;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "UredjivanjeZajednicko.h"
+
+// The value texts of one load-kind page, in the page's field order (V: force, position; M: moment,
+// position; pn and pt: intensity, start, end; t and delta t: one value). Unused entries are ignored.
+using TPoljaOpterecenja = std::array<std::string, 3>;
+
+// How many value fields the page of a kind has (0 for an unknown kind).
+int BrojPoljaOpterecenja(int tip);
+
+// The values of the load's current kind, in the page's field order.
+std::vector<long double> VrednostiOpterecenja(const TOpterecenje& opterecenje);
+
+// Appends an unassigned load of kind `tip`; other kinds' values are 0. Throws TGreska at the first
+// failed check, leaving the model untouched. False for an unknown kind.
+bool DodajOpterecenje(TModel& model, int tip, const std::string& ime, const TPoljaOpterecenja& polja);
+
+// Renames the load at `izabrano`, turns it into kind `tip` and sets that kind's values; the other
+// kinds' values and the member it is assigned to stay. False when nothing is selected.
+bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string& ime,
+                        const TPoljaOpterecenja& polja);
+
+// Removes the load at `izabrano`, whatever member carries it.
+bool ObrisiOpterecenje(TModel& model, int izabrano);
+
+// Assigns the load at `izabranoOpterecenje` to the member at `izabraniStap`. A load that already
+// belongs to an existing member (this one included) is refused with TGreska. False when a selection
+// is missing.
+bool PridruziOpterecenje(TModel& model, int izabranoOpterecenje, int izabraniStap);
+
+// Takes the load off the member; TGreska when that member does not carry it.
+bool UkloniOpterecenjeSaStapa(TModel& model, int izabranoOpterecenje, int izabraniStap);
+
+// The names of the loads that the member at `izabraniStap` carries, in load-list order.
+std::vector<std::string> SpisakOpterecenjaStapa(const TModel& model, int izabraniStap);

@@ -1,0 +1,82 @@
+#include "UredjivanjeStapova.h"
+
+#include "Greska.h"
+
+namespace {
+
+struct TIzabrano {
+    TMaterijal* materijal;
+    TPresek* presek;
+    TCvor* pocetni;
+    TCvor* krajnji;
+};
+
+bool Uzmi(const TModel& model, const TIzborStapa& izbor, TIzabrano& iz) {
+    iz = {Izabrani(model.nizMaterijala, izbor.materijal), Izabrani(model.nizPreseka, izbor.presek),
+          Izabrani(model.nizCvorova, izbor.pocetniCvor), Izabrani(model.nizCvorova, izbor.krajnjiCvor)};
+    return iz.materijal && iz.presek && iz.pocetni && iz.krajnji && izbor.tip >= tsK && izbor.tip <= tsProst;
+}
+
+bool SpajaCvorove(const TStap& s, const TCvor& a, const TCvor& b) {
+    if (!s.PocetniCvor() || !s.KrajnjiCvor()) return false;
+    const int p = s.PocetniCvor()->ID(), k = s.KrajnjiCvor()->ID();
+    return (p == a.ID() && k == b.ID()) || (p == b.ID() && k == a.ID());
+}
+
+const char* const porukaIstiCvor = "Izmedju dva ista cvora nije moguce dodati stap!!!";
+
+}  // namespace
+
+bool DodajStap(TModel& model, const TIzborStapa& izbor) {
+    if (model.nizMaterijala.empty() || model.nizPreseka.empty() || model.nizCvorova.size() < 2) return false;
+    const int noviID = NoviID(model.nizStapova);
+    TIzabrano iz{};
+    if (!Uzmi(model, izbor, iz)) return false;
+    if (izbor.pocetniCvor == izbor.krajnjiCvor || iz.pocetni->ID() == iz.krajnji->ID())
+        throw TGreska(porukaIstiCvor);
+    for (const auto& s : model.nizStapova)
+        if (SpajaCvorove(*s, *iz.pocetni, *iz.krajnji))
+            throw TGreska("Izmedju cvorova je vec postoji stap!!!\r\nNije moguce dodati stap \"preko\" stapa!!!");
+    model.nizStapova.push_back(
+        std::make_unique<TStap>(noviID, iz.materijal, iz.presek, iz.pocetni, iz.krajnji, izbor.tip));
+    return true;
+}
+
+bool PromeniStap(TModel& model, int izabrani, const TIzborStapa& izbor) {
+    if (model.nizStapova.empty()) throw TGreska("Prvo morate dodati stap u spisak da bi ga mogli menjati!!!");
+    TStap* menjani = Izabrani(model.nizStapova, izabrani);
+    TIzabrano iz{};
+    if (!menjani || !Uzmi(model, izbor, iz)) return false;
+    if (izbor.pocetniCvor == izbor.krajnjiCvor || iz.pocetni->ID() == iz.krajnji->ID())
+        throw TGreska(porukaIstiCvor);
+    bool parZauzet = false;
+    for (const auto& s : model.nizStapova)
+        if (SpajaCvorove(*s, *iz.pocetni, *iz.krajnji)) parZauzet = true;
+    menjani->SetMaterijal(iz.materijal);
+    menjani->SetPresek(iz.presek);
+    menjani->SetTipStapa(izbor.tip);
+    if (!parZauzet) {
+        menjani->SetPocetniCvor(iz.pocetni);
+        menjani->SetKrajnjiCvor(iz.krajnji);
+    }
+    return true;
+}
+
+bool ObrisiStap(TModel& model, int izabrani) {
+    const TStap* s = Izabrani(model.nizStapova, izabrani);
+    if (!s) return false;
+    for (const auto& o : model.nizOpterecenja)
+        if (o->IDStapa() == s->ID()) o->SetIDStapa(-1);
+    model.nizStapova.erase(model.nizStapova.begin() + izabrani);
+    return true;
+}
+
+TIzborStapa IzborZaStap(const TModel& model, const TStap& s) {
+    TIzborStapa iz;
+    if (s.Materijal()) iz.materijal = IndeksPoID(model.nizMaterijala, s.Materijal()->ID());
+    if (s.Presek()) iz.presek = IndeksPoID(model.nizPreseka, s.Presek()->ID());
+    if (s.PocetniCvor()) iz.pocetniCvor = IndeksPoID(model.nizCvorova, s.PocetniCvor()->ID());
+    if (s.KrajnjiCvor()) iz.krajnjiCvor = IndeksPoID(model.nizCvorova, s.KrajnjiCvor()->ID());
+    iz.tip = s.TipStapa();
+    return iz;
+}

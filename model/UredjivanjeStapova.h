@@ -1,0 +1,29 @@
+#pragma once
+#include "UredjivanjeZajednicko.h"
+
+// The selections of the member page, each an index into its model list (the type is the item
+// index of the member-type list, TTipStapa).
+struct TIzborStapa {
+    int materijal = -1;
+    int presek = -1;
+    int pocetniCvor = -1;
+    int krajnjiCvor = -1;
+    int tip = tsK;
+};
+
+// Appends a member. Does nothing (false) without a material, a section and two nodes, or when a
+// selection is out of range. Throws TGreska for a member from a node to itself or onto a pair of
+// nodes that a member already joins (either direction).
+bool DodajStap(TModel& model, const TIzborStapa& izbor);
+
+// Changes the member at `izabrani`. When another member (or this one) already joins the chosen two
+// nodes, only material, section and type change and the nodes stay. TGreska with no members or for
+// a node joined to itself; false when a selection is out of range.
+bool PromeniStap(TModel& model, int izabrani, const TIzborStapa& izbor);
+
+// Removes the member at `izabrani`; the loads it carried stay in the load list, unassigned.
+bool ObrisiStap(TModel& model, int izabrani);
+
+// Where the member page shows a member: the list indices of its material, section, nodes (found by
+// ID; -1 when missing) and its type.
+TIzborStapa IzborZaStap(const TModel& model, const TStap& stap);
