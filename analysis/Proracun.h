@@ -1,0 +1,106 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "StanjeAnalize.h"
+
+struct TModel;
+
+// What the pipeline needs from whoever shows it: the log, the message box and the result pages.
+// The pipeline itself touches no widget; a window that runs it on a worker thread marshals these
+// calls to its main thread (blocking, so the state is not changed while a hook reads it).
+class TPosmatracProracuna {
+public:
+    virtual ~TPosmatracProracuna() = default;
+
+    // The date-time text that ends every log line (local short date, a blank, long time).
+    virtual std::string DatumVreme();
+    // Appends one finished log line: the fixed text (ending in " - ") followed by DatumVreme().
+    virtual void Log(const std::string& linija) { (void)linija; }
+    // Empties the log at the start of a run.
+    virtual void IsprazniLog() {}
+    // An error box with this text.
+    virtual void PorukaGreske(const std::string& tekst) { (void)tekst; }
+    // The grid part of ObrisiRezultate (the state part is TStanjeAnalize::ObrisiRezultate).
+    virtual void ObrisiRezultate() {}
+    virtual void CrtajGrafik() {}
+    // Fills the global result grids and, when the factor is a number > 0, stores the node
+    // displacements through SacuvajPomeranjaCvorova.
+    virtual void PrikaziRezultate() {}
+    virtual void PrikaziSileStapa() {}
+    virtual void PodesiSirineKolona() {}
+};
+
+// An observer without a screen, for the command line and tests: collects the log lines and the
+// messages, and stores the displacements when the factor text is a number greater than 0.
+class TPosmatracBezEkrana : public TPosmatracProracuna {
+public:
+    TPosmatracBezEkrana(TModel& model, TStanjeAnalize& stanje, std::string faktor = "1.0")
+        : model(model), stanje(stanje), faktor(std::move(faktor)) {}
+    std::string DatumVreme() override { return datumVreme.empty() ? TPosmatracProracuna::DatumVreme() : datumVreme; }
+    void Log(const std::string& linija) override { log.push_back(linija); }
+    void IsprazniLog() override { log.clear(); }
+    void PorukaGreske(const std::string& tekst) override { poruke.push_back(tekst); }
+    void PrikaziRezultate() override;
+
+    std::vector<std::string> log;
+    std::vector<std::string> poruke;
+    std::string datumVreme;  // when set, used instead of the clock (reproducible logs)
+
+private:
+    TModel& model;
+    TStanjeAnalize& stanje;
+    std::string faktor;
+};
+
+// The run object: holds the closure that runs the pipeline; Execute calls it and nothing else.
+// Whether Execute runs on the caller's thread or on a worker is the caller's choice.
+class TProracun {
+public:
+    explicit TProracun(std::function<void()> tRefProcedure) : referencaProcedure(std::move(tRefProcedure)) {}
+    void Execute() {
+        if (referencaProcedure) referencaProcedure();
+    }
+
+private:
+    std::function<void()> referencaProcedure;
+};
+
+// How a run ended.
+enum class TIshodProracuna {
+    Uspeh,       // every step ran
+    Odbijen,     // a model check refused the model (or an error before the pipeline)
+    Greska,      // an error inside the pipeline, an unstable structure included
+    Prekinut,    // the Stop command cleared radimProracun before the solution
+    VecPokrenut  // a run was already going
+};
+
+struct TRezultatProracuna {
+    TIshodProracuna ishod = TIshodProracuna::Uspeh;
+    std::string poruka;  // the error's own message (without "Nije dopusteno!!!")
+};
+
+// The model checks; each is true when no node breaks its rule.
+bool ProveriCvoroveBezStapova(const TModel& model);
+bool ProveriOslonce(const TModel& model);
+bool ProveriTipoveStapova(const TModel& model);
+
+// The message of the first check that refuses the model, or "" when all pass (in check order).
+std::string PrvaGreskaProvere(const TModel& model);
+
+// The start command without its page switch: refuses with "Proracun je vec pokrenut!!!" while a
+// run is going; otherwise empties the log, logs the start, sets radimProracun and prepares.
+TRezultatProracuna PokreniAnalizu(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);
+
+// Log, clear, checks; then, when they pass, the run object runs the pipeline. `pokreni` decides how
+// the run object runs: by default its Execute is called here, on the caller's thread; a window may
+// pass one that hands it to a worker (the result then reports Uspeh for "started").
+TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac,
+                                    const std::function<void(TProracun&)>& pokreni = {});
+
+// The pipeline: code numbers, K, its blocks, the load vectors, the solution, the reactions.
+TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);
+
+// Message of the run refused because Kss cannot be inverted.
+inline constexpr const char* PorukaLabilanSistem = "Sistem je labilan - matrica Kss je singularna!!!";
