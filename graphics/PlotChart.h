@@ -1,0 +1,219 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QPainter;
+class QRect;
+
+// Colours are 0xRRGGBB.
+using TColor = std::uint32_t;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clGray = 0x808080;
+inline constexpr TColor clSilver = 0xC0C0C0;
+inline constexpr TColor clBtnFace = 0xF0F0F0;
+
+enum TItemKind : std::uint8_t { tkNone, tkMoveTo, tkLineto, tkMarkAt, tkTextOfs, tkArrow };
+enum TGridStyle : int { gsNone = 0, gsDotLines = 7 };
+enum TMouseActMode : int { maNone = 0, maPan = 1, maZoomDrag = 8 };
+enum TAlignment : int { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+enum TPenStyle : std::uint8_t { psSolid = 0 };
+
+// One entry of the display list. Positions are world coordinates, except that a text item keeps
+// its pixel offsets in x2, y2.
+struct TChartItem {
+    TItemKind ItemKind = tkNone;
+    double x = 0, y = 0;
+    double x2 = 0, y2 = 0;
+    TColor Color = clBlack;
+    TColor FillColor = clSilver;
+    bool Transp = false;
+    QString Text;
+    int SizeOrAngle = 0;
+    int MarkOrAlign = 0;
+    TPenStyle PenStyle = psSolid;
+    std::uint8_t LWid = 1;
+    std::uint8_t Layer = 1;
+    std::uint8_t ItemClass = 0;
+};
+
+inline constexpr int NajduziTekstStavke = 15;
+
+// A linear axis. Setting one end through the setters keeps the range at least MinRange wide by
+// moving the other end; pan and zoom go through PostaviOpseg, which refuses a too narrow range.
+class TScaleProps {
+public:
+    virtual ~TScaleProps() = default;
+
+    double RangeLow() const { return rangeLow; }
+    double RangeHigh() const { return rangeHigh; }
+    double MinRange() const { return minRange; }
+    void SetRangeLow(double v);
+    void SetRangeHigh(double v);
+    void SetMinRange(double v) { minRange = v; }
+    // Both ends at once; false (and nothing changed) when high - low < MinRange or not finite.
+    bool PostaviOpseg(double low, double high);
+
+    int MinTicks = 3;
+    bool Logarithmic = false;
+    bool Isometric = false;
+
+    // Called after every range change so the owner can repaint.
+    std::function<void()> naPromenu;
+
+private:
+    void Promenjeno() {
+        if (naPromenu) naPromenu();
+    }
+    double rangeLow = 0.0;
+    double rangeHigh = 1.0;
+    double minRange = 1e-10;
+};
+
+class TScalePropsHoriz : public TScaleProps {};
+class TScalePropsVert : public TScaleProps {};
+
+// Mouse cursor a position asks for.
+enum class TKursor { Strelica, Krst, Ruka, Zoom };
+
+// The plot surface without any window: display list, axes, margins, mapping, pan and zoom, and
+// painting onto any QPainter. TPlotChart puts it on screen; tests and velt-cli use it directly.
+class TPlotPovrsina {
+public:
+    TPlotPovrsina();
+    virtual ~TPlotPovrsina() = default;
+    TPlotPovrsina(const TPlotPovrsina&) = delete;
+    TPlotPovrsina& operator=(const TPlotPovrsina&) = delete;
+
+    static constexpr int AllocSize = 1000;
+
+    TScalePropsHoriz Scale1X;
+    TScalePropsVert Scale1Y;
+
+    int LRim = 50, RRim = 20, TRim = 20, BRim = 40;
+    int ShadowWidth = 5;
+    TColor ChartColor = clWhite;
+    TColor WindColor = clBtnFace;
+    TColor GridColor = clSilver;
+    TColor ShadowColor = clGray;
+    TColor DataColor = clBlack;
+    TColor FillColor = clSilver;
+    // Caption over the vertical axis; empty for none.
+    QString NatpisOseY = QStringLiteral("Z");
+
+    TGridStyle GridStyle() const { return gridStyle; }
+    void SetGridStyle(TGridStyle g);
+    TMouseActMode MouseAction() const { return mouseAction; }
+    void SetMouseAction(TMouseActMode m);
+    double MousePosX() const { return mousePosX; }
+    double MousePosY() const { return mousePosY; }
+
+    // The print plot: no shadow, no caption, white surround, black grid.
+    void PodesiZaStampu();
+
+    // Control size in pixels (the widget keeps it in step with its own size).
+    int Sirina() const { return sirina; }
+    int Visina() const { return visina; }
+    void PostaviVelicinu(int w, int h);
+
+    // Drawing operations: each appends one item to the display list.
+    void ClearGraf();
+    void MoveTo(double x, double y);
+    void DrawTo(double x, double y);
+    void MarkAt(double x, double y, int mk);
+    void Text(double x, double y, int size, const QString& txt, int dx, int dy, TAlignment Alignment);
+    void Arrow(double x1, double y1, double x2, double y2, int HeadSize);
+
+    const std::vector<TChartItem>& Stavke() const { return stavke; }
+    size_t Kapacitet() const { return stavke.capacity(); }
+
+    // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
+    // included.
+    int Levo() const { return LRim; }
+    int Desno() const { return sirina - RRim - Senka(); }
+    int Gore() const { return TRim; }
+    int Dole() const { return visina - BRim - Senka(); }
+    bool UPovrsini(int px, int py) const { return px >= Levo() && px <= Desno() && py >= Gore() && py <= Dole(); }
+
+    // World to pixel (rounded, clamped to +-2147483647) and the exact inverse without rounding.
+    int XUPiksel(double x) const;
+    int YUPiksel(double y) const;
+    double PikselUX(double px) const;
+    double PikselUY(double py) const;
+
+    // Mouse input in control pixels. levoDugme: the left button is held during the move.
+    void MisPomeren(int px, int py, bool levoDugme);
+    void MisPritisnut();
+    void MisPusten();
+    TKursor KursorNa(int px, int py) const;
+
+    // Paints the whole control (surround, plot area, axes, grid, items) into `okvir` of the
+    // painter's device, laid out for the size of `okvir`.
+    void Nacrtaj(QPainter& p, const QRect& okvir) const;
+
+    // Asks for a repaint; the widget overrides it.
+    virtual void Refresh() {}
+
+    // Tick values an axis shows over [low, high] for an axis `duzinaPx` pixels long.
+    struct TPodeoci {
+        std::vector<double> glavni;
+        std::vector<double> sporedni;
+        int decimala = 0;
+    };
+    static TPodeoci Podeoci(double low, double high, int duzinaPx, int razmakPx);
+
+    // The mapping of one axis: `pocetak` is the pixel of the low end, `duzina` the signed pixel
+    // length of the axis (negative upwards).
+    static int Mapiraj(double v, double low, double high, int pocetak, int duzina);
+
+private:
+    int Senka() const { return ShadowWidth; }
+    void Dodaj(TChartItem&& s);
+
+    std::vector<TChartItem> stavke;
+    TGridStyle gridStyle = gsNone;
+    TMouseActMode mouseAction = maNone;
+    double mousePosX = 0.0, mousePosY = 0.0;
+    int sirina = 400, visina = 300;
+
+    bool uPovlacenju = false;
+    int sidroX = 0, sidroY = 0;
+    double xL0 = 0, xH0 = 0, yL0 = 0, yH0 = 0;
+};
+
+// The custom-drawn control the plot is built on.
+class TCustomPlotChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCustomPlotChart(QWidget* parent = nullptr);
+};
+
+class TPlotChart : public TCustomPlotChart, public TPlotPovrsina {
+    Q_OBJECT
+public:
+    explicit TPlotChart(QWidget* parent = nullptr);
+
+    void Refresh() override { update(); }
+
+    // Left button pressed and released on the control.
+    std::function<void()> OnClick;
+    // The control changed size.
+    std::function<void()> OnResize;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void PostaviKursor(int px, int py);
+    bool pritisnut = false;
+    bool preskociSledeci = false;
+};

@@ -1,0 +1,295 @@
+// Painting of the plot surface through QPainter, onto the screen, an image or a printer page.
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+
+#include "PlotChart.h"
+
+namespace {
+
+constexpr double UgaoGlaveStrelice = 0.3490658503988659;  // 20 degrees
+constexpr int VelicinaFontaOsa = 8;
+
+QColor Boja(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+const QString& ImeFonta() {
+    static const QString ime = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))        ? QStringLiteral("Tahoma")
+                               : QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans")
+                                                                                         : QStringLiteral("Sans Serif");
+    return ime;
+}
+
+QFont Font(int tacaka) {
+    QFont f(ImeFonta());
+    f.setPointSize(std::max(1, tacaka));
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+// Geometry of one paint, for the size of the target rectangle.
+struct TRaspored {
+    int levo, desno, gore, dole;
+    double xL, xH, yL, yH;
+    int X(double x) const { return TPlotPovrsina::Mapiraj(x, xL, xH, levo, desno - levo); }
+    int Y(double y) const { return TPlotPovrsina::Mapiraj(y, yL, yH, dole, -(dole - gore)); }
+};
+
+// Cuts a segment to a rectangle (Liang-Barsky). Works in doubles so that segments whose ends lie
+// millions of pixels away after a deep zoom are reduced to what can be seen before Qt gets them.
+bool OdseciDuz(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax, double ymax) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+
+QString TekstPodeoka(double v, int decimala) {
+    if (v == 0) return QStringLiteral("0");
+    if (std::abs(v) >= 1e9) return QString::number(v, 'g', 6);
+    return QString::number(v, 'f', decimala);
+}
+
+}  // namespace
+
+TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzinaPx, int razmakPx) {
+    TPodeoci r;
+    const double raspon = high - low;
+    if (!(raspon > 0) || !std::isfinite(raspon) || !std::isfinite(low)) return r;
+    const int intervala = std::max(2, duzinaPx / std::max(1, razmakPx));
+    int eksp = static_cast<int>(std::floor(std::log10(raspon / intervala)));
+    const double f = raspon / intervala / std::pow(10.0, eksp);
+    // Round steps 1, 2, 5 times a power of ten; `cifra` is the leading digit of the step.
+    int cifra = f < 1.5 ? 1 : f < 3.5 ? 2 : f < 7.5 ? 5 : 10;
+    if (cifra == 10) {
+        cifra = 1;
+        ++eksp;
+    }
+    for (int pokusaj = 0; pokusaj < 12; ++pokusaj) {
+        const double korak = cifra * std::pow(10.0, eksp);
+        const double prvi = std::ceil(low / korak - 1e-9), poslednji = std::floor(high / korak + 1e-9);
+        if (poslednji - prvi + 1 >= 3 || pokusaj == 11) {
+            if (poslednji - prvi > 10000) return r;
+            for (double k = prvi; k <= poslednji; k += 1) r.glavni.push_back(k * korak);
+            const int deoba = cifra == 2 ? 4 : 5;
+            const double sitan = korak / deoba;
+            const double sprvi = std::ceil(low / sitan - 1e-9), sposlednji = std::floor(high / sitan + 1e-9);
+            if (sposlednji - sprvi <= 50000)
+                for (double k = sprvi; k <= sposlednji; k += 1)
+                    if (std::fmod(k, deoba) != 0) r.sporedni.push_back(k * sitan);
+            r.decimala = std::clamp(-eksp, 0, 16);
+            return r;
+        }
+        // Too few ticks: the next smaller round step.
+        if (cifra == 5) cifra = 2;
+        else if (cifra == 2) cifra = 1;
+        else {
+            cifra = 5;
+            --eksp;
+        }
+    }
+    return r;
+}
+
+void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
+    p.save();
+    p.translate(okvir.topLeft());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const int W = okvir.width(), H = okvir.height(), S = Senka();
+    const TRaspored r{LRim, W - RRim - S, TRim, H - BRim - S, Scale1X.RangeLow(), Scale1X.RangeHigh(),
+                      Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
+    const QRect povrsina(QPoint(r.levo, r.gore), QPoint(r.desno, r.dole));
+
+    // 1. Surround, plot area, shadow, axes with their ticks and labels, frame, caption.
+    p.fillRect(QRect(0, 0, W, H), Boja(WindColor));
+    if (povrsina.width() <= 0 || povrsina.height() <= 0) {
+        p.restore();
+        return;
+    }
+    if (S > 0) {
+        p.fillRect(QRect(r.desno + 1, r.gore + S, S, r.dole - r.gore + 1), Boja(ShadowColor));
+        p.fillRect(QRect(r.levo + S, r.dole + 1, r.desno - r.levo + 1, S), Boja(ShadowColor));
+    }
+    p.fillRect(povrsina, Boja(ChartColor));
+
+    const QFont fontOsa = Font(VelicinaFontaOsa);
+    p.setFont(fontOsa);
+    const QFontMetrics mo = p.fontMetrics();
+    p.setPen(QPen(Boja(clBlack), 0));
+
+    // Horizontal axis: widen the spacing until the labels no longer touch.
+    TPodeoci px;
+    for (int razmak = 70; razmak <= 1120; razmak *= 2) {
+        px = Podeoci(r.xL, r.xH, r.desno - r.levo, razmak);
+        int najsira = 0;
+        for (double v : px.glavni) najsira = std::max(najsira, mo.horizontalAdvance(TekstPodeoka(v, px.decimala)));
+        if (px.glavni.size() <= 3 || double(r.desno - r.levo) / double(px.glavni.size()) > najsira + 8)
+            break;
+    }
+    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, std::max(30, mo.height() * 2));
+
+    for (double v : px.sporedni) {
+        const int x = r.X(v);
+        if (x >= r.levo && x <= r.desno) p.drawLine(x, r.dole + S + 1, x, r.dole + S + 3);
+    }
+    for (double v : px.glavni) {
+        const int x = r.X(v);
+        if (x < r.levo || x > r.desno) continue;
+        p.drawLine(x, r.dole + S + 1, x, r.dole + S + 6);
+        const QString t = TekstPodeoka(v, px.decimala);
+        p.drawText(x - mo.horizontalAdvance(t) / 2, r.dole + S + 8 + mo.ascent(), t);
+    }
+    for (double v : py.sporedni) {
+        const int y = r.Y(v);
+        if (y >= r.gore && y <= r.dole) p.drawLine(r.levo - 3, y, r.levo - 1, y);
+    }
+    for (double v : py.glavni) {
+        const int y = r.Y(v);
+        if (y < r.gore || y > r.dole) continue;
+        p.drawLine(r.levo - 6, y, r.levo - 1, y);
+        const QString t = TekstPodeoka(v, py.decimala);
+        p.drawText(r.levo - 8 - mo.horizontalAdvance(t), y - mo.height() / 2 + mo.ascent(), t);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(r.levo, r.gore, r.desno - r.levo, r.dole - r.gore));
+    if (!NatpisOseY.isEmpty())
+        p.drawText(r.levo - mo.horizontalAdvance(NatpisOseY) / 2, r.gore - 16 - mo.height() / 2 + mo.ascent(),
+                   NatpisOseY);
+
+    // 2. Dotted grid: every other pixel along each tick line.
+    if (gridStyle == gsDotLines) {
+        p.setPen(QPen(Boja(GridColor), 0));
+        QPolygon tacke;
+        for (double v : px.glavni) {
+            const int x = r.X(v);
+            if (x < r.levo || x > r.desno) continue;
+            for (int y = r.gore; y <= r.dole; y += 2) tacke << QPoint(x, y);
+        }
+        for (double v : py.glavni) {
+            const int y = r.Y(v);
+            if (y < r.gore || y > r.dole) continue;
+            for (int x = r.levo; x <= r.desno; x += 2) tacke << QPoint(x, y);
+        }
+        p.drawPoints(tacke);
+    }
+
+    // 3. The display list, in order, clipped to the plot area.
+    p.setClipRect(povrsina);
+    // Far outside the plot nothing of a mark, a text or an arrow head can show.
+    const double rez = 2000;
+    auto blizu = [&](int x, int y) {
+        return x > r.levo - rez && x < r.desno + rez && y > r.gore - rez && y < r.dole + rez;
+    };
+    int olovkaX = 0, olovkaY = 0;
+    TColor bojaOlovke = 0xFFFFFFFF;
+    int velicinaFonta = -1;
+    QFontMetrics mt = mo;
+    auto olovka = [&](TColor c) {
+        if (c != bojaOlovke) {
+            p.setPen(QPen(Boja(c), 0));
+            bojaOlovke = c;
+        }
+    };
+    auto linija = [&](int x1, int y1, int x2, int y2) {
+        double a = x1, b = y1, c = x2, d = y2;
+        if (!OdseciDuz(a, b, c, d, r.levo - 2, r.gore - 2, r.desno + 2, r.dole + 2)) return;
+        p.drawLine(QPointF(std::round(a), std::round(b)), QPointF(std::round(c), std::round(d)));
+    };
+    for (const TChartItem& s : stavke) {
+        switch (s.ItemKind) {
+            case tkMoveTo:
+                olovkaX = r.X(s.x);
+                olovkaY = r.Y(s.y);
+                break;
+            case tkLineto: {
+                const int x = r.X(s.x), y = r.Y(s.y);
+                olovka(s.Color);
+                linija(olovkaX, olovkaY, x, y);
+                olovkaX = x;
+                olovkaY = y;
+                break;
+            }
+            case tkMarkAt: {
+                const int x = r.X(s.x), y = r.Y(s.y);
+                if (!blizu(x, y)) break;
+                if (s.MarkOrAlign == 9) {
+                    p.fillRect(QRect(x - 3, y - 3, 7, 7), Boja(s.Color));
+                } else if (s.MarkOrAlign == 17) {
+                    olovka(s.Color);
+                    p.setBrush(Qt::NoBrush);
+                    p.drawEllipse(QRect(x - 3, y - 3, 6, 6));
+                }
+                break;
+            }
+            case tkTextOfs: {
+                const int x = r.X(s.x) + int(s.x2), y = r.Y(s.y) + int(s.y2);
+                if (!blizu(x, y) || s.Text.isEmpty()) break;
+                if (s.SizeOrAngle != velicinaFonta) {
+                    velicinaFonta = s.SizeOrAngle;
+                    p.setFont(Font(velicinaFonta));
+                    mt = p.fontMetrics();
+                }
+                olovka(s.Color);
+                int levo = x;
+                if (s.MarkOrAlign == taRightJustify) levo = x - mt.horizontalAdvance(s.Text);
+                else if (s.MarkOrAlign == taCenter) levo = x - mt.horizontalAdvance(s.Text) / 2;
+                p.drawText(levo, y - mt.height() / 2 + mt.ascent(), s.Text);
+                break;
+            }
+            case tkArrow: {
+                const int x1 = r.X(s.x), y1 = r.Y(s.y), x2 = r.X(s.x2), y2 = r.Y(s.y2);
+                olovka(s.Color);
+                if (x1 == x2 && y1 == y2) {
+                    if (blizu(x1, y1)) p.drawPoint(x1, y1);
+                    break;
+                }
+                linija(x1, y1, x2, y2);
+                if (!blizu(x2, y2)) break;
+                const double ugao = std::atan2(double(y1) - y2, double(x1) - x2);
+                const double d = s.SizeOrAngle;
+                const QPoint vrh(x2, y2);
+                const QPoint k1(int(std::lround(x2 + d * std::cos(ugao + UgaoGlaveStrelice))),
+                                int(std::lround(y2 + d * std::sin(ugao + UgaoGlaveStrelice))));
+                const QPoint k2(int(std::lround(x2 + d * std::cos(ugao - UgaoGlaveStrelice))),
+                                int(std::lround(y2 + d * std::sin(ugao - UgaoGlaveStrelice))));
+                if (s.Transp) {
+                    p.drawLine(vrh, k1);
+                    p.drawLine(vrh, k2);
+                } else {
+                    p.setBrush(Boja(s.FillColor));
+                    const QPoint glava[3] = {vrh, k1, k2};
+                    p.drawPolygon(glava, 3);
+                    p.setBrush(Qt::NoBrush);
+                }
+                break;
+            }
+            case tkNone:
+                break;
+        }
+    }
+    p.restore();
+}

@@ -1,0 +1,93 @@
+// The plot surface as a widget: screen painting, mouse input and cursors.
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "PlotChart.h"
+
+TCustomPlotChart::TCustomPlotChart(QWidget* parent) : QWidget(parent) {
+    // Every pixel is painted by us; mouse moves without a button feed the mouse position.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+TPlotChart::TPlotChart(QWidget* parent) : TCustomPlotChart(parent) {
+    WindColor = palette().color(QPalette::Button).rgb() & 0xFFFFFF;
+    PostaviVelicinu(width(), height());
+}
+
+void TPlotChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Nacrtaj(p, rect());
+}
+
+void TPlotChart::mousePressEvent(QMouseEvent* e) {
+    if (preskociSledeci) {
+        preskociSledeci = false;
+        return;
+    }
+    if (e->button() != Qt::LeftButton) return;
+    pritisnut = true;
+    MisPritisnut();
+}
+
+void TPlotChart::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint t = e->position().toPoint();
+    MisPomeren(t.x(), t.y(), e->buttons() & Qt::LeftButton);
+    PostaviKursor(t.x(), t.y());
+}
+
+void TPlotChart::mouseReleaseEvent(QMouseEvent* e) {
+    if (preskociSledeci) {
+        preskociSledeci = false;
+        pritisnut = false;
+        return;
+    }
+    if (e->button() != Qt::LeftButton) return;
+    MisPusten();
+    const bool klik = pritisnut && rect().contains(e->position().toPoint());
+    pritisnut = false;
+    if (klik && OnClick) OnClick();
+}
+
+void TPlotChart::mouseDoubleClickEvent(QMouseEvent*) { preskociSledeci = true; }
+
+void TPlotChart::resizeEvent(QResizeEvent*) {
+    PostaviVelicinu(width(), height());
+    if (OnResize) OnResize();
+}
+
+namespace {
+
+// A magnifying glass; the toolkit has no zoom cursor of its own.
+QCursor ZoomKursor() {
+    QPixmap slika(24, 24);
+    slika.fill(Qt::transparent);
+    QPainter p(&slika);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 4));
+    p.drawEllipse(QRectF(2, 2, 13, 13));
+    p.drawLine(QPointF(13, 13), QPointF(21, 21));
+    p.setPen(QPen(Qt::black, 2));
+    p.drawEllipse(QRectF(2, 2, 13, 13));
+    p.drawLine(QPointF(13, 13), QPointF(21, 21));
+    p.drawLine(QPointF(5.5, 8.5), QPointF(11.5, 8.5));
+    p.drawLine(QPointF(8.5, 5.5), QPointF(8.5, 11.5));
+    p.end();
+    return QCursor(slika, 8, 8);
+}
+
+}  // namespace
+
+void TPlotChart::PostaviKursor(int px, int py) {
+    switch (KursorNa(px, py)) {
+        case TKursor::Strelica: setCursor(Qt::ArrowCursor); break;
+        case TKursor::Krst: setCursor(Qt::CrossCursor); break;
+        case TKursor::Ruka: setCursor(Qt::OpenHandCursor); break;
+        case TKursor::Zoom: {
+            static const QCursor zoom = ZoomKursor();
+            setCursor(zoom);
+            break;
+        }
+    }
+}
