@@ -4,6 +4,15 @@
 
 #include "Komande.h"
 
+#ifdef VELT_RENDER
+int KomandaRender(const Argumenti& a);
+#define POMOC_RENDER \
+    "  render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] [--factor-index I]\n" \
+    "                        nacrta model kao glavni grafik u PNG sliku\n"
+#else
+#define POMOC_RENDER ""
+#endif
+
 namespace {
 
 const char* const POMOC =
@@ -13,6 +22,7 @@ const char* const POMOC =
     "\n"
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
+    POMOC_RENDER
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
     "\n"
@@ -24,6 +34,9 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Argumenti&)> komande = {
         {"check", KomandaCheck},
         {"resave", KomandaResave},
+#ifdef VELT_RENDER
+        {"render", KomandaRender},
+#endif
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << POMOC;

@@ -150,7 +150,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         if (px.glavni.size() <= 3 || double(r.desno - r.levo) / double(px.glavni.size()) > najsira + 8)
             break;
     }
-    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, std::max(30, mo.height() * 2));
+    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, std::max(40, mo.height() * 3));
 
     for (double v : px.sporedni) {
         const int x = r.X(v);

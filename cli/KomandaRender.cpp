@@ -1,0 +1,140 @@
+// velt-cli render: the structure plot as the main window shows it, drawn into a PNG image.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Brojevi.h"
+#include "CrtanjeKonstrukcije.h"
+#include "Komande.h"
+#include "ModelFajl.h"
+
+#ifdef VELT_RENDER_DEFORMACIJA
+#include "Proracun.h"
+#endif
+
+namespace {
+
+const char* const UpotrebaRender =
+    "upotreba: velt-cli render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] "
+    "[--factor-index I]\n";
+
+struct TOpcijeRender {
+    std::string model, izlaz;
+    int sirina = 800, visina = 600;
+    bool deformacija = false;
+    std::optional<std::string> mnozilac;
+    std::optional<int> faktor;
+};
+
+bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
+    for (size_t i = 0; i < a.size(); ++i) {
+        const std::string& s = a[i];
+        auto vrednost = [&](std::string& v) {
+            if (i + 1 >= a.size()) return false;
+            v = a[++i];
+            return true;
+        };
+        std::string v;
+        if (s == "-o") {
+            if (!vrednost(o.izlaz)) return false;
+        } else if (s == "--width" || s == "--height") {
+            if (!vrednost(v)) return false;
+            auto n = ParsirajCeo(v);
+            if (!n || *n < 100 || *n > 20000) {
+                std::cerr << s << ": ocekivan je ceo broj od 100 do 20000\n";
+                return false;
+            }
+            (s == "--width" ? o.sirina : o.visina) = *n;
+        } else if (s == "--deformed") {
+            o.deformacija = true;
+        } else if (s == "--multiplier") {
+            if (!vrednost(v)) return false;
+            o.mnozilac = v;
+        } else if (s == "--factor-index") {
+            if (!vrednost(v)) return false;
+            auto n = ParsirajCeo(v);
+            if (!n || *n < 0 || *n >= BrojFaktoraZooma) {
+                std::cerr << "--factor-index: ocekivan je ceo broj od 0 do " << BrojFaktoraZooma - 1 << "\n";
+                return false;
+            }
+            o.faktor = *n;
+        } else if (o.model.empty() && !s.starts_with("-")) {
+            o.model = s;
+        } else {
+            std::cerr << "nepoznata opcija: " << s << "\n";
+            return false;
+        }
+    }
+    return !o.model.empty() && !o.izlaz.empty();
+}
+
+}  // namespace
+
+int KomandaRender(const Argumenti& a) {
+    TOpcijeRender o;
+    if (!Procitaj(a, o)) {
+        std::cerr << UpotrebaRender;
+        return 64;
+    }
+    TModel model;
+    TPodesavanja p;
+    try {
+        ProcitajModel(o.model, model, p);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+    if (o.deformacija) p.deformacijaNosaca = true;
+    if (o.mnozilac) p.mnozilacPomeranja = *o.mnozilac;
+    if (o.faktor) p.zoomSve = *o.faktor;
+
+    // No display is needed: without a platform named on the command line or in the environment,
+    // draw off screen.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char ime[] = "velt-cli";
+    char* argv[] = {ime, nullptr};
+    QGuiApplication app(argc, argv);
+
+    if (p.deformacijaNosaca) {
+#ifdef VELT_RENDER_DEFORMACIJA
+        TStanjeAnalize stanje;
+        TPosmatracBezEkrana posmatrac(model, stanje, p.vrednostIspredMatricaKrutosti);
+        const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
+        for (const auto& poruka : posmatrac.poruke) std::cerr << poruka << "\n";
+        if (r.ishod != TIshodProracuna::Uspeh) {
+            if (posmatrac.poruke.empty()) std::cerr << r.poruka << "\n";
+            return 1;
+        }
+#else
+        std::cerr << "ova verzija ne moze da izvrsi analizu za --deformed\n";
+        return 1;
+#endif
+    }
+
+    // After a model is opened the main plot is redrawn and fitted to it.
+    TPlotPovrsina g;
+    g.WindColor = QGuiApplication::palette().color(QPalette::Button).rgb() & 0xFFFFFF;
+    g.PostaviVelicinu(o.sirina, o.visina);
+    g.SetGridStyle(p.mrezaGrafika ? gsDotLines : gsNone);
+    CrtajGrafik(g, model, p);
+    PodesiKrajnjeGraniceGrafika(g, model, p);
+
+    QImage slika(o.sirina, o.visina, QImage::Format_RGB32);
+    {
+        QPainter slikar(&slika);
+        g.Nacrtaj(slikar, slika.rect());
+    }
+    if (!slika.save(QString::fromStdString(o.izlaz), "PNG")) {
+        std::cerr << "Slika " << o.izlaz << " nije snimljena!!!\n";
+        return 1;
+    }
+    return 0;
+}

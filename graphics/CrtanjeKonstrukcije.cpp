@@ -1,0 +1,178 @@
+#include "CrtanjeKonstrukcije.h"
+
+#include <cmath>
+#include <unordered_map>
+#include <vector>
+
+#include "Brojevi.h"
+
+namespace {
+
+QString Tekst(const std::string& s) { return QString::fromStdString(s); }
+
+void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p) {
+    const double x = double(c.X()), z = double(c.Z());
+    if (p.prikaziSimbolCvora) g.MarkAt(x, z, 9);
+    if (p.prikaziBrojCvora) g.Text(x, z, VelicinaTeksta, QString::number(c.ID()), PomakTekstaX, -KorakReda, taLeftJustify);
+    const bool oslonjen = c.OslX() || c.OslZ() || c.UkljY();
+    if (p.prikaziOslonceCvora) {
+        // One line under the node; leading blanks push each label past the ones before it.
+        if (c.OslX()) g.Text(x, z, VelicinaTeksta, QStringLiteral("Ox"), PomakTekstaX, KorakReda, taLeftJustify);
+        if (c.OslZ())
+            g.Text(x, z, VelicinaTeksta, c.OslX() ? QStringLiteral("    Oz") : QStringLiteral("Oz"), PomakTekstaX,
+                   KorakReda, taLeftJustify);
+        if (c.UkljY()) {
+            const int pre = int(c.OslX()) + int(c.OslZ());
+            const QString t = pre == 2 ? QStringLiteral("        Ofiy") : pre == 1 ? QStringLiteral("    Ofiy") : QStringLiteral("Ofiy");
+            g.Text(x, z, VelicinaTeksta, t, PomakTekstaX, KorakReda, taLeftJustify);
+        }
+    }
+    if (p.prikaziOpterecenjeCvora) {
+        int k = oslonjen && p.prikaziOslonceCvora ? 2 : 1;
+        const struct {
+            const char* ime;
+            long double v;
+        } vrednosti[] = {{"Px=", c.Px()}, {"Pz=", c.Pz()}, {"My=", c.MkoncY()}};
+        for (const auto& v : vrednosti) {
+            if (v.v == 0) continue;
+            g.Text(x, z, VelicinaTeksta, QString::fromLatin1(v.ime) + Tekst(FormatBroja(v.v)), PomakTekstaX,
+                   KorakReda * k, taLeftJustify);
+            ++k;
+        }
+    }
+}
+
+// The point a fraction `t` of the way from node a to node b.
+struct TTacka {
+    double x, z;
+};
+TTacka Izmedju(const TCvor& a, const TCvor& b, long double t) {
+    return {double(a.X() + t * (b.X() - a.X())), double(a.Z() + t * (b.Z() - a.Z()))};
+}
+
+void PostaviOsu(TScaleProps& osa, double min, double max, double t) {
+    if (min == max) {
+        // All nodes share this coordinate: a view of +-1 around it (widened for coordinates so
+        // large that 1 is lost in rounding) keeps the structure in the middle of the plot.
+        const double pola = std::max(1.0, std::abs(min) * 1e-6);
+        osa.SetRangeLow(min - pola);
+        osa.SetRangeHigh(min + pola);
+        return;
+    }
+    const double c = min + (max - min) / 2;
+    const double d = 0.2 * std::abs(max - min);
+    const double w = (max + d) * t - (min - d) * t;
+    osa.SetRangeLow(c - w / 2);
+    osa.SetRangeHigh(c + w / 2);
+}
+
+}  // namespace
+
+void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p) {
+    if (model.nizCvorova.empty()) {
+        g.Scale1X.SetRangeLow(-1);
+        g.Scale1X.SetRangeHigh(1);
+        g.Scale1Y.SetRangeLow(-1);
+        g.Scale1Y.SetRangeHigh(1);
+        return;
+    }
+    // Nothing selected in the factor list fits as the default item "1.0" does.
+    const double t = p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? FaktoriZooma[p.zoomSve] : 1.0;
+    double xmin = double(model.nizCvorova.front()->X()), xmax = xmin;
+    double zmin = double(model.nizCvorova.front()->Z()), zmax = zmin;
+    for (const auto& c : model.nizCvorova) {
+        const double x = double(c->X()), z = double(c->Z());
+        xmin = std::min(xmin, x);
+        xmax = std::max(xmax, x);
+        zmin = std::min(zmin, z);
+        zmax = std::max(zmax, z);
+    }
+    PostaviOsu(g.Scale1X, xmin, xmax, t);
+    PostaviOsu(g.Scale1Y, zmin, zmax, t);
+}
+
+void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
+    g.ClearGraf();
+    const bool imaStapova = !model.nizStapova.empty();
+
+    if (p.deformacijaNosaca) {
+        long double m;
+        if (auto v = ParsirajReal(p.mnozilacPomeranja)) {
+            m = *v;
+        } else {
+            m = 100;
+            p.mnozilacPomeranja = "100.0";
+        }
+        g.DataColor = BojaDeformacije;
+        if (p.prikaziSimbolCvora)
+            for (const auto& c : model.nizCvorova) g.MarkAt(double(c->X() + m * c->Ux()), double(c->Z() + m * c->Uz()), 9);
+        if (imaStapova && p.prikaziSimbolStapa)
+            for (const auto& s : model.nizStapova) {
+                const TCvor* a = s->PocetniCvor();
+                const TCvor* b = s->KrajnjiCvor();
+                if (!a || !b) continue;
+                g.MoveTo(double(a->X() + m * a->Ux()), double(a->Z() + m * a->Uz()));
+                g.DrawTo(double(b->X() + m * b->Ux()), double(b->Z() + m * b->Uz()));
+            }
+    }
+
+    g.DataColor = BojaKonstrukcije;
+    for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p);
+
+    if (imaStapova) {
+        if (p.prikaziSimbolStapa)
+            for (const auto& s : model.nizStapova) {
+                const TCvor* a = s->PocetniCvor();
+                const TCvor* b = s->KrajnjiCvor();
+                if (!a || !b) continue;
+                g.MoveTo(double(a->X()), double(a->Z()));
+                g.DrawTo(double(b->X()), double(b->Z()));
+                const int tip = s->TipStapa();
+                if (tip == tsGK || tip == tsProst) {
+                    const TTacka z = Izmedju(*a, *b, PolozajZgloba);
+                    g.MarkAt(z.x, z.z, 17);
+                }
+                if (tip == tsIG || tip == tsProst) {
+                    const TTacka z = Izmedju(*a, *b, 1 - PolozajZgloba);
+                    g.MarkAt(z.x, z.z, 17);
+                }
+            }
+        if (p.prikaziBrojStapa)
+            for (const auto& s : model.nizStapova) {
+                if (!s->PocetniCvor() || !s->KrajnjiCvor()) continue;
+                const TTacka sr = Izmedju(*s->PocetniCvor(), *s->KrajnjiCvor(), 0.5L);
+                g.Text(sr.x, sr.z, VelicinaTeksta, QString::number(s->ID()), PomakTekstaX, -KorakReda, taLeftJustify);
+            }
+        if (p.prikaziOrjentacijuStapa)
+            for (const auto& s : model.nizStapova) {
+                const TCvor* a = s->PocetniCvor();
+                if (!a || !s->KrajnjiCvor()) continue;
+                const TTacka k = Izmedju(*a, *s->KrajnjiCvor(), DuzinaOrjentacije);
+                g.Arrow(double(a->X()), double(a->Z()), k.x, k.z, GlavaOrjentacije);
+            }
+        if (p.prikaziOpterecenjeStapa) {
+            // Loads grouped by member once, in list order, instead of a scan of all loads per member.
+            std::unordered_map<int, std::vector<const TOpterecenje*>> poStapu;
+            for (const auto& o : model.nizOpterecenja) poStapu[o->IDStapa()].push_back(o.get());
+            for (const auto& s : model.nizStapova) {
+                auto it = poStapu.find(s->ID());
+                if (it == poStapu.end() || !s->PocetniCvor() || !s->KrajnjiCvor()) continue;
+                const TTacka sr = Izmedju(*s->PocetniCvor(), *s->KrajnjiCvor(), 0.5L);
+                int k = 1;
+                for (const TOpterecenje* o : it->second)
+                    g.Text(sr.x, sr.z, VelicinaTeksta, Tekst(o->Ime()), PomakTekstaX, KorakReda * k++, taLeftJustify);
+            }
+        }
+    }
+
+    if (p.zoomURealnomVremenu) PodesiKrajnjeGraniceGrafika(g, model, p);
+    else g.Refresh();
+}
+
+void CrtajGrafik(TPlotChart& g, const TModel& model, TPodesavanja& p) {
+    CrtajGrafik(static_cast<TPlotPovrsina&>(g), model, p);
+}
+
+void PodesiKrajnjeGraniceGrafika(TPlotChart& g, const TModel& model, const TPodesavanja& p) {
+    PodesiKrajnjeGraniceGrafika(static_cast<TPlotPovrsina&>(g), model, p);
+}
