@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 
 EMatrixError::EMatrixError(const std::string& ime)
@@ -74,7 +75,8 @@ bool TMatrix::Add(const TMatrix* MatB) {
     return true;
 }
 
-bool TMatrix::Invert() {
+bool TMatrix::Invertuj(double* najmanjiRelativniPivot) {
+    if (najmanjiRelativniPivot) *najmanjiRelativniPivot = 0.0;
     if (redova != kolona) return false;
     const int n = redova;
     const size_t N = static_cast<size_t>(n);
@@ -96,6 +98,7 @@ bool TMatrix::Invert() {
         else skala[i] = 1.0 / skala[i];
     }
     if (neuspeh) return false;
+    double najmanji = std::numeric_limits<double>::infinity();
 
     // Crout decomposition, column by column. Element (i, j) receives its products a(i,k)*a(k,j) in
     // increasing k, k < min(i, j), whether the loops run row-wise or, as here, k outside i; a block of
@@ -137,6 +140,7 @@ bool TMatrix::Invert() {
                 skala[imax] = skala[j];
             }
             pivoti[j] = imax;
+            najmanji = std::min(najmanji, big);
             if (std::fabs(kol[j]) < 1e-100) {
                 kol[j] = 1e-100;
                 neuspeh = true;
@@ -147,6 +151,7 @@ bool TMatrix::Invert() {
             }
         }
     }
+    if (najmanjiRelativniPivot) *najmanjiRelativniPivot = najmanji;
     if (neuspeh) return false;
 
     // Forward and back substitution for each unit vector. The factors are copied row-wise so each

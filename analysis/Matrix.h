@@ -38,7 +38,12 @@ public:
     // In-place inverse by Crout decomposition with implicit partial pivoting. False for a non-square
     // matrix or an all-zero row (matrix unchanged) and for a pivot below 1e-100 (the matrix then
     // holds the row-permuted LU factors).
-    bool Invert();
+    bool Invert() { return Invertuj(nullptr); }
+    // The same inversion, bit for bit, that also reports the smallest relative pivot: the pivot's
+    // magnitude times the scale of its row (1 / the row's largest original magnitude), over all
+    // steps; 0 when a row is all zero. Lets a caller tell a numerically singular matrix from a
+    // merely badly scaled one.
+    bool InvertSaPivotom(double& najmanjiRelativniPivot) { return Invertuj(&najmanjiRelativniPivot); }
 
     const std::string& Name() const { return ime; }
     void SetName(std::string v) { ime = std::move(v); }
@@ -48,6 +53,7 @@ public:
     const double* Kolona(int c) const { return el.data() + static_cast<size_t>(c - 1) * redova; }
 
 private:
+    bool Invertuj(double* najmanjiRelativniPivot);
     size_t Indeks(int c, int r) const { return static_cast<size_t>(c - 1) * redova + (r - 1); }
     template <class T>
     void Alociraj(std::vector<T>& v, size_t n) const;
