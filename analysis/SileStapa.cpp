@@ -1,0 +1,64 @@
+#include "SileStapa.h"
+
+#include <algorithm>
+
+#include "Greska.h"
+#include "Model.h"
+
+namespace {
+
+TMatrix Vektor(int n) {
+    TMatrix v;
+    v.Resize(1, n);
+    return v;
+}
+
+// R := K * q - Q.
+TMatrix Sile(const TMatrix& K, const TMatrix& q, const TMatrix& Q) {
+    TMatrix Kq = Vektor(K.NrOfRows());
+    K.Multiply(&q, &Kq);
+    TMatrix R = Vektor(K.NrOfRows());
+    for (int i = 1; i <= R.NrOfRows(); ++i) R.SetElem(1, i, Kq.Elem(1, i) - Q.Elem(1, i));
+    return R;
+}
+
+}  // namespace
+
+TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap) {
+    const auto& s = stanje.nizKodnihBrojevaNepoznatihPomeranja;
+    const auto& o = stanje.nizKodnihBrojevaPoznatihPomeranja;
+    if (!s || !o || !stanje.vektor_qsGKS || !stanje.vektor_qoGKS) throw TGreska("Nema rezultata analize!!!");
+
+    TSileStapa r;
+    r.kodniBrojevi = KodniBrojeviStapa(stap);
+    const int m = std::max(1, BrojStepeniSlobode(stap.TipStapa()));
+
+    r.qG = Vektor(m);
+    for (size_t a = 0; a < r.kodniBrojevi.size(); ++a) {
+        const int red = static_cast<int>(a) + 1;
+        for (size_t p = 0; p < s->size(); ++p)
+            if ((*s)[p] == r.kodniBrojevi[a]) r.qG.SetElem(1, red, stanje.vektor_qsGKS->Elem(1, static_cast<int>(p) + 1));
+        for (size_t i = 0; i < o->size(); ++i)
+            if ((*o)[i] == r.kodniBrojevi[a])
+                r.qG.SetElem(1, red, r.qG.Elem(1, red) + stanje.vektor_qoGKS->Elem(1, static_cast<int>(i) + 1));
+    }
+
+    r.QG = Vektor(m);
+    r.QL = Vektor(m);
+    for (const auto& opt : model.nizOpterecenja) {
+        if (opt->IDStapa() != stap.ID()) continue;
+        const TMatrix qg = stap.GetVektorQGKS(*opt);
+        const TMatrix ql = stap.GetVektorQLKS(*opt);
+        r.QG.Add(&qg);
+        r.QL.Add(&ql);
+    }
+
+    r.T = stap.MatricaTransformacije();
+    r.KL = stap.MatricaKrutostiLKS();
+    r.KG = stap.MatricaKrutostiGKS();
+    r.qL = Vektor(m);
+    r.T.Multiply(&r.qG, &r.qL);
+    r.RG = Sile(r.KG, r.qG, r.QG);
+    r.RL = Sile(r.KL, r.qL, r.QL);
+    return r;
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <vector>
+
+#include "Matrix.h"
+#include "StanjeAnalize.h"
+
+struct TModel;
+class TStap;
+
+// Everything the end forces of one member are made of, in the member's local order of degrees of
+// freedom: its share of the solution qG (GKS) and qL = T * qG (LKS), the summed equivalent loads of
+// its member loads QG and QL, and the end forces RG = KG * qG - QG and RL = KL * qL - QL.
+struct TSileStapa {
+    std::vector<int> kodniBrojevi;
+    TMatrix T, KL, KG;
+    TMatrix qG, qL, QG, QL, RG, RL;
+};
+
+// For the result page, the click inspection and the report. Throws TGreska when a list or vector
+// it needs is absent (after a clear, or a run that ended with an error); the initial 1 x 1 state
+// gives zero displacements and R = -Q.
+TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap);
