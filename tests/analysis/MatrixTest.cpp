@@ -114,6 +114,11 @@ TEST(Matrix, CreateResizeAndOutOfRangeAccess) {
     EXPECT_TRUE(a.Resize(2, 4));  // columns first
     OcekujRedove(a, {{1, 2}, {4, 5}, {7, 8}, {0, 0}});
 
+    // A matrix never has fewer than one column and one row.
+    TMatrix z = IzRedova({{5, 6}});
+    z.Resize(0, -3);
+    OcekujRedove(z, {{5}});
+
     EXPECT_EQ(a.Elem(0, 1), 0);
     EXPECT_EQ(a.Elem(3, 1), 0);
     EXPECT_EQ(a.Elem(1, 5), 0);
