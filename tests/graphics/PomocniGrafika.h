@@ -1,0 +1,53 @@
+#pragma once
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+#include "CrtanjeKonstrukcije.h"
+
+// One application object for every test of this program; the plot needs it for fonts and widgets.
+inline QApplication& Aplikacija() {
+    static int argc = 1;
+    static char ime[] = "velt_graphics_tests";
+    static char* argv[] = {ime, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+inline QImage Slika(const TPlotPovrsina& g) {
+    Aplikacija();
+    QImage s(g.Sirina(), g.Visina(), QImage::Format_RGB32);
+    QPainter p(&s);
+    g.Nacrtaj(p, s.rect());
+    return s;
+}
+
+inline TColor BojaPiksela(const QImage& s, int x, int y) { return s.pixel(x, y) & 0xFFFFFF; }
+
+// A small model built in code: nodes by coordinates, members by node indices.
+struct TModelZaTest {
+    TModel model;
+    TModelZaTest() {
+        model.nizMaterijala.push_back(std::make_unique<TMaterijal>(0, "M", 2e8L, 0.2L, 25, 1e-5L));
+        model.nizPreseka.push_back(std::make_unique<TPresek>(0, "P", 1e-3L, 0.1L, 0.3L, 0));
+    }
+    TCvor& Cvor(long double x, long double z, bool oslX = false, bool oslZ = false, bool ukljY = false) {
+        const int id = NoviID(model.nizCvorova);
+        model.nizCvorova.push_back(std::make_unique<TCvor>(id, x, z, oslX, oslZ, ukljY, 0, 0, 0, 0, 0, 0, 3 * id + 1,
+                                                           3 * id + 2, 3 * id + 3, 0, 0, 0, 0, 0, 0));
+        return *model.nizCvorova.back();
+    }
+    TStap& Stap(size_t i, size_t k, int tip = tsK) {
+        const int id = NoviID(model.nizStapova);
+        model.nizStapova.push_back(std::make_unique<TStap>(id, model.nizMaterijala[0].get(), model.nizPreseka[0].get(),
+                                                           model.nizCvorova[i].get(), model.nizCvorova[k].get(), tip));
+        return *model.nizStapova.back();
+    }
+    void Opterecenje(const std::string& ime, int idStapa) {
+        const int id = NoviID(model.nizOpterecenja);
+        model.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(id, ime, toPn, idStapa, 0, 0, 0, 0, -10, 0, 1, 0,
+                                                                      0, 0, 0, 0, 0, 0));
+    }
+};
