@@ -14,10 +14,7 @@
 #include "CrtanjeKonstrukcije.h"
 #include "Komande.h"
 #include "ModelFajl.h"
-
-#ifdef VELT_RENDER_DEFORMACIJA
 #include "Proracun.h"
-#endif
 
 namespace {
 
@@ -104,7 +101,8 @@ int KomandaRender(const Argumenti& a) {
     QGuiApplication app(argc, argv);
 
     if (p.deformacijaNosaca) {
-#ifdef VELT_RENDER_DEFORMACIJA
+        // As in the window: the run stores the node displacements only when the factor in front
+        // of the matrices is a number greater than 0.
         TStanjeAnalize stanje;
         TPosmatracBezEkrana posmatrac(model, stanje, p.vrednostIspredMatricaKrutosti);
         const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
@@ -113,10 +111,6 @@ int KomandaRender(const Argumenti& a) {
             if (posmatrac.poruke.empty()) std::cerr << r.poruka << "\n";
             return 1;
         }
-#else
-        std::cerr << "ova verzija ne moze da izvrsi analizu za --deformed\n";
-        return 1;
-#endif
     }
 
     // After a model is opened the main plot is redrawn and fitted to it.
