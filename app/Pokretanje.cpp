@@ -1,0 +1,46 @@
+#include "Pokretanje.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTimer>
+
+#include "UnitGlavniProzor.h"
+#include "UnitPomoc.h"
+#include "UnitUvodniProzor.h"
+
+int PokreniVELT(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VELT"));
+
+    auto* uvod = new TFormUvodniProzor;
+    uvod->show();
+    uvod->Centriraj();
+    uvod->repaint();
+    QApplication::processEvents();
+
+    QStringList argumenti = QApplication::arguments();
+    argumenti.removeFirst();
+    TFormGlavniProzor glavni(argumenti);
+    TFormPomoc pomoc(&glavni);
+    TFormFormGeometrijskeKarakteristikePreseka preseci(&glavni);
+    glavni.PostaviPomocneProzore(&pomoc, &preseci);
+
+    // The splash stays up for two seconds; the event loop keeps running so it stays painted.
+    if (qEnvironmentVariableIntValue("VELT_BEZ_UVODA") == 0) {
+        QEventLoop cekanje;
+        QTimer::singleShot(2000, &cekanje, &QEventLoop::quit);
+        cekanje.exec();
+    }
+    delete uvod;
+
+    glavni.show();
+    const QString snimak = qEnvironmentVariable("VELT_SNIMAK");
+    if (!snimak.isEmpty()) {
+        QTimer::singleShot(1500, &glavni, [&] {
+            glavni.grab().save(snimak, "PNG");
+            QApplication::exit(0);
+        });
+    }
+    return app.exec();
+}

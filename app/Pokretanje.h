@@ -1,0 +1,6 @@
+#pragma once
+
+// The whole start-up: splash, windows, the model named on the command line, the event loop.
+// VELT_BEZ_UVODA=1 skips the 2000 ms splash wait (tests); VELT_SNIMAK=<file.png> saves a picture
+// of the main window once it is on screen and ends the program (screenshots without a desktop).
+int PokreniVELT(int argc, char** argv);

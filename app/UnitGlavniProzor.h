@@ -1,0 +1,174 @@
+#pragma once
+#include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+#include "Dijalozi.h"
+#include "KontekstUredjivanja.h"
+#include "Model.h"
+#include "Podesavanja.h"
+#include "StanjeAnalize.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class TFormFormGeometrijskeKarakteristikePreseka;
+class TFormPomoc;
+class TPlotChart;
+class TStraniceModela;
+
+// The main window: owns the model, the display settings, the analysis state and the current file
+// path for the whole run. The editing pages work through TKontekstUredjivanja; the analysis and
+// result pages are filled by their own code through the public hooks below.
+class TFormGlavniProzor : public QMainWindow, public TKontekstUredjivanja {
+    Q_OBJECT
+public:
+    // Page indices of PageControlGlavniMeni.
+    enum { StranaMaterijal, StranaPresek, StranaCvor, StranaStap, StranaOslonac, StranaOpterecenje,
+           StranaAnaliza, StranaRezultat, StranaGrafik, BrojStrana };
+
+    // `argumenti` are the command-line arguments after the program name; the first one, if any,
+    // names a model read at start-up. `dijalozi` may be null for the real boxes and dialogs.
+    explicit TFormGlavniProzor(const QStringList& argumenti = {}, std::unique_ptr<TDijalozi> dijalozi = nullptr,
+                               QWidget* parent = nullptr);
+    ~TFormGlavniProzor() override;
+
+    // TKontekstUredjivanja
+    TModel& Model() override { return model; }
+    TDijalozi& Dijalozi() override { return *dijalozi; }
+    QWidget* ProzorZaPoruke() override { return this; }
+    void PosleIzmeneModela() override;
+    void PrikaziProzorPreseka() override;
+
+    // The windows created after this one at start-up.
+    void PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeometrijskeKarakteristikePreseka* preseci);
+
+    // Hooks for the analysis and result pages.
+    TStanjeAnalize& Stanje() { return stanje; }
+    TPodesavanja& Podesavanja() { return podesavanja; }
+    bool RadimProracun() const { return stanje.radimProracun; }
+    void PostaviRadimProracun(bool da) { stanje.radimProracun = da; }
+    // Clears the analysis state and node results, then whatever the result page registered.
+    void ObrisiRezultate();
+    // CrtajGrafik on PlotChartGrafik with the current settings.
+    void CrtajGrafikGlavni();
+    // What the result page does on top of ObrisiRezultate (emptying its grids), and how it
+    // refreshes its selection lists after the model changed.
+    std::function<void()> naBrisanjeRezultata;
+    std::function<void()> naOsvezavanjeListiRezultata;
+    // "Stampaj grafik (A4)" hands its two arguments to the print window once there is one.
+    std::function<void(int, int)> naStampanjeGrafika;
+    // "Nov..." after a start with a file argument starts a fresh instance through this; it
+    // returns false when the instance could not be started. Tests replace it.
+    std::function<bool()> pokreniNovuInstancu;
+
+    const QString& PutanjaDoFajla() const { return putanjaDoFajla; }
+    QString izvestajAnalizeUlaz;
+    QString izvestajAnalizeIzlaz;
+
+    // Controls named as they are referred to everywhere else.
+    QTabWidget* PageControlGlavniMeni = nullptr;
+    QWidget* TabSheetMaterijal = nullptr;
+    QWidget* TabSheetPresek = nullptr;
+    QWidget* TabSheetCvor = nullptr;
+    QWidget* TabSheetStap = nullptr;
+    QWidget* TabSheetOslonac = nullptr;
+    QWidget* TabSheetOpterecenje = nullptr;
+    QWidget* TabSheetParametriAnalize = nullptr;
+    QWidget* TabSheetRezultat = nullptr;
+    QWidget* TabSheetGrafik = nullptr;
+    TPlotChart* PlotChartGrafik = nullptr;
+
+    QCheckBox* CheckBoxPrikaziSimbolCvora = nullptr;
+    QCheckBox* CheckBoxPrikaziBrojCvora = nullptr;
+    QCheckBox* CheckBoxPrikaziOslonceCvora = nullptr;
+    QCheckBox* CheckBoxPrikaziOpterecenjeCvora = nullptr;
+    QCheckBox* CheckBoxPrikaziSimbolStapa = nullptr;
+    QCheckBox* CheckBoxPrikaziBrojStapa = nullptr;
+    QCheckBox* CheckBoxPrikaziOrjentacijuStapa = nullptr;
+    QCheckBox* CheckBoxPrikaziOpterecenjeStapa = nullptr;
+    QCheckBox* CheckBoxMrezaGrafika = nullptr;
+    QCheckBox* CheckBoxDeformacijaNosaca = nullptr;
+    QLineEdit* EditMnozilacPomeranja = nullptr;
+    QPushButton* ButtonOsveziPomeranja = nullptr;
+    QGroupBox* RadioGroupAkcijeMisa = nullptr;
+    QCheckBox* CheckBoxZoomURealnomVremenu = nullptr;
+    QComboBox* ComboBoxZoomSve = nullptr;
+    QPushButton* ButtonZumSve = nullptr;
+
+    // The item index of RadioGroupAkcijeMisa (-1 when none is selected).
+    int AkcijaMisa() const;
+    void PostaviAkcijuMisa(int indeks);
+
+    // Menu handlers.
+    void Nov1Click();
+    void Otvori1Click();
+    void Snimi1Click();
+    void Snimikao1Click();
+    void Stampajgrafik1Click();
+    void Izlaz1Click();
+    void Pokrenianalizu1Click();
+    void Stop1Click();
+    void Izvestaj1Click();
+    void Pomoc1Click();
+    void Oprogramu1Click();
+
+    // "Grafik" page handlers.
+    void CheckBoxPrikaziClick();
+    void CheckBoxMrezaGrafikaClick();
+    void ButtonOsveziPomeranjaClick();
+    void RadioGroupAkcijeMisaClick();
+    void ComboBoxZoomSveChange();
+    void ButtonZumSveClick();
+    void PageControlGlavniMeniChange();
+    void PlotChartGrafikResize();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void NapraviMeni();
+    void NapraviStrane();
+    QWidget* NapraviStranuGrafik();
+    void Inicijalizuj();
+    void OsveziNaslov();
+    void PorukaZauzet();
+    // Reads the model named by putanjaDoFajla and brings every page and the plot up to date.
+    void UcitajModel();
+    // Writes the model to putanjaDoFajla; the settings are taken from the controls first.
+    void SnimiModelUFajl();
+    void Snimi(bool uvekPitaj);
+    void PodesavanjaIzKontrola();
+    void PodesavanjaUKontrole();
+    QLineEdit* EditVrednostIspredMatrica() const;
+    void KlikniDugme(const char* ime);
+
+    std::unique_ptr<TDijalozi> dijalozi;
+    TModel model;
+    TPodesavanja podesavanja;
+    TStanjeAnalize stanje;
+    QString putanjaDoFajla;
+    bool pokrenutSaFajlom = false;
+    // Set while the window closes itself on purpose ("Nov..." with a fresh instance).
+    bool zatvaranjeBezPitanja = false;
+    // Set while the controls are filled from the settings, so their handlers do not redraw.
+    bool punimKontrole = false;
+
+    TStraniceModela* stranice = nullptr;
+    QButtonGroup* akcijeMisa = nullptr;
+    TFormPomoc* formPomoc = nullptr;
+    TFormFormGeometrijskeKarakteristikePreseka* formPreseci = nullptr;
+};
+
+// The texts the window shows.
+inline constexpr const char* PorukaProracunUToku = "Proracun je u toku!!!\r\nNije dopustena akcija!!!";
+inline constexpr const char* PitanjeZatvaranja = "Zatvori program?";
+inline constexpr const char* FilterFajla = "velt fajl (*.velt)";
