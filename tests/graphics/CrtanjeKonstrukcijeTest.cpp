@@ -261,4 +261,29 @@ TEST(RenderKomanda, DrawsTheExampleWithNodesWhereTheMappingPutsThem) {
     EXPECT_EQ(BojaPiksela(s, g.Desno() + 3, g.Dole()), clGray);  // shadow
 
     EXPECT_NE(std::system((std::string(VELT_CLI) + " render '" + model + "' 2>/dev/null").c_str()), 0);
+    EXPECT_NE(std::system((std::string(VELT_CLI) + " render '" + model + "' -o x.png --factor-index 14 2>/dev/null").c_str()), 0);
+}
+
+TEST(RenderKomanda, DeformedShapeIsDrawnInGreyAfterTheAnalysis) {
+    namespace fs = std::filesystem;
+    if (!fs::exists(VELT_CLI)) GTEST_SKIP() << "velt-cli is not built";
+    const std::string model = std::string(VELT_EXAMPLES_DIR) + "/resetka.velt";
+    if (!fs::exists(model)) GTEST_SKIP() << "no example model";
+    const std::string izlaz = (fs::temp_directory_path() / ("render_def_" + std::to_string(getpid()) + ".png")).string();
+    auto sivih = [&](const std::string& opcije) {
+        const std::string komanda = std::string(VELT_CLI) + " render '" + model + "' -o '" + izlaz + "' " + opcije + " 2>&1";
+        EXPECT_EQ(std::system(komanda.c_str()), 0) << opcije;
+        Aplikacija();
+        QImage s;
+        EXPECT_TRUE(s.load(QString::fromStdString(izlaz)));
+        fs::remove(izlaz);
+        TPlotPovrsina g;
+        g.PostaviVelicinu(s.width(), s.height());
+        int n = 0;  // grey inside the plot area (the shadow outside it is grey too)
+        for (int y = g.Gore() + 1; y < g.Dole(); ++y)
+            for (int x = g.Levo() + 1; x < g.Desno(); ++x) n += BojaPiksela(s, x, y) == clGray;
+        return n;
+    };
+    EXPECT_LT(sivih(""), 20);  // a few anti-aliased text pixels at most
+    EXPECT_GT(sivih("--deformed --multiplier 500"), 100);
 }
