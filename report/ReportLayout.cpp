@@ -96,18 +96,24 @@ bool IsHeadingLine(const QString& line) {
 
 QStringList WrapLine(const QString& line, int firstWidth, int nextWidth) {
     QStringList delovi;
+    const qsizetype vidljivo = VisibleLength(line);
     qsizetype pos = 0;
     int sirina = std::max(1, firstWidth);
-    while (VisibleLength(line.mid(pos)) > sirina) {
-        qsizetype prvi = pos;   // first non-space of the piece: a break before it would give a blank piece
+    while (vidljivo - pos > sirina) {
+        qsizetype prvi = pos;   // a break before the first non-space would give a blank piece
         while (Razmak(line[prvi])) ++prvi;
+        if (vidljivo - prvi <= sirina) break;   // only the indentation is too wide
         qsizetype prekid = -1;
-        for (qsizetype j = pos + sirina; j > prvi; --j)
+        if (pos + sirina > prvi && Razmak(line[pos + sirina])) {   // the piece ends in the spaces after a word
+            prekid = pos + sirina;
+            while (Razmak(line[prekid])) ++prekid;
+        }
+        for (qsizetype j = pos + sirina; prekid < 0 && j > prvi; --j)
             if (!Razmak(line[j]) && Razmak(line[j - 1])) {
                 prekid = j;
                 break;
             }
-        if (prekid < 0) prekid = std::max(pos + sirina, prvi + 1);
+        if (prekid < 0) prekid = prvi < pos + sirina ? pos + sirina : prvi + sirina;
         delovi.push_back(line.mid(pos, prekid - pos));
         pos = prekid;
         sirina = std::max(1, nextWidth);
@@ -132,7 +138,8 @@ std::vector<TLayoutPage> LayoutText(const QStringList& lines, const TLayoutOptio
         const int n = static_cast<int>(delovi.size());
         auto& strana = strane.back().Lines;
         const int preostalo = naStrani - static_cast<int>(strana.size());
-        if (strana.empty() && strane.size() > 1 && VisibleLength(red) == 0) continue;
+        const bool naVrhu = (strana.empty() && strane.size() > 1) || preostalo <= 0;
+        if (naVrhu && VisibleLength(red) == 0) continue;
         if (!strana.empty()) {
             int zajedno = n;   // a heading travels with the next line that has text
             if (naslov) {
