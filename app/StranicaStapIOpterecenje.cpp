@@ -1,0 +1,361 @@
+// The member page and the member-load sub-page of the editing pages.
+#include <QListWidget>
+#include <array>
+#include <QTabWidget>
+
+#include "Brojevi.h"
+#include "KontekstUredjivanja.h"
+#include "StraniceModela.h"
+#include "StraniceModelaPomoc.h"
+#include "UredjivanjeOpterecenja.h"
+#include "UredjivanjeStapova.h"
+
+using namespace stranice_modela;
+
+// ---------------------------------------------------------------------------------------------
+// "Stap"
+
+void TStraniceModela::NapraviStranicuStap() {
+    VELT_STRANICA(TabSheetStap);
+    auto* v = new QVBoxLayout(TabSheetStap);
+    auto* grupa = new QGroupBox(QStringLiteral("Stap"));
+    auto* f = Forma(grupa);
+    Red(f, "Spisak stapova", VELT_SPISAK(ComboBoxSpisakStapova));
+    Red(f, "Materijal", VELT_SPISAK(ComboBoxSpisakMaterijalaZaStap));
+    Red(f, "Poprecni presek", VELT_SPISAK(ComboBoxSpisakPoprecnihPresekaZaStap));
+    Red(f, "Pocetni cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaPocetniCvorStapa));
+    Red(f, "Krajnji cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaKrajnjiCvorStapa));
+    Red(f, "Tip stapa", VELT_SPISAK(ComboBoxTipStapa));
+    ComboBoxTipStapa->addItems({QStringLiteral("Stap tipa k"), QStringLiteral("Stap tipa ig"),
+                                QStringLiteral("Stap tipa gk"), QStringLiteral("Prost stap")});
+    ComboBoxTipStapa->setCurrentIndex(0);
+    v->addWidget(grupa);
+    v->addLayout(RedDugmadi({VELT_DUGME(ButtonDodajStap, "Dodaj"), VELT_DUGME(ButtonPromeniStap, "Promeni"),
+                             VELT_DUGME(ButtonObrisiStap, "Obrisi")}));
+    v->addStretch();
+
+    connect(ComboBoxSpisakStapova, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSpisakStapovaChange(); });
+    connect(ButtonDodajStap, &QPushButton::clicked, this, [this] { ButtonDodajStapClick(); });
+    connect(ButtonPromeniStap, &QPushButton::clicked, this, [this] { ButtonPromeniStapClick(); });
+    connect(ButtonObrisiStap, &QPushButton::clicked, this, [this] { ButtonObrisiStapClick(); });
+}
+
+void TStraniceModela::OsveziStapove() {
+    const auto tekstovi = SpisakStapova(kontekst.Model());
+    ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
+    Popuni(ComboBoxSpisakStapova, tekstovi);
+    Popuni(ComboBoxSpisakStapovaZaOpterecenje, tekstovi);
+    PrikaziStap();
+    PrikaziOpterecenjaStapa();
+}
+
+void TStraniceModela::PrikaziStap() {
+    const TModel& m = kontekst.Model();
+    const TStap* s = Izabrani(m.nizStapova, ComboBoxSpisakStapova->currentIndex());
+    if (!s) return;
+    const TIzborStapa iz = IzborZaStap(m, *s);
+    Izaberi(ComboBoxSpisakMaterijalaZaStap, iz.materijal);
+    Izaberi(ComboBoxSpisakPoprecnihPresekaZaStap, iz.presek);
+    Izaberi(ComboBoxSpisakCvorovaZaPocetniCvorStapa, iz.pocetniCvor);
+    Izaberi(ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, iz.krajnjiCvor);
+    Izaberi(ComboBoxTipStapa, iz.tip >= 0 && iz.tip < ComboBoxTipStapa->count() ? iz.tip : -1);
+}
+
+void TStraniceModela::ComboBoxSpisakStapovaChange() { PrikaziStap(); }
+
+namespace {
+TIzborStapa IzborSaStranice(QComboBox* materijal, QComboBox* presek, QComboBox* pocetni, QComboBox* krajnji,
+                            QComboBox* tip) {
+    return {materijal->currentIndex(), presek->currentIndex(), pocetni->currentIndex(), krajnji->currentIndex(),
+            tip->currentIndex()};
+}
+}  // namespace
+
+void TStraniceModela::ButtonDodajStapClick() {
+    const TIzborStapa iz =
+        IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
+                        ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
+    if (Izvrsi([&] { return DodajStap(kontekst.Model(), iz); }) != TIshod::Uradjeno) return;
+    OsveziStapove();
+    PosleIzmene();
+}
+
+void TStraniceModela::ButtonPromeniStapClick() {
+    const TIzborStapa iz =
+        IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
+                        ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
+    const int izabrani = ComboBoxSpisakStapova->currentIndex();
+    if (Izvrsi([&] { return PromeniStap(kontekst.Model(), izabrani, iz); }) != TIshod::Uradjeno) return;
+    OsveziStapove();
+    PosleIzmene();
+}
+
+void TStraniceModela::ButtonObrisiStapClick() {
+    const int izabrani = ComboBoxSpisakStapova->currentIndex();
+    const TIshod ishod = Izvrsi([&] { return ObrisiStap(kontekst.Model(), izabrani); });
+    if (ishod == TIshod::Uradjeno) PosleIzmene();
+    OsveziStapove();
+}
+
+// ---------------------------------------------------------------------------------------------
+// "Opterecenje" / "Stap"
+
+namespace {
+
+QWidget* StranicaVrste(const char* ime, QWidget*& clan, std::initializer_list<const char*> naslovi) {
+    clan = Imenuj(new QWidget, ime);
+    auto* v = new QVBoxLayout(clan);
+    for (const char* n : naslovi) {
+        auto* l = new QLabel(QString::fromLatin1(n));
+        l->setWordWrap(true);
+        v->addWidget(l);
+    }
+    return clan;
+}
+
+QFormLayout* FormaVrste(QWidget* stranica) {
+    auto* f = new QFormLayout;
+    f->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    static_cast<QVBoxLayout*>(stranica->layout())->addLayout(f);
+    return f;
+}
+
+void DugmadVrste(QWidget* stranica, QPushButton* dodaj, QPushButton* promeni) {
+    auto* v = static_cast<QVBoxLayout*>(stranica->layout());
+    v->addLayout(RedDugmadi({dodaj, promeni}));
+    v->addStretch();
+}
+
+}  // namespace
+
+QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
+    VELT_STRANICA(TabSheetOpterecenjeStapa);
+    auto* v = new QVBoxLayout(TabSheetOpterecenjeStapa);
+    v->setContentsMargins(4, 4, 4, 4);
+
+    auto* definicija = new QGroupBox(QStringLiteral("Opterecenje"));
+    auto* f = Forma(definicija);
+    Red(f, "Spisak opterecenja", VELT_SPISAK(ComboBoxSpisakOpterecenjaStapova));
+    auto* ime = new QHBoxLayout;
+    ime->addWidget(VELT_POLJE(EditImeOpterecenjaZaStap, "Opterecenje 1"), 1);
+    ime->addWidget(VELT_DUGME(ButtonObrisiOpterecenjeStapa, "Obrisi"));
+    auto* oznakaIme = new QLabel(QStringLiteral("Ime opterecenja"));
+    oznakaIme->setBuddy(EditImeOpterecenjaZaStap);
+    f->addRow(oznakaIme, ime);
+
+    PageControlOpterecenjeStapa = Imenuj(new QTabWidget, "PageControlOpterecenjeStapa");
+    PageControlOpterecenjeStapa->setUsesScrollButtons(false);
+
+    QWidget* s = StranicaVrste("TabSheetV", TabSheetV, {"Lokalni koordinatni sistem - upravno na osu stapa"});
+    auto* fv = FormaVrste(s);
+    Red(fv, "V", VELT_POLJE(EditVrednostKoncSileNaStapu, "0.0"));
+    Red(fv, "Relativna pozicija u odnosu na pocetak stapa", VELT_POLJE(EditRelPozKoncSileUOdnosuNaPocetakStapa, "0.5"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeV, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeV, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("V"));
+
+    s = StranicaVrste("TabSheetM", TabSheetM, {});
+    auto* fm = FormaVrste(s);
+    Red(fm, "M", VELT_POLJE(EditKoncMomentNaStapu, "0.0"));
+    Red(fm, "Relativna pozicija u odnosu na pocetak stapa",
+        VELT_POLJE(EditRelPozKoncMomentaUOdnosuNaPocetakStapa, "0.5"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeM, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeM, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("M"));
+
+    s = StranicaVrste("TabSheetPn", TabSheetPn,
+                      {"Jednako podeljeno opterecenje - lokalni koordinatni sistem", "Upravno na osu stapa"});
+    auto* fpn = FormaVrste(s);
+    Red(fpn, "pn", VELT_POLJE(EditIntenzitetRaspodeljenogOpterecenjaStapa, "0.0"));
+    Red(fpn, "Relativna pozicija pocetka", VELT_POLJE(EditRelPozPocetkaRaspodeljenogOpterecenja, "0.0"));
+    Red(fpn, "Relativna pozicija kraja", VELT_POLJE(EditRelPozKrajaRaspodeljenogOpterecenja, "1.0"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjePn, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjePn, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("pn"));
+
+    s = StranicaVrste("TabSheetT", TabSheetT, {});
+    Red(FormaVrste(s), "t", VELT_POLJE(EditTNaStapu, "0.0"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeT, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeT, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("t"));
+
+    s = StranicaVrste("TabSheetDeltaT", TabSheetDeltaT, {});
+    Red(FormaVrste(s), "delta t", VELT_POLJE(EditDeltaTNaStapu, "0.0"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeDeltaT, "Dodaj"),
+                VELT_DUGME(ButtonPromeniOpterecenjeDeltaT, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("delta t"));
+
+    s = StranicaVrste("TabSheetH", TabSheetH, {"Lokalni koordinatni sistem - u pravcu ose stapa"});
+    auto* fh = FormaVrste(s);
+    Red(fh, "H", VELT_POLJE(EditVrednostKoncSileNaStapuUPravcuOse, "0.0"));
+    Red(fh, "Relativna pozicija u odnosu na pocetak stapa",
+        VELT_POLJE(EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa, "0.5"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeH, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeH, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("H"));
+
+    s = StranicaVrste("TabSheetPt", TabSheetPt,
+                      {"Jednako podeljeno opterecenje - lokalni koordinatni sistem", "U pravcu ose stapa"});
+    auto* fpt = FormaVrste(s);
+    Red(fpt, "pt", VELT_POLJE(EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse, "0.0"));
+    Red(fpt, "Relativna pozicija pocetka", VELT_POLJE(EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse, "0.0"));
+    Red(fpt, "Relativna pozicija kraja", VELT_POLJE(EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse, "1.0"));
+    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjePt, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjePt, "Promeni"));
+    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("pt"));
+
+    f->addRow(PageControlOpterecenjeStapa);
+    v->addWidget(definicija);
+
+    auto* dodela = new QGroupBox(QStringLiteral("Opterecenja stapa"));
+    auto* fd = Forma(dodela);
+    Red(fd, "Spisak stapova", VELT_SPISAK(ComboBoxSpisakStapovaZaOpterecenje));
+    ListBoxSpisakPridruzenihOpterecenjaStapu =
+        Imenuj(new QListWidget, "ListBoxSpisakPridruzenihOpterecenjaStapu");
+    ListBoxSpisakPridruzenihOpterecenjaStapu->setMinimumHeight(60);
+    auto* oznakaListe = new QLabel(QStringLiteral("Pridruzeno opterecenje"));
+    oznakaListe->setBuddy(ListBoxSpisakPridruzenihOpterecenjaStapu);
+    fd->addRow(oznakaListe, ListBoxSpisakPridruzenihOpterecenjaStapu);
+    fd->addRow(RedDugmadi({VELT_DUGME(ButtonPridruziOpterecenjeStapu, "Pridruzi opterecenje stapu"),
+                           VELT_DUGME(ButtonObrisiOpterecenjeSaStapa, "Obrisi opterecenje sa stapa")}));
+    v->addWidget(dodela);
+    v->addStretch();
+
+    connect(ComboBoxSpisakOpterecenjaStapova, &QComboBox::currentIndexChanged, this,
+            [this] { ComboBoxSpisakOpterecenjaStapovaChange(); });
+    connect(ComboBoxSpisakStapovaZaOpterecenje, &QComboBox::currentIndexChanged, this,
+            [this] { ComboBoxSpisakStapovaZaOpterecenjeChange(); });
+    connect(ButtonObrisiOpterecenjeStapa, &QPushButton::clicked, this, [this] { ButtonObrisiOpterecenjeStapaClick(); });
+    connect(ButtonPridruziOpterecenjeStapu, &QPushButton::clicked, this,
+            [this] { ButtonPridruziOpterecenjeStapuClick(); });
+    connect(ButtonObrisiOpterecenjeSaStapa, &QPushButton::clicked, this,
+            [this] { ButtonObrisiOpterecenjeSaStapaClick(); });
+    const std::pair<QPushButton*, void (TStraniceModela::*)()> dugmad[] = {
+        {ButtonDodajOpterecenjeV, &TStraniceModela::ButtonDodajOpterecenjeVClick},
+        {ButtonPromeniOpterecenjeV, &TStraniceModela::ButtonPromeniOpterecenjeVClick},
+        {ButtonDodajOpterecenjeM, &TStraniceModela::ButtonDodajOpterecenjeMClick},
+        {ButtonPromeniOpterecenjeM, &TStraniceModela::ButtonPromeniOpterecenjeMClick},
+        {ButtonDodajOpterecenjePn, &TStraniceModela::ButtonDodajOpterecenjePnClick},
+        {ButtonPromeniOpterecenjePn, &TStraniceModela::ButtonPromeniOpterecenjePnClick},
+        {ButtonDodajOpterecenjeT, &TStraniceModela::ButtonDodajOpterecenjeTClick},
+        {ButtonPromeniOpterecenjeT, &TStraniceModela::ButtonPromeniOpterecenjeTClick},
+        {ButtonDodajOpterecenjeDeltaT, &TStraniceModela::ButtonDodajOpterecenjeDeltaTClick},
+        {ButtonPromeniOpterecenjeDeltaT, &TStraniceModela::ButtonPromeniOpterecenjeDeltaTClick},
+        {ButtonDodajOpterecenjeH, &TStraniceModela::ButtonDodajOpterecenjeHClick},
+        {ButtonPromeniOpterecenjeH, &TStraniceModela::ButtonPromeniOpterecenjeHClick},
+        {ButtonDodajOpterecenjePt, &TStraniceModela::ButtonDodajOpterecenjePtClick},
+        {ButtonPromeniOpterecenjePt, &TStraniceModela::ButtonPromeniOpterecenjePtClick},
+    };
+    for (const auto& [dugme, rukovalac] : dugmad)
+        connect(dugme, &QPushButton::clicked, this, [this, r = rukovalac] { (this->*r)(); });
+    return TabSheetOpterecenjeStapa;
+}
+
+// The value fields of a kind's page, in the page's order; nullptr past its last field.
+std::array<QLineEdit*, 3> TStraniceModela::PoljaVrste(int tip) const {
+    QLineEdit* const polja[7][3] = {
+        {EditVrednostKoncSileNaStapu, EditRelPozKoncSileUOdnosuNaPocetakStapa, nullptr},
+        {EditKoncMomentNaStapu, EditRelPozKoncMomentaUOdnosuNaPocetakStapa, nullptr},
+        {EditIntenzitetRaspodeljenogOpterecenjaStapa, EditRelPozPocetkaRaspodeljenogOpterecenja,
+         EditRelPozKrajaRaspodeljenogOpterecenja},
+        {EditTNaStapu, nullptr, nullptr},
+        {EditDeltaTNaStapu, nullptr, nullptr},
+        {EditVrednostKoncSileNaStapuUPravcuOse, EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa, nullptr},
+        {EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse, EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse,
+         EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse},
+    };
+    if (tip < toV || tip > toPt) return {};
+    return {polja[tip][0], polja[tip][1], polja[tip][2]};
+}
+
+void TStraniceModela::OsveziOpterecenja() {
+    const auto imena = SpisakOpterecenja(kontekst.Model());
+    Popuni(ComboBoxSpisakOpterecenjaStapova, imena);
+    if (imena.empty()) {
+        ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
+        return;
+    }
+    PrikaziOpterecenje();
+    PrikaziOpterecenjaStapa();
+}
+
+void TStraniceModela::PrikaziOpterecenje() {
+    const TOpterecenje* o =
+        Izabrani(kontekst.Model().nizOpterecenja, ComboBoxSpisakOpterecenjaStapova->currentIndex());
+    if (!o) return;
+    EditImeOpterecenjaZaStap->setText(Q(o->Ime()));
+    if (o->Tip() < toV || o->Tip() > toPt) return;
+    const auto polja = PoljaVrste(o->Tip());
+    PageControlOpterecenjeStapa->setCurrentIndex(o->Tip());
+    const auto vrednosti = VrednostiOpterecenja(*o);
+    for (size_t i = 0; i < vrednosti.size(); ++i)
+        if (QLineEdit* e = polja[i]) e->setText(Q(FormatBroja(vrednosti[i])));
+}
+
+void TStraniceModela::PrikaziOpterecenjaStapa() {
+    ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
+    for (const auto& ime : SpisakOpterecenjaStapa(kontekst.Model(), ComboBoxSpisakStapovaZaOpterecenje->currentIndex()))
+        ListBoxSpisakPridruzenihOpterecenjaStapu->addItem(Q(ime));
+}
+
+void TStraniceModela::ComboBoxSpisakOpterecenjaStapovaChange() { PrikaziOpterecenje(); }
+void TStraniceModela::ComboBoxSpisakStapovaZaOpterecenjeChange() { PrikaziOpterecenjaStapa(); }
+
+void TStraniceModela::DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim) {
+    const auto polja = PoljaVrste(tip);
+    TPoljaOpterecenja tekstovi;
+    for (size_t i = 0; i < 3; ++i)
+        if (QLineEdit* e = polja[i]) tekstovi[i] = S(e);
+    const std::string ime = S(EditImeOpterecenjaZaStap);
+    const int izabrano = ComboBoxSpisakOpterecenjaStapova->currentIndex();
+    TModel& m = kontekst.Model();
+    const TIshod ishod = Izvrsi([&] {
+        return rezim == TRezimIzmene::Dodaj ? DodajOpterecenje(m, tip, ime, tekstovi)
+                                            : PromeniOpterecenje(m, izabrano, tip, ime, tekstovi);
+    });
+    if (ishod != TIshod::Uradjeno) return;
+    OsveziOpterecenja();
+    PosleIzmene();
+}
+
+void TStraniceModela::ButtonDodajOpterecenjeVClick() { DodajIliPromeniOpterecenje(toV, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjeVClick() { DodajIliPromeniOpterecenje(toV, TRezimIzmene::Promeni); }
+void TStraniceModela::ButtonDodajOpterecenjeMClick() { DodajIliPromeniOpterecenje(toM, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjeMClick() { DodajIliPromeniOpterecenje(toM, TRezimIzmene::Promeni); }
+void TStraniceModela::ButtonDodajOpterecenjePnClick() { DodajIliPromeniOpterecenje(toPn, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjePnClick() { DodajIliPromeniOpterecenje(toPn, TRezimIzmene::Promeni); }
+void TStraniceModela::ButtonDodajOpterecenjeTClick() { DodajIliPromeniOpterecenje(toT, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjeTClick() { DodajIliPromeniOpterecenje(toT, TRezimIzmene::Promeni); }
+void TStraniceModela::ButtonDodajOpterecenjeDeltaTClick() { DodajIliPromeniOpterecenje(toDeltaT, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjeDeltaTClick() {
+    DodajIliPromeniOpterecenje(toDeltaT, TRezimIzmene::Promeni);
+}
+void TStraniceModela::ButtonDodajOpterecenjeHClick() { DodajIliPromeniOpterecenje(toH, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjeHClick() { DodajIliPromeniOpterecenje(toH, TRezimIzmene::Promeni); }
+void TStraniceModela::ButtonDodajOpterecenjePtClick() { DodajIliPromeniOpterecenje(toPt, TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniOpterecenjePtClick() { DodajIliPromeniOpterecenje(toPt, TRezimIzmene::Promeni); }
+
+void TStraniceModela::ButtonObrisiOpterecenjeStapaClick() {
+    const int izabrano = ComboBoxSpisakOpterecenjaStapova->currentIndex();
+    Izvrsi([&] { return ObrisiOpterecenje(kontekst.Model(), izabrano); });
+    PosleIzmene();
+    OsveziOpterecenja();
+    OsveziStapove();
+}
+
+void TStraniceModela::ButtonPridruziOpterecenjeStapuClick() {
+    const TModel& m = kontekst.Model();
+    if (m.nizOpterecenja.empty() || m.nizStapova.empty()) return;
+    const int opterecenje = ComboBoxSpisakOpterecenjaStapova->currentIndex();
+    const int stap = ComboBoxSpisakStapovaZaOpterecenje->currentIndex();
+    Izvrsi([&] { return PridruziOpterecenje(kontekst.Model(), opterecenje, stap); });
+    PosleIzmene();
+    OsveziOpterecenja();
+    OsveziStapove();
+}
+
+void TStraniceModela::ButtonObrisiOpterecenjeSaStapaClick() {
+    const TModel& m = kontekst.Model();
+    if (m.nizOpterecenja.empty() || m.nizStapova.empty()) return;
+    const int opterecenje = ComboBoxSpisakOpterecenjaStapova->currentIndex();
+    const int stap = ComboBoxSpisakStapovaZaOpterecenje->currentIndex();
+    Izvrsi([&] { return UkloniOpterecenjeSaStapa(kontekst.Model(), opterecenje, stap); });
+    PosleIzmene();
+    OsveziOpterecenja();
+    OsveziStapove();
+}

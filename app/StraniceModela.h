@@ -1,0 +1,238 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+#include "UredjivanjeZajednicko.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class TKontekstUredjivanja;
+
+// The six editing pages of the main window ("Materijal", "Presek", "Cvor", "Stap", "Oslonac",
+// "Opterecenje"). The handlers only gather the field texts, run the editing command over the
+// model, show its message and refresh; every rule lives in the model's editing commands.
+class TStraniceModela : public QObject {
+public:
+    TStraniceModela(TKontekstUredjivanja& kontekst, QObject* roditelj = nullptr);
+    ~TStraniceModela() override;
+    // Pages 0..5 of PageControlGlavniMeni: "Materijal" (TabSheetMaterijal), "Presek"
+    // (TabSheetPresek), "Cvor" (TabSheetCvor), "Stap" (TabSheetStap), "Oslonac"
+    // (TabSheetOslonac), "Opterecenje" (TabSheetOpterecenje, with its sub-pages "Cvor" and "Stap").
+    QWidget* Stranica(int indeks);
+    // Refresh every list on these pages from the model (after a load or New).
+    void OsveziSve();
+
+private:
+    void NapraviStranicuMaterijal();
+    void NapraviStranicuPresek();
+    void NapraviStranicuCvor();
+    void NapraviStranicuStap();
+    void NapraviStranicuOslonac();
+    void NapraviStranicuOpterecenje();
+    QWidget* NapraviStranicuOpterecenjaCvora();
+    QWidget* NapraviStranicuOpterecenjaStapa();
+
+    // Runs one editing command; a TGreska goes into an error box and leaves the model as it was.
+    enum class TIshod { Uradjeno, Nista, Greska };
+    TIshod Izvrsi(const std::function<bool()>& komanda);
+    void PrikaziGresku(const std::string& poruka);
+    void PosleIzmene();
+
+    // List refreshes, one per entity kind.
+    void OsveziMaterijale();
+    void OsveziPreseke();
+    void OsveziCvorove();
+    void OsveziStapove();
+    void OsveziOpterecenja();
+    // Show operations of the selected entity.
+    void PrikaziMaterijal();
+    void PrikaziPresek();
+    void PrikaziCvor();
+    void PrikaziOslonceCvora();
+    void PrikaziOpterecenjeCvora();
+    void PrikaziStap();
+    void PrikaziOpterecenjaStapa();
+    void PrikaziOpterecenje();
+
+    // Handlers.
+    void ComboBoxSpisakImenaMaterijalaChange();
+    void ButtonDodajMaterijalClick();
+    void ButtonPromeniMaterijalClick();
+    void ButtonObrisiMaterijalClick();
+    void DodajIliPromeniMaterijal(TRezimIzmene rezim);
+
+    void ComboBoxSpisakImenaPresekaChange();
+    void ButtonDodajPresekClick();
+    void ButtonPromeniPresekClick();
+    void ButtonObrisiPresekClick();
+    void ButtonKoeficijentKZaPresekPomocClick();
+    void ButtonPreseciClick();
+    void DodajIliPromeniPresek(TRezimIzmene rezim);
+
+    void ComboBoxSpisakCvorovaChange();
+    void ButtonDodajCvorClick();
+    void ButtonPromeniCvorClick();
+    void ButtonObrisiCvorClick();
+    void DodajIliPromeniCvor(TRezimIzmene rezim);
+
+    void ComboBoxSpisakStapovaChange();
+    void ButtonDodajStapClick();
+    void ButtonPromeniStapClick();
+    void ButtonObrisiStapClick();
+
+    void ComboBoxSpisakCvorovaZaOslonceChange();
+    void ButtonPromeniOslonacClick();
+
+    void ComboBoxSpisakCvorovaZaOpterecenjeChange();
+    void ButtonPromeniOpterecenjeCvoraClick();
+
+    void ComboBoxSpisakOpterecenjaStapovaChange();
+    void ComboBoxSpisakStapovaZaOpterecenjeChange();
+    void ButtonObrisiOpterecenjeStapaClick();
+    void ButtonPridruziOpterecenjeStapuClick();
+    void ButtonObrisiOpterecenjeSaStapaClick();
+    void ButtonDodajOpterecenjeVClick();
+    void ButtonPromeniOpterecenjeVClick();
+    void ButtonDodajOpterecenjeMClick();
+    void ButtonPromeniOpterecenjeMClick();
+    void ButtonDodajOpterecenjePnClick();
+    void ButtonPromeniOpterecenjePnClick();
+    void ButtonDodajOpterecenjeTClick();
+    void ButtonPromeniOpterecenjeTClick();
+    void ButtonDodajOpterecenjeDeltaTClick();
+    void ButtonPromeniOpterecenjeDeltaTClick();
+    void ButtonDodajOpterecenjeHClick();
+    void ButtonPromeniOpterecenjeHClick();
+    void ButtonDodajOpterecenjePtClick();
+    void ButtonPromeniOpterecenjePtClick();
+    void DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim);
+    std::array<QLineEdit*, 3> PoljaVrste(int tip) const;
+
+    TKontekstUredjivanja& kontekst;
+    // The pages go to the main window's page control, which then owns them; until then (and in
+    // tests) they are ours to free.
+    QPointer<QWidget> stranice[6];
+
+    // "Materijal"
+    QWidget* TabSheetMaterijal = nullptr;
+    QComboBox* ComboBoxSpisakImenaMaterijala = nullptr;
+    QLineEdit* EditIDMaterijala = nullptr;
+    QLineEdit* EditImeMaterijala = nullptr;
+    QLineEdit* EditModulElasticnosti = nullptr;
+    QLineEdit* EditPoasonovKoeficijent = nullptr;
+    QLineEdit* EditZapreminskaMasa = nullptr;
+    QLineEdit* EditAlfaT = nullptr;
+    QPushButton* ButtonDodajMaterijal = nullptr;
+    QPushButton* ButtonPromeniMaterijal = nullptr;
+    QPushButton* ButtonObrisiMaterijal = nullptr;
+
+    // "Presek"
+    QWidget* TabSheetPresek = nullptr;
+    QComboBox* ComboBoxSpisakImenaPreseka = nullptr;
+    QLineEdit* EditIDPreseka = nullptr;
+    QLineEdit* EditImePoprecnogPreseka = nullptr;
+    QLineEdit* EditAksijalniMomentInercije = nullptr;
+    QLineEdit* EditAksijalnaPovrsinaPoprecnogPreseka = nullptr;
+    QLineEdit* EditVisinaPoprecnogPreseka = nullptr;
+    QLineEdit* EditKoeficijentOblikaPoprecnogPreseka = nullptr;
+    QPushButton* ButtonDodajPresek = nullptr;
+    QPushButton* ButtonPromeniPresek = nullptr;
+    QPushButton* ButtonObrisiPresek = nullptr;
+    QPushButton* ButtonKoeficijentKZaPresekPomoc = nullptr;
+    QPushButton* ButtonPreseci = nullptr;
+
+    // "Cvor"
+    QWidget* TabSheetCvor = nullptr;
+    QComboBox* ComboBoxSpisakCvorova = nullptr;
+    QLineEdit* EditXkoordinataCvora = nullptr;
+    QLineEdit* EditZkoordinataCvora = nullptr;
+    QPushButton* ButtonDodajCvor = nullptr;
+    QPushButton* ButtonPromeniCvor = nullptr;
+    QPushButton* ButtonObrisiCvor = nullptr;
+
+    // "Stap"
+    QWidget* TabSheetStap = nullptr;
+    QComboBox* ComboBoxSpisakStapova = nullptr;
+    QComboBox* ComboBoxSpisakMaterijalaZaStap = nullptr;
+    QComboBox* ComboBoxSpisakPoprecnihPresekaZaStap = nullptr;
+    QComboBox* ComboBoxSpisakCvorovaZaPocetniCvorStapa = nullptr;
+    QComboBox* ComboBoxSpisakCvorovaZaKrajnjiCvorStapa = nullptr;
+    QComboBox* ComboBoxTipStapa = nullptr;
+    QPushButton* ButtonDodajStap = nullptr;
+    QPushButton* ButtonPromeniStap = nullptr;
+    QPushButton* ButtonObrisiStap = nullptr;
+
+    // "Oslonac"
+    QWidget* TabSheetOslonac = nullptr;
+    QComboBox* ComboBoxSpisakCvorovaZaOslonce = nullptr;
+    QCheckBox* CheckBoxOslonacX = nullptr;
+    QCheckBox* CheckBoxOslonacZ = nullptr;
+    QCheckBox* CheckBoxUkljestenje = nullptr;
+    QPushButton* ButtonPromeniOslonac = nullptr;
+
+    // "Opterecenje" with the sub-pages "Cvor" and "Stap"
+    QWidget* TabSheetOpterecenje = nullptr;
+    QTabWidget* PageControlOpterecenje = nullptr;
+    QWidget* TabSheetOpterecenjeCvora = nullptr;
+    QWidget* TabSheetOpterecenjeStapa = nullptr;
+
+    QComboBox* ComboBoxSpisakCvorovaZaOpterecenje = nullptr;
+    QLineEdit* EditKoncSilaUCvoruPx = nullptr;
+    QLineEdit* EditKoncSilaUCvoruPz = nullptr;
+    QLineEdit* EditKoncMomentUCvoru = nullptr;
+    QLineEdit* EditZadatoPomeranjeUXpravcu = nullptr;
+    QLineEdit* EditZadatoPomeranjeUZpravcu = nullptr;
+    QLineEdit* EditZadatoObrtanjeUkljestenjaOkoYose = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeCvora = nullptr;
+
+    QComboBox* ComboBoxSpisakOpterecenjaStapova = nullptr;
+    QLineEdit* EditImeOpterecenjaZaStap = nullptr;
+    QPushButton* ButtonObrisiOpterecenjeStapa = nullptr;
+    QTabWidget* PageControlOpterecenjeStapa = nullptr;
+    QWidget* TabSheetV = nullptr;
+    QWidget* TabSheetM = nullptr;
+    QWidget* TabSheetPn = nullptr;
+    QWidget* TabSheetT = nullptr;
+    QWidget* TabSheetDeltaT = nullptr;
+    QWidget* TabSheetH = nullptr;
+    QWidget* TabSheetPt = nullptr;
+    QLineEdit* EditVrednostKoncSileNaStapu = nullptr;
+    QLineEdit* EditRelPozKoncSileUOdnosuNaPocetakStapa = nullptr;
+    QLineEdit* EditKoncMomentNaStapu = nullptr;
+    QLineEdit* EditRelPozKoncMomentaUOdnosuNaPocetakStapa = nullptr;
+    QLineEdit* EditIntenzitetRaspodeljenogOpterecenjaStapa = nullptr;
+    QLineEdit* EditRelPozPocetkaRaspodeljenogOpterecenja = nullptr;
+    QLineEdit* EditRelPozKrajaRaspodeljenogOpterecenja = nullptr;
+    QLineEdit* EditTNaStapu = nullptr;
+    QLineEdit* EditDeltaTNaStapu = nullptr;
+    QLineEdit* EditVrednostKoncSileNaStapuUPravcuOse = nullptr;
+    QLineEdit* EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa = nullptr;
+    QLineEdit* EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse = nullptr;
+    QLineEdit* EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse = nullptr;
+    QLineEdit* EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse = nullptr;
+    QPushButton* ButtonDodajOpterecenjeV = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeV = nullptr;
+    QPushButton* ButtonDodajOpterecenjeM = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeM = nullptr;
+    QPushButton* ButtonDodajOpterecenjePn = nullptr;
+    QPushButton* ButtonPromeniOpterecenjePn = nullptr;
+    QPushButton* ButtonDodajOpterecenjeT = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeT = nullptr;
+    QPushButton* ButtonDodajOpterecenjeDeltaT = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeDeltaT = nullptr;
+    QPushButton* ButtonDodajOpterecenjeH = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeH = nullptr;
+    QPushButton* ButtonDodajOpterecenjePt = nullptr;
+    QPushButton* ButtonPromeniOpterecenjePt = nullptr;
+    QComboBox* ComboBoxSpisakStapovaZaOpterecenje = nullptr;
+    QListWidget* ListBoxSpisakPridruzenihOpterecenjaStapu = nullptr;
+    QPushButton* ButtonPridruziOpterecenjeStapu = nullptr;
+    QPushButton* ButtonObrisiOpterecenjeSaStapa = nullptr;
+};
