@@ -85,8 +85,10 @@ void TPlotChart::PostaviKursor(int px, int py) {
         case TKursor::Krst: setCursor(Qt::CrossCursor); break;
         case TKursor::Ruka: setCursor(Qt::OpenHandCursor); break;
         case TKursor::Zoom: {
-            static const QCursor zoom = ZoomKursor();
-            setCursor(zoom);
+            // Never destroyed: a pixmap must not outlive the application object, which a static
+            // destroyed at exit would.
+            static const QCursor* zoom = new QCursor(ZoomKursor());
+            setCursor(*zoom);
             break;
         }
     }

@@ -8,12 +8,13 @@
 #include "CrtanjeKonstrukcije.h"
 
 // One application object for every test of this program; the plot needs it for fonts and widgets.
+// It is never destroyed: at exit Qt's own globals may already be gone.
 inline QApplication& Aplikacija() {
     static int argc = 1;
     static char ime[] = "velt_graphics_tests";
     static char* argv[] = {ime, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 inline QImage Slika(const TPlotPovrsina& g) {
