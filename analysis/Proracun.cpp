@@ -382,11 +382,21 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
             stanje.vektor_qoGKS = std::move(qo);
 
             const TMatrix& Kso = matrica(stanje.matricaKsoGKS);
-            TMatrix A = NovaMatrica(Kso.NrOfColumns(), invKss.NrOfRows());
-            invKss.Multiply(&Kso, &A);
-            auto qsPom = std::make_unique<TMatrix>(NovaMatrica(1, A.NrOfRows()));
-            A.Multiply(stanje.vektor_qoGKS.get(), qsPom.get());
-            qsPom->SMult(-1);
+            const TMatrix& qoV = *stanje.vektor_qoGKS;
+            auto qsPom = std::make_unique<TMatrix>(NovaMatrica(1, invKss.NrOfRows()));
+            bool imaPomeranja = false;
+            for (int i = 1; i <= qoV.NrOfRows(); ++i) imaPomeranja = imaPomeranja || qoV.Elem(1, i) != 0;
+            if (imaPomeranja) {
+                TMatrix A = NovaMatrica(Kso.NrOfColumns(), invKss.NrOfRows());
+                invKss.Multiply(&Kso, &A);
+                A.Multiply(&qoV, qsPom.get());
+                qsPom->SMult(-1);
+            } else {
+                // Without prescribed displacements A * qo is a sum of products with +0 (A is finite),
+                // so +0, and -0 after the sign change; that is all the costly n_s x n_o product
+                // would give.
+                qsPom->SMult(-1);
+            }
             stanje.vektor_qsGKSPomeranjeOslonaca = std::move(qsPom);
 
             auto qs = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
