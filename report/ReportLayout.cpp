@@ -17,7 +17,7 @@ namespace {
 
 constexpr double JEDINICA_PO_MM = 7200.0 / 254.0;   // tenths of a point per millimetre
 constexpr double RAZMAK_TRAKE = 25;                 // from a band's text to its rule
-constexpr double RAZMAK_TELA = 45;                  // from a rule to the body
+constexpr double RAZMAK_TELA = 80;                  // from a rule to the body
 
 bool Razmak(QChar c) { return c == QLatin1Char(' '); }
 

@@ -58,6 +58,17 @@ QStringList NepraznaSazeta(const QString& tekst) {
     return r;
 }
 
+// The command line has no application object; the function brings its own for the call.
+TEST(IzvestajUPdfBezAplikacije, WorksWithoutARunningApplication) {
+    if (QCoreApplication::instance()) GTEST_SKIP() << "an earlier test of this process made one";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("cli.pdf");
+    QString greska;
+    ASSERT_TRUE(IzvestajUPdf(ProjekatIzAsseta(), SintetickiIzvestaj(2), pdf, &greska)) << greska.toStdString();
+    EXPECT_EQ(QCoreApplication::instance(), nullptr);
+    EXPECT_TRUE(::Procitaj(pdf).startsWith("%PDF"));
+}
+
 class PdfIzvestaja : public ::testing::Test {
 protected:
     void SetUp() override {
