@@ -1,0 +1,25 @@
+#pragma once
+#include "Model.h"
+#include "Podesavanja.h"
+#include "StanjeAnalize.h"
+
+class TDijalozi;
+class QWidget;
+
+// What the "Analiza" and "Ulaz/Izlaz" pages and the click inspection need from the main window.
+class TKontekstAnalize {
+public:
+    virtual ~TKontekstAnalize() = default;
+    virtual TModel& Model() = 0;
+    virtual TStanjeAnalize& Stanje() = 0;
+    virtual TPodesavanja& Podesavanja() = 0;
+    virtual TDijalozi& Dijalozi() = 0;
+    virtual QWidget* ProzorZaPoruke() = 0;
+    // CrtajGrafik on PlotChartGrafik with the current settings.
+    virtual void CrtajGrafik() = 0;
+    // Shows a page of PageControlGlavniMeni (6 "Analiza", 7 "Ulaz/Izlaz").
+    virtual void PrikaziGlavnuStranu(int indeks) = 0;
+};
+
+inline constexpr int StranaAnalize = 6;
+inline constexpr int StranaRezultata = 7;

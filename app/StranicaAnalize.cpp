@@ -1,0 +1,171 @@
+#include "StranicaAnalize.h"
+
+#include <QDateTime>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <thread>
+
+#include "Dijalozi.h"
+#include "StranicaRezultata.h"
+
+namespace {
+
+template <class W>
+W* Imenuj(W* w, const char* ime) {
+    w->setObjectName(QString::fromLatin1(ime));
+    w->setAccessibleDescription(QString::fromLatin1(ime));
+    return w;
+}
+
+// The pipeline's view of this page. Each hook may be called from the worker; it is carried out on
+// the window's thread.
+class TPosmatracStranice : public TPosmatracProracuna {
+public:
+    TPosmatracStranice(TStranicaAnalize& stranica, TKontekstAnalize& kontekst, TStranicaRezultata& rezultati)
+        : stranica(stranica), kontekst(kontekst), rezultati(rezultati) {}
+
+    std::string DatumVreme() override {
+        const QLocale lokal;
+        const QDateTime sada = QDateTime::currentDateTime();
+        return (lokal.toString(sada.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                lokal.toString(sada.time(), QLocale::LongFormat))
+            .toStdString();
+    }
+    void Log(const std::string& linija) override {
+        stranica.NaGlavnojNiti([&] {
+            const QString t = QString::fromStdString(linija);
+            stranica.MemoPorukaTrenutnogStanjaAnalize->appendPlainText(t);
+            if (stranica.posleLinijeLoga)
+                stranica.posleLinijeLoga(t);
+        });
+    }
+    void IsprazniLog() override {
+        stranica.NaGlavnojNiti([&] { stranica.MemoPorukaTrenutnogStanjaAnalize->clear(); });
+    }
+    void PorukaGreske(const std::string& tekst) override {
+        stranica.NaGlavnojNiti(
+            [&] { kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QString::fromStdString(tekst)); });
+    }
+    void ObrisiRezultate() override {
+        stranica.NaGlavnojNiti([&] { rezultati.ObrisiRezultate(); });
+    }
+    void CrtajGrafik() override {
+        stranica.NaGlavnojNiti([&] { kontekst.CrtajGrafik(); });
+    }
+    void PrikaziRezultate() override {
+        stranica.NaGlavnojNiti([&] { rezultati.PrikaziRezultate(); });
+    }
+    void PrikaziSileStapa() override {
+        stranica.NaGlavnojNiti([&] { rezultati.PrikaziSileStapa(); });
+    }
+    void PodesiSirineKolona() override {
+        stranica.NaGlavnojNiti([&] { rezultati.PodesiSirineKolona(); });
+    }
+
+private:
+    TStranicaAnalize& stranica;
+    TKontekstAnalize& kontekst;
+    TStranicaRezultata& rezultati;
+};
+
+}  // namespace
+
+TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultata& rezultati, QWidget* parent)
+    : QWidget(parent), kontekst(kontekst), rezultati(rezultati),
+      posmatrac(std::make_unique<TPosmatracStranice>(*this, kontekst, rezultati)) {
+    setObjectName(QStringLiteral("StranicaAnalize"));
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(4, 4, 4, 4);
+    auto* dugmad = new QHBoxLayout;
+    ButtonPokreniAnalizu = Imenuj(new QPushButton(QStringLiteral("Pokreni analizu")), "ButtonPokreniAnalizu");
+    ButtonPrekiniAnalizu = Imenuj(new QPushButton(QStringLiteral("Stop")), "ButtonPrekiniAnalizu");
+    ButtonFormirajIzvestaj = Imenuj(new QPushButton(QStringLiteral("Izvestaj")), "ButtonFormirajIzvestaj");
+    dugmad->addWidget(ButtonPokreniAnalizu);
+    dugmad->addWidget(ButtonPrekiniAnalizu);
+    dugmad->addWidget(ButtonFormirajIzvestaj);
+    dugmad->addStretch(1);
+    v->addLayout(dugmad);
+    MemoPorukaTrenutnogStanjaAnalize = Imenuj(new QPlainTextEdit, "MemoPorukaTrenutnogStanjaAnalize");
+    MemoPorukaTrenutnogStanjaAnalize->setReadOnly(true);
+    MemoPorukaTrenutnogStanjaAnalize->setLineWrapMode(QPlainTextEdit::NoWrap);
+    v->addWidget(MemoPorukaTrenutnogStanjaAnalize, 1);
+
+    connect(ButtonPokreniAnalizu, &QPushButton::clicked, this, [this] { ButtonPokreniAnalizuClick(); });
+    connect(ButtonPrekiniAnalizu, &QPushButton::clicked, this, [this] { ButtonPrekiniAnalizuClick(); });
+    connect(ButtonFormirajIzvestaj, &QPushButton::clicked, this, [this] { ButtonFormirajIzvestajClick(); });
+}
+
+TStranicaAnalize::~TStranicaAnalize() = default;
+
+bool TStranicaAnalize::Zauzet() const { return kontekst.Stanje().radimProracun || radnikAktivan; }
+
+void TStranicaAnalize::NaGlavnojNiti(const std::function<void()>& f) {
+    if (QThread::currentThread() == thread()) {
+        f();
+        return;
+    }
+    std::exception_ptr greska;
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            try {
+                f();
+            } catch (...) {
+                greska = std::current_exception();
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    if (greska)
+        std::rethrow_exception(greska);
+}
+
+void TStranicaAnalize::ButtonPokreniAnalizuClick() {
+    kontekst.PrikaziGlavnuStranu(StranaAnalize);
+    if (Zauzet()) {
+        kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QStringLiteral("Proracun je vec pokrenut!!!"));
+        return;
+    }
+    TModel& model = kontekst.Model();
+    TStanjeAnalize& stanje = kontekst.Stanje();
+    posmatrac->IsprazniLog();
+    posmatrac->Log("Pocetak analize - " + posmatrac->DatumVreme());
+    stanje.radimProracun = true;
+    rezultat = PripremiProracun(model, stanje, *posmatrac, [this](TProracun& p) { PokreniNaRadniku(p); });
+}
+
+void TStranicaAnalize::PokreniNaRadniku(TProracun& proracun) {
+    radnikAktivan = true;
+    QEventLoop petlja;
+    std::thread radnik([&] {
+        try {
+            proracun.Execute();
+        } catch (...) {
+            // The pipeline reports its own errors; nothing else may end the program from here.
+        }
+        // Posted to the loop itself: if the worker finishes before the loop starts, the loop
+        // still gets it, and it is dropped with the loop.
+        QMetaObject::invokeMethod(&petlja, [&petlja] { petlja.quit(); }, Qt::QueuedConnection);
+    });
+    petlja.exec();
+    radnik.join();
+    radnikAktivan = false;
+}
+
+void TStranicaAnalize::ButtonPrekiniAnalizuClick() { kontekst.Stanje().radimProracun = false; }
+
+void TStranicaAnalize::ButtonFormirajIzvestajClick() {
+    // The report reads the results the worker is still writing.
+    if (Zauzet()) {
+        kontekst.Dijalozi().Informacija(kontekst.ProzorZaPoruke(), QStringLiteral("Proracun je u toku!!!\r\nNije dopustena akcija!!!"));
+        return;
+    }
+    if (naIzvestaj)
+        naIzvestaj();
+}

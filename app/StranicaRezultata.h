@@ -1,0 +1,76 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "KontekstAnalize.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class TStringGrid;
+
+// The "Ulaz/Izlaz" page: node and member texts, the factor in front of the matrices and the
+// eighteen tabs of member matrices, global matrices and vectors and code-number lists.
+class TStranicaRezultata : public QWidget {
+    Q_OBJECT
+public:
+    explicit TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* parent = nullptr);
+
+    QComboBox* ComboBoxRezultatCvor = nullptr;
+    QPlainTextEdit* MemoRezultatCvor = nullptr;
+    QComboBox* ComboBoxRezultatStap = nullptr;
+    QPlainTextEdit* MemoRezultatStap = nullptr;
+    QLabel* LabelVrednostIspredMatricaKrutosti = nullptr;
+    QLineEdit* EditVrednostIspredMatricaKrutosti = nullptr;
+    QPushButton* ButtonPreracunajPonovoMatriceSaBrojemIspred = nullptr;
+    QTabWidget* PageControlUlazIzlaz = nullptr;
+    QComboBox* ComboBoxSpisakOpterecenjaZaQ = nullptr;
+
+    // Tab index of "R - sile".
+    static constexpr int TabSileStapa = 15;
+
+    // A grid by its name (nullptr for an unknown name) and the text of its cell (column, row).
+    TStringGrid* Grid(const QString& ime) const;
+    QString Celija(const QString& grid, int k, int r) const;
+    // Every grid name, in the order the column fitting visits them.
+    static const std::vector<const char*>& ImenaGridovaPoRedu();
+
+    // The grid part of ObrisiRezultate: every global grid down to one empty cell, StringGridR down
+    // to its header and one empty row. The member grids keep their contents.
+    void ObrisiRezultate();
+    // Refills the three selectors from the model, selects their first items and shows them.
+    void OsveziListe();
+    // Puts the factor text from the settings into the edit field (after a model was read).
+    void PrimeniPodesavanja();
+
+    void PrikaziRezultate();
+    void PrikaziSileStapa();
+    void PrikaziRezultatStapa();
+    void PrikaziRezultatCvora();
+    void PodesiSirineKolona();
+
+    void ComboBoxRezultatCvorChange();
+    void ComboBoxRezultatStapChange();
+    void ComboBoxSpisakOpterecenjaZaQChange();
+    void ButtonPreracunajPonovoMatriceSaBrojemIspredClick();
+
+    // A member picked on the plot: page "Ulaz/Izlaz", tab "R - sile", the member selected and
+    // its change handler run.
+    void PrikaziStapSaGrafika(int indeksStapa);
+
+private:
+    std::optional<long double> Faktor() const;
+    TStringGrid& G(const char* ime) const;
+    TStringGrid* NoviGrid(const char* ime, bool fiksniPrviRed = false, int sirinaKolone = 20);
+    QWidget* NapraviTabove();
+
+    TKontekstAnalize& kontekst;
+    std::map<QString, TStringGrid*> gridovi;
+};

@@ -1,0 +1,360 @@
+#include "TabelaMatrice.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "Brojevi.h"
+
+namespace {
+
+QString UTekst(long double v) { return QString::fromStdString(FormatBroja(v)); }
+
+// Raw binary exponent field of a double: 0 for zero and subnormals, 2047 for inf and nan.
+int EksponentBita(double v) { return static_cast<int>((std::bit_cast<std::uint64_t>(v) >> 52) & 0x7FF); }
+
+// Draws a cell's text with a two-pixel margin and no eliding, so a column fitted to "text width
+// + 5" shows its widest number whole; the toolkit's own delegate keeps wider margins.
+class TDelegatCelije : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcije, const QModelIndex& indeks) const override {
+        const bool izabrana = opcije.state & QStyle::State_Selected;
+        if (izabrana)
+            p->fillRect(opcije.rect, opcije.palette.highlight());
+        p->setPen(izabrana ? opcije.palette.highlightedText().color() : opcije.palette.text().color());
+        p->setFont(opcije.font);
+        p->drawText(opcije.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                    indeks.data(Qt::DisplayRole).toString());
+    }
+};
+
+}  // namespace
+
+// ---- TTabelaMatrice ----
+
+TTabelaMatrice::TTabelaMatrice(bool fiksniPrviRed, QObject* parent)
+    : QAbstractTableModel(parent), fiksniPrviRed(fiksniPrviRed) {}
+
+const TMatrix* TTabelaMatrice::TBlokMatrice::Matrica() const {
+    if (sopstvena)
+        return sopstvena.get();
+    if (!slot || slot->get() != ocekivana || !ocekivana)
+        return nullptr;
+    if (ocekivana->NrOfColumns() != brojKolona || ocekivana->NrOfRows() != brojRedova)
+        return nullptr;
+    return ocekivana;
+}
+
+long double TTabelaMatrice::TBlokMatrice::Vrednost(double v) const {
+    switch (skaliranje) {
+    case TSkaliranje::Podeljeno: return static_cast<long double>(v) / c;
+    case TSkaliranje::Pomnozeno: return static_cast<long double>(v) * c;
+    default: return v;
+    }
+}
+
+QString TTabelaMatrice::Celija(int k, int r) const {
+    if (!UGranicama(k, r))
+        return {};
+    if (auto it = tekstovi.find({k, r}); it != tekstovi.end())
+        return it->second;
+    for (auto b = brojevi.rbegin(); b != brojevi.rend(); ++b) {
+        const int i = b->vodoravno ? (r == b->r0 ? k - b->k0 : -1) : (k == b->k0 ? r - b->r0 : -1);
+        if (i < 0 || i >= b->Duzina())
+            continue;
+        return b->realni.empty() ? QString::number(b->celi[i]) : UTekst(b->realni[i]);
+    }
+    for (auto b = matrice.rbegin(); b != matrice.rend(); ++b) {
+        const int mk = k - b->k0 + 1, mr = r - b->r0 + 1;
+        if (mk < 1 || mk > b->brojKolona || mr < 1 || mr > b->brojRedova)
+            continue;
+        const TMatrix* m = b->Matrica();
+        return m ? UTekst(b->Vrednost(m->Elem(mk, mr))) : QString();
+    }
+    return {};
+}
+
+void TTabelaMatrice::Promena(const std::function<void()>& f) {
+    beginResetModel();
+    f();
+    endResetModel();
+}
+
+void TTabelaMatrice::Isprazni() {
+    Promena([&] {
+        matrice.clear();
+        brojevi.clear();
+        if (fiksniPrviRed) {
+            std::erase_if(tekstovi, [](const auto& t) { return t.first.second != 0; });
+            redova = 2;
+        } else {
+            tekstovi.clear();
+            kolona = redova = 1;
+        }
+    });
+}
+
+void TTabelaMatrice::Odseci() {
+    std::erase_if(tekstovi, [&](const auto& t) { return !UGranicama(t.first.first, t.first.second); });
+    std::erase_if(matrice, [&](const TBlokMatrice& b) {
+        return b.k0 + b.brojKolona > kolona || b.r0 + b.brojRedova > redova;
+    });
+    std::erase_if(brojevi, [&](const TBlokBrojeva& b) {
+        return b.vodoravno ? (b.r0 >= redova || b.k0 + b.Duzina() > kolona) : (b.k0 >= kolona || b.r0 + b.Duzina() > redova);
+    });
+}
+
+void TTabelaMatrice::PostaviVelicinu(int brojKolona, int brojRedova) {
+    Promena([&] {
+        kolona = std::max(1, brojKolona);
+        redova = std::max(1, brojRedova);
+        Odseci();
+    });
+}
+
+void TTabelaMatrice::IsprazniRed(int r) {
+    Promena([&] {
+        std::erase_if(tekstovi, [&](const auto& t) { return t.first.second == r; });
+        std::erase_if(matrice, [&](const TBlokMatrice& b) { return r >= b.r0 && r < b.r0 + b.brojRedova; });
+        std::erase_if(brojevi, [&](const TBlokBrojeva& b) {
+            return b.vodoravno ? b.r0 == r : (r >= b.r0 && r < b.r0 + b.Duzina());
+        });
+    });
+}
+
+void TTabelaMatrice::PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s, long double c) {
+    if (!slot)
+        return;
+    Promena([&] {
+        TBlokMatrice b;
+        b.slot = &slot;
+        b.ocekivana = slot.get();
+        b.k0 = k0;
+        b.r0 = r0;
+        b.brojKolona = slot->NrOfColumns();
+        b.brojRedova = slot->NrOfRows();
+        b.skaliranje = s;
+        b.c = c;
+        matrice.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviSopstvenuMatricu(int k0, int r0, TMatrix m, TSkaliranje s, long double c) {
+    Promena([&] {
+        TBlokMatrice b;
+        b.brojKolona = m.NrOfColumns();
+        b.brojRedova = m.NrOfRows();
+        b.sopstvena = std::make_shared<const TMatrix>(std::move(m));
+        b.k0 = k0;
+        b.r0 = r0;
+        b.skaliranje = s;
+        b.c = c;
+        matrice.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviRealneUKolonu(int k, int r0, std::vector<long double> v) {
+    Promena([&] {
+        TBlokBrojeva b;
+        b.k0 = k;
+        b.r0 = r0;
+        b.realni = std::move(v);
+        brojevi.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviCeleUKolonu(int k, int r0, std::vector<int> v) {
+    Promena([&] {
+        TBlokBrojeva b;
+        b.k0 = k;
+        b.r0 = r0;
+        b.celi = std::move(v);
+        brojevi.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviCeleURed(int r, int k0, std::vector<int> v) {
+    Promena([&] {
+        TBlokBrojeva b;
+        b.k0 = k0;
+        b.r0 = r;
+        b.vodoravno = true;
+        b.celi = std::move(v);
+        brojevi.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviTekst(int k, int r, const QString& t) {
+    Promena([&] { tekstovi[{k, r}] = t; });
+}
+
+int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const {
+    if (k < 0 || k >= kolona)
+        return w;
+    for (const auto& [polozaj, t] : tekstovi)
+        if (polozaj.first == k)
+            w = std::max(w, merac.Sirina(t));
+    for (const TBlokBrojeva& b : brojevi) {
+        const int n = b.Duzina();
+        int od = 0, doo = n;
+        if (b.vodoravno) {
+            if (b.r0 >= redova || k < b.k0 || k >= b.k0 + n)
+                continue;
+            od = k - b.k0;
+            doo = od + 1;
+        } else {
+            if (b.k0 != k)
+                continue;
+            doo = std::min(n, redova - b.r0);
+        }
+        for (int i = od; i < doo; ++i) {
+            if (b.realni.empty()) {
+                if (merac.GornjaGranicaCelog(b.celi[i]) > w)
+                    w = std::max(w, merac.Sirina(QString::number(b.celi[i])));
+            } else {
+                w = std::max(w, merac.Sirina(UTekst(b.realni[i])));
+            }
+        }
+    }
+    for (const TBlokMatrice& b : matrice) {
+        const int mk = k - b.k0 + 1;
+        if (mk < 1 || mk > b.brojKolona)
+            continue;
+        const TMatrix* m = b.Matrica();
+        if (!m)
+            continue;
+        const double* kol = m->Kolona(mk);
+        const int n = std::min(b.brojRedova, redova - b.r0);
+        const bool bezSkaliranja = b.skaliranje == TSkaliranje::KaoIzracunato || b.c == 1.0L;
+        const double c = static_cast<double>(b.c);
+        for (int i = 0; i < n; ++i) {
+            double v = kol[i];
+            // The bound is taken from a double estimate of the shown value; the bound allows for
+            // the estimate's exponent being one off.
+            if (!bezSkaliranja)
+                v = b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c;
+            if (merac.GornjaGranicaReala(v) <= w)
+                continue;
+            w = std::max(w, merac.Sirina(UTekst(b.Vrednost(kol[i]))));
+        }
+    }
+    return w;
+}
+
+int TTabelaMatrice::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : redova - (fiksniPrviRed ? 1 : 0);
+}
+
+int TTabelaMatrice::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kolona; }
+
+QVariant TTabelaMatrice::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return Celija(index.column(), index.row() + (fiksniPrviRed ? 1 : 0));
+}
+
+QVariant TTabelaMatrice::headerData(int section, Qt::Orientation o, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (o == Qt::Horizontal && fiksniPrviRed)
+        return Celija(section, 0);
+    return {};
+}
+
+// ---- TMeracSirine ----
+
+namespace {
+constexpr int PomakEksponenta = 0;  // the table is indexed by the raw exponent field itself
+constexpr double Log10Od2 = 0.30102999566398119521;
+}  // namespace
+
+TMeracSirine::TMeracSirine(const QFont& f) : font(f) {
+    const QFontMetrics fm(font);
+    for (char d = '0'; d <= '9'; ++d)
+        cifra = std::max(cifra, fm.horizontalAdvance(QChar(d)));
+    minus = fm.horizontalAdvance(QChar('-'));
+    tacka = fm.horizontalAdvance(QChar('.'));
+    slovoE = fm.horizontalAdvance(QChar('E'));
+    // Widest text of a decimal exponent e (v about 10^e), sign left out.
+    auto poDekadnom = [&](int e) {
+        if (e < -5 || e >= 15)
+            return 15 * cifra + tacka + slovoE + minus + 4 * cifra;  // d.ddddddddddddddE-dddd
+        if (e < 0)
+            return (15 - e) * cifra + tacka;  // 0.0000ddddddddddddddd
+        return 15 * cifra + tacka;
+    };
+    for (int znak = 0; znak < 2; ++znak) {
+        auto& g = granicaPoEksponentu[znak];
+        g.resize(2048 + PomakEksponenta);
+        for (int E = 1; E < 2047; ++E) {
+            const int eb = E - 1022;  // |v| in [2^(eb-1), 2^eb)
+            const int eOd = static_cast<int>(std::floor((eb - 2) * Log10Od2));
+            const int eDo = static_cast<int>(std::floor((eb + 1) * Log10Od2)) + 1;
+            int najvise = 0;
+            for (int e = eOd; e <= eDo; ++e)
+                najvise = std::max(najvise, poDekadnom(e));
+            // A couple of pixels for kerning or rounding of the whole text's advance.
+            g[E] = najvise + (znak ? minus : 0) + 2;
+        }
+        // Subnormals are written in the exponent form; inf and nan are always measured.
+        g[0] = poDekadnom(-400) + (znak ? minus : 0) + 2;
+        g[2047] = 1 << 30;
+    }
+}
+
+int TMeracSirine::Sirina(const QString& t) const { return QFontMetrics(font).horizontalAdvance(t); }
+
+int TMeracSirine::GornjaGranicaReala(double v) const {
+    if (v == 0)
+        return cifra + 2;
+    return granicaPoEksponentu[std::signbit(v) ? 1 : 0][EksponentBita(v)];
+}
+
+int TMeracSirine::GornjaGranicaCelog(int v) const {
+    int cifara = 1;
+    for (long long a = std::llabs(static_cast<long long>(v)); a >= 10; a /= 10)
+        ++cifara;
+    return cifara * cifra + (v < 0 ? minus : 0) + 2;
+}
+
+// ---- TStringGrid ----
+
+TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolone, QWidget* parent)
+    : QTableView(parent), tabela(new TTabelaMatrice(fiksniPrviRed, this)) {
+    setObjectName(ime);
+    setAccessibleDescription(ime);
+    setModel(tabela);
+    setItemDelegate(new TDelegatCelije(this));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(sirinaKolone);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setVisible(fiksniPrviRed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+int TStringGrid::PodesiSirine(int w) {
+    const TMeracSirine merac(font());
+    QHeaderView* h = horizontalHeader();
+    const int n = tabela->BrojKolona();
+    for (int k = 0; k < n; ++k) {
+        w = tabela->SirinaKolone(k, w, merac);
+        if (h->sectionSize(k) != w + 5)
+            h->resizeSection(k, w + 5);
+    }
+    viewport()->update();
+    return w;
+}

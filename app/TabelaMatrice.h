@@ -1,0 +1,129 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QString>
+#include <QTableView>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "Matrix.h"
+
+// How a grid shows the numbers of a matrix: as computed, divided or multiplied by the factor in
+// front of the matrices.
+enum class TSkaliranje { KaoIzracunato, Podeljeno, Pomnozeno };
+
+// The cells of one result grid, addressed (column, row) from 0 as the grids are everywhere else.
+//
+// Matrices of a thousand-node frame have millions of elements, so nothing is stored per cell:
+// a grid holds blocks (a matrix placed at a column offset, a list of code numbers down a column or
+// across a row, a few loose texts) and formats a cell only when it is asked for. A matrix block
+// refers to the analysis state's own slot, so a block whose matrix has been freed or replaced by a
+// matrix of another size reads as empty instead of reading freed memory.
+class TTabelaMatrice : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // With `fiksniPrviRed` row 0 is the fixed header row: the view shows it as its header.
+    explicit TTabelaMatrice(bool fiksniPrviRed, QObject* parent = nullptr);
+
+    int BrojKolona() const { return kolona; }
+    int BrojRedova() const { return redova; }
+    bool FiksniPrviRed() const { return fiksniPrviRed; }
+    QString Celija(int k, int r) const;
+
+    // One empty cell; a grid with a header row keeps it and gets one empty row below it.
+    void Isprazni();
+    // Never below one column and one row. Contents outside the new size are dropped.
+    void PostaviVelicinu(int brojKolona, int brojRedova);
+    // Empties the cells of one row (the header row too, if asked).
+    void IsprazniRed(int r);
+
+    // The matrix in `slot` placed with its element (1, 1) at cell (k0, r0).
+    void PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s = TSkaliranje::KaoIzracunato,
+                        long double c = 1.0L);
+    // A matrix of the grid's own (the member matrices, which nobody else keeps).
+    void PostaviSopstvenuMatricu(int k0, int r0, TMatrix m, TSkaliranje s = TSkaliranje::KaoIzracunato,
+                                 long double c = 1.0L);
+    // Reals down column k from row r0.
+    void PostaviRealneUKolonu(int k, int r0, std::vector<long double> v);
+    // Integers down column k from row r0, or across row r from column k0.
+    void PostaviCeleUKolonu(int k, int r0, std::vector<int> v);
+    void PostaviCeleURed(int r, int k0, std::vector<int> v);
+    void PostaviTekst(int k, int r, const QString& t);
+
+    // The running width of the column-fitting rule: the larger of `w` and the text width of every
+    // cell of column k in the font of `fm`. Cells that cannot be wider than `w` are not formatted.
+    int SirinaKolone(int k, int w, const class TMeracSirine& merac) const;
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+private:
+    struct TBlokMatrice {
+        const std::unique_ptr<TMatrix>* slot = nullptr;
+        std::shared_ptr<const TMatrix> sopstvena;
+        const TMatrix* ocekivana = nullptr;  // the matrix that was in the slot when placed
+        int k0 = 0, r0 = 0, brojKolona = 0, brojRedova = 0;
+        TSkaliranje skaliranje = TSkaliranje::KaoIzracunato;
+        long double c = 1.0L;
+        const TMatrix* Matrica() const;
+        long double Vrednost(double v) const;
+    };
+    struct TBlokBrojeva {
+        int k0 = 0, r0 = 0;
+        bool vodoravno = false;
+        std::vector<long double> realni;
+        std::vector<int> celi;
+        int Duzina() const { return static_cast<int>(realni.empty() ? celi.size() : realni.size()); }
+    };
+
+    void Promena(const std::function<void()>& f);
+    void Odseci();
+    bool UGranicama(int k, int r) const { return k >= 0 && k < kolona && r >= 0 && r < redova; }
+
+    bool fiksniPrviRed;
+    int kolona = 1, redova = 1;
+    std::vector<TBlokMatrice> matrice;
+    std::vector<TBlokBrojeva> brojevi;
+    std::map<std::pair<int, int>, QString> tekstovi;
+};
+
+// Text widths in one font, with the bounds that let the column fitting skip cells that cannot
+// widen a column: every number text is made of digits, a sign, a point and an exponent.
+class TMeracSirine {
+public:
+    explicit TMeracSirine(const QFont& font);
+    int Sirina(const QString& t) const;
+    // The widest text that FormatBroja can give for v's sign and binary exponent.
+    int GornjaGranicaReala(double v) const;
+    int GornjaGranicaCelog(int v) const;
+
+private:
+    QFont font;
+    int cifra = 0, minus = 0, tacka = 0, slovoE = 0;
+    std::vector<int> granicaPoEksponentu[2];  // [negative][binary exponent + offset]
+};
+
+// A result grid: a read-only table view over its own TTabelaMatrice, named for tests and
+// assistive tools.
+class TStringGrid : public QTableView {
+    Q_OBJECT
+public:
+    TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolone, QWidget* parent = nullptr);
+    TTabelaMatrice& Tabela() { return *tabela; }
+    const TTabelaMatrice& Tabela() const { return *tabela; }
+    QString Celija(int k, int r) const { return tabela->Celija(k, r); }
+    int SirinaKolone(int k) const { return columnWidth(k); }
+    // The column-fitting rule over this grid's columns, from the running width `w`; returns the
+    // new running width.
+    int PodesiSirine(int w);
+
+private:
+    TTabelaMatrice* tabela;
+};
