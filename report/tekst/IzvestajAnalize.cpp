@@ -1,0 +1,270 @@
+#include "IzvestajAnalize.h"
+
+#include "Brojevi.h"
+#include "Model.h"
+#include "SileStapa.h"
+
+namespace {
+
+const char* const RL = "\r\n";
+
+std::string Da(bool b) { return b ? "DA" : "NE"; }
+
+const char* ImeTipa(int tip) {
+    switch (tip) {
+        case tsK: return "k";
+        case tsIG: return "ig";
+        case tsGK: return "gk";
+        case tsProst: return "prost";
+        default: return nullptr;
+    }
+}
+
+std::string Spojeno(const std::vector<int>& kodovi) {
+    std::string s;
+    for (size_t i = 0; i < kodovi.size(); ++i) s += (i ? "--" : "") + std::to_string(kodovi[i]);
+    return s;
+}
+
+// Every matrix of the report: ten hyphens, then each row as its elements followed by two blanks,
+// and ten hyphens after every row.
+template <class F>
+void Matrica(std::string& t, const TMatrix& m, F&& element) {
+    t += "----------";
+    t += RL;
+    for (int r = 1; r <= m.NrOfRows(); ++r) {
+        for (int c = 1; c <= m.NrOfColumns(); ++c) t += element(m.Elem(c, r)) + "  ";
+        t += RL;
+        t += "----------";
+        t += RL;
+    }
+}
+
+}  // namespace
+
+std::string izvestajAnalizeUlaz(const TModel& model) {
+    std::string t = "ULAZNI PODACI";
+    t += RL;
+    if (!model.nizMaterijala.empty()) {
+        t += std::string(RL) + RL + "ULAZNI PODACI - MATERIJALI" + RL + RL;
+        for (const auto& m : model.nizMaterijala)
+            t += "Ime materijala: " + m->Ime() + RL + "Broj materijala: " + std::to_string(m->ID()) + RL +
+                 "Modul elasticnosti: " + FormatBroja(m->E()) + RL + "Poasonov koeficijent: " + FormatBroja(m->Poasonov()) +
+                 RL + "Zapreminska masa: " + FormatBroja(m->Masa()) + RL +
+                 "Koeficijent toplotnog sirenja: " + FormatBroja(m->AlfaT()) + RL + RL;
+    }
+    if (!model.nizPreseka.empty()) {
+        t += std::string(RL) + RL + "ULAZNI PODACI - PRESECI" + RL + RL;
+        for (const auto& p : model.nizPreseka)
+            t += "Ime preseka: " + p->Ime() + RL + "Broj preseka: " + std::to_string(p->ID()) + RL +
+                 "Aksijalni moment inercije: " + FormatBroja(p->I()) + RL +
+                 "Aksijalna povrsina poprecnog preseka: " + FormatBroja(p->Aaksijalno()) + RL +
+                 "Visina poprecnog preseka: " + FormatBroja(p->h()) + RL +
+                 "Koeficijent oblika poprecnog preseka: " + FormatBroja(p->k()) + RL + RL;
+    }
+    if (!model.nizCvorova.empty()) {
+        t += std::string(RL) + RL + "ULAZNI PODACI - CVOROVI" + RL + RL;
+        for (const auto& c : model.nizCvorova)
+            t += "Broj cvora: " + std::to_string(c->ID()) + RL + "X: " + FormatBroja(c->X()) + RL +
+                 "Z: " + FormatBroja(c->Z()) + RL + "Oslonac u X pravcu: " + Da(c->OslX()) + RL +
+                 "Oslonac u Z pravcu: " + Da(c->OslZ()) + RL + "Ukljestenje oko Y ose: " + Da(c->UkljY()) + RL +
+                 "Px: " + FormatBroja(c->Px()) + RL + "Pz: " + FormatBroja(c->Pz()) + RL +
+                 "My: " + FormatBroja(c->MkoncY()) + RL +
+                 "Broj pomeranja u X pravcu: " + std::to_string(c->BrPomeranjaX()) + RL +
+                 "Broj pomeranja u Z pravcu: " + std::to_string(c->BrPomeranjaZ()) + RL +
+                 "Broj obrtanja oko Y ose: " + std::to_string(c->BrObrtanjaY()) + RL +
+                 "Zadato pomeranje u X pravcu: " + FormatBroja(c->ZadatoUx()) + RL +
+                 "Zadato pomeranje u Z pravcu: " + FormatBroja(c->ZadatoUz()) + RL +
+                 "Zadato obrtanje oko Y ose: " + FormatBroja(c->ZadatoFiy()) + RL + RL;
+    }
+    if (!model.nizStapova.empty()) {
+        t += std::string(RL) + RL + "ULAZNI PODACI - STAPOVI" + RL + RL;
+        for (const auto& s : model.nizStapova) {
+            t += "Broj stapa: " + std::to_string(s->ID()) + RL + "Materijal stapa: " + s->Materijal()->Ime() +
+                 "(ID=" + std::to_string(s->Materijal()->ID()) + ")" + RL + "Presek stapa: " + s->Presek()->Ime() +
+                 "(ID=" + std::to_string(s->Presek()->ID()) + ")" + RL +
+                 "Broj pocetnog cvora stapa: " + std::to_string(s->PocetniCvor()->ID()) + RL +
+                 "Broj krajnjeg cvora stapa: " + std::to_string(s->KrajnjiCvor()->ID()) + RL;
+            if (const char* ime = ImeTipa(s->TipStapa())) t += std::string("Tip stapa: ") + ime + RL;
+            t += "Duzina: " + FormatBroja(s->DuzinaStapa()) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
+                 RL + RL;
+        }
+    }
+    if (!model.nizOpterecenja.empty()) {
+        t += std::string(RL) + RL + "ULAZNI PODACI - OPTERECENJA" + RL + RL;
+        for (const auto& o : model.nizOpterecenja) {
+            t += "Broj opterecenja: " + std::to_string(o->ID()) + RL + "Ime opterecenja: " + o->Ime() + RL;
+            switch (o->Tip()) {
+                case toV:
+                    t += std::string("Tip opterecenja: koncentrisana sila upravno na osu stapa") + RL +
+                         "Intenzitet koncetrisane sile: " + FormatBroja(o->KoncentrisanaSila()) + RL +
+                         "Pozicija koncetrisane sile: " + FormatBroja(o->PozicijaKoncentrisaneSile()) + RL;
+                    break;
+                case toM:
+                    t += std::string("Tip opterecenja: koncentrisani moment") + RL +
+                         "Intenzitet koncetrisanog momenta: " + FormatBroja(o->KoncentrisaniMoment()) + RL +
+                         "Pozicija koncetrisanog momenta: " + FormatBroja(o->PozicijaKoncentrisanogMomenta()) + RL;
+                    break;
+                case toPn:
+                    t += std::string("Tip opterecenja: raspodeljeno opt. upravno na osu stapa") + RL +
+                         "Intenzitet opterecenja: " + FormatBroja(o->RaspodeljenoOpterecenje()) + RL +
+                         "Pozicija pocetka opterecenja: " + FormatBroja(o->PocetakRaspodeljenog()) + RL +
+                         "Pozicija kraja opterecenja: " + FormatBroja(o->KrajRaspodeljenog()) + RL;
+                    break;
+                case toT:
+                    t += std::string("Tip opterecenja: temperaturna promena") + RL +
+                         "Intenzitet t: " + FormatBroja(o->TemperaturnaPromena()) + RL;
+                    break;
+                case toDeltaT:
+                    t += std::string("Tip opterecenja: temperaturna razlika") + RL +
+                         "Intenzitet deltaT: " + FormatBroja(o->TemperaturnaRazlika()) + RL;
+                    break;
+                case toH:
+                    t += std::string("Tip opterecenja: koncentrisana sila u pravcu ose stapa") + RL +
+                         "Intenzitet koncetrisane sile: " + FormatBroja(o->KoncentrisanaSilaUPravcuOse()) + RL +
+                         "Pozicija koncetrisane sile: " + FormatBroja(o->PozicijaKoncentrisaneSileUPravcuOse()) + RL;
+                    break;
+                case toPt:
+                    t += std::string("Tip opterecenja: raspodeljeno opt. u pravcu ose stapa") + RL +
+                         "Intenzitet opterecenja: " + FormatBroja(o->RaspodeljenoOpterecenjeUPravcuOse()) + RL +
+                         "Pozicija pocetka opterecenja: " + FormatBroja(o->PocetakRaspodeljenogUPravcuOse()) + RL +
+                         "Pozicija kraja opterecenja: " + FormatBroja(o->KrajRaspodeljenogUPravcuOse()) + RL;
+                    break;
+                default: break;
+            }
+            t += "Pridruzeno stapu broj: " + std::to_string(o->IDStapa()) + RL + RL + RL;
+        }
+    }
+    return t;
+}
+
+namespace {
+
+const std::vector<int>& Lista(const TNizKodnihBrojeva& l) {
+    if (!l) throw std::runtime_error("nema liste");
+    return *l;
+}
+const TMatrix& Mat(const std::unique_ptr<TMatrix>& m) {
+    if (!m) throw std::runtime_error("nema matrice");
+    return *m;
+}
+
+void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long double f) {
+    auto kodovi = [&](const TNizKodnihBrojeva& l, const char* naslov) {
+        if (Lista(l).empty()) return;
+        t += std::string(RL) + RL + naslov + "--";
+        for (int k : *l) t += std::to_string(k) + "--";
+    };
+    kodovi(st.nizKodnihBrojeva, "Kodni brojevi: ");
+    kodovi(st.nizKodnihBrojevaNepoznatihPomeranja, "Kodni brojevi uz nepoznata pomeranja: ");
+    kodovi(st.nizKodnihBrojevaPoznatihPomeranja, "Kodni brojevi uz poznata pomeranja: ");
+    t += std::string(RL) + RL + "Broj ispred matrica krutosti i vektora pomeranja: " + FormatBroja(f);
+
+    auto krutost = [&](double v) { return FormatFiksno(v / f, 6); };
+    auto blok = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& m, auto&& element) {
+        const TMatrix& M = Mat(m);
+        if (M.NrOfRows() < 1) return;
+        t += otvaranje;
+        Matrica(t, M, element);
+    };
+    const std::string rl = RL, rl2 = std::string(RL) + RL;
+    blok(rl2 + "K celog sistema - GKS" + rl, st.matricaKGKS, krutost);
+    blok(rl2 + "Kss - GKS" + rl, st.matricaKssGKS, krutost);
+    blok(rl + "Kss^-1 - GKS" + rl, st.matricaKssGKSInvertovana, [&](double v) { return FormatFiksno(v * f, 12); });
+    blok(rl2 + "Kso - GKS" + rl, st.matricaKsoGKS, krutost);
+    blok(rl2 + "Kos - GKS" + rl, st.matricaKosGKS, krutost);
+    blok(rl2 + "Koo - GKS" + rl, st.matricaKooGKS, krutost);
+
+    auto vektor = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& v, const char* oznaka,
+                      const TNizKodnihBrojeva& lista, bool pomeranje) {
+        const TMatrix& V = Mat(v);
+        const std::vector<int>& l = Lista(lista);
+        if (V.NrOfRows() < 1) return;
+        t += otvaranje;
+        for (int i = 1; i <= V.NrOfRows(); ++i) {
+            // A 1 x 1 stand-in has no code number behind it.
+            const std::string kod = i <= static_cast<int>(l.size()) ? std::to_string(l[i - 1]) : "";
+            const long double x = pomeranje ? V.Elem(1, i) * f : V.Elem(1, i);
+            t += oznaka + kod + "   " + FormatBroja(x) + RL;
+        }
+    };
+    const auto& s = st.nizKodnihBrojevaNepoznatihPomeranja;
+    const auto& o = st.nizKodnihBrojevaPoznatihPomeranja;
+    vektor(rl + "Qs - GKS" + rl, st.vektorQsGKS, "Br. nep. pom.: ", s, false);
+    vektor(rl + "Qo - GKS" + rl, st.vektorQoGKS, "Br. poz. pom.: ", o, false);
+    vektor(rl2 + "Ps - GKS" + rl, st.vektorPsGKS, "Br. nep. pom.: ", s, false);
+    vektor(rl2 + "Ss - GKS" + rl, st.vektorSsGKS, "Br. nep. pom.: ", s, false);
+    vektor(rl2 + "qs - GKS - od opterecenja" + rl, st.vektor_qsGKSOpterecenje, "Br. nep. pom.: ", s, true);
+    vektor(rl2 + "qo - GKS" + rl, st.vektor_qoGKS, "Br. poz. pom.: ", o, true);
+    vektor(rl2 + "qs - GKS - od pomeranja oslonaca" + rl, st.vektor_qsGKSPomeranjeOslonaca, "Br. nep. pom.: ", s, true);
+    vektor(rl2 + "qs - GKS - ukupno" + rl, st.vektor_qsGKS, "Br. nep. pom.: ", s, true);
+
+    t += rl2 + "Ro - GKS - ukupno" + rl;
+    for (int c : Lista(o))
+        for (const auto& n : model.nizCvorova) {
+            if (n->OslX() && n->BrPomeranjaX() == c) t += "Br. poz. pom.: " + std::to_string(c) + "   Rx = " + FormatBroja(n->Rx()) + rl;
+            if (n->OslZ() && n->BrPomeranjaZ() == c) t += "Br. poz. pom.: " + std::to_string(c) + "   Rz = " + FormatBroja(n->Rz()) + rl;
+            if (n->UkljY() && n->BrObrtanjaY() == c)
+                t += "Br. poz. pom.: " + std::to_string(c) + "   My = " + FormatBroja(n->MukljY()) + rl;
+        }
+
+    if (!model.nizCvorova.empty()) {
+        t += rl2 + "IZLAZNI PODACI - CVOROVI" + rl2;
+        for (const auto& n : model.nizCvorova) {
+            const std::string x = std::to_string(n->BrPomeranjaX()), z = std::to_string(n->BrPomeranjaZ()),
+                              y = std::to_string(n->BrObrtanjaY());
+            t += "Broj cvora: " + std::to_string(n->ID()) + rl;
+            t += "Br. pom.: " + x + "   Ux: " + FormatBroja(n->Ux()) + rl;
+            t += "Br. pom.: " + z + "   Uz: " + FormatBroja(n->Uz()) + rl;
+            t += "Br. obrta.: " + y + "   FiY: " + FormatBroja(n->Fiy()) + rl;
+            if (n->OslX()) t += "Br. pom.: " + x + "   Rx: " + FormatBroja(n->Rx()) + rl;
+            if (n->OslZ()) t += "Br. pom.: " + z + "   Rz: " + FormatBroja(n->Rz()) + rl;
+            if (n->UkljY()) t += "Br. obrta.: " + y + "   My: " + FormatBroja(n->MukljY()) + rl;
+            t += rl;
+        }
+    }
+
+    if (!model.nizStapova.empty()) {
+        t += rl2 + "IZLAZNI PODACI - STAPOVI" + rl2;
+        auto stavke = [&](const char* naslov, const TMatrix& v, long double puta) {
+            t += std::string(naslov) + rl;
+            for (int i = 1; i <= v.NrOfRows(); ++i) t += FormatBroja(v.Elem(1, i) * puta) + rl;
+        };
+        for (const auto& s : model.nizStapova) {
+            const TSileStapa r = IzracunajSileStapa(model, st, *s);
+            t += "IZLAZNI PODACI ZA STAP: " + std::to_string(s->ID()) + rl2;
+            t += "Kodni brojevi: " + Spojeno(r.kodniBrojevi) + rl2;
+            t += "Matrica transformacije" + rl;
+            Matrica(t, r.T, [](double v) { return FormatFiksno(v, 6); });
+            t += rl;
+            stavke("Q-LKS", r.QL, 1);
+            t += rl;
+            stavke("Q-GKS", r.QG, 1);
+            t += rl;
+            stavke("q-LKS", r.qL, f);
+            t += rl;
+            stavke("q-GKS", r.qG, f);
+            t += rl + "Matrica krutosti - LKS" + rl;
+            Matrica(t, r.KL, krutost);
+            t += rl + "Matrica krutosti - GKS" + rl;
+            Matrica(t, r.KG, krutost);
+            t += rl;
+            stavke("R-LKS", r.RL, 1);
+            t += rl2;
+            stavke("R-GKS", r.RG, 1);
+            t += rl;
+        }
+    }
+}
+
+}  // namespace
+
+std::string izvestajAnalizeIzlaz(const TModel& model, const TStanjeAnalize& stanje, long double faktor) {
+    std::string t = "IZLAZNI PODACI";
+    try {
+        Izlaz(t, model, stanje, faktor);
+    } catch (const std::exception&) {
+        // Results that are absent or no longer fit the model: the text ends here.
+    }
+    return t;
+}
