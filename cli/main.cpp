@@ -4,6 +4,9 @@
 
 #include "Komande.h"
 
+int KomandaAnalyze(const Argumenti& a);
+int KomandaReport(const Argumenti& a);
+
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
@@ -22,11 +25,16 @@ const char* const POMOC =
     "\n"
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
+    "  analyze MODEL [--factor F] [--json] [--log]\n"
+    "                        analiza: pomeranja, reakcije i sile na krajevima stapova\n"
+    "  report MODEL [--factor F]\n"
+    "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     POMOC_RENDER
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
     "\n"
-    "Izlazni status: 0 uspeh, 1 fajl nije moguce procitati ili snimiti.\n";
+    "Izlazni status: 0 uspeh, 1 fajl nije moguce procitati ili snimiti,\n"
+    "2 model nije prosao provere, 3 greska u proracunu (i labilan sistem).\n";
 
 }  // namespace
 
@@ -34,6 +42,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Argumenti&)> komande = {
         {"check", KomandaCheck},
         {"resave", KomandaResave},
+        {"analyze", KomandaAnalyze},
+        {"report", KomandaReport},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif

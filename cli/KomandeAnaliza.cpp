@@ -1,0 +1,178 @@
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "Brojevi.h"
+#include "Greska.h"
+#include "IzvestajAnalize.h"
+#include "Komande.h"
+#include "ModelFajl.h"
+#include "Proracun.h"
+#include "SileStapa.h"
+
+namespace {
+
+struct TOpcije {
+    std::string model;
+    std::string faktor = "1.0";
+    bool json = false;
+    bool log = false;
+};
+
+// Returns 0 when the arguments are usable, otherwise the usage exit status.
+int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije& o) {
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--factor" && i + 1 < a.size()) o.faktor = a[++i];
+        else if (dozvoliJson && a[i] == "--json") o.json = true;
+        else if (dozvoliJson && a[i] == "--log") o.log = true;
+        else if (o.model.empty() && (a[i].empty() || a[i][0] != '-')) o.model = a[i];
+        else {
+            std::cerr << upotreba;
+            return 64;
+        }
+    }
+    if (o.model.empty()) {
+        std::cerr << upotreba;
+        return 64;
+    }
+    const auto f = ParsirajReal(o.faktor);
+    if (!f) {
+        std::cerr << PorukaNeispravanReal(o.faktor) << "\n";
+        return 64;
+    }
+    if (*f <= 0) {
+        std::cerr << "Nije moguce izvuci ispred matrica broja manji ili jednak sa nulom!!!\n";
+        return 64;
+    }
+    return 0;
+}
+
+// Reads the model and runs the analysis; the exit status of the run (0, 1, 2 or 3).
+int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log) {
+    TPodesavanja podesavanja;
+    try {
+        ProcitajModel(o.model, model, podesavanja);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+    stanje.brojIspredMatriceKrutosti = *ParsirajReal(o.faktor);
+    TPosmatracBezEkrana posmatrac(model, stanje, o.faktor);
+    const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
+    if (log)
+        for (const auto& l : posmatrac.log) std::cerr << l << "\n";
+    switch (r.ishod) {
+        case TIshodProracuna::Uspeh: return 0;
+        case TIshodProracuna::Odbijen: std::cerr << r.poruka << "\nNije dopusteno!!!\n"; return 2;
+        default: std::cerr << r.poruka << "\n"; return 3;
+    }
+}
+
+std::string Realan(long double v) {
+    if (!std::isfinite(v)) return "null";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17Lg", v);
+    return buf;
+}
+
+std::string Niz(const std::vector<int>& v) {
+    std::string s = "[";
+    for (size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + std::to_string(v[i]);
+    return s + "]";
+}
+
+std::string Niz(const TMatrix& v) {
+    std::string s = "[";
+    for (int i = 1; i <= v.NrOfRows(); ++i) s += (i > 1 ? "," : "") + Realan(v.Elem(1, i));
+    return s + "]";
+}
+
+std::string JsonTekst(const std::string& t) {
+    std::string s = "\"";
+    for (char c : t) {
+        if (c == '"' || c == '\\') s += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            s += buf;
+        } else {
+            s += c;
+        }
+    }
+    return s + "\"";
+}
+
+const char* ImeTipa(int tip) {
+    static const char* const imena[] = {"k", "ig", "gk", "prost"};
+    return tip >= 0 && tip <= 3 ? imena[tip] : "";
+}
+
+void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
+    std::ostringstream o;
+    o << "{\"s\":" << Niz(*st.nizKodnihBrojevaNepoznatihPomeranja) << ",\"o\":" << Niz(*st.nizKodnihBrojevaPoznatihPomeranja)
+      << ",\"nodes\":[";
+    for (size_t i = 0; i < m.nizCvorova.size(); ++i) {
+        const TCvor& c = *m.nizCvorova[i];
+        o << (i ? "," : "") << "{\"id\":" << c.ID() << ",\"x\":" << Realan(c.X()) << ",\"z\":" << Realan(c.Z())
+          << ",\"ux\":" << Realan(c.Ux()) << ",\"uz\":" << Realan(c.Uz()) << ",\"fiy\":" << Realan(c.Fiy())
+          << ",\"rx\":" << Realan(c.Rx()) << ",\"rz\":" << Realan(c.Rz()) << ",\"my\":" << Realan(c.MukljY()) << "}";
+    }
+    o << "],\"members\":[";
+    for (size_t i = 0; i < m.nizStapova.size(); ++i) {
+        const TStap& s = *m.nizStapova[i];
+        const TSileStapa r = IzracunajSileStapa(m, st, s);
+        o << (i ? "," : "") << "{\"id\":" << s.ID() << ",\"type\":" << JsonTekst(ImeTipa(s.TipStapa()))
+          << ",\"length\":" << Realan(s.DuzinaStapa()) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
+          << ",\"q_gks\":" << Niz(r.qG) << ",\"q_lks\":" << Niz(r.qL) << ",\"Q_gks\":" << Niz(r.QG)
+          << ",\"Q_lks\":" << Niz(r.QL) << ",\"R_gks\":" << Niz(r.RG) << ",\"R_lks\":" << Niz(r.RL) << "}";
+    }
+    o << "]}\n";
+    std::cout << o.str();
+}
+
+void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
+    std::cout << "CVOROVI\n";
+    for (const auto& c : m.nizCvorova) {
+        std::cout << "cvor " << c->ID() << ": Ux = " << FormatBroja(c->Ux()) << ", Uz = " << FormatBroja(c->Uz())
+                  << ", FiY = " << FormatBroja(c->Fiy());
+        if (c->OslX()) std::cout << ", Rx = " << FormatBroja(c->Rx());
+        if (c->OslZ()) std::cout << ", Rz = " << FormatBroja(c->Rz());
+        if (c->UkljY()) std::cout << ", My = " << FormatBroja(c->MukljY());
+        std::cout << "\n";
+    }
+    std::cout << "STAPOVI (sile na krajevima, LKS)\n";
+    for (const auto& s : m.nizStapova) {
+        const TSileStapa r = IzracunajSileStapa(m, st, *s);
+        std::cout << "stap " << s->ID() << " (" << ImeTipa(s->TipStapa()) << "):";
+        for (int i = 1; i <= r.RL.NrOfRows(); ++i) std::cout << " " << FormatBroja(r.RL.Elem(1, i));
+        std::cout << "\n";
+    }
+}
+
+}  // namespace
+
+int KomandaAnalyze(const Argumenti& a) {
+    TOpcije o;
+    if (int k = Parsiraj(a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--json] [--log]\n", o)) return k;
+    TModel model;
+    TStanjeAnalize stanje;
+    const int status = Analiziraj(o, model, stanje, o.log);
+    if (status != 0) return status;
+    if (o.json) IspisiJson(model, stanje);
+    else IspisiSazetak(model, stanje);
+    return 0;
+}
+
+int KomandaReport(const Argumenti& a) {
+    TOpcije o;
+    if (int k = Parsiraj(a, false, "upotreba: velt-cli report MODEL [--factor F]\n", o)) return k;
+    TModel model;
+    TStanjeAnalize stanje;
+    const int status = Analiziraj(o, model, stanje, false);
+    if (status == 1) return status;
+    // A refused or failed run still has a report: its output part holds what the state holds.
+    std::cout << izvestajAnalizeUlaz(model) << izvestajAnalizeIzlaz(model, stanje, stanje.brojIspredMatriceKrutosti);
+    std::cout.flush();
+    return status;
+}
