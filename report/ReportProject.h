@@ -33,7 +33,7 @@
 //                                  are not left alone at the foot of a page (default Da)
 //   [Zaglavlje]  Levo, Sredina, Desno   header texts at the left, centre and right
 //   [Podnozje]   Levo, Sredina, Desno   footer texts
-//                Font, Velicina    font of the header (or footer) texts (default sans, 8 pt)
+//                Font, Velicina    font of the band's texts (default sans, 9 pt header, 8 pt footer)
 //                Linija            Da: a rule separates the band from the body (default Da)
 //
 // Header and footer texts may hold {N} (page number), {M} (page count), {DATUM} (date and time
