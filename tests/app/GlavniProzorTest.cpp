@@ -1,0 +1,493 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <memory>
+
+#include "PlotChart.h"
+#include "PomocniProzora.h"
+#include "UnitGlavniProzor.h"
+
+namespace {
+
+const QString primer = QStringLiteral(VELT_EXAMPLES_DIR "/portalni-ram.velt");
+
+struct TProzor {
+    TLazniDijalozi* d;
+    std::unique_ptr<TFormGlavniProzor> w;
+    explicit TProzor(const QStringList& argumenti = {}) {
+        OsigurajAplikaciju();
+        auto dijalozi = std::make_unique<TLazniDijalozi>();
+        d = dijalozi.get();
+        w = std::make_unique<TFormGlavniProzor>(argumenti, std::move(dijalozi));
+    }
+    void Meni(const char* ime) {
+        QAction* a = w->findChild<QAction*>(QString::fromLatin1(ime));
+        ASSERT_NE(a, nullptr) << ime;
+        a->trigger();
+    }
+    template <class T>
+    T* Kontrola(const char* ime) {
+        return w->findChild<T*>(QString::fromLatin1(ime));
+    }
+};
+
+QByteArray Procitaj(const QString& putanja) {
+    QFile f(putanja);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Zapisi(const QString& putanja, const QByteArray& sadrzaj) {
+    QFile f(putanja);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(sadrzaj);
+}
+
+// A CVOR record: free node with no loads, code numbers 3*id+1 ...
+QByteArray Cvor(int id, const char* x, const char* z) {
+    QByteArray r = QByteArray::number(id) + "\r\n" + x + "\r\n" + z + "\r\n";
+    r += "FALSE\r\nFALSE\r\nFALSE\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    r += QByteArray::number(3 * id + 1) + "\r\n" + QByteArray::number(3 * id + 2) + "\r\n" +
+         QByteArray::number(3 * id + 3) + "\r\n";
+    r += "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    return r;
+}
+
+// Three nodes spanning X 0..10 and Z 0..5, and the settings block given.
+QByteArray TriCvora(const QByteArray& ostalo) {
+    return "CVOR\r\n-\r\n" + Cvor(0, "0", "0") + "-\r\n" + Cvor(1, "10", "0") + "-\r\n" + Cvor(2, "10", "5") +
+           "--\r\nOSTALO\r\n" + ostalo;
+}
+
+const QByteArray podrazumevanoOstalo =
+    "1.0\r\n100\r\nTRUE\r\nFALSE\r\nTRUE\r\nTRUE\r\nTRUE\r\nFALSE\r\nTRUE\r\nTRUE\r\nTRUE\r\nFALSE\r\nTRUE\r\n4\r\n0\r\n";
+
+}  // namespace
+
+TEST(GlavniProzor, LayoutPagesAndMenu) {
+    TProzor p;
+    EXPECT_EQ(p.w->windowTitle(), "VELT");
+    EXPECT_TRUE(p.w->windowState() & Qt::WindowMaximized);
+    ASSERT_NE(p.w->PageControlGlavniMeni, nullptr);
+    p.w->show();
+    QApplication::processEvents();
+    EXPECT_EQ(p.w->PageControlGlavniMeni->width(), 385);
+    // The plot takes the rest of the width and follows the window.
+    const int desnoOdStrana = p.w->PageControlGlavniMeni->mapTo(p.w.get(), QPoint(385, 0)).x();
+    EXPECT_GE(p.w->PlotChartGrafik->x(), desnoOdStrana);
+    const int sirinaGrafika = p.w->PlotChartGrafik->width();
+    p.w->setWindowState(Qt::WindowNoState);
+    p.w->resize(p.w->width() + 200, p.w->height());
+    QApplication::processEvents();
+    EXPECT_EQ(p.w->PlotChartGrafik->width(), sirinaGrafika + 200);
+    const char* strane[][2] = {{"Materijal", "TabSheetMaterijal"}, {"Presek", "TabSheetPresek"},
+                               {"Cvor", "TabSheetCvor"},           {"Stap", "TabSheetStap"},
+                               {"Oslonac", "TabSheetOslonac"},     {"Opterecenje", "TabSheetOpterecenje"},
+                               {"Analiza", "TabSheetParametriAnalize"}, {"Ulaz/Izlaz", "TabSheetRezultat"},
+                               {"Grafik", "TabSheetGrafik"}};
+    ASSERT_EQ(p.w->PageControlGlavniMeni->count(), 9);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(p.w->PageControlGlavniMeni->tabText(i), strane[i][0]);
+        EXPECT_EQ(p.w->PageControlGlavniMeni->widget(i)->objectName(), strane[i][1]);
+    }
+    EXPECT_EQ(p.w->findChild<TPlotChart*>("PlotChartGrafik"), p.w->PlotChartGrafik);
+
+    // Menus, items, separators, no shortcuts.
+    QMenuBar* meni = p.w->findChild<QMenuBar*>("GlavniMeni");
+    ASSERT_NE(meni, nullptr);
+    QStringList stvarno;
+    for (QAction* m : meni->actions()) {
+        stvarno << "[" + m->text() + "]";
+        for (QAction* a : m->menu()->actions()) {
+            stvarno << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+        }
+    }
+    const QStringList ocekivano = {"[Datoteka]", "Nov...",  "-",      "Otvori...",       "Snimi...",
+                                   "Snimi kao...", "-",     "Stampaj grafik (A4)", "-", "Izlaz",
+                                   "[Analiza]", "Pokreni analizu", "Stop", "Izvestaj...",
+                                   "[Pomoc]",   "Pomoc...", "O programu..."};
+    EXPECT_EQ(stvarno, ocekivano);
+}
+
+TEST(GlavniProzor, StartUpWithAndWithoutAModel) {
+    {
+        TProzor p({primer});
+        EXPECT_EQ(p.w->windowTitle(), "VELT - " + primer);
+        EXPECT_FALSE(p.w->Model().nizCvorova.empty());
+        EXPECT_TRUE(p.d->zapisi.empty());
+    }
+    {
+        // A model that cannot be read at start-up is dropped without a word.
+        TProzor p({QStringLiteral("/nema/takvog/fajla.velt")});
+        EXPECT_EQ(p.w->windowTitle(), "VELT - ");
+        EXPECT_TRUE(p.w->Model().Prazan());
+        EXPECT_TRUE(p.w->PutanjaDoFajla().isEmpty());
+        EXPECT_TRUE(p.d->zapisi.empty());
+    }
+}
+
+TEST(GlavniProzor, OpenThroughTheMenu) {
+    TProzor p;
+    // Cancel: only the caption is refreshed.
+    p.Meni("Otvori1");
+    ASSERT_EQ(p.d->zapisi.size(), 1u);
+    EXPECT_EQ(p.d->zapisi[0].vrsta, "otvori");
+    EXPECT_EQ(p.d->zapisi[0].tekst, "Ucitavanje podataka!");
+    EXPECT_EQ(p.d->zapisi[0].filter, "velt fajl (*.velt)");
+    EXPECT_EQ(p.w->windowTitle(), "VELT - ");
+
+    p.d->imenaFajlova = {primer};
+    p.Meni("Otvori1");
+    EXPECT_EQ(p.w->windowTitle(), "VELT - " + primer);
+    EXPECT_EQ(p.w->PutanjaDoFajla(), primer);
+    EXPECT_FALSE(p.w->Model().nizStapova.empty());
+    EXPECT_EQ(p.d->Vrste(), QStringList({"otvori", "otvori"}));
+}
+
+TEST(GlavniProzor, FailedOpenKeepsTheModelAndThePath) {
+    QTemporaryDir dir;
+    const QString los = dir.filePath("los.velt");
+    Zapisi(los, "MATERIJAL\r\n-\r\n0\r\nM\r\nabc\r\n0.2\r\n2500\r\n1E-5\r\n--\r\n");
+    const QString prazanFajl = dir.filePath("prazan.velt");
+    Zapisi(prazanFajl, TriCvora(podrazumevanoOstalo));
+
+    const struct {
+        const char* slucaj;
+        QString ime;
+        QString pocetakPoruke;  // empty: any reader message
+    } slucajevi[] = {
+        {"conversion error", los, {}},
+        {"missing file", dir.filePath("nema.velt"), {}},
+        {"empty name", QStringLiteral(""), QStringLiteral("Ime fajla nije korektno zadato!!!")},
+    };
+    for (const auto& s : slucajevi) {
+        TProzor p;
+        p.d->imenaFajlova = {prazanFajl, s.ime};
+        p.Meni("Otvori1");
+        ASSERT_EQ(p.w->Model().nizCvorova.size(), 3u);
+        p.Meni("Otvori1");
+        EXPECT_EQ(p.w->Model().nizCvorova.size(), 3u) << s.slucaj;
+        EXPECT_EQ(p.w->PutanjaDoFajla(), prazanFajl) << s.slucaj;
+        EXPECT_EQ(p.w->windowTitle(), "VELT - " + prazanFajl) << s.slucaj;
+        ASSERT_EQ(p.d->zapisi.back().vrsta, "greska") << s.slucaj;
+        const QString poruka = p.d->zapisi.back().tekst;
+        EXPECT_TRUE(poruka.endsWith("\r\nGreska pri ucitavanju fajla!!!")) << poruka.toStdString();
+        if (!s.pocetakPoruke.isEmpty())
+            EXPECT_EQ(poruka, s.pocetakPoruke + "\r\nGreska pri ucitavanju fajla!!!");
+        else
+            EXPECT_GT(poruka.size(), QStringLiteral("\r\nGreska pri ucitavanju fajla!!!").size());
+    }
+}
+
+TEST(GlavniProzor, SaveAndSaveAs) {
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.velt"), b = dir.filePath("b"), nemoguc = dir.filePath("nema/c.velt");
+    TProzor p({primer});
+    const QByteArray original = Procitaj(primer);
+
+    // "Snimi kao..." always asks, and takes the name as given (no extension added).
+    p.d->imenaFajlova = {b};
+    p.Meni("Snimikao1");
+    EXPECT_EQ(p.d->zapisi.back().vrsta, "snimi");
+    EXPECT_EQ(p.d->zapisi.back().tekst, "Snimanje podataka!");
+    EXPECT_EQ(p.d->zapisi.back().filter, "velt fajl (*.velt)");
+    EXPECT_EQ(p.w->windowTitle(), "VELT - " + b);
+    EXPECT_EQ(Procitaj(b), original);
+
+    // "Snimi..." with a current file writes there without asking.
+    QFile::remove(b);
+    const size_t pre = p.d->zapisi.size();
+    p.Meni("Snimi1");
+    EXPECT_EQ(p.d->zapisi.size(), pre);
+    EXPECT_EQ(Procitaj(b), original);
+
+    // A failed save keeps the previous path.
+    p.d->imenaFajlova = {nemoguc};
+    p.Meni("Snimikao1");
+    ASSERT_EQ(p.d->zapisi.back().vrsta, "greska");
+    EXPECT_TRUE(p.d->zapisi.back().tekst.endsWith("\r\nGreska pri snimanju fajla!!!"));
+    EXPECT_EQ(p.w->PutanjaDoFajla(), b);
+    EXPECT_EQ(p.w->windowTitle(), "VELT - " + b);
+
+    p.d->imenaFajlova = {QStringLiteral("")};
+    p.Meni("Snimikao1");
+    EXPECT_EQ(p.d->zapisi.back().tekst, "Ime fajla nije korektno zadato!!!\r\nGreska pri snimanju fajla!!!");
+    EXPECT_EQ(p.w->PutanjaDoFajla(), b);
+
+    // Cancelling the dialog changes nothing.
+    p.d->imenaFajlova = {QString()};
+    p.Meni("Snimikao1");
+    EXPECT_EQ(p.d->zapisi.back().vrsta, "snimi");
+    EXPECT_EQ(p.w->PutanjaDoFajla(), b);
+
+    // Without a current file "Snimi..." asks.
+    TProzor prazan;
+    prazan.d->imenaFajlova = {a};
+    prazan.Meni("Snimi1");
+    EXPECT_EQ(prazan.d->Vrste(), QStringList({"snimi"}));
+    EXPECT_EQ(prazan.w->windowTitle(), "VELT - " + a);
+    EXPECT_TRUE(Procitaj(a).startsWith("OSTALO\r\n"));
+}
+
+TEST(GlavniProzor, NewModel) {
+    // Without a file argument the model is started over in place.
+    TProzor p;
+    p.d->imenaFajlova = {primer};
+    p.Meni("Otvori1");
+    ASSERT_FALSE(p.w->Model().Prazan());
+    p.w->PostaviAkcijuMisa(2);
+    p.w->ComboBoxZoomSve->setCurrentIndex(9);
+    p.w->CheckBoxPrikaziOpterecenjeCvora->setChecked(true);
+    p.w->EditMnozilacPomeranja->setText("7");
+    p.w->izvestajAnalizeUlaz = "x";
+    p.Meni("Nov1");
+    EXPECT_TRUE(p.w->Model().Prazan());
+    EXPECT_TRUE(p.w->PutanjaDoFajla().isEmpty());
+    EXPECT_EQ(p.w->windowTitle(), "VELT - ");
+    EXPECT_EQ(p.w->AkcijaMisa(), 0);
+    EXPECT_EQ(p.w->PlotChartGrafik->MouseAction(), maPan);
+    EXPECT_EQ(p.w->ComboBoxZoomSve->currentIndex(), 4);
+    EXPECT_TRUE(p.w->izvestajAnalizeUlaz.isEmpty());
+    // the other settings stay
+    EXPECT_TRUE(p.w->CheckBoxPrikaziOpterecenjeCvora->isChecked());
+    EXPECT_EQ(p.w->EditMnozilacPomeranja->text(), "7");
+
+    // Started with a file: a fresh instance takes over and this one closes without asking.
+    TProzor s({primer});
+    int pokrenuto = 0;
+    s.w->pokreniNovuInstancu = [&] { return ++pokrenuto, true; };
+    s.w->show();
+    s.Meni("Nov1");
+    EXPECT_EQ(pokrenuto, 1);
+    EXPECT_FALSE(s.w->isVisible());
+    EXPECT_TRUE(s.d->zapisi.empty());
+
+    // If no instance could be started the work is not thrown away with the window.
+    TProzor n({primer});
+    n.w->pokreniNovuInstancu = [] { return false; };
+    n.w->show();
+    n.Meni("Nov1");
+    EXPECT_TRUE(n.w->isVisible());
+    EXPECT_TRUE(n.w->Model().Prazan());
+    EXPECT_EQ(n.w->windowTitle(), "VELT - ");
+}
+
+TEST(GlavniProzor, BusyGuard) {
+    TProzor p({primer});
+    p.w->show();
+    p.w->PageControlGlavniMeni->setCurrentIndex(TFormGlavniProzor::StranaAnaliza);
+    p.w->PostaviRadimProracun(true);
+    const QString zauzet = "Proracun je u toku!!!\r\nNije dopustena akcija!!!";
+    for (const char* stavka : {"Otvori1", "Snimi1", "Snimikao1", "Izlaz1", "Nov1"}) {
+        p.d->zapisi.clear();
+        p.d->imenaFajlova = {QStringLiteral("/tmp/ne-sme-se-koristiti.velt")};
+        p.Meni(stavka);
+        ASSERT_EQ(p.d->zapisi.size(), 1u) << stavka;
+        EXPECT_EQ(p.d->zapisi[0].vrsta, "informacija") << stavka;
+        EXPECT_EQ(p.d->zapisi[0].tekst, zauzet) << stavka;
+    }
+    EXPECT_EQ(p.w->PutanjaDoFajla(), primer);
+    EXPECT_FALSE(p.w->Model().Prazan());
+    EXPECT_TRUE(p.w->isVisible());
+
+    // No page but "Analiza" can be reached.
+    for (int strana : {0, 5, 7, 8}) {
+        p.w->PageControlGlavniMeni->setCurrentIndex(strana);
+        EXPECT_EQ(p.w->PageControlGlavniMeni->currentIndex(), TFormGlavniProzor::StranaAnaliza) << strana;
+    }
+
+    // Closing is refused without a word.
+    p.d->zapisi.clear();
+    p.d->odgovori = {true};
+    EXPECT_FALSE(p.w->close());
+    EXPECT_TRUE(p.w->isVisible());
+    EXPECT_TRUE(p.d->zapisi.empty());
+
+    // "Stop" is always allowed and ends the guard.
+    p.Meni("Stop1");
+    EXPECT_FALSE(p.w->RadimProracun());
+    p.w->PageControlGlavniMeni->setCurrentIndex(TFormGlavniProzor::StranaGrafik);
+    EXPECT_EQ(p.w->PageControlGlavniMeni->currentIndex(), TFormGlavniProzor::StranaGrafik);
+}
+
+TEST(GlavniProzor, ClosingQuestion) {
+    for (bool da : {false, true}) {
+        TProzor p({primer});
+        p.w->show();
+        p.d->odgovori = {da};
+        p.Meni("Izlaz1");
+        ASSERT_EQ(p.d->zapisi.size(), 1u);
+        EXPECT_EQ(p.d->zapisi[0].vrsta, "pitanje");
+        EXPECT_EQ(p.d->zapisi[0].tekst, "Zatvori program?");
+        EXPECT_EQ(p.w->isVisible(), !da);
+        EXPECT_EQ(p.w->Model().Prazan(), da);
+        EXPECT_EQ(p.w->PutanjaDoFajla(), primer);
+    }
+}
+
+TEST(GlavniProzor, AboutAndHelpTexts) {
+    TProzor p;
+    p.Meni("Oprogramu1");
+    ASSERT_EQ(p.d->zapisi.size(), 1u);
+    EXPECT_EQ(p.d->zapisi[0].vrsta, "informacija");
+    EXPECT_EQ(p.d->zapisi[0].tekst,
+              "Staticki proracun nosaca u ravni primenom VELT\r\nVerzija 1.0.0.0\r\nRazvoj: tim programa VELT");
+}
+
+TEST(GlavniProzor, GrafikSettingsTravelThroughTheFile) {
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath("podesavanja.velt");
+    TProzor p;
+    struct {
+        QCheckBox* c;
+        bool stanje;
+    } prekidaci[] = {
+        {p.w->CheckBoxMrezaGrafika, false},          {p.w->CheckBoxDeformacijaNosaca, true},
+        {p.w->CheckBoxPrikaziSimbolStapa, false},    {p.w->CheckBoxPrikaziBrojStapa, true},
+        {p.w->CheckBoxPrikaziOrjentacijuStapa, false}, {p.w->CheckBoxPrikaziOpterecenjeStapa, true},
+        {p.w->CheckBoxPrikaziSimbolCvora, true},     {p.w->CheckBoxPrikaziBrojCvora, false},
+        {p.w->CheckBoxPrikaziOslonceCvora, false},   {p.w->CheckBoxPrikaziOpterecenjeCvora, true},
+        {p.w->CheckBoxZoomURealnomVremenu, false},
+    };
+    for (auto& k : prekidaci)
+        if (k.c->isChecked() != k.stanje) k.c->click();
+    p.w->EditMnozilacPomeranja->setText("250");
+    p.w->ComboBoxZoomSve->setCurrentIndex(7);
+    p.w->findChild<QRadioButton*>("RadioGroupAkcijeMisa1")->click();
+    EXPECT_EQ(p.w->PlotChartGrafik->MouseAction(), maZoomDrag);
+    EXPECT_EQ(p.w->PlotChartGrafik->GridStyle(), gsNone);
+
+    p.d->imenaFajlova = {fajl};
+    p.Meni("Snimikao1");
+    // The OSTALO lines as the file keeps them: the factor (no result page here, so its default)
+    // and the multiplier as reals, then the check boxes in file order, zoom and mouse indices.
+    const QByteArray ocekivano =
+        "OSTALO\r\n 1.00000000000000E+0000\r\n 2.50000000000000E+0002\r\nFALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n"
+        "FALSE\r\nTRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\nTRUE\r\nFALSE\r\n7\r\n1\r\n";
+    EXPECT_EQ(Procitaj(fajl), ocekivano);
+
+    TProzor q;
+    q.d->imenaFajlova = {fajl};
+    q.Meni("Otvori1");
+    for (const auto& k : prekidaci) {
+        auto* c = q.w->findChild<QCheckBox*>(k.c->objectName());
+        EXPECT_EQ(c->isChecked(), k.stanje) << k.c->objectName().toStdString();
+    }
+    // The multiplier text is shown exactly as the file holds it.
+    EXPECT_EQ(q.w->EditMnozilacPomeranja->text(), " 2.50000000000000E+0002");
+    EXPECT_EQ(q.w->ComboBoxZoomSve->currentIndex(), 7);
+    EXPECT_EQ(q.w->AkcijaMisa(), 1);
+    EXPECT_EQ(q.w->PlotChartGrafik->MouseAction(), maZoomDrag);
+    EXPECT_EQ(q.w->PlotChartGrafik->GridStyle(), gsNone);
+
+    // Saved again unchanged.
+    const QString drugi = dir.filePath("drugi.velt");
+    q.d->imenaFajlova = {drugi};
+    q.Meni("Snimikao1");
+    EXPECT_EQ(Procitaj(drugi), ocekivano);
+}
+
+TEST(GlavniProzor, InvalidMultiplierIsSavedAsOne) {
+    QTemporaryDir dir;
+    TProzor p;
+    p.w->EditMnozilacPomeranja->setText("abc");
+    p.d->imenaFajlova = {dir.filePath("m.velt")};
+    p.Meni("Snimikao1");
+    EXPECT_EQ(p.w->EditMnozilacPomeranja->text(), "1.0");
+    EXPECT_TRUE(Procitaj(dir.filePath("m.velt")).startsWith("OSTALO\r\n 1.00000000000000E+0000\r\n 1.00000000000000E+0000\r\n"));
+}
+
+TEST(GlavniProzor, GrafikPageControls) {
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath("tri.velt");
+    // Real-time fitting off, so only "Zoom" fits the view.
+    QByteArray ostalo = podrazumevanoOstalo;
+    ostalo.replace("FALSE\r\nTRUE\r\n4\r\n0\r\n", "FALSE\r\nFALSE\r\n4\r\n0\r\n");
+    Zapisi(fajl, TriCvora(ostalo));
+    TProzor p;
+    p.d->imenaFajlova = {fajl};
+    p.Meni("Otvori1");
+    ASSERT_EQ(p.w->Model().nizCvorova.size(), 3u);
+    ASSERT_FALSE(p.w->CheckBoxZoomURealnomVremenu->isChecked());
+    TPlotChart& g = *p.w->PlotChartGrafik;
+    // Opening fits the view: extent plus 20 % on each side.
+    EXPECT_DOUBLE_EQ(g.Scale1X.RangeLow(), -2);
+    EXPECT_DOUBLE_EQ(g.Scale1X.RangeHigh(), 12);
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeLow(), -1);
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeHigh(), 6);
+
+    // A redraw by a display check box keeps the user's view.
+    g.Scale1X.PostaviOpseg(100, 200);
+    p.w->CheckBoxPrikaziBrojCvora->click();
+    EXPECT_DOUBLE_EQ(g.Scale1X.RangeLow(), 100);
+
+    // "Zoom" fits with the selected factor: 2.0 gives X [-9, 19], Z [-4.5, 9.5].
+    p.w->ComboBoxZoomSve->setCurrentIndex(9);
+    p.w->ButtonZumSve->click();
+    EXPECT_DOUBLE_EQ(g.Scale1X.RangeLow(), -9);
+    EXPECT_DOUBLE_EQ(g.Scale1X.RangeHigh(), 19);
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeLow(), -4.5);
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeHigh(), 9.5);
+
+    // Grid and mouse action go straight to the plot.
+    p.w->CheckBoxMrezaGrafika->click();
+    EXPECT_EQ(g.GridStyle(), p.w->CheckBoxMrezaGrafika->isChecked() ? gsDotLines : gsNone);
+    p.w->CheckBoxMrezaGrafika->click();
+    EXPECT_EQ(g.GridStyle(), p.w->CheckBoxMrezaGrafika->isChecked() ? gsDotLines : gsNone);
+    const TMouseActMode akcije[] = {maPan, maZoomDrag, maNone};
+    for (int i : {2, 0, 1}) {
+        p.w->findChild<QRadioButton*>(QStringLiteral("RadioGroupAkcijeMisa%1").arg(i))->click();
+        EXPECT_EQ(g.MouseAction(), akcije[i]) << i;
+    }
+
+    // "Prikazi" with a multiplier that is not a number draws with 100 and says so in the field.
+    p.w->CheckBoxDeformacijaNosaca->setChecked(true);
+    p.w->EditMnozilacPomeranja->setText("abc");
+    p.w->ButtonOsveziPomeranja->click();
+    EXPECT_EQ(p.w->EditMnozilacPomeranja->text(), "100.0");
+    EXPECT_FALSE(g.Stavke().empty());
+}
+
+TEST(GlavniProzor, NamedControlsAreAccessible) {
+    TProzor p;
+    const char* imena[] = {"PageControlGlavniMeni", "PlotChartGrafik", "CheckBoxPrikaziSimbolCvora",
+                           "CheckBoxPrikaziBrojCvora", "CheckBoxPrikaziOslonceCvora",
+                           "CheckBoxPrikaziOpterecenjeCvora", "CheckBoxPrikaziSimbolStapa",
+                           "CheckBoxPrikaziBrojStapa", "CheckBoxPrikaziOrjentacijuStapa",
+                           "CheckBoxPrikaziOpterecenjeStapa", "CheckBoxMrezaGrafika", "CheckBoxDeformacijaNosaca",
+                           "EditMnozilacPomeranja", "ButtonOsveziPomeranja", "RadioGroupAkcijeMisa",
+                           "CheckBoxZoomURealnomVremenu", "ComboBoxZoomSve", "ButtonZumSve"};
+    for (const char* ime : imena) {
+        QWidget* w = p.w->findChild<QWidget*>(QString::fromLatin1(ime));
+        ASSERT_NE(w, nullptr) << ime;
+        EXPECT_EQ(w->accessibleDescription(), ime);
+    }
+    // Every edit field of the "Grafik" page has its label as buddy.
+    for (QLineEdit* e : p.w->TabSheetGrafik->findChildren<QLineEdit*>()) {
+        if (e->parent() && qobject_cast<QComboBox*>(e->parent())) continue;
+        bool imaLabelu = false;
+        for (QLabel* l : p.w->TabSheetGrafik->findChildren<QLabel*>())
+            imaLabelu = imaLabelu || l->buddy() == e;
+        EXPECT_TRUE(imaLabelu) << e->objectName().toStdString();
+    }
+    // Start-up state of the page.
+    EXPECT_EQ(p.w->EditMnozilacPomeranja->text(), "100");
+    EXPECT_EQ(p.w->ComboBoxZoomSve->count(), 14);
+    EXPECT_EQ(p.w->ComboBoxZoomSve->currentText(), "1.0");
+    EXPECT_EQ(p.w->AkcijaMisa(), 0);
+    EXPECT_TRUE(p.w->CheckBoxZoomURealnomVremenu->isChecked());
+    EXPECT_FALSE(p.w->CheckBoxPrikaziOpterecenjeStapa->isChecked());
+}
