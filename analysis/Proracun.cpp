@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <memory>
 #include <unordered_map>
 
 #include "Brojevi.h"
@@ -208,9 +209,16 @@ TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosm
         posmatrac.CrtajGrafik();
         const std::string greska = PrvaGreskaProvere(model);
         if (!greska.empty()) throw TGreska(greska);
-        TProracun proracun([&] { rezultat = IzvrsiProracun(model, stanje, posmatrac); });
-        if (pokreni) pokreni(proracun);
-        else proracun.Execute();
+        // The result lives as long as the run object's closure: a worker may finish after this
+        // function has returned.
+        auto ishod = std::make_shared<TRezultatProracuna>();
+        TProracun proracun([ishod, &model, &stanje, &posmatrac] { *ishod = IzvrsiProracun(model, stanje, posmatrac); });
+        if (pokreni) {
+            pokreni(proracun);
+        } else {
+            proracun.Execute();
+            rezultat = *ishod;
+        }
     } catch (const std::exception& e) {
         stanje.radimProracun = false;
         Loguj(posmatrac, "Greska u ulaznim podacima - ");

@@ -95,7 +95,9 @@ TRezultatProracuna PokreniAnalizu(TModel& model, TStanjeAnalize& stanje, TPosmat
 
 // Log, clear, checks; then, when they pass, the run object runs the pipeline. `pokreni` decides how
 // the run object runs: by default its Execute is called here, on the caller's thread; a window may
-// pass one that hands it to a worker (the result then reports Uspeh for "started").
+// pass one that copies it to a worker (the result then reports Uspeh for "started"; the model,
+// state and observer must outlive the worker, and the caller must not start another run until the
+// worker has finished, even after Stop).
 TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac,
                                     const std::function<void(TProracun&)>& pokreni = {});
 
