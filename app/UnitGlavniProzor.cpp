@@ -31,10 +31,7 @@
 #include "ModelFajl.h"
 #include "PlotChart.h"
 #include "UnitPomoc.h"
-#if __has_include("StraniceModela.h")
 #include "StraniceModela.h"
-#define VELT_IMA_STRANICE_MODELA 1
-#endif
 
 namespace {
 
@@ -193,15 +190,11 @@ void TFormGlavniProzor::NapraviStrane() {
         {"Ulaz/Izlaz", "TabSheetRezultat", &TabSheetRezultat},
         {"Grafik", "TabSheetGrafik", &TabSheetGrafik},
     };
-#ifdef VELT_IMA_STRANICE_MODELA
     stranice = new TStraniceModela(*this, this);
-#endif
     for (int i = 0; i < BrojStrana; ++i) {
         QWidget* strana = nullptr;
-#ifdef VELT_IMA_STRANICE_MODELA
         if (i <= StranaOpterecenje)
             strana = stranice->Stranica(i);
-#endif
         if (i == StranaGrafik)
             strana = NapraviStranuGrafik();
         if (!strana)
@@ -501,10 +494,8 @@ void TFormGlavniProzor::UcitajModel() {
     ProcitajModel(UPutanju(putanjaDoFajla), model, podesavanja);
     ObrisiRezultate();
     PodesavanjaUKontrole();
-#ifdef VELT_IMA_STRANICE_MODELA
     if (stranice)
         stranice->OsveziSve();
-#endif
     if (naOsvezavanjeListiRezultata)
         naOsvezavanjeListiRezultata();
     CrtajGrafikGlavni();
@@ -603,12 +594,10 @@ void TFormGlavniProzor::Nov1Click() {
     korak([&] { ObrisiRezultate(); });
     korak([&] { Inicijalizuj(); });
     korak([&] { CrtajGrafikGlavni(); });
-#ifdef VELT_IMA_STRANICE_MODELA
     korak([&] {
         if (stranice)
             stranice->OsveziSve();
     });
-#endif
     korak([&] {
         if (naOsvezavanjeListiRezultata)
             naOsvezavanjeListiRezultata();
@@ -679,9 +668,7 @@ void TFormGlavniProzor::closeEvent(QCloseEvent* e) {
     }
     stanje.ObrisiRezultate(model);
     model.Isprazni();
-#ifdef VELT_IMA_STRANICE_MODELA
     if (stranice)
         stranice->OsveziSve();
-#endif
     e->accept();
 }
