@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QPixmap>
+#include <QProcess>
 #include <QTimer>
 
 #include "UnitGlavniProzor.h"
@@ -22,6 +23,9 @@ int PokreniVELT(int argc, char** argv) {
     QStringList argumenti = QApplication::arguments();
     argumenti.removeFirst();
     TFormGlavniProzor glavni(argumenti);
+    glavni.pokreniNovuInstancu = [] {
+        return QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+    };
     TFormPomoc pomoc(&glavni);
     TFormFormGeometrijskeKarakteristikePreseka preseci(&glavni);
     glavni.PostaviPomocneProzore(&pomoc, &preseci);

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -103,10 +102,6 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     NapraviMeni();
     NapraviStrane();
     Inicijalizuj();
-
-    pokreniNovuInstancu = [] {
-        return QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
-    };
 
     if (!argumenti.isEmpty()) {
         pokrenutSaFajlom = true;

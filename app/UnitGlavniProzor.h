@@ -66,8 +66,9 @@ public:
     std::function<void()> naOsvezavanjeListiRezultata;
     // "Stampaj grafik (A4)" hands its two arguments to the print window once there is one.
     std::function<void(int, int)> naStampanjeGrafika;
-    // "Nov..." after a start with a file argument starts a fresh instance through this; it
-    // returns false when the instance could not be started. Tests replace it.
+    // "Nov..." after a start with a file argument starts a fresh instance through this and ends
+    // this one; it returns false when no instance could be started. Only the program's start-up
+    // sets it: a window without it (tests, embedding) starts over in place.
     std::function<bool()> pokreniNovuInstancu;
 
     const QString& PutanjaDoFajla() const { return putanjaDoFajla; }

@@ -275,6 +275,13 @@ TEST(GlavniProzor, NewModel) {
     EXPECT_FALSE(s.w->isVisible());
     EXPECT_TRUE(s.d->zapisi.empty());
 
+    // A window nobody gave a starter (tests, embedding) starts over in place.
+    TProzor bez({primer});
+    bez.w->show();
+    bez.Meni("Nov1");
+    EXPECT_TRUE(bez.w->isVisible());
+    EXPECT_TRUE(bez.w->Model().Prazan());
+
     // If no instance could be started the work is not thrown away with the window.
     TProzor n({primer});
     n.w->pokreniNovuInstancu = [] { return false; };
