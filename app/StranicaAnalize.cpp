@@ -38,7 +38,14 @@ public:
                 lokal.toString(sada.time(), QLocale::LongFormat))
             .toStdString();
     }
+    // What the run showed, for its outcome: a run handed to the worker reports only that it started.
+    bool kraj = false;
+    bool greska = false;
+    std::string poruka;
+
     void Log(const std::string& linija) override {
+        if (linija.rfind("Kraj analize - ", 0) == 0)
+            kraj = true;
         stranica.NaGlavnojNiti([&] {
             const QString t = QString::fromStdString(linija);
             stranica.MemoPorukaTrenutnogStanjaAnalize->appendPlainText(t);
@@ -50,6 +57,8 @@ public:
         stranica.NaGlavnojNiti([&] { stranica.MemoPorukaTrenutnogStanjaAnalize->clear(); });
     }
     void PorukaGreske(const std::string& tekst) override {
+        greska = true;
+        poruka = tekst;
         stranica.NaGlavnojNiti(
             [&] { kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QString::fromStdString(tekst)); });
     }
@@ -137,7 +146,16 @@ void TStranicaAnalize::ButtonPokreniAnalizuClick() {
     posmatrac->IsprazniLog();
     posmatrac->Log("Pocetak analize - " + posmatrac->DatumVreme());
     stanje.radimProracun = true;
-    rezultat = PripremiProracun(model, stanje, *posmatrac, [this](TProracun& p) { PokreniNaRadniku(p); });
+    auto& p = static_cast<TPosmatracStranice&>(*posmatrac);
+    p.kraj = p.greska = false;
+    p.poruka.clear();
+    rezultat = PripremiProracun(model, stanje, *posmatrac, [this](TProracun& pr) { PokreniNaRadniku(pr); });
+    if (rezultat.ishod == TIshodProracuna::Uspeh) {
+        if (p.greska)
+            rezultat = {TIshodProracuna::Greska, p.poruka};
+        else if (!p.kraj)
+            rezultat = {TIshodProracuna::Prekinut, ""};
+    }
 }
 
 void TStranicaAnalize::PokreniNaRadniku(TProracun& proracun) {

@@ -29,6 +29,7 @@
 #include "Greska.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
+#include "StranicaAnalizeProzor.h"
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
 
@@ -101,6 +102,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     resize(918, 561);
     NapraviMeni();
     NapraviStrane();
+    UgradiStraniceAnalize(*this);
     Inicijalizuj();
 
     if (!argumenti.isEmpty()) {
@@ -478,7 +480,7 @@ void TFormGlavniProzor::PlotChartGrafikResize() { CrtajGrafikGlavni(); }
 
 void TFormGlavniProzor::PageControlGlavniMeniChange() {
     // While an analysis runs only its log may be in view.
-    if (stanje.radimProracun && PageControlGlavniMeni->currentIndex() != StranaAnaliza)
+    if (Zauzet() && PageControlGlavniMeni->currentIndex() != StranaAnaliza)
         PageControlGlavniMeni->setCurrentIndex(StranaAnaliza);
 }
 
@@ -507,7 +509,7 @@ void TFormGlavniProzor::SnimiModelUFajl() {
 }
 
 void TFormGlavniProzor::Otvori1Click() {
-    if (stanje.radimProracun) {
+    if (Zauzet()) {
         PorukaZauzet();
         return;
     }
@@ -530,7 +532,7 @@ void TFormGlavniProzor::Otvori1Click() {
 }
 
 void TFormGlavniProzor::Snimi(bool uvekPitaj) {
-    if (stanje.radimProracun) {
+    if (Zauzet()) {
         PorukaZauzet();
         return;
     }
@@ -560,7 +562,7 @@ void TFormGlavniProzor::Snimikao1Click() { Snimi(true); }
 
 void TFormGlavniProzor::Nov1Click() {
     // Starting over under a running analysis would pull the model from under it.
-    if (stanje.radimProracun) {
+    if (Zauzet()) {
         PorukaZauzet();
         return;
     }
@@ -605,7 +607,7 @@ void TFormGlavniProzor::Stampajgrafik1Click() {
 }
 
 void TFormGlavniProzor::Izlaz1Click() {
-    if (stanje.radimProracun) {
+    if (Zauzet()) {
         PorukaZauzet();
         return;
     }
@@ -653,7 +655,7 @@ void TFormGlavniProzor::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    if (stanje.radimProracun) {
+    if (Zauzet()) {
         e->ignore();
         return;
     }

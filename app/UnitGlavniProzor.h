@@ -55,6 +55,10 @@ public:
     TStanjeAnalize& Stanje() { return stanje; }
     TPodesavanja& Podesavanja() { return podesavanja; }
     bool RadimProracun() const { return stanje.radimProracun; }
+    // The analysis page's busy state: set while a run goes and until its worker has let go of
+    // the model after Stop. Every guard below uses Zauzet().
+    std::function<bool()> zauzet;
+    bool Zauzet() const { return stanje.radimProracun || (zauzet && zauzet()); }
     void PostaviRadimProracun(bool da) { stanje.radimProracun = da; }
     // Clears the analysis state and node results, then whatever the result page registered.
     void ObrisiRezultate();

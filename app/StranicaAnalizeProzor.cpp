@@ -1,0 +1,75 @@
+#include "StranicaAnalizeProzor.h"
+
+#include <QLayout>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "InspekcijaKlika.h"
+#include "KontekstAnalize.h"
+#include "PlotChart.h"
+#include "StranicaAnalize.h"
+#include "StranicaRezultata.h"
+#include "UnitGlavniProzor.h"
+
+namespace {
+
+// The window seen through the pages' interface; lives as long as the window.
+class TKontekstProzora : public QObject, public TKontekstAnalize {
+public:
+    explicit TKontekstProzora(TFormGlavniProzor& p) : QObject(&p), p(p) {}
+    TModel& Model() override { return p.Model(); }
+    TStanjeAnalize& Stanje() override { return p.Stanje(); }
+    TPodesavanja& Podesavanja() override { return p.Podesavanja(); }
+    TDijalozi& Dijalozi() override { return p.Dijalozi(); }
+    QWidget* ProzorZaPoruke() override { return p.ProzorZaPoruke(); }
+    void CrtajGrafik() override { p.CrtajGrafikGlavni(); }
+    void PrikaziGlavnuStranu(int indeks) override {
+        if (p.PageControlGlavniMeni)
+            p.PageControlGlavniMeni->setCurrentIndex(indeks);
+    }
+
+private:
+    TFormGlavniProzor& p;
+};
+
+void Ubaci(QWidget* strana, QWidget* sadrzaj) {
+    QLayout* l = strana->layout();
+    if (!l) {
+        l = new QVBoxLayout(strana);
+        l->setContentsMargins(0, 0, 0, 0);
+    }
+    l->addWidget(sadrzaj);
+}
+
+}  // namespace
+
+TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
+    auto* kontekst = new TKontekstProzora(prozor);
+    TStraniceAnalize s;
+    s.rezultati = new TStranicaRezultata(*kontekst, prozor.TabSheetRezultat);
+    s.analiza = new TStranicaAnalize(*kontekst, *s.rezultati, prozor.TabSheetParametriAnalize);
+    Ubaci(prozor.TabSheetRezultat, s.rezultati);
+    Ubaci(prozor.TabSheetParametriAnalize, s.analiza);
+
+    TStranicaRezultata* rezultati = s.rezultati;
+    TStranicaAnalize* analiza = s.analiza;
+    prozor.naBrisanjeRezultata = [rezultati] { rezultati->ObrisiRezultate(); };
+    prozor.naOsvezavanjeListiRezultata = [rezultati] { rezultati->OsveziListe(); };
+    prozor.zauzet = [analiza] { return analiza->Zauzet(); };
+
+    if (TPlotChart* plot = prozor.PlotChartGrafik) {
+        TFormGlavniProzor* p = &prozor;
+        plot->OnClick = [p, plot, rezultati, analiza] {
+            // Only in the mode "Klik na cvor ili sredinu stapa", and never while the analysis
+            // reads the model and fills the results the click would show.
+            if (p->AkcijaMisa() != 2 || analiza->Zauzet())
+                return;
+            const TKlikNaGrafik klik{p->Model(), p->Dijalozi(), p->ProzorZaPoruke(),
+                                     rezultati->EditVrednostIspredMatricaKrutosti->text().toStdString(),
+                                     [rezultati](int i) { rezultati->PrikaziStapSaGrafika(i); }};
+            PlotChartGrafikClick(klik, plot->MousePosX(), plot->MousePosY());
+        };
+    }
+    return s;
+}
