@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PomocUredjivanja.h"
+
 #include <functional>
 
 #include "Brojevi.h"
@@ -9,20 +11,6 @@
 #include "UredjivanjePreseka.h"
 
 namespace {
-
-std::string Poruka(const std::function<void()>& komanda) {
-    try {
-        komanda();
-    } catch (const TGreska& g) {
-        return g.what();
-    }
-    return "";
-}
-
-std::string Snimak(const TModel& m) {
-    TPodesavanja p;
-    return ModelUTekst(m, p);
-}
 
 const TPoljaMaterijala beton{"Materijal 1", "30000000.0", "0.2", "2500.0", "0.00001"};
 const TPoljaPreseka pravougaonik{"Presek 1", "0.003125", "0.15", "0.5", "0.0"};

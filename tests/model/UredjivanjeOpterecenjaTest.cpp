@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PomocUredjivanja.h"
+
 #include <functional>
 
 #include "Brojevi.h"
@@ -8,20 +10,6 @@
 #include "UredjivanjeOpterecenja.h"
 
 namespace {
-
-std::string Poruka(const std::function<void()>& komanda) {
-    try {
-        komanda();
-    } catch (const TGreska& g) {
-        return g.what();
-    }
-    return "";
-}
-
-std::string Snimak(const TModel& m) {
-    TPodesavanja p;
-    return ModelUTekst(m, p);
-}
 
 const std::string sila = "Relativna pozicija koncentrisane sile mora biti izmedju nule i jedinice!!!";
 const std::string moment = "Relativna pozicija koncentrisanog momenta mora biti izmedju nule i jedinice!!!";

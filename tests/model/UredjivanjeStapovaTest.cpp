@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PomocUredjivanja.h"
+
 #include <functional>
 
 #include "Greska.h"
@@ -11,20 +13,6 @@
 #include "UredjivanjeStapova.h"
 
 namespace {
-
-std::string Poruka(const std::function<void()>& komanda) {
-    try {
-        komanda();
-    } catch (const TGreska& g) {
-        return g.what();
-    }
-    return "";
-}
-
-std::string Snimak(const TModel& m) {
-    TPodesavanja p;
-    return ModelUTekst(m, p);
-}
 
 const std::string porukaPreko =
     "Izmedju cvorova je vec postoji stap!!!\r\nNije moguce dodati stap \"preko\" stapa!!!";
