@@ -103,6 +103,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     NapraviMeni();
     NapraviStrane();
     UgradiStraniceAnalize(*this);
+    UgradiIzvestajIStampu();
     Inicijalizuj();
 
     if (!argumenti.isEmpty()) {

@@ -9,6 +9,8 @@
 #include "KontekstUredjivanja.h"
 #include "Model.h"
 #include "Podesavanja.h"
+#include "ReportPreview.h"
+#include "ReportProject.h"
 #include "StanjeAnalize.h"
 
 class QAction;
@@ -21,6 +23,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class TFormFormGeometrijskeKarakteristikePreseka;
+class TFormGrafikStampa;
 class TFormPomoc;
 class TPlotChart;
 class TStraniceModela;
@@ -78,6 +81,21 @@ public:
     const QString& PutanjaDoFajla() const { return putanjaDoFajla; }
     QString izvestajAnalizeUlaz;
     QString izvestajAnalizeIzlaz;
+
+    // The report (IzvestajProzora.cpp): "Izvestaj" and "Izvestaj..." run the handler; the engine
+    // pulls the text through the connection.
+    void ButtonFormirajIzvestajClick();
+    TReportConnection ReportConnection1{QStringLiteral("ReportConnection1")};
+    void ReportConnection1GetCols(TReportConnection& konekcija);
+    void ReportConnection1Open(TReportConnection& konekcija);
+    void ReportConnection1GetRow(TReportConnection& konekcija, int red);
+    // The folder the report project is read from and made current: the executable's folder
+    // unless set (tests point it elsewhere).
+    QString folderPrograma;
+    // Receives the preview instead of showing it modally (tests).
+    std::function<void(TReportPreview&)> naPregledIzvestaja;
+    // The hidden print window of "Stampaj grafik (A4)", created with this window.
+    TFormGrafikStampa* FormGrafikStampa = nullptr;
 
     // Controls named as they are referred to everywhere else.
     QTabWidget* PageControlGlavniMeni = nullptr;
@@ -170,6 +188,10 @@ private:
     TStraniceModela* stranice = nullptr;
     QButtonGroup* akcijeMisa = nullptr;
     TFormPomoc* formPomoc = nullptr;
+    // Report and plot printing wiring (IzvestajProzora.cpp).
+    void UgradiIzvestajIStampu();
+    std::unique_ptr<TReportDialogs> dijaloziIzvestaja;
+    std::unique_ptr<TReportProject> projekatIzvestaja;
     TFormFormGeometrijskeKarakteristikePreseka* formPreseci = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -10,6 +11,10 @@
 #include "ModelFajl.h"
 #include "Proracun.h"
 #include "SileStapa.h"
+
+#ifdef VELT_PDF
+#include "IzvestajUPdf.h"
+#endif
 
 namespace {
 
@@ -164,15 +169,65 @@ int KomandaAnalyze(const Argumenti& a) {
     return 0;
 }
 
+#ifdef VELT_PDF
+namespace {
+
+// The report project the window uses: beside this executable, as the build puts it, or in the
+// source tree's assets when run from elsewhere.
+std::string ProjekatIzvestaja() {
+    const char* ime = "ProjectIzvestajAnalize.vrp";
+    std::error_code greska;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", greska);
+    if (!greska && std::filesystem::exists(exe.parent_path() / ime, greska)) return (exe.parent_path() / ime).string();
+    return (std::filesystem::path(VELT_ASSETS_DIR) / ime).string();
+}
+
+}  // namespace
+#endif
+
 int KomandaReport(const Argumenti& a) {
+    Argumenti ostali;
+    std::string pdf;
+    for (size_t i = 0; i < a.size(); ++i) {
+#ifdef VELT_PDF
+        if (a[i] == "--pdf" && i + 1 < a.size()) {
+            pdf = a[++i];
+            continue;
+        }
+#endif
+        ostali.push_back(a[i]);
+    }
     TOpcije o;
-    if (int k = Parsiraj(a, false, "upotreba: velt-cli report MODEL [--factor F]\n", o)) return k;
+#ifdef VELT_PDF
+    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--pdf IZVESTAJ.pdf]\n";
+#else
+    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F]\n";
+#endif
+    if (int k = Parsiraj(ostali, false, upotreba, o)) return k;
     TModel model;
     TStanjeAnalize stanje;
     const int status = Analiziraj(o, model, stanje, false);
     if (status == 1) return status;
     // A refused or failed run still has a report: its output part holds what the state holds.
-    std::cout << izvestajAnalizeUlaz(model) << izvestajAnalizeIzlaz(model, stanje, stanje.brojIspredMatriceKrutosti);
+    std::string tekst;
+    try {
+        tekst = izvestajAnalizeUlaz(model) + izvestajAnalizeIzlaz(model, stanje, stanje.brojIspredMatriceKrutosti);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\nIzvestaj nije moguce formirati!!!\n";
+        return 1;
+    }
+#ifdef VELT_PDF
+    if (!pdf.empty()) {
+        QString greska;
+        if (!IzvestajUPdf(QString::fromStdString(ProjekatIzvestaja()), QString::fromStdString(tekst),
+                          QString::fromStdString(pdf), &greska)) {
+            std::cerr << greska.toStdString() << "\nIzvestaj nije moguce formirati!!!\n";
+            return 1;
+        }
+        return status;
+    }
+#endif
+    std::cout << tekst;
     std::cout.flush();
     return status;
 }

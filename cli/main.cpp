@@ -16,6 +16,14 @@ int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER ""
 #endif
 
+#ifdef VELT_PDF
+#define POMOC_PDF " [--pdf IZVESTAJ.pdf]"
+#define POMOC_PDF_OPIS "                        --pdf: stranice izvestaja u PDF fajl, kao u programu\n"
+#else
+#define POMOC_PDF ""
+#define POMOC_PDF_OPIS ""
+#endif
+
 namespace {
 
 const char* const POMOC =
@@ -27,8 +35,9 @@ const char* const POMOC =
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
     "  analyze MODEL [--factor F] [--json] [--log]\n"
     "                        analiza: pomeranja, reakcije i sile na krajevima stapova\n"
-    "  report MODEL [--factor F]\n"
+    "  report MODEL [--factor F]" POMOC_PDF "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
+    POMOC_PDF_OPIS
     POMOC_RENDER
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
