@@ -141,7 +141,9 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
         Imenuj(new QLabel(QStringLiteral("vrednost ispred matrica krutosti i vektora q")), "LabelVrednostIspredMatricaKrutosti");
     EditVrednostIspredMatricaKrutosti = Imenuj(new QLineEdit(QStringLiteral("1.0")), "EditVrednostIspredMatricaKrutosti");
     EditVrednostIspredMatricaKrutosti->setAlignment(Qt::AlignRight);
+    EditVrednostIspredMatricaKrutosti->setMinimumWidth(50);
     EditVrednostIspredMatricaKrutosti->setMaximumWidth(70);
+    LabelVrednostIspredMatricaKrutosti->setWordWrap(true);
     LabelVrednostIspredMatricaKrutosti->setBuddy(EditVrednostIspredMatricaKrutosti);
     ButtonPreracunajPonovoMatriceSaBrojemIspred =
         Imenuj(new QPushButton(QStringLiteral("Osvezi")), "ButtonPreracunajPonovoMatriceSaBrojemIspred");

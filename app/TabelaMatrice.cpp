@@ -3,12 +3,15 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 #include "Brojevi.h"
 
@@ -271,57 +274,93 @@ QVariant TTabelaMatrice::headerData(int section, Qt::Orientation o, int role) co
 // ---- TMeracSirine ----
 
 namespace {
-constexpr int PomakEksponenta = 0;  // the table is indexed by the raw exponent field itself
+constexpr int NajmanjiEksponent = -330;
+constexpr int NajveciEksponent = 310;
 constexpr double Log10Od2 = 0.30102999566398119521;
+constexpr double BlizuStepena = 1e-13;
+
+const std::vector<double>& StepeniDeset() {
+    static const std::vector<double> p = [] {
+        std::vector<double> v;
+        for (int e = NajmanjiEksponent; e <= NajveciEksponent; ++e)
+            v.push_back(std::strtod(("1e" + std::to_string(e)).c_str(), nullptr));
+        return v;
+    }();
+    return p;
+}
 }  // namespace
 
-TMeracSirine::TMeracSirine(const QFont& f) : font(f) {
-    const QFontMetrics fm(font);
+TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
+    const QFontMetrics& fm = metrika;
+    nula = fm.horizontalAdvance(QStringLiteral("0"));
+    QChar najsira('0');
+    int cifra = -1;
     for (char d = '0'; d <= '9'; ++d)
-        cifra = std::max(cifra, fm.horizontalAdvance(QChar(d)));
-    minus = fm.horizontalAdvance(QChar('-'));
-    tacka = fm.horizontalAdvance(QChar('.'));
-    slovoE = fm.horizontalAdvance(QChar('E'));
-    // Widest text of a decimal exponent e (v about 10^e), sign left out.
-    auto poDekadnom = [&](int e) {
-        if (e < -5 || e >= 15)
-            return 15 * cifra + tacka + slovoE + minus + 4 * cifra;  // d.ddddddddddddddE-dddd
-        if (e < 0)
-            return (15 - e) * cifra + tacka;  // 0.0000ddddddddddddddd
-        return 15 * cifra + tacka;
+        if (fm.horizontalAdvance(QChar(d)) > cifra) {
+            cifra = fm.horizontalAdvance(QChar(d));
+            najsira = QChar(d);
+        }
+    siroka = najsira;
+    // The widest text FormatBroja gives for a decimal exponent e: the fixed characters as they
+    // are, every significant digit the widest digit. Measured whole, as a cell is measured.
+    auto tekst = [&](int e, bool negativan) {
+        QString t = negativan ? QStringLiteral("-") : QString();
+        const QString cifre(15, najsira);
+        if (e < -5 || e >= 15) {
+            t += cifre.left(1) + QLatin1Char('.') + cifre.mid(1) + QLatin1Char('E');
+            if (e < 0)
+                t += QLatin1Char('-');
+            t += QString(static_cast<int>(std::to_string(std::abs(e)).size()), najsira);
+        } else if (e < 0) {
+            t += QStringLiteral("0.") + QString(-e - 1, QLatin1Char('0')) + cifre;
+        } else {
+            t += cifre.left(e + 1) + QLatin1Char('.') + cifre.mid(e + 1);
+        }
+        return t;
     };
     for (int znak = 0; znak < 2; ++znak) {
         auto& g = granicaPoEksponentu[znak];
-        g.resize(2048 + PomakEksponenta);
-        for (int E = 1; E < 2047; ++E) {
-            const int eb = E - 1022;  // |v| in [2^(eb-1), 2^eb)
-            const int eOd = static_cast<int>(std::floor((eb - 2) * Log10Od2));
-            const int eDo = static_cast<int>(std::floor((eb + 1) * Log10Od2)) + 1;
-            int najvise = 0;
-            for (int e = eOd; e <= eDo; ++e)
-                najvise = std::max(najvise, poDekadnom(e));
-            // A couple of pixels for kerning or rounding of the whole text's advance.
-            g[E] = najvise + (znak ? minus : 0) + 2;
-        }
-        // Subnormals are written in the exponent form; inf and nan are always measured.
-        g[0] = poDekadnom(-400) + (znak ? minus : 0) + 2;
-        g[2047] = 1 << 30;
+        for (int e = NajmanjiEksponent; e <= NajveciEksponent; ++e)
+            g.push_back(fm.horizontalAdvance(tekst(e, znak == 1)));
     }
 }
 
-int TMeracSirine::Sirina(const QString& t) const { return QFontMetrics(font).horizontalAdvance(t); }
+int TMeracSirine::Sirina(const QString& t) const { return metrika.horizontalAdvance(t); }
 
 int TMeracSirine::GornjaGranicaReala(double v) const {
     if (v == 0)
-        return cifra + 2;
-    return granicaPoEksponentu[std::signbit(v) ? 1 : 0][EksponentBita(v)];
+        return nula;
+    const int E = EksponentBita(v);
+    if (E == 2047)
+        return 1 << 30;  // inf and nan: always measured
+    const auto& g = granicaPoEksponentu[std::signbit(v) ? 1 : 0];
+    auto granica = [&](int e) { return g[std::clamp(e, NajmanjiEksponent, NajveciEksponent) - NajmanjiEksponent]; };
+    if (E == 0)
+        return std::max(granica(-310), granica(-320));  // subnormals: the exponent form
+    // The decimal exponent from the binary one, then corrected against the powers of ten.
+    const std::vector<double>& p = StepeniDeset();
+    auto stepen = [&](int e) { return p[std::clamp(e, NajmanjiEksponent, NajveciEksponent) - NajmanjiEksponent]; };
+    const double a = std::fabs(v);
+    int e = static_cast<int>(std::floor((E - 1023) * Log10Od2));
+    while (e < NajveciEksponent && a >= stepen(e + 1))
+        ++e;
+    while (e > NajmanjiEksponent && a < stepen(e))
+        --e;
+    int najvise = granica(e);
+    // Close to a power of ten the shown value, rounded or scaled in extended precision, may sit
+    // on the other side of it.
+    if (a < stepen(e) * (1 + BlizuStepena))
+        najvise = std::max(najvise, granica(e - 1));
+    if (a > stepen(e + 1) * (1 - BlizuStepena))
+        najvise = std::max(najvise, granica(e + 1));
+    return najvise;
 }
 
 int TMeracSirine::GornjaGranicaCelog(int v) const {
     int cifara = 1;
     for (long long a = std::llabs(static_cast<long long>(v)); a >= 10; a /= 10)
         ++cifara;
-    return cifara * cifra + (v < 0 ? minus : 0) + 2;
+    return Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
 }
 
 // ---- TStringGrid ----
@@ -350,11 +389,20 @@ int TStringGrid::PodesiSirine(int w) {
     const TMeracSirine merac(font());
     QHeaderView* h = horizontalHeader();
     const int n = tabela->BrojKolona();
-    for (int k = 0; k < n; ++k) {
-        w = tabela->SirinaKolone(k, w, merac);
-        if (h->sectionSize(k) != w + 5)
-            h->resizeSection(k, w + 5);
+    // A header that repaints after each section works out the positions of all sections every
+    // time, which makes thousands of columns quadratic: resize them all quietly, lay out once.
+    {
+        const QSignalBlocker tiho(h);
+        h->setUpdatesEnabled(false);
+        for (int k = 0; k < n; ++k) {
+            w = tabela->SirinaKolone(k, w, merac);
+            if (h->sectionSize(k) != w + 5)
+                h->resizeSection(k, w + 5);
+        }
+        h->setUpdatesEnabled(true);
     }
+    updateGeometries();
+    h->viewport()->update();
     viewport()->update();
     return w;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <QTableView>
 
@@ -100,14 +101,15 @@ class TMeracSirine {
 public:
     explicit TMeracSirine(const QFont& font);
     int Sirina(const QString& t) const;
-    // The widest text that FormatBroja can give for v's sign and binary exponent.
+    // The widest text that FormatBroja can give for a value of v's sign and decimal exponent.
     int GornjaGranicaReala(double v) const;
     int GornjaGranicaCelog(int v) const;
 
 private:
-    QFont font;
-    int cifra = 0, minus = 0, tacka = 0, slovoE = 0;
-    std::vector<int> granicaPoEksponentu[2];  // [negative][binary exponent + offset]
+    QFontMetrics metrika;
+    int nula = 0;                             // width of "0"
+    QChar siroka;                             // the widest digit
+    std::vector<int> granicaPoEksponentu[2];  // [negative][decimal exponent - the smallest one]
 };
 
 // A result grid: a read-only table view over its own TTabelaMatrice, named for tests and
