@@ -102,6 +102,8 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     resize(918, 561);
     NapraviMeni();
     NapraviStrane();
+    // The "Grafik" page was filled before the plot existed; the plot takes its grid from it now.
+    PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
     UgradiStraniceAnalize(*this);
     UgradiIzvestajIStampu();
     Inicijalizuj();

@@ -102,6 +102,8 @@ bool TFormGrafikStampa::StampajSliku(QPrinter& stampac) {
     // Each screen pixel becomes a sharp block: smoothing would blur the one-pixel lines and the
     // grid dots into grey.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Line art: JPEG would smear every line and dot of the plot.
+    p.setRenderHint(QPainter::LosslessImageRendering, true);
     p.drawImage(QRectF(0, 0, slika.width() * sx, slika.height() * sy), slika);
     return p.end();
 }
