@@ -24,10 +24,15 @@ TMatrix Sile(const TMatrix& K, const TMatrix& q, const TMatrix& Q) {
 
 }  // namespace
 
-TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap) {
-    const auto& s = stanje.nizKodnihBrojevaNepoznatihPomeranja;
-    const auto& o = stanje.nizKodnihBrojevaPoznatihPomeranja;
-    if (!s || !o || !stanje.vektor_qsGKS || !stanje.vektor_qoGKS) throw TGreska("Nema rezultata analize!!!");
+TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
+                              bool odsutnoKaoNula) {
+    const bool odsutno = !stanje.nizKodnihBrojevaNepoznatihPomeranja || !stanje.nizKodnihBrojevaPoznatihPomeranja ||
+                         !stanje.vektor_qsGKS || !stanje.vektor_qoGKS;
+    if (odsutno && !odsutnoKaoNula) throw TGreska("Nema rezultata analize!!!");
+    // Absent results read as no displacement at all.
+    static const std::optional<std::vector<int>> bezKodova = std::vector<int>{};
+    const auto& s = odsutno ? bezKodova : stanje.nizKodnihBrojevaNepoznatihPomeranja;
+    const auto& o = odsutno ? bezKodova : stanje.nizKodnihBrojevaPoznatihPomeranja;
 
     TSileStapa r;
     r.kodniBrojevi = KodniBrojeviStapa(stap);

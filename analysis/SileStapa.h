@@ -19,4 +19,7 @@ struct TSileStapa {
 // For the result page, the click inspection and the report. Throws TGreska when a list or vector
 // it needs is absent (after a clear, or a run that ended with an error); the initial 1 x 1 state
 // gives zero displacements and R = -Q.
-TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap);
+// Throws TGreska when the analysis results are absent, unless `odsutnoKaoNula`, which reads them
+// as zero displacements (the report after the results were cleared).
+TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
+                              bool odsutnoKaoNula = false);

@@ -140,20 +140,17 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
 
 namespace {
 
+// Absent results (after a clear) read as empty lists, and their blocks are left out.
 const std::vector<int>& Lista(const TNizKodnihBrojeva& l) {
-    if (!l) throw std::runtime_error("nema liste");
-    return *l;
-}
-const TMatrix& Mat(const std::unique_ptr<TMatrix>& m) {
-    if (!m) throw std::runtime_error("nema matrice");
-    return *m;
+    static const std::vector<int> prazna;
+    return l ? *l : prazna;
 }
 
 void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long double f) {
     auto kodovi = [&](const TNizKodnihBrojeva& l, const char* naslov) {
         if (Lista(l).empty()) return;
         t += std::string(RL) + RL + naslov + "--";
-        for (int k : *l) t += std::to_string(k) + "--";
+        for (int k : Lista(l)) t += std::to_string(k) + "--";
     };
     kodovi(st.nizKodnihBrojeva, "Kodni brojevi: ");
     kodovi(st.nizKodnihBrojevaNepoznatihPomeranja, "Kodni brojevi uz nepoznata pomeranja: ");
@@ -162,10 +159,9 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
 
     auto krutost = [&](double v) { return FormatFiksno(v / f, 6); };
     auto blok = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& m, auto&& element) {
-        const TMatrix& M = Mat(m);
-        if (M.NrOfRows() < 1) return;
+        if (!m || m->NrOfRows() < 1) return;
         t += otvaranje;
-        Matrica(t, M, element);
+        Matrica(t, *m, element);
     };
     const std::string rl = RL, rl2 = std::string(RL) + RL;
     blok(rl2 + "K celog sistema - GKS" + rl, st.matricaKGKS, krutost);
@@ -177,9 +173,9 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
 
     auto vektor = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& v, const char* oznaka,
                       const TNizKodnihBrojeva& lista, bool pomeranje) {
-        const TMatrix& V = Mat(v);
+        if (!v || v->NrOfRows() < 1) return;
+        const TMatrix& V = *v;
         const std::vector<int>& l = Lista(lista);
-        if (V.NrOfRows() < 1) return;
         t += otvaranje;
         for (int i = 1; i <= V.NrOfRows(); ++i) {
             // A 1 x 1 stand-in has no code number behind it.
@@ -231,7 +227,7 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
             for (int i = 1; i <= v.NrOfRows(); ++i) t += FormatBroja(v.Elem(1, i) * puta) + rl;
         };
         for (const auto& s : model.nizStapova) {
-            const TSileStapa r = IzracunajSileStapa(model, st, *s);
+            const TSileStapa r = IzracunajSileStapa(model, st, *s, true);
             t += "IZLAZNI PODACI ZA STAP: " + std::to_string(s->ID()) + rl2;
             t += "Kodni brojevi: " + Spojeno(r.kodniBrojevi) + rl2;
             t += "Matrica transformacije" + rl;

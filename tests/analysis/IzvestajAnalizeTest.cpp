@@ -317,11 +317,19 @@ TEST(IzvestajAnalize, InputAndOutputOfASmallModel) {
     EXPECT_EQ(izvestajAnalizeIzlaz(g.m, st, 10), SaCRLF(IZLAZ));
 }
 
-TEST(IzvestajAnalize, OutputEndsWhereTheResultsAreMissing) {
+TEST(IzvestajAnalize, ClearedOrInitialResultsGiveTheNodeAndMemberParts) {
     TGraditeljModela g = MaliModel();
     TStanjeAnalize st;
     st.ObrisiRezultate(g.m);
-    EXPECT_EQ(izvestajAnalizeIzlaz(g.m, st, 1), "IZLAZNI PODACI");
+    // After a clear nothing is left to show but the always-present parts, with zero displacements.
+    const std::string obrisano = izvestajAnalizeIzlaz(g.m, st, 1);
+    EXPECT_EQ(obrisano.rfind("IZLAZNI PODACI\r\n\r\nBroj ispred matrica krutosti i vektora pomeranja: 1\r\n\r\n"
+                             "Ro - GKS - ukupno\r\n\r\n\r\nIZLAZNI PODACI - CVOROVI",
+                             0),
+              0u)
+        << obrisano;
+    EXPECT_NE(obrisano.find("IZLAZNI PODACI - STAPOVI"), std::string::npos);
+    EXPECT_EQ(obrisano.find("K celog sistema"), std::string::npos);
     // Before any run: the member results have q = 0 and R = -Q.
     TStanjeAnalize pocetno;
     g.Opt(5, 0, 8, 0.25L);
