@@ -12,6 +12,17 @@ namespace {
 
 using LD = long double;
 
+// Where a partial uniform load lies on a member of length L: s from the start node to where it
+// begins, r from where it ends to the end node, c its loaded length.
+struct TRaspon {
+    LD s, r, c;
+};
+TRaspon Raspon(LD pocetak, LD kraj, LD L) {
+    const LD s = pocetak * L;
+    const LD r = L - kraj * L;
+    return {s, r, L - s - r};
+}
+
 TMatrix Kvadratna(int n) {
     TMatrix m;
     m.Resize(n, n);
@@ -227,9 +238,7 @@ TMatrix TStap::GetVektorQLKS(const TOpterecenje& o) const {
         }
         case toPn: {
             const LD q = o.RaspodeljenoOpterecenje();
-            const LD s = o.PocetakRaspodeljenog() * L;
-            const LD rr = L - o.KrajRaspodeljenog() * L;
-            const LD c = L - s - rr;
+            const auto [s, rr, c] = Raspon(o.PocetakRaspodeljenog(), o.KrajRaspodeljenog(), L);
             // Shares of a simply supported member, q*c*(L - xbar)/L and q*c*xbar/L.
             const LD prosto1 = q * c * (2 * rr + c) / (2 * L);
             const LD prosto2 = q * c * (2 * s + c) / (2 * L);
@@ -303,9 +312,7 @@ TMatrix TStap::GetVektorQLKS(const TOpterecenje& o) const {
         }
         case toPt: {
             const LD p = o.RaspodeljenoOpterecenjeUPravcuOse();
-            const LD s = o.PocetakRaspodeljenogUPravcuOse() * L;
-            const LD rr = L - o.KrajRaspodeljenogUPravcuOse() * L;
-            const LD c = L - s - rr;
+            const auto [s, rr, c] = Raspon(o.PocetakRaspodeljenogUPravcuOse(), o.KrajRaspodeljenogUPravcuOse(), L);
             const LD xbar = s + c / 2;
             upisi(r.u1, p * c * (L - xbar) / L);
             upisi(r.u2, p * c * xbar / L);
