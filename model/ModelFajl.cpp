@@ -217,6 +217,7 @@ void ProcitajModelIzTeksta(std::string_view sadrzaj, TModel& model, TPodesavanja
     TModel novi;
     novi.minRastojanjeCvorova = model.minRastojanjeCvorova;
     TPodesavanja novaPodesavanja = podesavanja;
+    novaPodesavanja.prikaz = TPrikaz{};  // a file without PRIKAZ has every further option off
     Citac c(sadrzaj);
 
     auto citajMaterijal = [&](int id) {
@@ -279,6 +280,11 @@ void ProcitajModelIzTeksta(std::string_view sadrzaj, TModel& model, TPodesavanja
         }
         if (red == "OPTERECENJE") red = CitajSekciju(c, citajOpterecenje);
         if (red == "OSTALO") CitajOstalo(c, novaPodesavanja);
+        if (red == KljucnaRecPrikaza) {
+            novaPodesavanja.prikaz = TPrikaz{};
+            while (c.Sledeci(red) && red != "--" && !red.empty()) ProcitajRedPrikaza(red, novaPodesavanja.prikaz);
+            if (red.empty()) break;
+        }
     }
 
     model = std::move(novi);
@@ -368,6 +374,7 @@ std::string ModelUTekst(const TModel& model, TPodesavanja& podesavanja) {
         p.Logicka(b);
     p.Ceo(s.zoomSve);
     p.Ceo(s.akcijeMisa);
+    p.tekst += RedoviPrikaza(s.prikaz, KRAJ_REDA);
     return std::move(p.tekst);
 }
 

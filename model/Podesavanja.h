@@ -1,7 +1,10 @@
 #pragma once
 #include <string>
 
-// The display settings that travel in the model file's OSTALO section, in file-line order.
+#include "SekcijaPrikaza.h"
+
+// The display settings that travel in the model file's OSTALO section, in file-line order, and
+// the further display options of its PRIKAZ section.
 // The two edit texts are kept exactly as read; the writer replaces invalid ones (see ModelFajl).
 struct TPodesavanja {
     std::string vrednostIspredMatricaKrutosti = "1.0";  // EditVrednostIspredMatricaKrutosti
@@ -19,6 +22,7 @@ struct TPodesavanja {
     bool zoomURealnomVremenu = true;
     int zoomSve = 4;      // index into the zoom-factor list, -1 = nothing selected
     int akcijeMisa = 0;   // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa"
+    TPrikaz prikaz;       // the PRIKAZ section; not one of the fifteen OSTALO lines
 
     bool operator==(const TPodesavanja&) const = default;
 };
