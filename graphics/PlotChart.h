@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 class QRect;
 
@@ -132,8 +133,8 @@ public:
     size_t Kapacitet() const { return stavke.capacity(); }
 
     // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
-    // included.
-    int Levo() const { return LRim; }
+    // included. The left edge is LRim unless the vertical axis labels need more room.
+    int Levo() const;
     int Desno() const { return sirina - RRim - Senka(); }
     int Gore() const { return TRim; }
     int Dole() const { return visina - BRim - Senka(); }
@@ -170,9 +171,23 @@ public:
     // length of the axis (negative upwards).
     static int Mapiraj(double v, double low, double high, int pocetak, int duzina);
 
+    // The left margin for a control of w x h pixels whose axis labels are measured with `m`:
+    // LRim, or wider so that the widest vertical axis label is shown whole (at most a third of w).
+    int LevaMargina(const QFontMetrics& m, int w, int h) const;
+
 private:
     int Senka() const { return ShadowWidth; }
     void Dodaj(TChartItem&& s);
+
+    // Levo() is asked for on every mouse move and mapping; the labels are measured again only
+    // when what they depend on has changed.
+    struct TKljucMargine {
+        double yL = 0, yH = 0;
+        int w = -1, h = -1, lRim = -1, tRim = -1, bRim = -1, senka = -1;
+        bool operator==(const TKljucMargine&) const = default;
+    };
+    mutable TKljucMargine kljucMargine;
+    mutable int levaMargina = 0;
 
     std::vector<TChartItem> stavke;
     TGridStyle gridStyle = gsNone;
