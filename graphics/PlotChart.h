@@ -159,6 +159,9 @@ public:
     // Asks for a repaint; the widget overrides it.
     virtual void Refresh() {}
 
+    // Width in pixels of `txt` drawn by a text item of `tacaka` points (at screen resolution).
+    static int SirinaTeksta(const QString& txt, int tacaka);
+
     // Tick values an axis shows over [low, high] for an axis `duzinaPx` pixels long.
     struct TPodeoci {
         std::vector<double> glavni;

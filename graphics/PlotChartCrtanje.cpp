@@ -141,6 +141,13 @@ int TPlotPovrsina::LevaMargina(const QFontMetrics& m, int w, int h) const {
     return std::clamp(najsira + RazmakDoOse + RazmakDoIvice, LRim, std::max(LRim, w / 3));
 }
 
+int TPlotPovrsina::SirinaTeksta(const QString& txt, int tacaka) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QFontMetrics(Font(tacaka)).horizontalAdvance(txt);
+    // No fonts without a GUI application: a sans-serif letter is about 0.6 em wide at 96 dpi.
+    return int(std::ceil(txt.size() * tacaka * 0.6 * 96.0 / 72.0));
+}
+
 int TPlotPovrsina::Levo() const {
     // Without a GUI application there are no fonts to measure; only the mapping is used then.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return LRim;

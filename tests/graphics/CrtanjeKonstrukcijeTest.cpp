@@ -50,7 +50,17 @@ void Uporedi(const std::vector<TChartItem>& stavke, const std::vector<TOcekivano
 }
 
 TOcekivano Oznaka(double x, double y, int mk, TColor b = clBlack) { return {tkMarkAt, x, y, 0, 0, {}, mk, b}; }
-TOcekivano Natpis(double x, double y, const char* t, int dy) { return {tkTextOfs, x, y, 5, double(dy), QString::fromUtf8(t)}; }
+TOcekivano Natpis(double x, double y, const char* t, int dy, int dx = 5) {
+    return {tkTextOfs, x, y, double(dx), double(dy), QString::fromUtf8(t)};
+}
+
+// Where a support label starts when `pre` labels stand before it on its line.
+int PomakOslonca(std::initializer_list<const char*> pre) {
+    int dx = 5;
+    for (const char* t : pre)
+        dx += TPlotPovrsina::SirinaTeksta(QString::fromLatin1(t), 11) + TPlotPovrsina::SirinaTeksta(" ", 11);
+    return dx;
+}
 
 TPodesavanja SamoCvorovi() {
     TPodesavanja p;
@@ -69,8 +79,9 @@ TEST(CrtanjeKonstrukcije, NodeWithSupportsAndLoads) {
     TPodesavanja p = SamoCvorovi();
     p.prikaziOpterecenjeCvora = true;
     CrtajGrafik(g, m.model, p);
-    Uporedi(g.Stavke(), {Oznaka(2, 3, 9), Natpis(2, 3, "0", -15), Natpis(2, 3, "Ox", 15), Natpis(2, 3, "    Oz", 15),
-                         Natpis(2, 3, "        Ofiy", 15), Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
+    Uporedi(g.Stavke(), {Oznaka(2, 3, 9), Natpis(2, 3, "0", -15), Natpis(2, 3, "Ox", 15),
+                         Natpis(2, 3, "Oz", 15, PomakOslonca({"Ox"})), Natpis(2, 3, "Ofiy", 15, PomakOslonca({"Ox", "Oz"})),
+                         Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
 
     // Support labels off: the load lines start at the first line.
     p.prikaziOslonceCvora = false;
@@ -80,16 +91,18 @@ TEST(CrtanjeKonstrukcije, NodeWithSupportsAndLoads) {
     Uporedi(g.Stavke(), {Natpis(2, 3, "Px=-1.25", 15), Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
 }
 
+// Each support label starts a blank's width after the measured end of the ones before it.
 TEST(CrtanjeKonstrukcije, SupportLabelSpacingDependsOnTheLabelsBefore) {
+    Aplikacija();
     const struct {
         bool x, z, y;
-        std::vector<const char*> tekstovi;
+        std::vector<TOcekivano> natpisi;
     } slucajevi[] = {
-        {false, true, false, {"Oz"}},
-        {false, false, true, {"Ofiy"}},
-        {true, false, true, {"Ox", "    Ofiy"}},
-        {false, true, true, {"Oz", "    Ofiy"}},
-        {true, true, false, {"Ox", "    Oz"}},
+        {false, true, false, {Natpis(0, 0, "Oz", 15)}},
+        {false, false, true, {Natpis(0, 0, "Ofiy", 15)}},
+        {true, false, true, {Natpis(0, 0, "Ox", 15), Natpis(0, 0, "Ofiy", 15, PomakOslonca({"Ox"}))}},
+        {false, true, true, {Natpis(0, 0, "Oz", 15), Natpis(0, 0, "Ofiy", 15, PomakOslonca({"Oz"}))}},
+        {true, true, false, {Natpis(0, 0, "Ox", 15), Natpis(0, 0, "Oz", 15, PomakOslonca({"Ox"}))}},
     };
     for (const auto& s : slucajevi) {
         TModelZaTest m;
@@ -98,10 +111,35 @@ TEST(CrtanjeKonstrukcije, SupportLabelSpacingDependsOnTheLabelsBefore) {
         TPodesavanja p = SamoCvorovi();
         p.prikaziSimbolCvora = p.prikaziBrojCvora = false;
         CrtajGrafik(g, m.model, p);
-        std::vector<TOcekivano> o;
-        for (const char* t : s.tekstovi) o.push_back(Natpis(0, 0, t, 15));
-        Uporedi(g.Stavke(), o);
+        Uporedi(g.Stavke(), s.natpisi);
     }
+}
+
+// On the picture the three labels of a clamped node are three separate words.
+TEST(CrtanjeKonstrukcije, SupportLabelsDoNotTouch) {
+    Aplikacija();
+    TModelZaTest m;
+    m.Cvor(0, 0, true, true, true);
+    TPlotPovrsina g;
+    g.PostaviVelicinu(400, 300);
+    TPodesavanja p = SamoCvorovi();
+    p.prikaziSimbolCvora = p.prikaziBrojCvora = false;
+    CrtajGrafik(g, m.model, p);
+    const QImage s = Slika(g);
+    // The label line is centred 15 px below the node; gather ink columns right of it.
+    const int x0 = g.XUPiksel(0), y0 = g.YUPiksel(0) + 15;
+    std::vector<std::pair<int, int>> reci;
+    for (int x = x0; x < x0 + 150; ++x) {
+        bool mastilo = false;
+        for (int y = y0 - 9; y <= y0 + 9 && !mastilo; ++y) mastilo = qGray(s.pixel(x, y)) < 160;
+        if (!mastilo) continue;
+        if (reci.empty() || x - reci.back().second > 2) reci.push_back({x, x});
+        else reci.back().second = x;
+    }
+    // "Ofiy" may split at the narrow "i"; the first two words and the third's start are apart.
+    ASSERT_GE(reci.size(), 3u);
+    EXPECT_GE(reci[1].first - reci[0].second, 3);
+    EXPECT_GE(reci[2].first - reci[1].second, 3);
 }
 
 TEST(CrtanjeKonstrukcije, MembersHingesNumbersArrowsAndLoadNames) {
