@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 #include "ModelFajl.h"
@@ -324,4 +325,42 @@ TEST(RenderKomanda, DeformedShapeIsDrawnInGreyAfterTheAnalysis) {
     };
     EXPECT_LT(sivih(""), 20);  // a few anti-aliased text pixels at most
     EXPECT_GT(sivih("--deformed --multiplier 500"), 100);
+}
+
+// An analysis that fails still gives the picture of the structure, without the deformed shape;
+// the reason is on stderr and the exit status is not 0.
+TEST(RenderKomanda, AFailingAnalysisStillDrawsTheStructure) {
+    namespace fs = std::filesystem;
+    if (!fs::exists(VELT_CLI)) GTEST_SKIP() << "velt-cli is not built";
+    Aplikacija();
+    TModelZaTest m;
+    m.Cvor(0, 0, true, true);
+    m.Cvor(4, 0, false, true);
+    m.Cvor(8, 3);   // no member ends here
+    m.Stap(0, 1, tsProst);
+    TPodesavanja p;
+    p.deformacijaNosaca = true;
+    const std::string osnova = (fs::temp_directory_path() / ("render_los_" + std::to_string(getpid()))).string();
+    SnimiModel(osnova + ".velt", m.model, p);
+    const std::string komanda = std::string(VELT_CLI) + " render '" + osnova + ".velt' -o '" + osnova +
+                                ".png' --width 640 --height 480 2>'" + osnova + ".txt'";
+    EXPECT_NE(std::system(komanda.c_str()), 0);
+    std::ifstream f(osnova + ".txt");
+    const std::string greske((std::istreambuf_iterator<char>(f)), {});
+    QImage s;
+    const bool ima = s.load(QString::fromStdString(osnova + ".png"));
+    for (const char* e : {".velt", ".png", ".txt"}) fs::remove(osnova + e);
+    EXPECT_NE(greske.find("Postoje cvorovi bez stapova!!!"), std::string::npos) << greske;
+    EXPECT_NE(greske.find("Cvor 2 nije kraj nijednog stapa"), std::string::npos) << greske;
+    ASSERT_TRUE(ima);
+
+    TPlotPovrsina g;
+    g.PostaviVelicinu(640, 480);
+    PodesiKrajnjeGraniceGrafika(g, m.model, p);
+    int sivih = 0;
+    for (int y = g.Gore() + 1; y < g.Dole(); ++y)
+        for (int x = g.Levo() + 1; x < g.Desno(); ++x) sivih += BojaPiksela(s, x, y) == clGray;
+    EXPECT_LT(sivih, 20);
+    for (const auto& c : m.model.nizCvorova)
+        EXPECT_EQ(BojaPiksela(s, g.XUPiksel(double(c->X())) + 3, g.YUPiksel(double(c->Z())) - 3), clBlack);
 }
