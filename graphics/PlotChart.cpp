@@ -66,6 +66,19 @@ void TPlotPovrsina::Dodaj(TChartItem&& s) {
     stavke.push_back(std::move(s));
 }
 
+void TPlotPovrsina::IstakniTacku(double x, double y) {
+    istaknuta = true;
+    istaknutaX = x;
+    istaknutaY = y;
+    Refresh();
+}
+
+void TPlotPovrsina::UkloniIsticanje() {
+    if (!istaknuta) return;
+    istaknuta = false;
+    Refresh();
+}
+
 void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();

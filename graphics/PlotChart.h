@@ -130,6 +130,14 @@ public:
     void Arrow(double x1, double y1, double x2, double y2, int HeadSize);
 
     const std::vector<TChartItem>& Stavke() const { return stavke; }
+
+    // A red ring around one world point, over everything drawn, until it is taken away; the
+    // display list does not hold it, so redrawing the structure keeps it.
+    void IstakniTacku(double x, double y);
+    void UkloniIsticanje();
+    bool ImaIsticanje() const { return istaknuta; }
+    static constexpr TColor BojaIsticanja = 0xFF0000;
+    static constexpr int PoluprecnikIsticanja = 11;   // pixels
     size_t Kapacitet() const { return stavke.capacity(); }
 
     // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
@@ -193,6 +201,8 @@ private:
     mutable int levaMargina = 0;
 
     std::vector<TChartItem> stavke;
+    bool istaknuta = false;
+    double istaknutaX = 0, istaknutaY = 0;
     TGridStyle gridStyle = gsNone;
     TMouseActMode mouseAction = maNone;
     double mousePosX = 0.0, mousePosY = 0.0;

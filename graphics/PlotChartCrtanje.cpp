@@ -347,5 +347,14 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 break;
         }
     }
+    if (istaknuta) {
+        const int x = r.X(istaknutaX), y = r.Y(istaknutaY);
+        if (blizu(x, y)) {
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(Boja(BojaIsticanja), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPoint(x, y), PoluprecnikIsticanja, PoluprecnikIsticanja);
+        }
+    }
     p.restore();
 }

@@ -388,6 +388,34 @@ TEST(PlotChartSlika, TickLabelsAreNeverCut) {
     EXPECT_NEAR(poslednji.second - poslednji.first, pretposlednji.second - pretposlednji.first, 1);
 }
 
+// The ring marks a point over the drawing, survives a new display list, and goes when removed.
+TEST(PlotChartSlika, RedRingAroundAPointUntilRemoved) {
+    TPlotPovrsina g;
+    Postavi(g, 0, 10, 0, 5);
+    g.MarkAt(2, 1, 9);   // (135, 288)
+    g.IstakniTacku(2, 1);
+    auto crvenih = [](const QImage& s) {
+        int n = 0;
+        for (int y = 270; y < 306; ++y)
+            for (int x = 117; x < 153; ++x) {
+                const QColor c = s.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            }
+        return n;
+    };
+    QImage s = Slika(g);
+    EXPECT_GT(crvenih(s), 40);
+    for (auto [x, y] : {std::pair{146, 288}, {124, 288}, {135, 277}, {135, 299}})
+        EXPECT_GT(s.pixelColor(x, y).red(), 200) << x << "," << y;
+    EXPECT_EQ(BojaPiksela(s, 135, 288), clBlack);   // the node itself stays visible inside
+    g.ClearGraf();
+    g.MarkAt(2, 1, 9);
+    EXPECT_GT(crvenih(Slika(g)), 40);
+    g.UkloniIsticanje();
+    EXPECT_FALSE(g.ImaIsticanje());
+    EXPECT_EQ(crvenih(Slika(g)), 0);
+}
+
 TEST(PlotChartSlika, DeepZoomKeepsLinesInPlace) {
     // A line whose ends map millions of pixels away still crosses the visible area correctly.
     TPlotPovrsina g;
