@@ -1,10 +1,17 @@
 // A model that the analysis refuses: besides the message box, show where it is wrong.
 #include <QComboBox>
+#include <QLabel>
 #include <QStatusBar>
 
 #include "PlotChart.h"
 #include "ProveraModela.h"
 #include "UnitGlavniProzor.h"
+
+namespace {
+
+const QString ImeLinije = QStringLiteral("LabelUzrokOdbijanja");
+
+}  // namespace
 
 void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat) {
     UkloniUzrokOdbijanja();
@@ -14,7 +21,17 @@ void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat)
     // Only when the reason found is the one the user was just shown.
     if (uzrok.poruka != rezultat.poruka || uzrok.savet.empty())
         return;
-    statusBar()->showMessage(QString::fromStdString(uzrok.savet));
+    // A widget of the status bar rather than its message: menus and tool tips clear a message
+    // as soon as the pointer passes over them, and the line has to stay until the next change.
+    auto* linija = statusBar()->findChild<QLabel*>(ImeLinije);
+    if (!linija) {
+        linija = new QLabel(statusBar());
+        linija->setObjectName(ImeLinije);
+        linija->setAccessibleDescription(ImeLinije);
+        linija->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        statusBar()->addWidget(linija, 1);
+    }
+    linija->setText(QString::fromStdString(uzrok.savet));
     if (uzrok.idCvora < 0)
         return;
     for (size_t i = 0; i < model.nizCvorova.size(); ++i) {
@@ -32,7 +49,6 @@ void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat)
 void TFormGlavniProzor::UkloniUzrokOdbijanja() {
     if (PlotChartGrafik)
         PlotChartGrafik->UkloniIsticanje();
-    // A window that never had a status bar does not get an empty one.
-    if (auto* s = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
-        s->clearMessage();
+    if (auto* linija = findChild<QLabel*>(ImeLinije))
+        linija->clear();
 }

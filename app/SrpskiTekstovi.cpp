@@ -31,7 +31,7 @@ const std::unordered_map<std::string_view, const char*>& Recnik() {
         {"Show &hidden files", "Prikazi &skrivene fajlove"},
         {"%1 already exists.\nDo you want to replace it?", "%1 vec postoji.\nDa li zelite da ga zamenite?"},
         {"Name", "Ime"}, {"Size", "Velicina"}, {"Type", "Vrsta"}, {"Kind", "Vrsta"},
-        {"Date Modified", "Izmenjen"}, {"All Files (*)", "Svi fajlovi (*)"},
+        {"Date Modified", "Izmenjen"}, {"Computer", "Racunar"}, {"My Computer", "Racunar"}, {"All Files (*)", "Svi fajlovi (*)"},
         // print dialog
         {"Print", "Stampa"}, {"&Print", "&Stampaj"}, {"Printer", "Stampac"}, {"&Name:", "&Ime:"},
         {"P&roperties", "&Osobine"}, {"Location:", "Lokacija:"}, {"Type:", "Vrsta:"},
@@ -47,7 +47,10 @@ const std::unordered_map<std::string_view, const char*>& Recnik() {
         {"Duplex Printing", "Obostrana stampa"}, {"Advanced", "Napredno"}, {"Job Options", "Opcije posla"},
         {"Printer Properties", "Osobine stampaca"}, {"Print Preview", "Pregled stampe"},
         {"Print to File (PDF)", "Stampa u fajl (PDF)"}, {"Local file", "Lokalni fajl"},
-        {"Write PDF file", "Upisi PDF fajl"},
+        {"Write PDF file", "Upisi PDF fajl"}, {"&Options >>", "&Opcije >>"}, {"&Options <<", "&Opcije <<"},
+        {"Options >>", "Opcije >>"}, {"Options <<", "Opcije <<"}, {"Output Settings", "Izlaz"},
+        {"Pages", "Strane"}, {"Page Set:", "Skup strana:"}, {"All Pages", "Sve strane"},
+        {"Odd Pages", "Neparne strane"}, {"Even Pages", "Parne strane"},
         // context menu of edit fields
         {"&Undo", "&Ponisti"}, {"&Redo", "P&onovi"}, {"Cu&t", "&Iseci"}, {"&Copy", "&Kopiraj"},
         {"&Paste", "&Nalepi"}, {"Delete", "Obrisi"}, {"Select All", "Izaberi sve"},

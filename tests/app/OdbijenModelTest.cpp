@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -54,7 +55,9 @@ TEST(OdbijenModel, MarksAndNamesTheNodeThatBreaksTheCheck) {
     EXPECT_EQ(dijalozi->PoslednjiTekst(), "Oslonci nisu korektno zadati!!!\r\nNije dopusteno!!!");
     EXPECT_TRUE(w.PlotChartGrafik->ImaIsticanje());
     EXPECT_EQ(cvorOslonca->currentIndex(), 2);
-    const QString linija = w.statusBar()->currentMessage();
+    auto* statusnaLinija = w.statusBar()->findChild<QLabel*>("LabelUzrokOdbijanja");
+    ASSERT_NE(statusnaLinija, nullptr);
+    const QString linija = statusnaLinija->text();
     EXPECT_TRUE(linija.startsWith("Cvor 2: kraj stapa 1 je tu krut")) << linija.toStdString();
     EXPECT_TRUE(linija.contains("ukljesten (Ofiy)")) << linija.toStdString();
     EXPECT_TRUE(linija.contains("tip \"ig\"")) << linija.toStdString();
@@ -70,7 +73,7 @@ TEST(OdbijenModel, MarksAndNamesTheNodeThatBreaksTheCheck) {
     w.findChild<QCheckBox*>("CheckBoxUkljestenje")->setChecked(true);
     w.findChild<QPushButton*>("ButtonPromeniOslonac")->click();
     EXPECT_FALSE(w.PlotChartGrafik->ImaIsticanje());
-    EXPECT_TRUE(w.statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(statusnaLinija->text().isEmpty());
     pokreni->click();
     EXPECT_EQ(dijalozi->Vrste(), QStringList({"greska"}));
     EXPECT_FALSE(w.PlotChartGrafik->ImaIsticanje());
