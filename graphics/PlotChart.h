@@ -130,6 +130,7 @@ public:
     void Arrow(double x1, double y1, double x2, double y2, int HeadSize);
 
     const std::vector<TChartItem>& Stavke() const { return stavke; }
+    size_t Kapacitet() const { return stavke.capacity(); }
 
     // A red ring around one world point, over everything drawn, until it is taken away; the
     // display list does not hold it, so redrawing the structure keeps it.
@@ -138,7 +139,6 @@ public:
     bool ImaIsticanje() const { return istaknuta; }
     static constexpr TColor BojaIsticanja = 0xFF0000;
     static constexpr int PoluprecnikIsticanja = 11;   // pixels
-    size_t Kapacitet() const { return stavke.capacity(); }
 
     // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
     // included. The left edge is LRim unless the vertical axis labels need more room.
