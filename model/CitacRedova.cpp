@@ -54,11 +54,7 @@ bool TCitacRedova::Sledeci(std::string_view& red) {
     if (!red.empty() && red.back() == '\r') red.remove_suffix(1);
     pozicija = kraj + 1;
     ++brojReda;
-    const bool cr = red.find('\r') != std::string_view::npos;
-    samostalniCR = samostalniCR || cr;
-    if (red.size() > NajvecaDuzinaReda)
-        throw TGreska("Red " + std::to_string(brojReda) + " je predugacak!!!" +
-                      (cr ? " (redovi su zavrseni samo znakom CR, a ne sa CR LF)" : ""));
+    if (red.size() > NajvecaDuzinaReda) throw TGreska("Red " + std::to_string(brojReda) + " je predugacak!!!");
     return true;
 }
 

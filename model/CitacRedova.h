@@ -34,14 +34,11 @@ public:
     std::string Tekst();
 
     int BrojReda() const { return brojReda; }
-    // Whether some line so far ended with a lone CR (a file with CR-only line ends is one line).
-    bool ImaSamostalnogCR() const { return samostalniCR; }
 
 private:
     std::string_view tekst;
     size_t pozicija = 0;
     int brojReda = 0;
-    bool samostalniCR = false;
 };
 
 bool JeIspravanUtf8(std::string_view s);

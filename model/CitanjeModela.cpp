@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -32,7 +33,7 @@ constexpr int PrvaVrednostVrste[] = {0, 2, 4, 7, 8, 9, 11};
 class TCitanjeModela {
 public:
     TCitanjeModela(std::string_view tekst, TModel& novi, TPodesavanja& podesavanja)
-        : c(tekst), novi(novi), podesavanja(podesavanja) {}
+        : tekst(tekst), c(tekst), novi(novi), podesavanja(podesavanja) {}
 
     void Citaj();
 
@@ -52,7 +53,9 @@ private:
     void NoviID(TOdeljak o, int id);
     int KodniBroj(int idCvora);
     void ProveriDodeleOpterecenja() const;
+    [[noreturn]] void NijeModel() const;
 
+    std::string_view tekst;
     TCitacRedova c;
     TModel& novi;
     TPodesavanja& podesavanja;
@@ -212,6 +215,24 @@ void TCitanjeModela::ProveriDodeleOpterecenja() const {
                                               std::to_string(d.idStapa) + ", a taj stap ne postoji!!!");
 }
 
+void TCitanjeModela::NijeModel() const {
+    std::string poruka = "ovo nije fajl modela - nijedan red nije kljucna rec odeljka (MATERIJAL, PRESEK, CVOR, "
+                         "STAP, OPTERECENJE, OSTALO)";
+    // Keywords hidden by line ends of another system deserve a word on why they were not seen.
+    size_t i = 0;
+    while (i < tekst.size()) {
+        const size_t kraj = std::min(tekst.find_first_of("\r\n", i), tekst.size());
+        const bool posleCR = kraj < tekst.size() && tekst[kraj] == '\r' &&
+                             (kraj + 1 == tekst.size() || tekst[kraj + 1] != '\n');
+        if (posleCR && OdeljakReda(tekst.substr(i, kraj - i)) >= 0) {
+            poruka += "; redovi nisu zavrseni sa CR LF nego samo sa CR (ili sa CR CR LF)";
+            break;
+        }
+        i = kraj + 1;
+    }
+    TCitacRedova::OdbijRed(1, poruka + "!!!");
+}
+
 void TCitanjeModela::Citaj() {
     bool procitan[BrojOdeljaka] = {};
     bool kraj = false;
@@ -219,8 +240,8 @@ void TCitanjeModela::Citaj() {
     while (!kraj && c.Sledeci(red)) {
         if (red.empty()) {
             // An empty line ends the reading; before the settings it means the rest is missing.
-            if (!procitan[oOstalo])
-                c.Odbij("prazan red pre odeljka OSTALO - model nije potpun!!!");
+            if (std::find(std::begin(procitan), std::end(procitan), true) == std::end(procitan)) NijeModel();
+            if (!procitan[oOstalo]) c.Odbij("prazan red pre odeljka OSTALO - model nije potpun!!!");
             break;
         }
         const int o = OdeljakReda(red);
@@ -257,12 +278,7 @@ void TCitanjeModela::Citaj() {
             TCitacRedova::OdbijRed(c.BrojReda() + 1, std::string("odeljak ") + ImeOdeljka(o) +
                                                          " nije zavrsen redom \"--\" - fajl je prekinut!!!");
     }
-    bool imaOdeljka = false;
-    for (bool b : procitan) imaOdeljka = imaOdeljka || b;
-    if (!imaOdeljka)
-        TCitacRedova::OdbijRed(1, std::string("ovo nije fajl modela - nijedan red nije kljucna rec odeljka "
-                                              "(MATERIJAL, PRESEK, CVOR, STAP, OPTERECENJE, OSTALO)!!!") +
-                                      (c.ImaSamostalnogCR() ? " Redovi su zavrseni samo znakom CR." : ""));
+    if (std::find(std::begin(procitan), std::end(procitan), true) == std::end(procitan)) NijeModel();
     if (!procitan[oOstalo])
         TCitacRedova::OdbijRed(c.BrojReda() + 1, "fajl se zavrsio pre odeljka OSTALO - fajl je prekinut!!!");
     ProveriDodeleOpterecenja();
