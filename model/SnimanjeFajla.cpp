@@ -145,7 +145,10 @@ void SnimiFajlBezbedno(const std::string& putanja, std::string_view sadrzaj, TFu
             if (!S_ISREG(st.st_mode))
                 throw TGreska("'" + putanja + "' nije obican fajl (uredjaj, cev ili soket) - model nije snimljen!!!");
             // The write bits decide, not only access(): a privileged user could replace any file.
-            if ((st.st_mode & 0222) == 0 || ::access(cilj.c_str(), W_OK) != 0)
+            errno = 0;
+            const bool dozvoljeno = (st.st_mode & 0222) != 0 && ::access(cilj.c_str(), W_OK) == 0;
+            if (!dozvoljeno && errno == EROFS) throw TGreskaUpisa{EROFS};
+            if (!dozvoljeno)
                 throw TGreska("Fajl '" + putanja + "' je zasticen od upisa (samo za citanje) - nije snimljen!!!");
         }
 

@@ -141,6 +141,12 @@ TEST_F(SnimanjeFajla, FullDiskKeepsTheOldFileAndLeavesNoTemporary) {
     size_t fajlova = 0;
     for (const auto& e : fs::directory_iterator(disk)) fajlova += e.exists();
     EXPECT_EQ(fajlova, 1u);
+    // The same file system made read-only.
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0) {
+        EXPECT_EQ(Poruka([&] { SnimiFajlBezbedno((disk / "m.velt").string(), "novo"); }),
+                  "Fajl '" + (disk / "m.velt").string() + "' nije moguce snimiti: fajl sistem je samo za citanje!!!");
+        EXPECT_EQ(Sadrzaj(disk / "m.velt"), "staro");
+    }
     ::umount(disk.c_str());
 }
 
