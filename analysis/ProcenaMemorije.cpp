@@ -67,7 +67,7 @@ std::string Megabajta(std::uint64_t b) { return std::to_string((b + (1u << 20) -
 
 std::uint64_t MemorijaGustogProracuna(std::uint64_t n, std::uint64_t n_s) {
     n_s = std::min(n_s, n);
-    const long double elemenata = 2.0L * n * n + static_cast<long double>(n_s) * n_s +
+    const long double elemenata = 2.0L * n * n + 3.0L * n_s * n_s +
                                   static_cast<long double>(n_s) * (n - n_s) + 16.0L * n;
     const long double bajtova = elemenata * sizeof(double);
     return bajtova >= 1.8e19L ? UINT64_MAX : static_cast<std::uint64_t>(bajtova);

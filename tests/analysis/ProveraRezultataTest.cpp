@@ -71,19 +71,20 @@ TEST(ProveraRezultata, FiniteResultsPass) {
 }
 
 TEST(ProcenaMemorije, EstimateAndRefusal) {
-    // K and its blocks 2 n^2, the inverse n_s^2, its product with Kso n_s (n - n_s), vectors 16 n.
-    EXPECT_EQ(MemorijaGustogProracuna(10, 6), 8u * (200 + 36 + 24 + 160));
+    // K and its blocks 2 n^2, the inverse and two work arrays 3 n_s^2, its product with Kso
+    // n_s (n - n_s), vectors 16 n.
+    EXPECT_EQ(MemorijaGustogProracuna(10, 6), 8u * (200 + 108 + 24 + 160));
     EXPECT_EQ(MemorijaGustogProracuna(0, 0), 0u);
-    EXPECT_TRUE(GustProracunStaje(10, 6, 4000));   // 3360 bytes within nine tenths of 4000
-    EXPECT_FALSE(GustProracunStaje(10, 6, 3700));  // but not within nine tenths of 3700
+    EXPECT_TRUE(GustProracunStaje(10, 6, 4400));   // 3936 bytes within nine tenths of 4400
+    EXPECT_FALSE(GustProracunStaje(10, 6, 4300));  // but not within nine tenths of 4300
     EXPECT_TRUE(GustProracunStaje(1000000, 1000000, std::nullopt));
-    EXPECT_NO_THROW(ProveriMemorijuGustogProracuna(10, 6, 4000));
+    EXPECT_NO_THROW(ProveriMemorijuGustogProracuna(10, 6, 4400));
     try {
         ProveriMemorijuGustogProracuna(300000, 300000, std::uint64_t(1) << 30);
         ADD_FAILURE() << "not refused";
     } catch (const TGreska& g) {
         EXPECT_STREQ(g.what(), "Model je prevelik za raspolozivu memoriju: proracun sa 300000 pomeranja trazi oko "
-                               "2059974 MB, a na raspolaganju je oko 1024 MB!!!");
+                               "3433265 MB, a na raspolaganju je oko 1024 MB!!!");
     }
 }
 
