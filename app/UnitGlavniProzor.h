@@ -25,6 +25,7 @@ class QPushButton;
 class QTabWidget;
 class TFormFormGeometrijskeKarakteristikePreseka;
 class TFormGrafikStampa;
+class TCrtanjeMisem;
 class TFormPomoc;
 class TPlotChart;
 class TStraniceModela;
@@ -128,6 +129,7 @@ public:
     QLineEdit* EditMnozilacPomeranja = nullptr;
     QPushButton* ButtonOsveziPomeranja = nullptr;
     QGroupBox* RadioGroupAkcijeMisa = nullptr;
+    QLineEdit* EditKorakCrtanja = nullptr;
     QCheckBox* CheckBoxZoomURealnomVremenu = nullptr;
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
@@ -170,6 +172,10 @@ protected:
 private:
     void NapraviMeni();
     void NapraviMeniUredi(QMenu* uredi);
+    // The "Crtanje" mouse action (GlavniProzorCrtanje.cpp).
+    void UgradiCrtanje();
+    void PostaviCrtanje(bool ukljuceno);
+    std::unique_ptr<TCrtanjeMisem> crtanje;
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).
     void NaIzmenuDokumenta(TVrstaIzmene vrsta);
     void OsveziMeniUredi();

@@ -114,6 +114,24 @@ TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzi
     return r;
 }
 
+void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, TPodeoci& px, TPodeoci& py) const {
+    const int levo = LRim, desno = sirina - RRim - Senka(), gore = TRim, dole = visina - BRim - Senka();
+    const double xL = Scale1X.RangeLow(), xH = Scale1X.RangeHigh();
+    // Horizontal axis: widen the spacing until the labels no longer touch.
+    for (int razmak = 70; razmak <= 1120; razmak *= 2) {
+        px = Podeoci(xL, xH, desno - levo, razmak);
+        int najsira = 0;
+        for (double v : px.glavni) najsira = std::max(najsira, mo.horizontalAdvance(TekstPodeoka(v, px.decimala)));
+        if (px.glavni.size() <= 3 || double(desno - levo) / double(px.glavni.size()) > najsira + 8)
+            break;
+    }
+    py = Podeoci(Scale1Y.RangeLow(), Scale1Y.RangeHigh(), dole - gore, std::max(40, mo.height() * 3));
+}
+
+void TPlotPovrsina::PodeociOsa(TPodeoci& px, TPodeoci& py) const {
+    PodeociZaMetriku(QFontMetrics(Font(VelicinaFontaOsa)), px, py);
+}
+
 void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.save();
     p.translate(okvir.topLeft());
@@ -141,16 +159,8 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     const QFontMetrics mo = p.fontMetrics();
     p.setPen(QPen(Boja(clBlack), 0));
 
-    // Horizontal axis: widen the spacing until the labels no longer touch.
-    TPodeoci px;
-    for (int razmak = 70; razmak <= 1120; razmak *= 2) {
-        px = Podeoci(r.xL, r.xH, r.desno - r.levo, razmak);
-        int najsira = 0;
-        for (double v : px.glavni) najsira = std::max(najsira, mo.horizontalAdvance(TekstPodeoka(v, px.decimala)));
-        if (px.glavni.size() <= 3 || double(r.desno - r.levo) / double(px.glavni.size()) > najsira + 8)
-            break;
-    }
-    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, std::max(40, mo.height() * 3));
+    TPodeoci px, py;
+    PodeociZaMetriku(mo, px, py);
 
     for (double v : px.sporedni) {
         const int x = r.X(v);

@@ -18,7 +18,9 @@ struct TPodesavanja {
     bool prikaziOpterecenjeCvora = false;
     bool zoomURealnomVremenu = true;
     int zoomSve = 4;      // index into the zoom-factor list, -1 = nothing selected
-    int akcijeMisa = 0;   // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa"
+    // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa", 3 "Crtanje". A reader that knows only
+    // the first three reads 3 as "Pan", so the file stays readable everywhere.
+    int akcijeMisa = 0;
 
     bool operator==(const TPodesavanja&) const = default;
 };
