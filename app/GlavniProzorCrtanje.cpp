@@ -51,6 +51,9 @@ void TFormGlavniProzor::PostaviCrtanje(bool ukljuceno) {
     if (ukljuceno == (PlotChartGrafik->Alat() == crtanje.get()))
         return;
     crtanje->Otkazi();
+    // The status bar comes with the mode, so the plot does not shrink under the first click.
+    if (ukljuceno)
+        statusBar();
     PlotChartGrafik->PostaviAlat(ukljuceno ? crtanje.get() : nullptr);
     if (auto* traka = findChild<QStatusBar*>(); traka && !ukljuceno)
         traka->clearMessage();
