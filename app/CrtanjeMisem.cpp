@@ -178,8 +178,16 @@ bool TCrtanjeMisem::Taster(int kljuc) {
     return true;
 }
 
+void TCrtanjeMisem::Napusten() {
+    // The marker goes with the mouse; a started member waits for it to come back.
+    if (vucem) return;
+    mis.reset();
+    plot.Refresh();
+}
+
 void TCrtanjeMisem::Otkazi() {
     pocetak.reset();
+    mis.reset();
     vucem = false;
     levoPritisnuto = false;
     pritisnutCvor = -1;

@@ -41,6 +41,7 @@ public:
     void DvostrukiKlik(int px, int py) override;
     bool Taster(int kljuc) override;
     void CrtajPreko(QPainter& p) const override;
+    void Napusten() override;
 
     // Forgets a started member or drag.
     void Otkazi();

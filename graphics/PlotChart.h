@@ -209,6 +209,8 @@ public:
     virtual bool Taster(int kljuc) = 0;
     // Painted over the plot, e.g. a rubber line.
     virtual void CrtajPreko(QPainter& p) const = 0;
+    // The mouse left the control.
+    virtual void Napusten() {}
 };
 
 class TPlotChart : public TCustomPlotChart, public TPlotPovrsina {
@@ -233,6 +235,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void leaveEvent(QEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:

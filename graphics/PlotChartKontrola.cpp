@@ -32,6 +32,11 @@ void TPlotChart::PostaviAlat(TAlatGrafika* a) {
     update();
 }
 
+void TPlotChart::leaveEvent(QEvent* e) {
+    if (alat) alat->Napusten();
+    TCustomPlotChart::leaveEvent(e);
+}
+
 void TPlotChart::keyPressEvent(QKeyEvent* e) {
     if (alat && alat->Taster(e->key())) return;
     TCustomPlotChart::keyPressEvent(e);
