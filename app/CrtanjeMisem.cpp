@@ -250,6 +250,12 @@ void TCrtanjeMisem::CrtajPreko(QPainter& p) const {
     QPen olovka(QColor(0, 90, 200), 1, Qt::DashLine);
     p.setPen(olovka);
     if (pocetak) p.drawLine(QPointF(plot.XUPiksel(pocetak->x), plot.YUPiksel(pocetak->z)), kraj);
+    // A dragged node: from where it is to where it would go.
+    const TModel& m = k.model();
+    if (vucem && pritisnutCvor >= 0 && static_cast<size_t>(pritisnutCvor) < m.nizCvorova.size()) {
+        const TCvor& c = *m.nizCvorova[static_cast<size_t>(pritisnutCvor)];
+        p.drawLine(QPointF(plot.XUPiksel(double(c.X())), plot.YUPiksel(double(c.Z()))), kraj);
+    }
     p.setPen(QPen(QColor(0, 90, 200), 1));
     p.setBrush(Qt::NoBrush);
     // A ring on a node that will be used, a small cross on a snap point.
