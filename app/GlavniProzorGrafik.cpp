@@ -16,13 +16,15 @@
 #include "CrtanjeKonstrukcije.h"
 #include "GlavniProzorPomoc.h"
 #include "PlotChart.h"
+#include "StraniceModelaPomoc.h"
 #include "UnitGlavniProzor.h"
 
 using namespace glavni_prozor;
 
 QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     auto* strana = new QWidget;
-    auto* raspored = new QVBoxLayout(strana);
+    strana->setObjectName(QStringLiteral("TabSheetGrafik"));
+    auto* raspored = stranice_modela::SadrzajSaKlizacem(strana);
 
     auto prekidac = [this](QWidget* roditelj, QLayout* u, const char* ime, const char* naslov, bool crtaj) {
         auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
@@ -80,12 +82,27 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
                                   QStringLiteral("RadioGroupAkcijeMisa"));
     auto* akcijeR = new QVBoxLayout(RadioGroupAkcijeMisa);
     akcijeMisa = new QButtonGroup(RadioGroupAkcijeMisa);
-    const char* akcije[] = {"Pan", "Zoom", "Klik na cvor ili sredinu stapa"};
-    for (int i = 0; i < 3; ++i) {
+    const char* akcije[] = {"Pan", "Zoom", "Klik na cvor ili sredinu stapa", "Crtanje"};
+    for (int i = 0; i < 4; ++i) {
         auto* r = new QRadioButton(Tekst(akcije[i]), RadioGroupAkcijeMisa);
         r->setObjectName(QStringLiteral("RadioGroupAkcijeMisa%1").arg(i));
-        akcijeR->addWidget(r);
         akcijeMisa->addButton(r, i);
+        if (i < 3) {
+            akcijeR->addWidget(r);
+            continue;
+        }
+        // The drawing mode with its snap step beside it; empty snaps to the plot's grid.
+        auto* red = new QHBoxLayout;
+        red->addWidget(r);
+        auto* labelaKorak = new QLabel(QStringLiteral("korak"), RadioGroupAkcijeMisa);
+        EditKorakCrtanja = Imenuj(new QLineEdit(RadioGroupAkcijeMisa), QStringLiteral("EditKorakCrtanja"));
+        EditKorakCrtanja->setPlaceholderText(QStringLiteral("mreza"));
+        EditKorakCrtanja->setToolTip(QStringLiteral("Korak hvatanja tacaka; prazno: mreza grafika"));
+        labelaKorak->setBuddy(EditKorakCrtanja);
+        red->addStretch(1);
+        red->addWidget(labelaKorak);
+        red->addWidget(EditKorakCrtanja);
+        akcijeR->addLayout(red);
     }
     connect(akcijeMisa, &QButtonGroup::idClicked, this, &TFormGlavniProzor::RadioGroupAkcijeMisaClick);
     raspored->addWidget(RadioGroupAkcijeMisa);
@@ -208,8 +225,10 @@ void TFormGlavniProzor::RadioGroupAkcijeMisaClick() {
     case 0: PlotChartGrafik->SetMouseAction(maPan); break;
     case 1: PlotChartGrafik->SetMouseAction(maZoomDrag); break;
     case 2: PlotChartGrafik->SetMouseAction(maNone); break;
+    case 3: PlotChartGrafik->SetMouseAction(maNone); break;
     default: break;
     }
+    PostaviCrtanje(podesavanja.akcijeMisa == 3);
 }
 
 void TFormGlavniProzor::ComboBoxZoomSveChange() { podesavanja.zoomSve = ComboBoxZoomSve->currentIndex(); }

@@ -66,7 +66,7 @@ void TFormGlavniProzor::NaIzmenuDokumenta(TVrstaIzmene vrsta) {
         break;
     case TVrstaIzmene::Istorija:
         if (stranice)
-            stranice->OsveziSve();
+            stranice->OsveziSveZadrziIzbor();
         PosleIzmeneModela();
         OsveziNaslov();
         break;

@@ -16,7 +16,7 @@ using namespace stranice_modela;
 
 void TStraniceModela::NapraviStranicuCvor() {
     VELT_STRANICA(TabSheetCvor);
-    auto* v = new QVBoxLayout(TabSheetCvor);
+    auto* v = SadrzajSaKlizacem(TabSheetCvor);
     auto* grupa = new QGroupBox(QStringLiteral("Cvor"));
     auto* f = Forma(grupa);
     Red(f, "Spisak cvorova", VELT_SPISAK(ComboBoxSpisakCvorova));
@@ -65,6 +65,7 @@ void TStraniceModela::DodajIliPromeniCvor(TRezimIzmene rezim) {
         return;
     OsveziCvorove();
     OsveziStapove();
+    PokaziStavku(ComboBoxSpisakCvorova, rezim == TRezimIzmene::Dodaj ? ComboBoxSpisakCvorova->count() - 1 : izabrani);
 }
 
 void TStraniceModela::ButtonObrisiCvorClick() {
@@ -79,7 +80,7 @@ void TStraniceModela::ButtonObrisiCvorClick() {
 
 void TStraniceModela::NapraviStranicuOslonac() {
     VELT_STRANICA(TabSheetOslonac);
-    auto* v = new QVBoxLayout(TabSheetOslonac);
+    auto* v = SadrzajSaKlizacem(TabSheetOslonac);
     auto* grupa = new QGroupBox(QStringLiteral("Oslonci cvora"));
     auto* f = Forma(grupa);
     Red(f, "Cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaOslonce));
@@ -115,6 +116,7 @@ void TStraniceModela::ButtonPromeniOslonacClick() {
     const TIshod ishod = Izvrsi("Promeni oslonac", [&](TModel& m) { return PostaviOslonce(m, izabrani, x, z, y); });
     OsveziCvorove();
     if (ishod != TIshod::Uradjeno) PosleIzmene();
+    else PokaziStavku(ComboBoxSpisakCvorovaZaOslonce, izabrani);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -138,7 +140,7 @@ void TStraniceModela::NapraviStranicuOpterecenje() {
 
 QWidget* TStraniceModela::NapraviStranicuOpterecenjaCvora() {
     VELT_STRANICA(TabSheetOpterecenjeCvora);
-    auto* v = new QVBoxLayout(TabSheetOpterecenjeCvora);
+    auto* v = SadrzajSaKlizacem(TabSheetOpterecenjeCvora);
     auto* grupa = new QGroupBox(QStringLiteral("Opterecenje cvora"));
     auto* f = Forma(grupa);
     Red(f, "Cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaOpterecenje));

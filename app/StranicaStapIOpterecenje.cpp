@@ -17,7 +17,7 @@ using namespace stranice_modela;
 
 void TStraniceModela::NapraviStranicuStap() {
     VELT_STRANICA(TabSheetStap);
-    auto* v = new QVBoxLayout(TabSheetStap);
+    auto* v = SadrzajSaKlizacem(TabSheetStap);
     auto* grupa = new QGroupBox(QStringLiteral("Stap"));
     auto* f = Forma(grupa);
     Red(f, "Spisak stapova", VELT_SPISAK(ComboBoxSpisakStapova));
@@ -63,6 +63,11 @@ void TStraniceModela::PrikaziStap() {
 
 void TStraniceModela::ComboBoxSpisakStapovaChange() { PrikaziStap(); }
 
+TIzborStapa TStraniceModela::IzborZaCrtanje() const {
+    return {ComboBoxSpisakMaterijalaZaStap->currentIndex(), ComboBoxSpisakPoprecnihPresekaZaStap->currentIndex(), -1, -1,
+            ComboBoxTipStapa->currentIndex()};
+}
+
 namespace {
 TIzborStapa IzborSaStranice(QComboBox* materijal, QComboBox* presek, QComboBox* pocetni, QComboBox* krajnji,
                             QComboBox* tip) {
@@ -77,6 +82,7 @@ void TStraniceModela::ButtonDodajStapClick() {
                         ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
     if (Izvrsi("Dodaj stap", [&](TModel& m) { return DodajStap(m, iz); }) != TIshod::Uradjeno) return;
     OsveziStapove();
+    PokaziStavku(ComboBoxSpisakStapova, ComboBoxSpisakStapova->count() - 1);
 }
 
 void TStraniceModela::ButtonPromeniStapClick() {
@@ -86,6 +92,7 @@ void TStraniceModela::ButtonPromeniStapClick() {
     const int izabrani = ComboBoxSpisakStapova->currentIndex();
     if (Izvrsi("Promeni stap", [&](TModel& m) { return PromeniStap(m, izabrani, iz); }) != TIshod::Uradjeno) return;
     OsveziStapove();
+    PokaziStavku(ComboBoxSpisakStapova, izabrani);
 }
 
 void TStraniceModela::ButtonObrisiStapClick() {
@@ -307,6 +314,8 @@ void TStraniceModela::DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim) {
     });
     if (ishod != TIshod::Uradjeno) return;
     OsveziOpterecenja();
+    PokaziStavku(ComboBoxSpisakOpterecenjaStapova,
+                 rezim == TRezimIzmene::Dodaj ? ComboBoxSpisakOpterecenjaStapova->count() - 1 : izabrano);
 }
 
 void TStraniceModela::ButtonDodajOpterecenjeVClick() { DodajIliPromeniOpterecenje(toV, TRezimIzmene::Dodaj); }

@@ -3,6 +3,9 @@
 #include <QScrollArea>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <iterator>
+
 #include "Brojevi.h"
 #include "Dijalozi.h"
 #include "Greska.h"
@@ -44,6 +47,20 @@ void TStraniceModela::OsveziSve() {
     OsveziOpterecenja();
 }
 
+void TStraniceModela::OsveziSveZadrziIzbor() {
+    QComboBox* const liste[] = {ComboBoxSpisakImenaMaterijala,     ComboBoxSpisakImenaPreseka,
+                                ComboBoxSpisakCvorova,             ComboBoxSpisakStapova,
+                                ComboBoxSpisakCvorovaZaOslonce,    ComboBoxSpisakCvorovaZaOpterecenje,
+                                ComboBoxSpisakOpterecenjaStapova, ComboBoxSpisakStapovaZaOpterecenje};
+    int indeksi[std::size(liste)];
+    for (size_t i = 0; i < std::size(liste); ++i) indeksi[i] = liste[i]->currentIndex();
+    OsveziSve();
+    for (size_t i = 0; i < std::size(liste); ++i) PokaziStavku(liste[i], std::min(indeksi[i], liste[i]->count() - 1));
+}
+
+void TStraniceModela::IzaberiCvor(int indeks) { PokaziStavku(ComboBoxSpisakCvorova, indeks); }
+void TStraniceModela::IzaberiStap(int indeks) { PokaziStavku(ComboBoxSpisakStapova, indeks); }
+
 TStraniceModela::TIshod TStraniceModela::Izvrsi(const char* naziv, const std::function<bool(TModel&)>& komanda) {
     try {
         return kontekst.IzvrsiIzmenu(naziv, komanda) ? TIshod::Uradjeno : TIshod::Nista;
@@ -67,7 +84,7 @@ void TStraniceModela::PosleIzmene() { kontekst.PosleIzmeneModela(); }
 
 void TStraniceModela::NapraviStranicuMaterijal() {
     VELT_STRANICA(TabSheetMaterijal);
-    auto* v = new QVBoxLayout(TabSheetMaterijal);
+    auto* v = SadrzajSaKlizacem(TabSheetMaterijal);
     auto* grupa = new QGroupBox(QStringLiteral("Materijal"));
     auto* f = Forma(grupa);
     Red(f, "Spisak materijala", VELT_SPISAK(ComboBoxSpisakImenaMaterijala));
@@ -124,6 +141,9 @@ void TStraniceModela::DodajIliPromeniMaterijal(TRezimIzmene rezim) {
         return;
     OsveziMaterijale();
     OsveziStapove();
+    // The list shows what was just added or changed.
+    PokaziStavku(ComboBoxSpisakImenaMaterijala,
+                 rezim == TRezimIzmene::Dodaj ? ComboBoxSpisakImenaMaterijala->count() - 1 : izabrani);
 }
 
 void TStraniceModela::ButtonObrisiMaterijalClick() {
@@ -138,7 +158,7 @@ void TStraniceModela::ButtonObrisiMaterijalClick() {
 
 void TStraniceModela::NapraviStranicuPresek() {
     VELT_STRANICA(TabSheetPresek);
-    auto* v = new QVBoxLayout(TabSheetPresek);
+    auto* v = SadrzajSaKlizacem(TabSheetPresek);
     auto* grupa = new QGroupBox(QStringLiteral("Poprecni presek"));
     auto* f = Forma(grupa);
     Red(f, "Spisak preseka", VELT_SPISAK(ComboBoxSpisakImenaPreseka));
@@ -207,6 +227,8 @@ void TStraniceModela::DodajIliPromeniPresek(TRezimIzmene rezim) {
         return;
     OsveziPreseke();
     OsveziStapove();
+    PokaziStavku(ComboBoxSpisakImenaPreseka,
+                 rezim == TRezimIzmene::Dodaj ? ComboBoxSpisakImenaPreseka->count() - 1 : izabrani);
 }
 
 void TStraniceModela::ButtonObrisiPresekClick() {

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "UredjivanjeStapova.h"
 #include "UredjivanjeZajednicko.h"
 
 class QCheckBox;
@@ -28,6 +29,13 @@ public:
     QWidget* Stranica(int indeks);
     // Refresh every list on these pages from the model (after a load or New).
     void OsveziSve();
+    // The same after an undo or redo: each list keeps the item it showed, while there is one.
+    void OsveziSveZadrziIzbor();
+    // Select a node or member on its page and show it (a double click on the plot).
+    void IzaberiCvor(int indeks);
+    void IzaberiStap(int indeks);
+    // The material, section and type selected on the "Stap" page, for a member drawn on the plot.
+    TIzborStapa IzborZaCrtanje() const;
 
 private:
     void NapraviStranicuMaterijal();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QString>
 #include <QVBoxLayout>
@@ -65,6 +66,27 @@ inline QHBoxLayout* RedDugmadi(std::initializer_list<QPushButton*> dugmad) {
     auto* h = new QHBoxLayout;
     for (auto* d : dugmad) h->addWidget(d);
     return h;
+}
+
+// The layout of a page whose content scrolls, with a visible scroll bar, when the window is too
+// short for it.
+inline QVBoxLayout* SadrzajSaKlizacem(QWidget* strana) {
+    auto* spolja = new QVBoxLayout(strana);
+    spolja->setContentsMargins(0, 0, 0, 0);
+    auto* klizac = new QScrollArea(strana);
+    klizac->setObjectName(strana->objectName() + QStringLiteral("Klizac"));
+    klizac->setWidgetResizable(true);
+    klizac->setFrameShape(QFrame::NoFrame);
+    klizac->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* sadrzaj = new QWidget;
+    klizac->setWidget(sadrzaj);
+    spolja->addWidget(klizac);
+    return new QVBoxLayout(sadrzaj);
+}
+
+// Selects an item and shows it through the list's own change handler.
+inline void PokaziStavku(QComboBox* c, int indeks) {
+    if (indeks >= 0 && indeks < c->count() && c->currentIndex() != indeks) c->setCurrentIndex(indeks);
 }
 
 // Refills a selection list without running its change handler; selects the first item.

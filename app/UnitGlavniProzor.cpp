@@ -35,6 +35,8 @@
 #include "StranicaAnalizeProzor.h"
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
+#include "ZastitaTockica.h"
+#include "CrtanjeMisem.h"
 
 using namespace glavni_prozor;
 
@@ -46,6 +48,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
       podesavanja(dokument->Podesavanja()),
       stanje(dokument->Stanje()),
       putanjaDoFajla(dokument->putanjaDoFajla) {
+    UgradiZastituTockica();
     setObjectName(QStringLiteral("FormGlavniProzor"));
     setWindowTitle(QStringLiteral("VELT"));
     resize(918, 561);
@@ -53,6 +56,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     NapraviStrane();
     // The "Grafik" page was filled before the plot existed; the plot takes its grid from it now.
     PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
+    UgradiCrtanje();
     UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
         PokaziUzrokOdbijanja(r);
     };

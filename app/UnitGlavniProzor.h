@@ -26,6 +26,7 @@ class QPushButton;
 class QTabWidget;
 class TFormFormGeometrijskeKarakteristikePreseka;
 class TFormGrafikStampa;
+class TCrtanjeMisem;
 class TFormPomoc;
 class TPlotChart;
 class TStraniceModela;
@@ -129,6 +130,7 @@ public:
     QLineEdit* EditMnozilacPomeranja = nullptr;
     QPushButton* ButtonOsveziPomeranja = nullptr;
     QGroupBox* RadioGroupAkcijeMisa = nullptr;
+    QLineEdit* EditKorakCrtanja = nullptr;
     QCheckBox* CheckBoxZoomURealnomVremenu = nullptr;
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
@@ -175,6 +177,10 @@ private:
     void UkloniUzrokOdbijanja();
     void NapraviMeni();
     void NapraviMeniUredi(QMenu* uredi);
+    // The "Crtanje" mouse action (GlavniProzorCrtanje.cpp).
+    void UgradiCrtanje();
+    void PostaviCrtanje(bool ukljuceno);
+    std::unique_ptr<TCrtanjeMisem> crtanje;
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).
     void NaIzmenuDokumenta(TVrstaIzmene vrsta);
     void OsveziMeniUredi();

@@ -177,6 +177,8 @@ public:
         int decimala = 0;
     };
     static TPodeoci Podeoci(double low, double high, int duzinaPx, int razmakPx);
+    // The ticks of both axes as the control shows them on screen (their major ticks carry the grid).
+    void PodeociOsa(TPodeoci& px, TPodeoci& py) const;
 
     // The mapping of one axis: `pocetak` is the pixel of the low end, `duzina` the signed pixel
     // length of the axis (negative upwards).
@@ -188,6 +190,8 @@ public:
 
 private:
     int Senka() const { return ShadowWidth; }
+    void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, TPodeoci& px,
+                          TPodeoci& py) const;
     void Dodaj(TChartItem&& s);
 
     // Levo() is asked for on every mouse move and mapping; the labels are measured again only
@@ -220,6 +224,23 @@ public:
     explicit TCustomPlotChart(QWidget* parent = nullptr);
 };
 
+// A tool that takes the mouse and the keys over from pan, zoom and click (the drawing mode).
+// Positions are control pixels.
+class TAlatGrafika {
+public:
+    virtual ~TAlatGrafika() = default;
+    virtual void Pritisnut(int px, int py, Qt::MouseButton dugme) = 0;
+    virtual void Pomeren(int px, int py, Qt::MouseButtons dugmad) = 0;
+    virtual void Pusten(int px, int py, Qt::MouseButton dugme) = 0;
+    virtual void DvostrukiKlik(int px, int py) = 0;
+    // True when the key was used.
+    virtual bool Taster(int kljuc) = 0;
+    // Painted over the plot, e.g. a rubber line.
+    virtual void CrtajPreko(QPainter& p) const = 0;
+    // The mouse left the control.
+    virtual void Napusten() {}
+};
+
 class TPlotChart : public TCustomPlotChart, public TPlotPovrsina {
     Q_OBJECT
 public:
@@ -231,6 +252,9 @@ public:
     std::function<void()> OnClick;
     // The control changed size.
     std::function<void()> OnResize;
+    // While a tool is set it gets every mouse event and key; nullptr gives them back.
+    void PostaviAlat(TAlatGrafika* a);
+    TAlatGrafika* Alat() const { return alat; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -238,9 +262,12 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void leaveEvent(QEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
+    TAlatGrafika* alat = nullptr;
     void PostaviKursor(int px, int py);
     bool pritisnut = false;
     bool preskociSledeci = false;

@@ -159,6 +159,26 @@ int TPlotPovrsina::Levo() const {
     return levaMargina;
 }
 
+// Ticks of both axes over the plot area [levo, desno] x [gore, dole], as painted.
+void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, TPodeoci& px,
+                                     TPodeoci& py) const {
+    const double xL = Scale1X.RangeLow(), xH = Scale1X.RangeHigh();
+    // Horizontal axis: widen the spacing until the labels no longer touch.
+    for (int razmak = 70; razmak <= 1120; razmak *= 2) {
+        px = Podeoci(xL, xH, desno - levo, razmak);
+        int najsira = 0;
+        for (double v : px.glavni) najsira = std::max(najsira, mo.horizontalAdvance(TekstPodeoka(v, px.decimala)));
+        if (px.glavni.size() <= 3 || double(desno - levo) / double(px.glavni.size()) > najsira + 8)
+            break;
+    }
+    py = Podeoci(Scale1Y.RangeLow(), Scale1Y.RangeHigh(), dole - gore, RazmakPodeokaY(mo));
+}
+
+void TPlotPovrsina::PodeociOsa(TPodeoci& px, TPodeoci& py) const {
+    const QFontMetrics mo(Font(VelicinaFontaOsa));
+    PodeociZaMetriku(mo, Levo(), sirina - RRim - Senka(), TRim, visina - BRim - Senka(), px, py);
+}
+
 void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.save();
     p.translate(okvir.topLeft());
@@ -186,16 +206,8 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.fillRect(povrsina, Boja(ChartColor));
     p.setPen(QPen(Boja(clBlack), 0));
 
-    // Horizontal axis: widen the spacing until the labels no longer touch.
-    TPodeoci px;
-    for (int razmak = 70; razmak <= 1120; razmak *= 2) {
-        px = Podeoci(r.xL, r.xH, r.desno - r.levo, razmak);
-        int najsira = 0;
-        for (double v : px.glavni) najsira = std::max(najsira, mo.horizontalAdvance(TekstPodeoka(v, px.decimala)));
-        if (px.glavni.size() <= 3 || double(r.desno - r.levo) / double(px.glavni.size()) > najsira + 8)
-            break;
-    }
-    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, RazmakPodeokaY(mo));
+    TPodeoci px, py;
+    PodeociZaMetriku(mo, r.levo, r.desno, r.gore, r.dole, px, py);
 
     for (double v : px.sporedni) {
         const int x = r.X(v);

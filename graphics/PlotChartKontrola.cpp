@@ -1,4 +1,5 @@
 // The plot surface as a widget: screen painting, mouse input and cursors.
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -19,9 +20,34 @@ TPlotChart::TPlotChart(QWidget* parent) : TCustomPlotChart(parent) {
 void TPlotChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Nacrtaj(p, rect());
+    if (alat) alat->CrtajPreko(p);
+}
+
+void TPlotChart::PostaviAlat(TAlatGrafika* a) {
+    alat = a;
+    pritisnut = false;
+    preskociSledeci = false;
+    // A tool hears Escape once the plot was clicked.
+    setFocusPolicy(a ? Qt::ClickFocus : Qt::NoFocus);
+    update();
+}
+
+void TPlotChart::leaveEvent(QEvent* e) {
+    if (alat) alat->Napusten();
+    TCustomPlotChart::leaveEvent(e);
+}
+
+void TPlotChart::keyPressEvent(QKeyEvent* e) {
+    if (alat && alat->Taster(e->key())) return;
+    TCustomPlotChart::keyPressEvent(e);
 }
 
 void TPlotChart::mousePressEvent(QMouseEvent* e) {
+    if (alat) {
+        const QPoint t = e->position().toPoint();
+        alat->Pritisnut(t.x(), t.y(), e->button());
+        return;
+    }
     if (preskociSledeci) {
         preskociSledeci = false;
         return;
@@ -33,11 +59,21 @@ void TPlotChart::mousePressEvent(QMouseEvent* e) {
 
 void TPlotChart::mouseMoveEvent(QMouseEvent* e) {
     const QPoint t = e->position().toPoint();
-    MisPomeren(t.x(), t.y(), e->buttons() & Qt::LeftButton);
+    MisPomeren(t.x(), t.y(), !alat && (e->buttons() & Qt::LeftButton));
+    if (alat) {
+        setCursor(Qt::CrossCursor);
+        alat->Pomeren(t.x(), t.y(), e->buttons());
+        return;
+    }
     PostaviKursor(t.x(), t.y());
 }
 
 void TPlotChart::mouseReleaseEvent(QMouseEvent* e) {
+    if (alat) {
+        const QPoint t = e->position().toPoint();
+        alat->Pusten(t.x(), t.y(), e->button());
+        return;
+    }
     if (preskociSledeci) {
         preskociSledeci = false;
         pritisnut = false;
@@ -50,7 +86,14 @@ void TPlotChart::mouseReleaseEvent(QMouseEvent* e) {
     if (klik && OnClick) OnClick();
 }
 
-void TPlotChart::mouseDoubleClickEvent(QMouseEvent*) { preskociSledeci = true; }
+void TPlotChart::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (alat) {
+        const QPoint t = e->position().toPoint();
+        if (e->button() == Qt::LeftButton) alat->DvostrukiKlik(t.x(), t.y());
+        return;
+    }
+    preskociSledeci = true;
+}
 
 void TPlotChart::resizeEvent(QResizeEvent*) {
     PostaviVelicinu(width(), height());

@@ -203,7 +203,7 @@ void TCitanjeModela::Ostalo() {
     p.zoomSve = c.Ceo();
     if (p.zoomSve < -1 || p.zoomSve >= BrojFaktoraZooma) p.zoomSve = -1;
     p.akcijeMisa = c.Ceo();
-    if (p.akcijeMisa < 0 || p.akcijeMisa > 2) p.akcijeMisa = 0;
+    if (p.akcijeMisa < 0 || p.akcijeMisa > 3) p.akcijeMisa = 0;
 }
 
 void TCitanjeModela::ProveriDodeleOpterecenja() const {

@@ -21,8 +21,10 @@ struct TPodesavanja {
     bool prikaziOpterecenjeCvora = false;
     bool zoomURealnomVremenu = true;
     int zoomSve = 4;      // index into the zoom-factor list, -1 = nothing selected
-    int akcijeMisa = 0;   // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa"
-    TPrikaz prikaz;       // the PRIKAZ section; not one of the fifteen OSTALO lines
+    // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa", 3 "Crtanje". A reader that knows only
+    // the first three reads 3 as "Pan", so the file stays readable everywhere.
+    int akcijeMisa = 0;
+    TPrikaz prikaz;  // the PRIKAZ section; not one of the fifteen OSTALO lines
 
     bool operator==(const TPodesavanja&) const = default;
 };

@@ -30,6 +30,7 @@ public:
     std::vector<TZapis> zapisi;
     std::deque<QString> imenaFajlova;  // answers of the file dialogs; QString() = cancel
     std::deque<bool> odgovori;         // answers of the questions; none left = No
+    std::deque<TOdgovor> odgovori3;    // answers of the Da/Ne/Otkazi questions; none left = Otkazi
 
     void Greska(QWidget*, const QString& t) override { zapisi.push_back({"greska", t, {}}); }
     void Informacija(QWidget*, const QString& t) override { zapisi.push_back({"informacija", t, {}}); }
@@ -39,6 +40,13 @@ public:
         const bool da = odgovori.front();
         odgovori.pop_front();
         return da;
+    }
+    TOdgovor PitanjeDaNeOtkazi(QWidget*, const QString& t) override {
+        zapisi.push_back({"pitanje3", t, {}});
+        if (odgovori3.empty()) return TOdgovor::Otkazi;
+        const TOdgovor o = odgovori3.front();
+        odgovori3.pop_front();
+        return o;
     }
     QString OtvoriFajl(QWidget*, const QString& naslov, const QString& filter) override {
         zapisi.push_back({"otvori", naslov, filter});

@@ -212,12 +212,12 @@ TEST_F(StraniceModela, BuildsAWholeModelThroughThePages) {
     ASSERT_EQ(kontekst.model.nizMaterijala.size(), 2u);
     EXPECT_EQ(kontekst.model.nizMaterijala[1]->E(), 2.1e8L);
     EXPECT_EQ(kontekst.model.nizPreseka[1]->k(), 2);
-    // The refresh shows the first entry again.
-    EXPECT_EQ(Polje("EditIDMaterijala")->text(), "0");
-    EXPECT_EQ(Polje("EditModulElasticnosti")->text(), "30000000");
-    Izaberi("ComboBoxSpisakImenaMaterijala", 1);
+    // The list shows the entry just added, and the first one on request.
     EXPECT_EQ(Polje("EditIDMaterijala")->text(), "1");
     EXPECT_EQ(Polje("EditAlfaT")->text(), "0.000012");
+    Izaberi("ComboBoxSpisakImenaMaterijala", 0);
+    EXPECT_EQ(Polje("EditIDMaterijala")->text(), "0");
+    EXPECT_EQ(Polje("EditModulElasticnosti")->text(), "30000000");
 
     // Nodes of a portal frame: 0 (0,0), 1 (0,4), 2 (6,4), 3 (6,0), and 4 (3,6) above it.
     DodajCvor("0", "0");

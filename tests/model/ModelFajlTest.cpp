@@ -267,3 +267,18 @@ TEST(ModelFajl, SaveReplacesTheFileWholeOrNotAtAll) {
     EXPECT_EQ(fajlova, 2);
     fs::remove_all(dir);
 }
+
+TEST(ModelFajl, MouseActionLineAcceptsTheDrawingModeAndNothingBeyond) {
+    // 3 is "Crtanje"; an index no item has reads as "Pan".
+    const std::pair<const char*, int> slucajevi[] = {{"0", 0}, {"2", 2}, {"3", 3}, {"4", 0}, {"-1", 0}};
+    for (const auto& [red, ocekivano] : slucajevi) {
+        std::string tekst = Ostalo();
+        tekst.replace(tekst.rfind("0\r\n"), 3, std::string(red) + "\r\n");
+        TModel m;
+        TPodesavanja p;
+        p.akcijeMisa = 1;
+        ProcitajModelIzTeksta(tekst, m, p);
+        EXPECT_EQ(p.akcijeMisa, ocekivano) << red;
+        EXPECT_EQ(ModelUTekst(m, p), tekst.substr(0, tekst.rfind(red)) + std::to_string(ocekivano) + "\r\n") << red;
+    }
+}

@@ -1,0 +1,269 @@
+#include "CrtanjeMisem.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "Brojevi.h"
+#include "Greska.h"
+#include "UredjivanjeCvorova.h"
+#include "UredjivanjeMaterijala.h"
+#include "UredjivanjePreseka.h"
+
+namespace {
+
+// The defaults of the material and section pages, for a member drawn before either exists.
+const TPoljaMaterijala podrazumevaniMaterijal{"Materijal 1", "30000000.0", "0.2", "2500.0", "0.00001"};
+const TPoljaPreseka podrazumevaniPresek{"Presek 1", "0.003125", "0.15", "0.5", "0.0"};
+
+// Pixel distance from (px, py) to the segment a-b.
+double DoDuzi(double px, double py, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax, dy = by - ay, d2 = dx * dx + dy * dy;
+    double t = d2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / d2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(px - (ax + t * dx), py - (ay + t * dy));
+}
+
+std::string Tekst(double v) { return FormatBroja(static_cast<long double>(v)); }
+
+}  // namespace
+
+double TCrtanjeMisem::Zaokruzi(double v, bool osaX) const {
+    double korak = 0;
+    if (const auto zadat = k.korak ? k.korak() : std::nullopt) {
+        korak = *zadat;
+    } else {
+        TPlotPovrsina::TPodeoci x, z;
+        plot.PodeociOsa(x, z);
+        const auto& p = osaX ? x.glavni : z.glavni;
+        if (p.size() >= 2) korak = p[1] - p[0];
+    }
+    if (!(korak > 0) || !std::isfinite(korak)) return v;
+    const double r = std::round(v / korak) * korak;
+    // Through the shortest decimal text, so 3 * 0.1 lands on 0.3 and not next to it.
+    return static_cast<double>(ParsirajReal(Tekst(r)).value_or(r));
+}
+
+int TCrtanjeMisem::CvorNa(int px, int py) const {
+    const TModel& m = k.model();
+    int najblizi = -1;
+    double najmanje = TolerancijaCvora + 0.5;
+    for (size_t i = 0; i < m.nizCvorova.size(); ++i) {
+        const TCvor& c = *m.nizCvorova[i];
+        const double d = std::hypot(plot.XUPiksel(double(c.X())) - px, plot.YUPiksel(double(c.Z())) - py);
+        if (d < najmanje) {
+            najmanje = d;
+            najblizi = static_cast<int>(i);
+        }
+    }
+    return najblizi;
+}
+
+int TCrtanjeMisem::StapNa(int px, int py) const {
+    const TModel& m = k.model();
+    int najblizi = -1;
+    double najmanje = TolerancijaStapa + 0.5;
+    for (size_t i = 0; i < m.nizStapova.size(); ++i) {
+        const TStap& s = *m.nizStapova[i];
+        if (!s.PocetniCvor() || !s.KrajnjiCvor()) continue;
+        const double d = DoDuzi(px, py, plot.XUPiksel(double(s.PocetniCvor()->X())),
+                                plot.YUPiksel(double(s.PocetniCvor()->Z())), plot.XUPiksel(double(s.KrajnjiCvor()->X())),
+                                plot.YUPiksel(double(s.KrajnjiCvor()->Z())));
+        if (d < najmanje) {
+            najmanje = d;
+            najblizi = static_cast<int>(i);
+        }
+    }
+    return najblizi;
+}
+
+TCrtanjeMisem::TTacka TCrtanjeMisem::Uhvati(int px, int py) const {
+    TTacka t;
+    t.cvor = CvorNa(px, py);
+    if (t.cvor >= 0) {
+        const TCvor& c = *k.model().nizCvorova[static_cast<size_t>(t.cvor)];
+        t.id = c.ID();
+        t.x = double(c.X());
+        t.z = double(c.Z());
+    } else {
+        t.x = Zaokruzi(plot.PikselUX(px), true);
+        t.z = Zaokruzi(plot.PikselUY(py), false);
+    }
+    return t;
+}
+
+void TCrtanjeMisem::PrikaziPoziciju(const TTacka& t) {
+    if (!k.status) return;
+    QString s = QStringLiteral("X = %1   Z = %2").arg(QString::fromStdString(Tekst(t.x)), QString::fromStdString(Tekst(t.z)));
+    if (t.cvor >= 0)
+        s += QStringLiteral("   (Cvor broj %1)").arg(k.model().nizCvorova[static_cast<size_t>(t.cvor)]->ID());
+    k.status(s);
+}
+
+bool TCrtanjeMisem::Izvrsi(const char* naziv, const std::function<bool(TModel&)>& izmena) {
+    try {
+        return k.izvrsi(naziv, izmena);
+    } catch (const std::exception& g) {
+        if (k.greska) k.greska(g.what());
+    }
+    return false;
+}
+
+void TCrtanjeMisem::Pritisnut(int px, int py, Qt::MouseButton dugme) {
+    if (!plot.UPovrsini(px, py)) return;
+    if (dugme == Qt::RightButton) {
+        // With a member started the right button only takes it back.
+        if (pocetak) Otkazi();
+        else Obrisi(px, py);
+        return;
+    }
+    if (dugme != Qt::LeftButton) return;
+    levoPritisnuto = true;
+    pritisakX = px;
+    pritisakY = py;
+    vucem = false;
+    pritisnutCvor = pocetak ? -1 : CvorNa(px, py);
+}
+
+void TCrtanjeMisem::Pomeren(int px, int py, Qt::MouseButtons dugmad) {
+    if (levoPritisnuto && pritisnutCvor >= 0 && (dugmad & Qt::LeftButton) &&
+        std::abs(px - pritisakX) + std::abs(py - pritisakY) > 3)
+        vucem = true;
+    TTacka t = Uhvati(px, py);
+    if (vucem) {
+        // The dragged node itself must not catch the mouse.
+        t.cvor = -1;
+        t.x = Zaokruzi(plot.PikselUX(px), true);
+        t.z = Zaokruzi(plot.PikselUY(py), false);
+    }
+    mis = t;
+    PrikaziPoziciju(t);
+    plot.Refresh();
+}
+
+void TCrtanjeMisem::Pusten(int px, int py, Qt::MouseButton dugme) {
+    if (dugme != Qt::LeftButton || !levoPritisnuto) return;
+    levoPritisnuto = false;
+    if (vucem) {
+        vucem = false;
+        const int cvor = pritisnutCvor;
+        pritisnutCvor = -1;
+        PomeriCvor(cvor, {-1, -1, Zaokruzi(plot.PikselUX(px), true), Zaokruzi(plot.PikselUY(py), false)});
+        return;
+    }
+    pritisnutCvor = -1;
+    if (!plot.UPovrsini(px, py)) return;
+    const TTacka t = Uhvati(px, py);
+    if (!pocetak) {
+        pocetak = t;
+        mis = t;
+        PrikaziPoziciju(t);
+        plot.Refresh();
+        return;
+    }
+    DodajStapDo(t);
+}
+
+void TCrtanjeMisem::DvostrukiKlik(int px, int py) {
+    // The first click of the pair started a member; the double click means something else.
+    Otkazi();
+    if (!k.otvori) return;
+    if (const int c = CvorNa(px, py); c >= 0) k.otvori(true, c);
+    else if (const int s = StapNa(px, py); s >= 0) k.otvori(false, s);
+}
+
+bool TCrtanjeMisem::Taster(int kljuc) {
+    if (kljuc != Qt::Key_Escape) return false;
+    Otkazi();
+    return true;
+}
+
+void TCrtanjeMisem::Napusten() {
+    // The marker goes with the mouse; a started member waits for it to come back.
+    if (vucem) return;
+    mis.reset();
+    plot.Refresh();
+}
+
+void TCrtanjeMisem::Otkazi() {
+    pocetak.reset();
+    mis.reset();
+    vucem = false;
+    levoPritisnuto = false;
+    pritisnutCvor = -1;
+    plot.Refresh();
+}
+
+void TCrtanjeMisem::DodajStapDo(const TTacka& kraj) {
+    const TTacka poc = *pocetak;
+    pocetak.reset();
+    TIzborStapa izbor = k.izborStapa ? k.izborStapa() : TIzborStapa{};
+    Izvrsi("Crtaj stap", [&](TModel& m) {
+        // The nodes are found again by ID: the list may have changed since the first click.
+        auto cvor = [&](const TTacka& t) {
+            if (t.id >= 0)
+                if (const int i = IndeksPoID(m.nizCvorova, t.id); i >= 0) return i;
+            DodajIliPromeniCvor(m, TRezimIzmene::Dodaj, -1, Tekst(t.x), Tekst(t.z));
+            return static_cast<int>(m.nizCvorova.size()) - 1;
+        };
+        if (m.nizMaterijala.empty()) {
+            DodajIliPromeniMaterijal(m, TRezimIzmene::Dodaj, -1, podrazumevaniMaterijal);
+            izbor.materijal = 0;
+        }
+        if (m.nizPreseka.empty()) {
+            DodajIliPromeniPresek(m, TRezimIzmene::Dodaj, -1, podrazumevaniPresek);
+            izbor.presek = 0;
+        }
+        if (izbor.materijal < 0 || izbor.materijal >= static_cast<int>(m.nizMaterijala.size())) izbor.materijal = 0;
+        if (izbor.presek < 0 || izbor.presek >= static_cast<int>(m.nizPreseka.size())) izbor.presek = 0;
+        if (izbor.tip < tsK || izbor.tip > tsProst) izbor.tip = tsK;
+        izbor.pocetniCvor = cvor(poc);
+        // The same point twice is the same node: the member check then says why it cannot be.
+        const bool isto = kraj.id >= 0 ? kraj.id == poc.id : poc.id < 0 && kraj.x == poc.x && kraj.z == poc.z;
+        izbor.krajnjiCvor = isto ? izbor.pocetniCvor : cvor(kraj);
+        return DodajStap(m, izbor);
+    });
+    plot.Refresh();
+}
+
+void TCrtanjeMisem::PomeriCvor(int indeks, const TTacka& cilj) {
+    if (indeks < 0) return;
+    Izvrsi("Pomeri cvor", [&](TModel& m) {
+        return DodajIliPromeniCvor(m, TRezimIzmene::Promeni, indeks, Tekst(cilj.x), Tekst(cilj.z));
+    });
+    plot.Refresh();
+}
+
+void TCrtanjeMisem::Obrisi(int px, int py) {
+    if (const int c = CvorNa(px, py); c >= 0) {
+        Izvrsi("Obrisi cvor", [c](TModel& m) { return ObrisiCvor(m, c); });
+    } else if (const int s = StapNa(px, py); s >= 0) {
+        Izvrsi("Obrisi stap", [s](TModel& m) { return ObrisiStap(m, s); });
+    }
+}
+
+void TCrtanjeMisem::CrtajPreko(QPainter& p) const {
+    if (!mis) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QPointF kraj(plot.XUPiksel(mis->x), plot.YUPiksel(mis->z));
+    QPen olovka(QColor(0, 90, 200), 1, Qt::DashLine);
+    p.setPen(olovka);
+    if (pocetak) p.drawLine(QPointF(plot.XUPiksel(pocetak->x), plot.YUPiksel(pocetak->z)), kraj);
+    // A dragged node: from where it is to where it would go.
+    const TModel& m = k.model();
+    if (vucem && pritisnutCvor >= 0 && static_cast<size_t>(pritisnutCvor) < m.nizCvorova.size()) {
+        const TCvor& c = *m.nizCvorova[static_cast<size_t>(pritisnutCvor)];
+        p.drawLine(QPointF(plot.XUPiksel(double(c.X())), plot.YUPiksel(double(c.Z()))), kraj);
+    }
+    p.setPen(QPen(QColor(0, 90, 200), 1));
+    p.setBrush(Qt::NoBrush);
+    // A ring on a node that will be used, a small cross on a snap point.
+    if (mis->cvor >= 0) {
+        p.drawEllipse(kraj, TolerancijaCvora, TolerancijaCvora);
+    } else {
+        p.drawLine(kraj + QPointF(-4, 0), kraj + QPointF(4, 0));
+        p.drawLine(kraj + QPointF(0, -4), kraj + QPointF(0, 4));
+    }
+    p.restore();
+}

@@ -1,0 +1,60 @@
+// The "Crtanje" mouse action wired into the main window: its commands are undoable steps of the
+// document, its messages go to the window's boxes, its position to the status bar.
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "Brojevi.h"
+#include "CrtanjeMisem.h"
+#include "Dijalozi.h"
+#include "StraniceModela.h"
+#include "UnitGlavniProzor.h"
+
+void TFormGlavniProzor::UgradiCrtanje() {
+    TKontekstCrtanja k;
+    k.model = [this]() -> TModel& { return model; };
+    k.izvrsi = [this](const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
+        // The running analysis reads the model.
+        if (Zauzet()) {
+            PorukaZauzet();
+            return false;
+        }
+        const bool uradjeno = dokument->Izvrsi(naziv, izmena);
+        if (uradjeno && stranice)
+            stranice->OsveziSveZadrziIzbor();
+        return uradjeno;
+    };
+    k.greska = [this](const std::string& poruka) { dijalozi->Greska(this, QString::fromStdString(poruka)); };
+    k.izborStapa = [this] { return stranice ? stranice->IzborZaCrtanje() : TIzborStapa{}; };
+    k.korak = [this]() -> std::optional<double> {
+        const auto v = ParsirajReal(EditKorakCrtanja->text().trimmed().toStdString());
+        if (v && *v > 0) return static_cast<double>(*v);
+        return std::nullopt;
+    };
+    k.status = [this](const QString& tekst) { statusBar()->showMessage(tekst); };
+    k.otvori = [this](bool cvor, int indeks) {
+        PageControlGlavniMeni->setCurrentIndex(cvor ? StranaCvor : StranaStap);
+        if (!stranice)
+            return;
+        if (cvor)
+            stranice->IzaberiCvor(indeks);
+        else
+            stranice->IzaberiStap(indeks);
+    };
+    crtanje = std::make_unique<TCrtanjeMisem>(*PlotChartGrafik, std::move(k));
+    PostaviCrtanje(AkcijaMisa() == 3);
+}
+
+void TFormGlavniProzor::PostaviCrtanje(bool ukljuceno) {
+    if (!PlotChartGrafik || !crtanje)
+        return;
+    if (ukljuceno == (PlotChartGrafik->Alat() == crtanje.get()))
+        return;
+    crtanje->Otkazi();
+    // The status bar comes with the mode, so the plot does not shrink under the first click.
+    if (ukljuceno)
+        statusBar();
+    PlotChartGrafik->PostaviAlat(ukljuceno ? crtanje.get() : nullptr);
+    if (auto* traka = findChild<QStatusBar*>(); traka && !ukljuceno)
+        traka->clearMessage();
+}
