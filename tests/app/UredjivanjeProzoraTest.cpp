@@ -131,21 +131,21 @@ TEST(UredjivanjeProzora, UndoAndRedoOfEveryPageCommandRestoreTheModelFile) {
         ASSERT_TRUE(p.d->zapisi.empty()) << k.naziv << ": " << p.d->PoslednjiTekst().toStdString();
         ASSERT_NE(p.Fajl(), stanja.back()) << k.naziv;
         stanja.push_back(p.Fajl());
-        EXPECT_EQ(p.w->Ponisti1->text(), QStringLiteral("Ponisti: ") + k.naziv);
+        EXPECT_EQ(p.w->Ponisti1->text().remove(u'&'), QStringLiteral("Ponisti: ") + k.naziv);
         EXPECT_FALSE(p.w->Ponovi1->isEnabled());
     }
     for (size_t i = koraci.size(); i > 0; --i) {
         ASSERT_TRUE(p.w->Ponisti1->isEnabled());
-        EXPECT_EQ(p.w->Ponisti1->text(), QStringLiteral("Ponisti: ") + koraci[i - 1].naziv);
+        EXPECT_EQ(p.w->Ponisti1->text().remove(u'&'), QStringLiteral("Ponisti: ") + koraci[i - 1].naziv);
         p.Meni("Ponisti1");
         EXPECT_EQ(p.Fajl(), stanja[i - 1]) << "undo " << koraci[i - 1].naziv;
-        EXPECT_EQ(p.w->Ponovi1->text(), QStringLiteral("Ponovi: ") + koraci[i - 1].naziv);
+        EXPECT_EQ(p.w->Ponovi1->text().remove(u'&'), QStringLiteral("Ponovi: ") + koraci[i - 1].naziv);
         // The pages show the model they now hold.
         EXPECT_EQ(p.K<QComboBox>("ComboBoxSpisakCvorova")->count(), static_cast<int>(p.w->Model().nizCvorova.size()));
         EXPECT_EQ(p.K<QComboBox>("ComboBoxSpisakStapova")->count(), static_cast<int>(p.w->Model().nizStapova.size()));
     }
     EXPECT_FALSE(p.w->Ponisti1->isEnabled());
-    EXPECT_EQ(p.w->Ponisti1->text(), "Ponisti");
+    EXPECT_EQ(p.w->Ponisti1->text().remove(u'&'), "Ponisti");
     for (size_t i = 1; i <= koraci.size(); ++i) {
         p.Meni("Ponovi1");
         EXPECT_EQ(p.Fajl(), stanja[i]) << "redo " << koraci[i - 1].naziv;
@@ -205,7 +205,7 @@ TEST(UredjivanjeProzora, ModifiedFlagAndCaptionThroughEditSaveAndUndo) {
     // Display settings are not model changes.
     p.K<QCheckBox>("CheckBoxPrikaziBrojCvora")->click();
     EXPECT_EQ(p.w->windowTitle(), "VELT - " + a);
-    EXPECT_EQ(p.w->Ponisti1->text(), "Ponisti: Dodaj cvor");
+    EXPECT_EQ(p.w->Ponisti1->text().remove(u'&'), "Ponisti: Dodaj cvor");
     // Opening starts a fresh history.
     p.d->imenaFajlova = {primer};
     p.Meni("Otvori1");
