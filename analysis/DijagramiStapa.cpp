@@ -37,7 +37,9 @@ LD Horner(const LD (&c)[n], LD x) {
 
 TVrednostiPreseka UDelu(const TDeoDijagrama& d, LD x) {
     const LD xi = x - d.x0;
-    return {Horner(d.N, xi), Horner(d.T, xi), Horner(d.M, xi), Horner(d.u, xi), Horner(d.w, xi), Horner(d.fi, xi)};
+    // + 0 turns a negative zero into zero, so tables do not show "-0".
+    return {Horner(d.N, xi) + 0, Horner(d.T, xi) + 0, Horner(d.M, xi) + 0,
+            Horner(d.u, xi) + 0, Horner(d.w, xi) + 0, Horner(d.fi, xi) + 0};
 }
 
 // Concentrated actions at one position: jumps of N, T and M going past it in +x.

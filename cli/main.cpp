@@ -6,6 +6,7 @@
 
 int KomandaAnalyze(const Argumenti& a);
 int KomandaReport(const Argumenti& a);
+int KomandaDiagrams(const Argumenti& a);
 
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
@@ -35,6 +36,8 @@ const char* const POMOC =
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
     "  analyze MODEL [--factor F] [--json] [--log]\n"
     "                        analiza: pomeranja, reakcije i sile na krajevima stapova\n"
+    "  diagrams MODEL [--json] [--points N] [--factor F]\n"
+    "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
     "  report MODEL [--factor F]" POMOC_PDF "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     POMOC_PDF_OPIS
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
         {"resave", KomandaResave},
         {"analyze", KomandaAnalyze},
         {"report", KomandaReport},
+        {"diagrams", KomandaDiagrams},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif
