@@ -12,6 +12,7 @@ int KomandaDiagrams(const Argumenti& a);
 int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
     "  render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] [--factor-index I]\n" \
+    "                        [--diagram bez|N|T|M] [--deflected]\n" \
     "                        nacrta model kao glavni grafik u PNG sliku\n"
 #else
 #define POMOC_RENDER ""
