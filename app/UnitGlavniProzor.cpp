@@ -27,6 +27,7 @@
 #include "CrtanjeKonstrukcije.h"
 #include "Dijalozi.h"
 #include "Greska.h"
+#include "GrupaDijagrama.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
 #include "StranicaAnalizeProzor.h"
@@ -273,6 +274,7 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     karR->addWidget(EditMnozilacPomeranja, 2, 1);
     karR->addWidget(ButtonOsveziPomeranja, 3, 1);
     raspored->addWidget(karakteristike);
+    raspored->addWidget(GrupaDijagrama = new TGrupaDijagrama(*this, strana));
 
     RadioGroupAkcijeMisa = Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana),
                                   QStringLiteral("RadioGroupAkcijeMisa"));
@@ -367,7 +369,9 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik)
         return;
     PodesavanjaIzKontrola();
-    CrtajGrafik(*PlotChartGrafik, model, podesavanja);
+    CrtajGrafik(*PlotChartGrafik, model, podesavanja, &stanje);
+    if (GrupaDijagrama)
+        GrupaDijagrama->PrikazUKontrole(podesavanja.prikaz);
     // The drawing replaces a multiplier that is not a number.
     const QString mnozilac = QString::fromStdString(podesavanja.mnozilacPomeranja);
     if (EditMnozilacPomeranja->text() != mnozilac)
@@ -424,6 +428,8 @@ void TFormGlavniProzor::PodesavanjaUKontrole() {
     CheckBoxZoomURealnomVremenu->setChecked(p.zoomURealnomVremenu);
     ComboBoxZoomSve->setCurrentIndex(p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? p.zoomSve : -1);
     PostaviAkcijuMisa(p.akcijeMisa);
+    if (GrupaDijagrama)
+        GrupaDijagrama->PrikazUKontrole(p.prikaz);
     punimKontrole = false;
     podesavanja = p;
     if (PlotChartGrafik)

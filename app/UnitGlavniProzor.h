@@ -24,6 +24,7 @@ class QPushButton;
 class QTabWidget;
 class TFormFormGeometrijskeKarakteristikePreseka;
 class TFormGrafikStampa;
+class TGrupaDijagrama;
 class TFormPomoc;
 class TPlotChart;
 class TStraniceModela;
@@ -126,6 +127,7 @@ public:
     QCheckBox* CheckBoxZoomURealnomVremenu = nullptr;
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
+    TGrupaDijagrama* GrupaDijagrama = nullptr;  // "Dijagrami"
 
     // The item index of RadioGroupAkcijeMisa (-1 when none is selected).
     int AkcijaMisa() const;
