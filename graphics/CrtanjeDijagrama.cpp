@@ -12,7 +12,8 @@ using LD = long double;
 constexpr int VelicinaVrednosti = 9;     // points
 constexpr int PomakVrednosti = 6;        // pixels beyond the ordinate's tip
 constexpr double GustinaSrafure = 120;   // hatch lines over the structure's size
-constexpr int TacakaNaStapu = 32;        // samples of a curve along a whole member
+constexpr int TacakaNaStapu = 32;        // samples of a curve along a member as long as the structure
+constexpr int NajviseTacaka = 32;        // ... and along any member
 
 // The member's axis in the plot: start point, unit vectors along x and y (y a quarter turn from x
 // toward Z).
@@ -30,9 +31,10 @@ TOsa Osa(const TStap& s) {
     return {double(a->X()), double(a->Z()), dx / L, dz / L, -dz / L, dx / L, true};
 }
 
-// Samples of one stretch of a curve: its share of the member's, at least a few.
-int Tacaka(const TDeoDijagrama& d, long double L) {
-    return std::max(4, int(std::ceil(double(TacakaNaStapu * (d.x1 - d.x0) / L))));
+// Samples of one stretch of a curve: by its length against the structure's size, so a frame of
+// thousands of members stays a display list of a manageable size, and at least a few.
+int Tacaka(const TDeoDijagrama& d, double velicina) {
+    return std::clamp(int(std::ceil(TacakaNaStapu * double(d.x1 - d.x0) / velicina)), 4, NajviseTacaka);
 }
 
 TColor Svetlija(TColor c) {
@@ -148,7 +150,7 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const
         g.DataColor = boja;
         g.MoveTo(o.x0, o.z0);
         for (const TDeoDijagrama& deo : d.delovi) {
-            const int tacaka = vrsta == TPrikaz::M ? Tacaka(deo, d.L) : 1;
+            const int tacaka = vrsta == TPrikaz::M ? Tacaka(deo, velicina) : 1;
             for (int k = 0; k <= tacaka; ++k) {
                 const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
                 TVrednostiPreseka v;
@@ -189,13 +191,14 @@ bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesa
                             const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac) {
     if (!p.prikaz.linijaDeformacije || dijagrami.size() != model.nizStapova.size() || dijagrami.empty()) return false;
     const double m = double(mnozilac);
+    const double velicina = Velicina(model, p);
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TOsa o = Osa(*model.nizStapova[i]);
         const TDijagramiStapa& d = dijagrami[i];
         if (!o.ispravna || d.delovi.empty()) continue;
         bool prva = true;
         for (const TDeoDijagrama& deo : d.delovi) {
-            const int tacaka = Tacaka(deo, d.L);
+            const int tacaka = Tacaka(deo, velicina);
             for (int k = prva ? 0 : 1; k <= tacaka; ++k) {
                 const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
                 const TVrednostiPreseka v = d.Vrednosti(x, k < tacaka);
