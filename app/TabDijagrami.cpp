@@ -149,7 +149,8 @@ void TTabDijagrami::Osvezi() {
     const TModel& model = kontekst.Model();
     const int i = izborStapa.currentIndex();
     try {
-        if (i >= 0 && i < int(model.nizStapova.size()) && ImaRezultata(kontekst.Stanje()))
+        // Not while a run writes the results.
+        if (i >= 0 && i < int(model.nizStapova.size()) && !kontekst.Stanje().radimProracun && ImaRezultata(kontekst.Stanje()))
             d = DijagramiStapa(model, kontekst.Stanje(), *model.nizStapova[size_t(i)]);
     } catch (const std::exception&) {
         d.reset();

@@ -369,7 +369,9 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik)
         return;
     PodesavanjaIzKontrola();
-    CrtajGrafik(*PlotChartGrafik, model, podesavanja, &stanje);
+    // The diagrams read the results, which a run is writing until it clears its flag (its last
+    // redraw comes after that).
+    CrtajGrafik(*PlotChartGrafik, model, podesavanja, stanje.radimProracun ? nullptr : &stanje);
     if (GrupaDijagrama)
         GrupaDijagrama->PrikazUKontrole(podesavanja.prikaz);
     // The drawing replaces a multiplier that is not a number.
