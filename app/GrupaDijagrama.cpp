@@ -67,6 +67,7 @@ private:
 TGrupaDijagrama::TGrupaDijagrama(TFormGlavniProzor& prozor, QWidget* parent)
     : QGroupBox(QStringLiteral("Dijagrami"), parent), prozor(prozor) {
     setObjectName(QStringLiteral("GroupBoxDijagrami"));
+    setToolTip(QString::fromLatin1(OpisZnakovaDijagrama));
     auto* r = new QGridLayout(this);
     ComboBoxDijagrami = Imenovan(new QComboBox(this), "ComboBoxDijagrami");
     for (int d : {TPrikaz::Bez, TPrikaz::N, TPrikaz::T, TPrikaz::M}) ComboBoxDijagrami->addItem(QString::fromLatin1(ImeDijagrama(d)));

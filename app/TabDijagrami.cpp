@@ -89,7 +89,8 @@ void TMaliDijagrami::paintEvent(QPaintEvent*) {
         const QString opis = QStringLiteral("max %1 (x = %2), min %3 (x = %4)")
                                  .arg(Kratko(b.ekstremi->max.vrednost), Kratko(b.ekstremi->max.x),
                                       Kratko(b.ekstremi->min.vrednost), Kratko(b.ekstremi->min.x));
-        p.drawText(QRect(levo, vrh, desno - levo, natpis), Qt::AlignRight | Qt::AlignVCenter, opis);
+        p.drawText(QRect(levo, vrh, desno - levo, natpis), Qt::AlignRight | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(opis, Qt::ElideLeft, desno - levo));
     }
 }
 
