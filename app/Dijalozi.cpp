@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 void TPraviDijalozi::Greska(QWidget* roditelj, const QString& tekst) {
     QMessageBox::critical(roditelj, QStringLiteral("Greska"), tekst, QMessageBox::Ok);
@@ -19,14 +20,43 @@ bool TPraviDijalozi::Pitanje(QWidget* roditelj, const QString& tekst) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+TDijalozi::TOdgovor TDijalozi::PitanjeDaNeOtkazi(QWidget*, const QString&) { return TOdgovor::Otkazi; }
+
+TDijalozi::TOdgovor TPraviDijalozi::PitanjeDaNeOtkazi(QWidget* roditelj, const QString& tekst) {
+    QMessageBox kutija(QMessageBox::Question, QStringLiteral("Potvrda"), tekst, QMessageBox::NoButton, roditelj);
+    QPushButton* da = kutija.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+    QPushButton* ne = kutija.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    QPushButton* otkazi = kutija.addButton(QStringLiteral("Otkazi"), QMessageBox::RejectRole);
+    da->setObjectName(QStringLiteral("DugmeDa"));
+    ne->setObjectName(QStringLiteral("DugmeNe"));
+    otkazi->setObjectName(QStringLiteral("DugmeOtkazi"));
+    kutija.setDefaultButton(da);
+    kutija.setEscapeButton(otkazi);
+    kutija.exec();
+    if (kutija.clickedButton() == da) return TOdgovor::Da;
+    if (kutija.clickedButton() == ne) return TOdgovor::Ne;
+    return TOdgovor::Otkazi;
+}
+
 namespace {
 
 QString FajlDijalog(QWidget* roditelj, const QString& naslov, const QString& filter, QFileDialog::AcceptMode rezim) {
     QFileDialog dijalog(roditelj, naslov, QString(), filter);
     dijalog.setAcceptMode(rezim);
     dijalog.setFileMode(rezim == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // The name is used exactly as chosen: no extension is added.
-    dijalog.setDefaultSuffix(QString());
+    // A saved name typed without an extension gets the filter's one ("*.velt" gives ".velt"),
+    // here already, so that the dialog's overwrite question is about the file really written.
+    QString ekstenzija;
+    if (rezim == QFileDialog::AcceptSave) {
+        const qsizetype i = filter.indexOf(QStringLiteral("*."));
+        if (i >= 0) {
+            qsizetype k = i + 2;
+            while (k < filter.size() && filter.at(k).isLetterOrNumber())
+                ++k;
+            ekstenzija = filter.mid(i + 2, k - i - 2);
+        }
+    }
+    dijalog.setDefaultSuffix(ekstenzija);
     if (dijalog.exec() != QDialog::Accepted)
         return QString();
     const QStringList izabrani = dijalog.selectedFiles();

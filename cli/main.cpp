@@ -13,7 +13,9 @@ int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
     "  render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] [--factor-index I]\n" \
     "                        [--diagram bez|N|T|M] [--deflected]\n" \
-    "                        nacrta model kao glavni grafik u PNG sliku\n"
+    "                        nacrta model kao glavni grafik u PNG sliku; kad analiza za\n" \
+    "                        pomeranja ili dijagrame ne uspe, slika je bez njih, razlog na\n" \
+    "                        stderr, status 1\n"
 #else
 #define POMOC_RENDER ""
 #endif
@@ -36,7 +38,8 @@ const char* const POMOC =
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
     "  analyze MODEL [--factor F] [--json] [--log]\n"
-    "                        analiza: pomeranja, reakcije i sile na krajevima stapova\n"
+    "                        analiza: pomeranja, reakcije i sile na krajevima stapova;\n"
+    "                        za odbijen model i cvor koji ne prolazi proveru (stderr)\n"
     "  diagrams MODEL [--json] [--points N] [--factor F]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
     "  report MODEL [--factor F]" POMOC_PDF "\n"

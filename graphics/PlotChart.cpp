@@ -66,6 +66,19 @@ void TPlotPovrsina::Dodaj(TChartItem&& s) {
     stavke.push_back(std::move(s));
 }
 
+void TPlotPovrsina::IstakniTacku(double x, double y) {
+    istaknuta = true;
+    istaknutaX = x;
+    istaknutaY = y;
+    Refresh();
+}
+
+void TPlotPovrsina::UkloniIsticanje() {
+    if (!istaknuta) return;
+    istaknuta = false;
+    Refresh();
+}
+
 void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();
@@ -149,7 +162,7 @@ int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int d
 }
 
 int TPlotPovrsina::XUPiksel(double x) const {
-    return Mapiraj(x, Scale1X.RangeLow(), Scale1X.RangeHigh(), LRim, sirina - LRim - RRim - Senka());
+    return Mapiraj(x, Scale1X.RangeLow(), Scale1X.RangeHigh(), Levo(), sirina - Levo() - RRim - Senka());
 }
 
 int TPlotPovrsina::YUPiksel(double y) const {
@@ -159,7 +172,7 @@ int TPlotPovrsina::YUPiksel(double y) const {
 
 double TPlotPovrsina::PikselUX(double px) const {
     const double xL = Scale1X.RangeLow(), xH = Scale1X.RangeHigh();
-    return xL + (px - LRim) * (xH - xL) / (sirina - LRim - RRim - Senka());
+    return xL + (px - Levo()) * (xH - xL) / (sirina - Levo() - RRim - Senka());
 }
 
 double TPlotPovrsina::PikselUY(double py) const {
@@ -190,7 +203,7 @@ void TPlotPovrsina::MisPomeren(int px, int py, bool levoDugme) {
     }
     if (!unutra) return;
     if (mouseAction == maPan) {
-        const double dx = (xH0 - xL0) * (px - sidroX) / (sirina - LRim - RRim - Senka());
+        const double dx = (xH0 - xL0) * (px - sidroX) / (sirina - Levo() - RRim - Senka());
         const double dy = (yH0 - yL0) * (py - sidroY) / (visina - TRim - BRim - Senka());
         Scale1X.PostaviOpseg(xL0 - dx, xH0 - dx);
         Scale1Y.PostaviOpseg(yL0 + dy, yH0 + dy);

@@ -1,11 +1,13 @@
 // Painting of the plot surface through QPainter, onto the screen, an image or a printer page.
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "PlotChart.h"
 
@@ -73,6 +75,21 @@ QString TekstPodeoka(double v, int decimala) {
     return QString::number(v, 'f', decimala);
 }
 
+// The label in at most `sirina` pixels: its usual form, or fewer significant digits when even the
+// widest margin cannot hold it. A label is shortened, never cut.
+QString TekstKojiStaje(double v, int decimala, const QFontMetrics& m, int sirina) {
+    QString t = TekstPodeoka(v, decimala);
+    for (int cifara = 6; cifara >= 1 && m.horizontalAdvance(t) > sirina; --cifara)
+        t = QString::number(v, 'g', cifara);
+    return t;
+}
+
+// Room between a vertical axis label and the plot area (the tick) and before the control's edge.
+constexpr int RazmakDoOse = 8;
+constexpr int RazmakDoIvice = 2;
+
+int RazmakPodeokaY(const QFontMetrics& m) { return std::max(40, m.height() * 3); }
+
 }  // namespace
 
 TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzinaPx, int razmakPx) {
@@ -114,17 +131,49 @@ TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzi
     return r;
 }
 
+int TPlotPovrsina::LevaMargina(const QFontMetrics& m, int w, int h) const {
+    const int gore = TRim, dole = h - BRim - Senka();
+    int najsira = 0;
+    if (dole > gore) {
+        const TPodeoci py = Podeoci(Scale1Y.RangeLow(), Scale1Y.RangeHigh(), dole - gore, RazmakPodeokaY(m));
+        for (double v : py.glavni) najsira = std::max(najsira, m.horizontalAdvance(TekstPodeoka(v, py.decimala)));
+    }
+    return std::clamp(najsira + RazmakDoOse + RazmakDoIvice, LRim, std::max(LRim, w / 3));
+}
+
+int TPlotPovrsina::SirinaTeksta(const QString& txt, int tacaka) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QFontMetrics(Font(tacaka)).horizontalAdvance(txt);
+    // No fonts without a GUI application: a sans-serif letter is about 0.6 em wide at 96 dpi.
+    return int(std::ceil(txt.size() * tacaka * 0.6 * 96.0 / 72.0));
+}
+
+int TPlotPovrsina::Levo() const {
+    // Without a GUI application there are no fonts to measure; only the mapping is used then.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return LRim;
+    const TKljucMargine k{Scale1Y.RangeLow(), Scale1Y.RangeHigh(), sirina, visina, LRim, TRim, BRim, Senka()};
+    if (!(k == kljucMargine)) {
+        levaMargina = LevaMargina(QFontMetrics(Font(VelicinaFontaOsa)), sirina, visina);
+        kljucMargine = k;
+    }
+    return levaMargina;
+}
+
 void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.save();
     p.translate(okvir.topLeft());
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     const int W = okvir.width(), H = okvir.height(), S = Senka();
-    const TRaspored r{LRim, W - RRim - S, TRim, H - BRim - S, Scale1X.RangeLow(), Scale1X.RangeHigh(),
+    const QFont fontOsa = Font(VelicinaFontaOsa);
+    p.setFont(fontOsa);
+    const QFontMetrics mo = p.fontMetrics();
+    const TRaspored r{LevaMargina(mo, W, H), W - RRim - S, TRim, H - BRim - S, Scale1X.RangeLow(), Scale1X.RangeHigh(),
                       Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
     const QRect povrsina(QPoint(r.levo, r.gore), QPoint(r.desno, r.dole));
 
-    // 1. Surround, plot area, shadow, axes with their ticks and labels, frame, caption.
+    // 1. Surround, plot area, shadow, axes with their ticks and labels, caption; the frame follows
+    //    the grid.
     p.fillRect(QRect(0, 0, W, H), Boja(WindColor));
     if (povrsina.width() <= 0 || povrsina.height() <= 0) {
         p.restore();
@@ -135,10 +184,6 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         p.fillRect(QRect(r.levo + S, r.dole + 1, r.desno - r.levo + 1, S), Boja(ShadowColor));
     }
     p.fillRect(povrsina, Boja(ChartColor));
-
-    const QFont fontOsa = Font(VelicinaFontaOsa);
-    p.setFont(fontOsa);
-    const QFontMetrics mo = p.fontMetrics();
     p.setPen(QPen(Boja(clBlack), 0));
 
     // Horizontal axis: widen the spacing until the labels no longer touch.
@@ -150,18 +195,25 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         if (px.glavni.size() <= 3 || double(r.desno - r.levo) / double(px.glavni.size()) > najsira + 8)
             break;
     }
-    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, std::max(40, mo.height() * 3));
+    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, RazmakPodeokaY(mo));
 
     for (double v : px.sporedni) {
         const int x = r.X(v);
         if (x >= r.levo && x <= r.desno) p.drawLine(x, r.dole + S + 1, x, r.dole + S + 3);
     }
+    int krajNatpisa = std::numeric_limits<int>::min();
     for (double v : px.glavni) {
         const int x = r.X(v);
         if (x < r.levo || x > r.desno) continue;
         p.drawLine(x, r.dole + S + 1, x, r.dole + S + 6);
         const QString t = TekstPodeoka(v, px.decimala);
-        p.drawText(x - mo.horizontalAdvance(t) / 2, r.dole + S + 8 + mo.ascent(), t);
+        // Centred under its tick, but moved in rather than cut at the control's edges; one that
+        // would then run into its neighbour keeps only its tick.
+        const int sirinaTeksta = mo.horizontalAdvance(t);
+        const int levo = std::clamp(x - sirinaTeksta / 2, 0, std::max(0, W - sirinaTeksta));
+        if (levo < krajNatpisa + 4) continue;
+        p.drawText(levo, r.dole + S + 8 + mo.ascent(), t);
+        krajNatpisa = levo + sirinaTeksta;
     }
     for (double v : py.sporedni) {
         const int y = r.Y(v);
@@ -171,14 +223,14 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         const int y = r.Y(v);
         if (y < r.gore || y > r.dole) continue;
         p.drawLine(r.levo - 6, y, r.levo - 1, y);
-        const QString t = TekstPodeoka(v, py.decimala);
-        p.drawText(r.levo - 8 - mo.horizontalAdvance(t), y - mo.height() / 2 + mo.ascent(), t);
+        const QString t = TekstKojiStaje(v, py.decimala, mo, r.levo - RazmakDoOse - RazmakDoIvice);
+        p.drawText(r.levo - RazmakDoOse - mo.horizontalAdvance(t), y - mo.height() / 2 + mo.ascent(), t);
     }
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(r.levo, r.gore, r.desno - r.levo, r.dole - r.gore));
-    if (!NatpisOseY.isEmpty())
-        p.drawText(r.levo - mo.horizontalAdvance(NatpisOseY) / 2, r.gore - 16 - mo.height() / 2 + mo.ascent(),
-                   NatpisOseY);
+    if (!NatpisOseY.isEmpty()) {
+        // 16 pixels above the area, but lowered as far as needed to keep the caption whole.
+        const int vrh = std::max(0, r.gore - 16 - mo.height() / 2);
+        p.drawText(r.levo - mo.horizontalAdvance(NatpisOseY) / 2, vrh + mo.ascent(), NatpisOseY);
+    }
 
     // 2. Dotted grid: every other pixel along each tick line.
     if (gridStyle == gsDotLines) {
@@ -196,6 +248,10 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         }
         p.drawPoints(tacke);
     }
+    // The frame goes over the grid, so a tick that falls on the border leaves it solid.
+    p.setPen(QPen(Boja(clBlack), 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(r.levo, r.gore, r.desno - r.levo, r.dole - r.gore));
 
     // 3. The display list, in order, clipped to the plot area.
     p.setClipRect(povrsina);
@@ -289,6 +345,15 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             }
             case tkNone:
                 break;
+        }
+    }
+    if (istaknuta) {
+        const int x = r.X(istaknutaX), y = r.Y(istaknutaY);
+        if (blizu(x, y)) {
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(Boja(BojaIsticanja), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPoint(x, y), PoluprecnikIsticanja, PoluprecnikIsticanja);
         }
     }
     p.restore();

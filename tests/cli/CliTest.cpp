@@ -98,3 +98,21 @@ TEST(Cli, DiagramsOfTheBundledBeam) {
     EXPECT_EQ(Pokreni("diagrams " + model + " --factor 0").status, 64);
     EXPECT_EQ(Pokreni("diagrams /nema/takvog.velt").status, 1);
 }
+
+// A refused model: the specified message and "Nije dopusteno!!!", then one line naming the node
+// and what would satisfy the check.
+TEST(Cli, AnalyzeOfARefusedModelNamesTheNodeAfterTheMessage) {
+    std::string model = Procitaj(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt");
+    // The first member, from the pinned node 0, made rigid at both ends.
+    const std::string stap = "STAP\r\n-\r\n0\r\n0\r\n0\r\n0\r\n1\r\n";
+    const size_t gde = model.find(stap + "2\r\n");
+    ASSERT_NE(gde, std::string::npos);
+    model.replace(gde, stap.size() + 3, stap + "0\r\n");
+    const std::string put = (std::filesystem::temp_directory_path() / ("odbijen_" + std::to_string(getpid()) + ".velt")).string();
+    std::ofstream(put, std::ios::binary) << model;
+    const auto r = Pokreni("analyze '" + put + "'");
+    std::filesystem::remove(put);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.tekst.rfind("Oslonci nisu korektno zadati!!!\nNije dopusteno!!!\nCvor 0: ", 0), 0u) << r.tekst;
+    EXPECT_NE(r.tekst.find("tip \"gk\""), std::string::npos) << r.tekst;
+}
