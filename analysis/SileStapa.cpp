@@ -48,10 +48,21 @@ TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje,
                 r.qG.SetElem(1, red, r.qG.Elem(1, red) + stanje.vektor_qoGKS->Elem(1, static_cast<int>(i) + 1));
     }
 
+    std::vector<const TOpterecenje*> svoja;
+    for (const auto& opt : model.nizOpterecenja)
+        if (opt->IDStapa() == stap.ID()) svoja.push_back(opt.get());
+    TSileStapa sile = SileIzPomeranja(stap, std::move(r.qG), svoja);
+    sile.kodniBrojevi = std::move(r.kodniBrojevi);
+    return sile;
+}
+
+TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<const TOpterecenje*>& opterecenja) {
+    TSileStapa r;
+    const int m = std::max(1, BrojStepeniSlobode(stap.TipStapa()));
+    r.qG = std::move(qG);
     r.QG = Vektor(m);
     r.QL = Vektor(m);
-    for (const auto& opt : model.nizOpterecenja) {
-        if (opt->IDStapa() != stap.ID()) continue;
+    for (const TOpterecenje* opt : opterecenja) {
         const TMatrix qg = stap.GetVektorQGKS(*opt);
         const TMatrix ql = stap.GetVektorQLKS(*opt);
         r.QG.Add(&qg);

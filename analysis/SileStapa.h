@@ -6,6 +6,7 @@
 
 struct TModel;
 class TStap;
+class TOpterecenje;
 
 // Everything the end forces of one member are made of, in the member's local order of degrees of
 // freedom: its share of the solution qG (GKS) and qL = T * qG (LKS), the summed equivalent loads of
@@ -23,3 +24,7 @@ struct TSileStapa {
 // as zero displacements (the report after the results were cleared).
 TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
                               bool odsutnoKaoNula = false);
+
+// The same from the member's displacements qG (GKS, local order) and its own loads in list order,
+// for code that gathers both once for many members. kodniBrojevi is left empty.
+TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<const TOpterecenje*>& opterecenja);

@@ -15,6 +15,7 @@
 
 #include "CrtanjeKonstrukcije.h"
 #include "GlavniProzorPomoc.h"
+#include "GrupaDijagrama.h"
 #include "PlotChart.h"
 #include "StraniceModelaPomoc.h"
 #include "UnitGlavniProzor.h"
@@ -77,6 +78,7 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     karR->addWidget(EditMnozilacPomeranja, 2, 1);
     karR->addWidget(ButtonOsveziPomeranja, 3, 1);
     raspored->addWidget(karakteristike);
+    raspored->addWidget(GrupaDijagrama = new TGrupaDijagrama(*this, strana));
 
     RadioGroupAkcijeMisa = Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana),
                                   QStringLiteral("RadioGroupAkcijeMisa"));
@@ -181,6 +183,8 @@ void TFormGlavniProzor::PodesavanjaUKontrole() {
     CheckBoxZoomURealnomVremenu->setChecked(p.zoomURealnomVremenu);
     ComboBoxZoomSve->setCurrentIndex(p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? p.zoomSve : -1);
     PostaviAkcijuMisa(p.akcijeMisa);
+    if (GrupaDijagrama)
+        GrupaDijagrama->PrikazUKontrole(p.prikaz);
     punimKontrole = false;
     podesavanja = p;
     if (PlotChartGrafik)

@@ -37,6 +37,7 @@ void TFormGlavniProzor::UgradiIzvestajIStampu() {
         PodesavanjaIzKontrola();
         i.podesavanja = podesavanja;
         i.mreza = PlotChartGrafik ? PlotChartGrafik->GridStyle() : gsNone;
+        i.stanje = &stanje;
         return i;
     };
     naStampanjeGrafika = [this](int sirina, int visina) {

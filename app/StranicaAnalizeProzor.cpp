@@ -5,11 +5,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "GrupaDijagrama.h"
 #include "InspekcijaKlika.h"
 #include "KontekstAnalize.h"
 #include "PlotChart.h"
 #include "StranicaAnalize.h"
 #include "StranicaRezultata.h"
+#include "TabDijagrami.h"
 #include "UnitGlavniProzor.h"
 
 namespace {
@@ -53,12 +55,15 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     Ubaci(prozor.TabSheetParametriAnalize, s.analiza);
 
     TStranicaRezultata* rezultati = s.rezultati;
+    rezultati->PageControlUlazIzlaz->addTab(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap),
+                                            QStringLiteral("Dijagrami"));
     TStranicaAnalize* analiza = s.analiza;
     prozor.naBrisanjeRezultata = [rezultati] { rezultati->ObrisiRezultate(); };
     prozor.naOsvezavanjeListiRezultata = [rezultati] { rezultati->OsveziListe(); };
     prozor.zauzet = [analiza] { return analiza->Zauzet(); };
 
     if (TPlotChart* plot = prozor.PlotChartGrafik) {
+        PratiDijagramePodMisem(prozor, *plot);
         TFormGlavniProzor* p = &prozor;
         plot->OnClick = [p, plot, rezultati, analiza] {
             // Only in the mode "Klik na cvor ili sredinu stapa", and never while the analysis

@@ -25,6 +25,7 @@
 #include <exception>
 
 #include "CrtanjeKonstrukcije.h"
+#include "GrupaDijagrama.h"
 #include "Dijalozi.h"
 #include "GlavniProzorPomoc.h"
 #include "JezicciUViseRedova.h"
@@ -231,7 +232,11 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik)
         return;
     PodesavanjaIzKontrola();
-    CrtajGrafik(*PlotChartGrafik, model, podesavanja);
+    // The diagrams read the results, which a run is writing until it clears its flag (its last
+    // redraw comes after that).
+    CrtajGrafik(*PlotChartGrafik, model, podesavanja, stanje.radimProracun ? nullptr : &stanje);
+    if (GrupaDijagrama)
+        GrupaDijagrama->PrikazUKontrole(podesavanja.prikaz);
     // The drawing replaces a multiplier that is not a number.
     const QString mnozilac = QString::fromStdString(podesavanja.mnozilacPomeranja);
     if (EditMnozilacPomeranja->text() != mnozilac)

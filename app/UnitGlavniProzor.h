@@ -27,6 +27,7 @@ class QTabWidget;
 class TFormFormGeometrijskeKarakteristikePreseka;
 class TFormGrafikStampa;
 class TCrtanjeMisem;
+class TGrupaDijagrama;
 class TFormPomoc;
 class TPlotChart;
 class TStraniceModela;
@@ -134,6 +135,7 @@ public:
     QCheckBox* CheckBoxZoomURealnomVremenu = nullptr;
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
+    TGrupaDijagrama* GrupaDijagrama = nullptr;  // "Dijagrami"
 
     // The item index of RadioGroupAkcijeMisa (-1 when none is selected).
     int AkcijaMisa() const;

@@ -71,7 +71,7 @@ bool TFormGrafikStampa::Stampaj(int sirina, int visina) {
     if (izvor) {
         TIzvor i = izvor();
         if (i.model) {
-            CrtajGrafik(g, *i.model, i.podesavanja);
+            CrtajGrafik(g, *i.model, i.podesavanja, i.stanje);
             // Whatever the main plot shows, the page shows the whole structure.
             PodesiKrajnjeGraniceGrafika(g, *i.model, i.podesavanja);
         }

@@ -7,6 +7,8 @@
 #include "Podesavanja.h"
 #include "PlotChart.h"
 
+struct TStanjeAnalize;
+
 class QPrinter;
 class TDijalozi;
 
@@ -21,6 +23,7 @@ public:
         const TModel* model = nullptr;
         TPodesavanja podesavanja;
         TGridStyle mreza = gsNone;
+        const TStanjeAnalize* stanje = nullptr;  // the results the diagrams are drawn from
     };
 
     // `dijalozi` (not owned) shows the print dialog.

@@ -21,7 +21,7 @@ namespace {
 
 const char* const UpotrebaRender =
     "upotreba: velt-cli render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] "
-    "[--factor-index I]\n";
+    "[--factor-index I] [--diagram bez|N|T|M] [--deflected]\n";
 
 struct TOpcijeRender {
     std::string model, izlaz;
@@ -29,6 +29,8 @@ struct TOpcijeRender {
     bool deformacija = false;
     std::optional<std::string> mnozilac;
     std::optional<int> faktor;
+    std::optional<int> dijagram;
+    bool linija = false;
 };
 
 bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
@@ -63,6 +65,16 @@ bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
                 return false;
             }
             o.faktor = *n;
+        } else if (s == "--diagram") {
+            if (!vrednost(v)) return false;
+            const int d = DijagramIzImena(v);
+            if (d < 0) {
+                std::cerr << "--diagram: ocekivano je bez, N, T ili M\n";
+                return false;
+            }
+            o.dijagram = d;
+        } else if (s == "--deflected") {
+            o.linija = true;
         } else if (o.model.empty() && !s.starts_with("-")) {
             o.model = s;
         } else {
@@ -92,6 +104,8 @@ int KomandaRender(const Argumenti& a) {
     if (o.deformacija) p.deformacijaNosaca = true;
     if (o.mnozilac) p.mnozilacPomeranja = *o.mnozilac;
     if (o.faktor) p.zoomSve = *o.faktor;
+    if (o.dijagram) p.prikaz.dijagram = *o.dijagram;
+    if (o.linija) p.prikaz.linijaDeformacije = p.deformacijaNosaca = true;
 
     // No display is needed: without a platform named on the command line or in the environment,
     // draw off screen.
@@ -102,12 +116,12 @@ int KomandaRender(const Argumenti& a) {
     QGuiApplication app(argc, argv);
 
     // A model whose analysis fails is still drawn, as the window shows it then: without the
-    // deformed shape. The reason goes to stderr and the exit status stays non-zero.
+    // deformed shape and the diagrams. The reason goes to stderr and the exit status stays non-zero.
+    TStanjeAnalize stanje;
     int status = 0;
-    if (p.deformacijaNosaca) {
+    if (p.deformacijaNosaca || p.prikaz.dijagram != TPrikaz::Bez) {
         // As in the window: the run stores the node displacements only when the factor in front
         // of the matrices is a number greater than 0.
-        TStanjeAnalize stanje;
         TPosmatracBezEkrana posmatrac(model, stanje, p.vrednostIspredMatricaKrutosti);
         const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
         for (const auto& poruka : posmatrac.poruke) std::cerr << poruka << "\n";
@@ -127,7 +141,7 @@ int KomandaRender(const Argumenti& a) {
     g.WindColor = QGuiApplication::palette().color(QPalette::Button).rgb() & 0xFFFFFF;
     g.PostaviVelicinu(o.sirina, o.visina);
     g.SetGridStyle(p.mrezaGrafika ? gsDotLines : gsNone);
-    CrtajGrafik(g, model, p);
+    CrtajGrafik(g, model, p, &stanje);
     PodesiKrajnjeGraniceGrafika(g, model, p);
 
     QImage slika(o.sirina, o.visina, QImage::Format_RGB32);

@@ -7,3 +7,21 @@ using Argumenti = std::vector<std::string>;
 
 int KomandaCheck(const Argumenti& a);
 int KomandaResave(const Argumenti& a);
+
+struct TModel;
+struct TStanjeAnalize;
+
+// What the analysing commands share: the model path, the factor text and two switches.
+struct TOpcije {
+    std::string model;
+    std::string faktor = "1.0";
+    bool json = false;
+    bool log = false;
+};
+
+// Takes MODEL, --factor F and (when `dozvoliJson`) --json and --log; 0 when the arguments are usable,
+// otherwise the usage exit status after the usage text or the factor's message.
+int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije& o);
+// Reads the model and runs the analysis as the window does; the exit status of the run: 0, 1 (file),
+// 2 (refused by the checks) or 3 (error in the run), with its message on stderr.
+int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log);

@@ -17,15 +17,6 @@
 #include "IzvestajUPdf.h"
 #endif
 
-namespace {
-
-struct TOpcije {
-    std::string model;
-    std::string faktor = "1.0";
-    bool json = false;
-    bool log = false;
-};
-
 // Returns 0 when the arguments are usable, otherwise the usage exit status.
 int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije& o) {
     for (size_t i = 0; i < a.size(); ++i) {
@@ -80,6 +71,8 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
         default: std::cerr << r.poruka << "\n"; return 3;
     }
 }
+
+namespace {
 
 std::string Realan(long double v) {
     if (!std::isfinite(v)) return "null";

@@ -6,13 +6,16 @@
 
 int KomandaAnalyze(const Argumenti& a);
 int KomandaReport(const Argumenti& a);
+int KomandaDiagrams(const Argumenti& a);
 
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
     "  render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] [--factor-index I]\n" \
+    "                        [--diagram bez|N|T|M] [--deflected]\n" \
     "                        nacrta model kao glavni grafik u PNG sliku; kad analiza za\n" \
-    "                        pomeranja ne uspe, slika je bez njih, razlog na stderr, status 1\n"
+    "                        pomeranja ili dijagrame ne uspe, slika je bez njih, razlog na\n" \
+    "                        stderr, status 1\n"
 #else
 #define POMOC_RENDER ""
 #endif
@@ -37,6 +40,8 @@ const char* const POMOC =
     "  analyze MODEL [--factor F] [--json] [--log]\n"
     "                        analiza: pomeranja, reakcije i sile na krajevima stapova;\n"
     "                        za odbijen model i cvor koji ne prolazi proveru (stderr)\n"
+    "  diagrams MODEL [--json] [--points N] [--factor F]\n"
+    "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
     "  report MODEL [--factor F]" POMOC_PDF "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     POMOC_PDF_OPIS
@@ -55,6 +60,7 @@ int main(int argc, char** argv) {
         {"resave", KomandaResave},
         {"analyze", KomandaAnalyze},
         {"report", KomandaReport},
+        {"diagrams", KomandaDiagrams},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Brojevi.h"
+#include "CrtanjeDijagrama.h"
 
 namespace {
 
@@ -103,9 +104,10 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
     PostaviOsu(g.Scale1Y, zmin, zmax, t);
 }
 
-void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
+void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje) {
     g.ClearGraf();
     const bool imaStapova = !model.nizStapova.empty();
+    const std::vector<TDijagramiStapa> dijagrami = DijagramiZaCrtanje(model, p, stanje);
 
     if (p.deformacijaNosaca) {
         long double m;
@@ -118,7 +120,7 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
         g.DataColor = BojaDeformacije;
         if (p.prikaziSimbolCvora)
             for (const auto& c : model.nizCvorova) g.MarkAt(double(c->X() + m * c->Ux()), double(c->Z() + m * c->Uz()), 9);
-        if (imaStapova && p.prikaziSimbolStapa)
+        if (imaStapova && p.prikaziSimbolStapa && !CrtajLinijuDeformacije(g, model, p, dijagrami, m))
             for (const auto& s : model.nizStapova) {
                 const TCvor* a = s->PocetniCvor();
                 const TCvor* b = s->KrajnjiCvor();
@@ -128,6 +130,7 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
             }
     }
 
+    CrtajDijagram(g, model, p, dijagrami);
     g.DataColor = BojaKonstrukcije;
     const TPomaciOslonaca pomaci;
     for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p, pomaci);
@@ -182,8 +185,8 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
     else g.Refresh();
 }
 
-void CrtajGrafik(TPlotChart& g, const TModel& model, TPodesavanja& p) {
-    CrtajGrafik(static_cast<TPlotPovrsina&>(g), model, p);
+void CrtajGrafik(TPlotChart& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje) {
+    CrtajGrafik(static_cast<TPlotPovrsina&>(g), model, p, stanje);
 }
 
 void PodesiKrajnjeGraniceGrafika(TPlotChart& g, const TModel& model, const TPodesavanja& p) {

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <memory>
 
+#include "CrtanjeDijagrama.h"
 #include "PlotChart.h"
 #include "PomocniProzora.h"
 #include "UnitGlavniProzor.h"
@@ -278,5 +280,34 @@ TEST(StampaGrafika, DeformedShapeInGreyWhenChecked) {
         }
         // The sway of the frame's top moves both of its upper nodes well away.
         EXPECT_GE(pomerenih, 2);
+    }
+}
+
+// The page draws with the same settings as the main plot: the chosen diagram, in its red, on
+// the beam's own outline points.
+TEST(StampaGrafika, ChosenDiagramIsPrintedToo) {
+    for (int dijagram : {TPrikaz::Bez, TPrikaz::M}) {
+        SCOPED_TRACE(dijagram);
+        TStampa t({Primer});
+        if (!ImaAlate(t)) GTEST_SKIP() << "poppler tools are not available";
+        t.Meni("Pokrenianalizu1");
+        t.w->findChild<QComboBox*>(QStringLiteral("ComboBoxDijagrami"))->setCurrentIndex(dijagram);
+        t.d->zapisi.clear();
+        const TStrana s = Odstampaj(t);
+        ASSERT_FALSE(s.slika.isNull());
+        auto crveno = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 90 && qBlue(c) < 90; };
+        int tacaka = 0, crvenih = 0;
+        for (const TChartItem& i : t.Plot().Stavke()) {
+            if (i.ItemKind != tkLineto || i.Color != BojaDijagramaM) continue;
+            const QPoint p = UProzoru(t.Plot(), i.x, i.y);
+            ++tacaka;
+            crvenih += s.Blizu(p.x(), p.y(), crveno);
+        }
+        if (dijagram == TPrikaz::Bez) {
+            EXPECT_EQ(tacaka, 0);
+        } else {
+            EXPECT_GT(tacaka, 20);
+            EXPECT_GT(crvenih, tacaka * 9 / 10);
+        }
     }
 }

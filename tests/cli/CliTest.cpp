@@ -79,6 +79,27 @@ TEST(Cli, CheckCountsAndReadFailures) {
     EXPECT_EQ(Pokreni("--help").status, 0);
 }
 
+// The bundled beam: span 6 on a pin and a roller, 20 down at mid-span, EI = 93750, as two members.
+TEST(Cli, DiagramsOfTheBundledBeam) {
+    const std::string model = std::string("'") + VELT_EXAMPLES_DIR + "/prosta-greda.velt'";
+    auto r = Pokreni("diagrams " + model + " --json --points 2 --factor 2");
+    ASSERT_EQ(r.status, 0) << r.tekst;
+    EXPECT_EQ(r.tekst.rfind("{\"members\":[{\"id\":0,\"length\":3,\"x\":[0,1.5,3],\"N\":[0,0,0],\"V\":[10,10,10],\"M\":[0,15,30],", 0), 0u)
+        << r.tekst;
+    // PL^3/(48EI) under the load, unscaled by the factor; PL/4 the largest moment at the joint.
+    EXPECT_NE(r.tekst.find("\"w\":[0,-0.00066,-0.00096000000000000002]"), std::string::npos) << r.tekst;
+    EXPECT_NE(r.tekst.find("\"M\":{\"max\":30,\"x_max\":3,"), std::string::npos) << r.tekst;
+
+    r = Pokreni("diagrams " + model + " --points 4");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.tekst.find("stap 1 (ig), L = 3\n"), std::string::npos) << r.tekst;
+    EXPECT_NE(r.tekst.find("  M: max 30 (x = 0), min 0 (x = 3)\n"), std::string::npos) << r.tekst;
+
+    EXPECT_EQ(Pokreni("diagrams " + model + " --points 0").status, 64);
+    EXPECT_EQ(Pokreni("diagrams " + model + " --factor 0").status, 64);
+    EXPECT_EQ(Pokreni("diagrams /nema/takvog.velt").status, 1);
+}
+
 // A refused model: the specified message and "Nije dopusteno!!!", then one line naming the node
 // and what would satisfy the check.
 TEST(Cli, AnalyzeOfARefusedModelNamesTheNodeAfterTheMessage) {

@@ -1,0 +1,348 @@
+#include "DijagramiStapa.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Greska.h"
+#include "Matrix.h"
+#include "Model.h"
+#include "SileStapa.h"
+
+namespace {
+
+using LD = long double;
+
+// Positions of the end forces and displacements in the member's local order; 0 = the type has none.
+struct TMesta {
+    int u1, w1, f1, u2, w2, f2;
+};
+TMesta Mesta(int tip) {
+    switch (tip) {
+        case tsK: return {1, 2, 3, 4, 5, 6};
+        case tsIG: return {1, 2, 3, 4, 5, 0};
+        case tsGK: return {1, 2, 0, 3, 4, 5};
+        case tsProst: return {1, 2, 0, 3, 4, 0};
+        default: return {0, 0, 0, 0, 0, 0};
+    }
+}
+
+LD Clan(const TMatrix& v, int red) { return red ? LD(v.Elem(1, red)) : 0.0L; }
+
+template <size_t n>
+LD Horner(const LD (&c)[n], LD x) {
+    LD r = c[n - 1];
+    for (size_t i = n - 1; i-- > 0;) r = r * x + c[i];
+    return r;
+}
+
+TVrednostiPreseka UDelu(const TDeoDijagrama& d, LD x) {
+    const LD xi = x - d.x0;
+    // + 0 turns a negative zero into zero, so tables do not show "-0".
+    return {Horner(d.N, xi) + 0, Horner(d.T, xi) + 0, Horner(d.M, xi) + 0,
+            Horner(d.u, xi) + 0, Horner(d.w, xi) + 0, Horner(d.fi, xi) + 0};
+}
+
+// Concentrated actions at one position: jumps of N, T and M going past it in +x.
+struct TKoncentrisano {
+    LD x, dN, dT, dM;
+};
+struct TRaspodeljeno {
+    LD od, doKraja, qy, px;
+};
+
+// Roots of the polynomial c0 + c1 x + c2 x^2 + c3 x^3 inside (0, h), found by bisection between the
+// roots of its derivative, so each bracket holds at most one.
+std::vector<LD> NuleKubne(const LD c[4], LD h) {
+    auto f = [&](LD x) { return ((c[3] * x + c[2]) * x + c[1]) * x + c[0]; };
+    std::vector<LD> granice{0};
+    const LD a = 3 * c[3], b = 2 * c[2], cc = c[1];
+    if (a != 0) {
+        const LD D = b * b - 4 * a * cc;
+        if (D >= 0) {
+            const LD s = std::sqrt(D);
+            for (LD r : {(-b - s) / (2 * a), (-b + s) / (2 * a)})
+                if (r > 0 && r < h) granice.push_back(r);
+        }
+    } else if (b != 0) {
+        const LD r = -cc / b;
+        if (r > 0 && r < h) granice.push_back(r);
+    }
+    granice.push_back(h);
+    std::sort(granice.begin(), granice.end());
+    std::vector<LD> nule;
+    for (size_t i = 0; i + 1 < granice.size(); ++i) {
+        LD lo = granice[i], hi = granice[i + 1];
+        LD flo = f(lo), fhi = f(hi);
+        if (flo == 0 || fhi == 0 || (flo < 0) == (fhi < 0)) continue;
+        for (int k = 0; k < 200 && hi - lo > 0; ++k) {
+            const LD m = lo + (hi - lo) / 2;
+            if (m <= lo || m >= hi) break;
+            const LD fm = f(m);
+            if ((fm < 0) == (flo < 0)) lo = m, flo = fm;
+            else hi = m;
+        }
+        nule.push_back(lo + (hi - lo) / 2);
+    }
+    return nule;
+}
+
+void Uzmi(TEkstremiVelicine& e, LD v, LD x, bool& prvi) {
+    if (prvi || v > e.max.vrednost) e.max = {v, x};
+    if (prvi || v < e.min.vrednost) e.min = {v, x};
+    prvi = false;
+}
+
+void Ekstremi(TDijagramiStapa& d) {
+    bool pN = true, pT = true, pM = true, pW = true;
+    for (const TDeoDijagrama& s : d.delovi) {
+        const LD h = s.x1 - s.x0;
+        for (LD xi : {LD(0), h}) {
+            const TVrednostiPreseka v = UDelu(s, s.x0 + xi);
+            Uzmi(d.ekstremN, v.N, s.x0 + xi, pN);
+            Uzmi(d.ekstremT, v.T, s.x0 + xi, pT);
+            Uzmi(d.ekstremM, v.M, s.x0 + xi, pM);
+            Uzmi(d.ekstremW, v.w, s.x0 + xi, pW);
+        }
+        // M is stationary where T changes sign.
+        if (s.T[1] != 0) {
+            const LD xi = -s.T[0] / s.T[1];
+            if (xi > 0 && xi < h) Uzmi(d.ekstremM, Horner(s.M, xi), s.x0 + xi, pM);
+        }
+        const LD dw[4] = {s.w[1], 2 * s.w[2], 3 * s.w[3], 4 * s.w[4]};
+        for (LD xi : NuleKubne(dw, h)) Uzmi(d.ekstremW, Horner(s.w, xi), s.x0 + xi, pW);
+    }
+}
+
+}  // namespace
+
+std::vector<long double> TDijagramiStapa::Stanice(int n) const {
+    n = std::max(1, n);
+    std::vector<long double> x(size_t(n) + 1);
+    for (int i = 0; i <= n; ++i) x[size_t(i)] = i == n ? L : L * i / n;
+    return x;
+}
+
+TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
+    if (delovi.empty()) return {};
+    x = std::clamp(x, 0.0L, L);
+    const LD tol = 1e-12L * L;
+    // The first part that ends beyond x (right side) or at or beyond it (left side).
+    size_t lo = 0, hi = delovi.size();
+    while (lo < hi) {
+        const size_t m = (lo + hi) / 2;
+        const LD kraj = delovi[m].x1;
+        if (desno ? kraj > x + tol : kraj >= x - tol) hi = m;
+        else lo = m + 1;
+    }
+    size_t i = lo;
+    i = std::min(i, delovi.size() - 1);
+    const TDeoDijagrama& d = delovi[i];
+    // On a part boundary the boundary itself is used, so a station a rounding away from an action
+    // takes the side it asks for.
+    if (std::fabs(x - d.x0) <= tol) x = d.x0;
+    else if (std::fabs(x - d.x1) <= tol) x = d.x1;
+    return UDelu(d, x);
+}
+
+TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, const TMatrix& qL,
+                                        const std::vector<const TOpterecenje*>& opterecenja) {
+    TDijagramiStapa d;
+    const LD L = stap.DuzinaStapa();
+    d.L = L;
+    const TMesta m = Mesta(stap.TipStapa());
+    if (!m.u1 || !(L > 0)) {
+        d.delovi.push_back(TDeoDijagrama{0, L, {}, {}, {}, {}, {}, {}});
+        return d;
+    }
+    const TMaterijal& mat = *stap.Materijal();
+    const TPresek& pr = *stap.Presek();
+    const LD EA = mat.E() * pr.Aaksijalno();
+    const LD EI = mat.E() * pr.I();
+    const LD c = pr.k() / (mat.G() * pr.Aaksijalno());  // shear flexibility; 12*EI*c/L^2 is Fi
+
+    std::vector<TKoncentrisano> konc;
+    std::vector<TRaspodeljeno> rasp;
+    LD t = 0, dt = 0;
+    auto naStapu = [&](LD pozicija) { return std::clamp(pozicija * L, 0.0L, L); };
+    for (const TOpterecenje* o : opterecenja) {
+        switch (o->Tip()) {
+            case toV: konc.push_back({naStapu(o->PozicijaKoncentrisaneSile()), 0, o->KoncentrisanaSila(), 0}); break;
+            case toM: konc.push_back({naStapu(o->PozicijaKoncentrisanogMomenta()), 0, 0, -o->KoncentrisaniMoment()}); break;
+            case toH:
+                konc.push_back({naStapu(o->PozicijaKoncentrisaneSileUPravcuOse()), -o->KoncentrisanaSilaUPravcuOse(), 0, 0});
+                break;
+            case toPn:
+                rasp.push_back({naStapu(o->PocetakRaspodeljenog()), naStapu(o->KrajRaspodeljenog()),
+                                o->RaspodeljenoOpterecenje(), 0});
+                break;
+            case toPt:
+                rasp.push_back({naStapu(o->PocetakRaspodeljenogUPravcuOse()), naStapu(o->KrajRaspodeljenogUPravcuOse()), 0,
+                                o->RaspodeljenoOpterecenjeUPravcuOse()});
+                break;
+            case toT: t += o->TemperaturnaPromena(); break;
+            case toDeltaT: dt += o->TemperaturnaRazlika(); break;
+            default: break;
+        }
+    }
+    const LD eps = mat.AlfaT() * t;            // free axial strain
+    const LD kap = -mat.AlfaT() * dt / pr.h();  // free curvature: the warmer +y face lengthens
+
+    // Part boundaries: the ends, every concentrated action, every start and end of a distributed
+    // load; positions a rounding apart are one boundary.
+    const LD tol = 1e-12L * L;
+    std::vector<LD> granice{0, L};
+    for (const auto& k : konc) granice.push_back(k.x);
+    for (const auto& r : rasp) granice.insert(granice.end(), {r.od, r.doKraja});
+    std::sort(granice.begin(), granice.end());
+    std::vector<LD> b;
+    for (LD x : granice)
+        if (b.empty() || x - b.back() > tol) b.push_back(x);
+    b.back() = L;
+    auto granica = [&](LD x) {
+        size_t j = 0;
+        for (size_t i = 1; i < b.size(); ++i)
+            if (std::fabs(b[i] - x) < std::fabs(b[j] - x)) j = i;
+        return j;
+    };
+    std::vector<TKoncentrisano> poGranici(b.size(), TKoncentrisano{0, 0, 0, 0});
+    std::vector<bool> imaAkciju(b.size(), false);
+    for (const auto& k : konc) {
+        const size_t j = granica(k.x);
+        poGranici[j].dN += k.dN;
+        poGranici[j].dT += k.dT;
+        poGranici[j].dM += k.dM;
+        imaAkciju[j] = true;
+    }
+
+    // The state at the start from the end forces on the member there: N = -R_u1, T = R_w1,
+    // M = -R_phi1 (0 at a hinge). The start rotation of a hinged start is found below.
+    TVrednostiPreseka s{-Clan(RL, m.u1), Clan(RL, m.w1), -Clan(RL, m.f1), Clan(qL, m.u1), Clan(qL, m.w1), Clan(qL, m.f1)};
+    for (size_t j = 0; j < b.size(); ++j) {
+        if (imaAkciju[j]) {
+            TSkok skok{b[j], s, s};
+            skok.desno.N += poGranici[j].dN;
+            skok.desno.T += poGranici[j].dT;
+            skok.desno.M += poGranici[j].dM;
+            d.skokovi.push_back(skok);
+            s = skok.desno;
+        }
+        if (j + 1 == b.size()) break;
+        TDeoDijagrama p;
+        p.x0 = b[j];
+        p.x1 = b[j + 1];
+        const LD sredina = p.x0 + (p.x1 - p.x0) / 2;
+        LD q = 0, px = 0;
+        for (const auto& r : rasp)
+            if (r.od < sredina && sredina < r.doKraja) q += r.qy, px += r.px;
+        p.N[0] = s.N, p.N[1] = -px;
+        p.T[0] = s.T, p.T[1] = q;
+        p.M[0] = s.M, p.M[1] = s.T, p.M[2] = q / 2;
+        p.u[0] = s.u, p.u[1] = s.N / EA + eps, p.u[2] = -px / (2 * EA);
+        p.fi[0] = s.fi, p.fi[1] = s.M / EI + kap, p.fi[2] = s.T / (2 * EI), p.fi[3] = q / (6 * EI);
+        p.w[0] = s.w, p.w[1] = s.fi - c * s.T, p.w[2] = s.M / (2 * EI) + kap / 2 - c * q / 2, p.w[3] = s.T / (6 * EI),
+        p.w[4] = q / (24 * EI);
+        d.delovi.push_back(p);
+        s = UDelu(p, p.x1);
+    }
+
+    // Closing the line on the end node. With rigid ends and consistent end forces the mismatch is a
+    // rounding; it is real when shear deformation meets transverse member loads, whose equivalent
+    // loads leave shear out. The correction is the member's own unloaded response (a start rotation
+    // where the start is hinged, a linear moment otherwise), so the line keeps every end condition.
+    const LD ew = s.w - Clan(qL, m.w2);
+    const LD ef = m.f2 ? s.fi - Clan(qL, m.f2) : 0;
+    LD a0 = 0, m0 = 0, t0 = 0;  // correction: fi += a0 + (m0 x + t0 x^2/2)/EI, w += its integral - c t0 x
+    const LD savitljivost = L * L * L / (3 * EI) + c * L;
+    switch (stap.TipStapa()) {
+        case tsK: {
+            const LD a11 = L / EI, a12 = L * L / (2 * EI), a22 = L * L * L / (6 * EI) - c * L;
+            const LD det = a11 * a22 - a12 * a12;
+            m0 = (-ef * a22 + ew * a12) / det;
+            t0 = (-ew * a11 + ef * a12) / det;
+            break;
+        }
+        case tsIG: t0 = ew / savitljivost, m0 = -t0 * L; break;
+        case tsGK:
+            t0 = (ew - ef * L) / savitljivost;
+            a0 = -ef - t0 * L * L / (2 * EI);
+            break;
+        default: a0 = -ew / L; break;
+    }
+    for (TDeoDijagrama& p : d.delovi) {
+        const LD x = p.x0;
+        const LD f0 = a0 + (m0 * x + t0 * x * x / 2) / EI;
+        const LD f1 = (m0 + t0 * x) / EI;
+        p.fi[0] += f0, p.fi[1] += f1, p.fi[2] += t0 / (2 * EI);
+        p.w[0] += a0 * x + (m0 * x * x / 2 + t0 * x * x * x / 6) / EI - c * t0 * x;
+        p.w[1] += f0 - c * t0, p.w[2] += f1 / 2, p.w[3] += t0 / (6 * EI);
+    }
+    for (TSkok& k : d.skokovi) {
+        const TVrednostiPreseka v = d.Vrednosti(k.x);
+        k.levo.u = k.desno.u = v.u;
+        k.levo.w = k.desno.w = v.w;
+        k.levo.fi = k.desno.fi = v.fi;
+    }
+    Ekstremi(d);
+    return d;
+}
+
+bool ImaRezultata(const TStanjeAnalize& st) {
+    const auto& s = st.nizKodnihBrojevaNepoznatihPomeranja;
+    const auto& o = st.nizKodnihBrojevaPoznatihPomeranja;
+    if (!s || !o || !st.vektor_qsGKS || !st.vektor_qoGKS) return false;
+    if (s->empty() && o->empty()) return false;  // the start-up state
+    return (s->empty() || st.vektor_qsGKS->NrOfRows() == int(s->size())) &&
+           (o->empty() || st.vektor_qoGKS->NrOfRows() == int(o->size()));
+}
+
+namespace {
+
+// Code number -> displacement, gathered as the end forces gather it: the last position of the s list
+// that holds the number, plus every position of the o list that does.
+std::unordered_map<int, double> PomeranjaPoKodu(const TStanjeAnalize& st) {
+    std::unordered_map<int, double> v;
+    const auto& s = *st.nizKodnihBrojevaNepoznatihPomeranja;
+    const auto& o = *st.nizKodnihBrojevaPoznatihPomeranja;
+    v.reserve(s.size() + o.size());
+    for (size_t p = 0; p < s.size(); ++p) v[s[p]] = st.vektor_qsGKS->Elem(1, int(p) + 1);
+    for (size_t i = 0; i < o.size(); ++i) v[o[i]] = v[o[i]] + st.vektor_qoGKS->Elem(1, int(i) + 1);
+    return v;
+}
+
+TDijagramiStapa Dijagrami(const TStap& stap, const std::unordered_map<int, double>& pomeranja,
+                          const std::vector<const TOpterecenje*>& opterecenja) {
+    const std::vector<int> kodovi = KodniBrojeviStapa(stap);
+    TMatrix qG;
+    qG.Resize(1, std::max<int>(1, int(kodovi.size())));
+    for (size_t a = 0; a < kodovi.size(); ++a) {
+        auto it = pomeranja.find(kodovi[a]);
+        if (it != pomeranja.end()) qG.SetElem(1, int(a) + 1, it->second);
+    }
+    const TSileStapa r = SileIzPomeranja(stap, std::move(qG), opterecenja);
+    return IzracunajDijagrameStapa(stap, r.RL, r.qL, opterecenja);
+}
+
+}  // namespace
+
+std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TStanjeAnalize& stanje) {
+    if (!ImaRezultata(stanje)) throw TGreska("Nema rezultata analize!!!");
+    const auto pomeranja = PomeranjaPoKodu(stanje);
+    std::unordered_map<int, std::vector<const TOpterecenje*>> poStapu;
+    for (const auto& o : model.nizOpterecenja) poStapu[o->IDStapa()].push_back(o.get());
+    static const std::vector<const TOpterecenje*> nijedno;
+    std::vector<TDijagramiStapa> r;
+    r.reserve(model.nizStapova.size());
+    for (const auto& s : model.nizStapova) {
+        auto it = poStapu.find(s->ID());
+        r.push_back(Dijagrami(*s, pomeranja, it == poStapu.end() ? nijedno : it->second));
+    }
+    return r;
+}
+
+TDijagramiStapa DijagramiStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap) {
+    if (!ImaRezultata(stanje)) throw TGreska("Nema rezultata analize!!!");
+    std::vector<const TOpterecenje*> svoja;
+    for (const auto& o : model.nizOpterecenja)
+        if (o->IDStapa() == stap.ID()) svoja.push_back(o.get());
+    return Dijagrami(stap, PomeranjaPoKodu(stanje), svoja);
+}

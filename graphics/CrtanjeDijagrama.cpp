@@ -1,0 +1,242 @@
+#include "CrtanjeDijagrama.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Brojevi.h"
+
+namespace {
+
+using LD = long double;
+
+constexpr int VelicinaVrednosti = 9;     // points
+constexpr int PomakVrednosti = 6;        // pixels beyond the ordinate's tip
+constexpr double GustinaSrafure = 120;   // hatch lines over the structure's size
+constexpr int TacakaNaStapu = 32;        // samples of a curve along a member as long as the structure
+constexpr int NajviseTacaka = 32;        // ... and along any member
+
+// The member's axis in the plot: start point, unit vectors along x and y (y a quarter turn from x
+// toward Z).
+struct TOsa {
+    double x0, z0, ex, ez, nx, nz;
+    bool ispravna;
+};
+TOsa Osa(const TStap& s) {
+    const TCvor* a = s.PocetniCvor();
+    const TCvor* b = s.KrajnjiCvor();
+    if (!a || !b) return {0, 0, 0, 0, 0, 0, false};
+    const double dx = double(b->X() - a->X()), dz = double(b->Z() - a->Z());
+    const double L = std::hypot(dx, dz);
+    if (!(L > 0)) return {0, 0, 0, 0, 0, 0, false};
+    return {double(a->X()), double(a->Z()), dx / L, dz / L, -dz / L, dx / L, true};
+}
+
+// Samples of one stretch of a curve: by its length against the structure's size, so a frame of
+// thousands of members stays a display list of a manageable size, and at least a few.
+int Tacaka(const TDeoDijagrama& d, double velicina) {
+    return std::clamp(int(std::ceil(TacakaNaStapu * double(d.x1 - d.x0) / velicina)), 4, NajviseTacaka);
+}
+
+TColor Svetlija(TColor c) {
+    auto kanal = [&](int pomak) {
+        const int v = int((c >> pomak) & 0xFF);
+        return TColor(v + (255 - v) * 3 / 5) << pomak;
+    };
+    return kanal(16) | kanal(8) | kanal(0);
+}
+
+// The value the diagram shows, and on which side of the member positive values lie (+1: +y).
+LD Vrednost(const TVrednostiPreseka& v, int dijagram) {
+    switch (dijagram) {
+        case TPrikaz::N: return v.N;
+        case TPrikaz::T: return v.T;
+        default: return v.M;
+    }
+}
+int Strana(int dijagram) { return dijagram == TPrikaz::M ? -1 : 1; }
+
+const TEkstremiVelicine& Ekstremi(const TDijagramiStapa& d, int dijagram) {
+    switch (dijagram) {
+        case TPrikaz::N: return d.ekstremN;
+        case TPrikaz::T: return d.ekstremT;
+        default: return d.ekstremM;
+    }
+}
+
+// The length the largest ordinate is a share of: the smaller of the spans the fitted view gives the
+// two axes (a straight beam is fitted to +-1 across it), or the structure's size when both axes
+// share one scale.
+double Velicina(const TModel& model, const TPodesavanja& p) {
+    if (model.nizCvorova.empty()) return 1;
+    double x0 = double(model.nizCvorova[0]->X()), x1 = x0, z0 = double(model.nizCvorova[0]->Z()), z1 = z0;
+    for (const auto& c : model.nizCvorova) {
+        x0 = std::min(x0, double(c->X())), x1 = std::max(x1, double(c->X()));
+        z0 = std::min(z0, double(c->Z())), z1 = std::max(z1, double(c->Z()));
+    }
+    if (p.prikaz.jednakaRazmera) {
+        const double v = std::max(x1 - x0, z1 - z0);
+        return v > 0 ? v : 1;
+    }
+    auto raspon = [](double a, double b) { return b > a ? 1.4 * (b - a) : 2 * std::max(1.0, std::fabs(a) * 1e-6); };
+    return std::min(raspon(x0, x1), raspon(z0, z1));
+}
+
+QString KratakBroj(LD v) { return QString::number(double(v), 'g', 4); }
+
+void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, LD v) {
+    // Past the ordinate's tip, away from the member, so the value clears the structure's own labels
+    // that sit beside nodes and member midpoints.
+    const double nx = o.nx * smer, nz = o.nz * smer;
+    const TAlignment poravnanje = nx > 0.3 ? taLeftJustify : nx < -0.3 ? taRightJustify : taCenter;
+    g.Text(px, pz, VelicinaVrednosti, KratakBroj(v), int(std::lround(PomakVrednosti * nx)),
+           int(std::lround(-PomakVrednosti * nz - (std::fabs(nx) > 0.3 ? 0 : 4 * (nz < 0 ? -1 : 1)))), poravnanje);
+}
+
+}  // namespace
+
+std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p, const TStanjeAnalize* stanje) {
+    const bool treba = p.prikaz.dijagram != TPrikaz::Bez || (p.deformacijaNosaca && p.prikaz.linijaDeformacije);
+    if (!treba || !stanje || !ImaRezultata(*stanje) || model.nizStapova.empty()) return {};
+    try {
+        return DijagramiSvihStapova(model, *stanje);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const std::vector<TDijagramiStapa>& dijagrami) {
+    const int vrsta = p.prikaz.dijagram;
+    if (vrsta != TPrikaz::N && vrsta != TPrikaz::T && vrsta != TPrikaz::M) return;
+    const auto m = ParsirajReal(p.prikaz.mnozilacDijagrama);
+    long double mnozilac = 1;
+    if (m && *m > 0 && std::isfinite(double(*m))) mnozilac = *m;
+    else p.prikaz.mnozilacDijagrama = "1";
+    if (dijagrami.size() != model.nizStapova.size()) return;
+
+    LD najveca = 0;
+    for (const auto& d : dijagrami) {
+        const TEkstremiVelicine& e = Ekstremi(d, vrsta);
+        najveca = std::max({najveca, std::fabs(e.max.vrednost), std::fabs(e.min.vrednost)});
+    }
+    if (!(najveca > 0) || !std::isfinite(double(najveca))) return;
+    const double velicina = Velicina(model, p);
+    const double razmera = double(UdeoDijagrama * velicina * mnozilac / najveca);
+    const double korakSrafure = velicina / GustinaSrafure;
+    const TColor boja = vrsta == TPrikaz::N ? BojaDijagramaN : vrsta == TPrikaz::T ? BojaDijagramaT : BojaDijagramaM;
+    const double strana = Strana(vrsta);
+    const LD zanemarljivo = najveca * 1e-9L;
+
+    for (size_t i = 0; i < dijagrami.size(); ++i) {
+        const TOsa o = Osa(*model.nizStapova[i]);
+        const TDijagramiStapa& d = dijagrami[i];
+        if (!o.ispravna || d.delovi.empty()) continue;
+        auto tacka = [&](LD x, LD v, double& px, double& pz) {
+            const double k = double(v) * razmera * strana;
+            px = o.x0 + o.ex * double(x) + o.nx * k;
+            pz = o.z0 + o.ez * double(x) + o.nz * k;
+        };
+        double px, pz;
+        // Hatching: ordinates at even steps, in the lighter tint.
+        g.DataColor = Svetlija(boja);
+        const int srafura = std::clamp(int(double(d.L) / korakSrafure), 2, 200);
+        for (int k = 1; k < srafura; ++k) {
+            const LD x = d.L * k / srafura;
+            tacka(x, Vrednost(d.Vrednosti(x), vrsta), px, pz);
+            g.MoveTo(o.x0 + o.ex * double(x), o.z0 + o.ez * double(x));
+            g.DrawTo(px, pz);
+        }
+        // Outline: from the axis at the start along every stretch (both sides of each jump) back to
+        // the axis at the end.
+        g.DataColor = boja;
+        g.MoveTo(o.x0, o.z0);
+        for (const TDeoDijagrama& deo : d.delovi) {
+            const int tacaka = vrsta == TPrikaz::M ? Tacaka(deo, velicina) : 1;
+            for (int k = 0; k <= tacaka; ++k) {
+                const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
+                TVrednostiPreseka v;
+                const LD xi = x - deo.x0;
+                v.N = deo.N[0] + deo.N[1] * xi;
+                v.T = deo.T[0] + deo.T[1] * xi;
+                v.M = deo.M[0] + (deo.M[1] + deo.M[2] * xi) * xi;
+                tacka(x, Vrednost(v, vrsta), px, pz);
+                g.DrawTo(px, pz);
+            }
+        }
+        g.DrawTo(o.x0 + o.ex * double(d.L), o.z0 + o.ez * double(d.L));
+
+        // Values: both ends and the interior extremes.
+        std::vector<std::pair<LD, LD>> oznake{{0, Vrednost(d.Vrednosti(0, true), vrsta)},
+                                              {d.L, Vrednost(d.Vrednosti(d.L, false), vrsta)}};
+        const TEkstremiVelicine& e = Ekstremi(d, vrsta);
+        for (const TEkstrem& ek : {e.max, e.min})
+            if (ek.x > d.L * 1e-6L && ek.x < d.L * (1 - 1e-6L)) oznake.push_back({ek.x, ek.vrednost});
+        // A diagram that is the same at both ends and has no interior extreme is named once, in
+        // the middle.
+        if (oznake.size() == 2 && std::fabs(oznake[0].second - oznake[1].second) <= zanemarljivo)
+            oznake = {{d.L / 2, oznake[0].second}};
+        for (size_t k = 0; k < oznake.size(); ++k) {
+            const auto [x, v] = oznake[k];
+            if (std::fabs(v) <= zanemarljivo) continue;
+            bool vec = false;
+            for (size_t j = 0; j < k; ++j)
+                vec = vec || (std::fabs(oznake[j].first - x) <= d.L * 1e-6L && std::fabs(oznake[j].second - v) <= zanemarljivo);
+            if (vec) continue;
+            tacka(x, v, px, pz);
+            Oznaka(g, o, px, pz, v * strana >= 0 ? 1 : -1, v);
+        }
+    }
+}
+
+bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,
+                            const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac) {
+    if (!p.prikaz.linijaDeformacije || dijagrami.size() != model.nizStapova.size() || dijagrami.empty()) return false;
+    const double m = double(mnozilac);
+    const double velicina = Velicina(model, p);
+    for (size_t i = 0; i < dijagrami.size(); ++i) {
+        const TOsa o = Osa(*model.nizStapova[i]);
+        const TDijagramiStapa& d = dijagrami[i];
+        if (!o.ispravna || d.delovi.empty()) continue;
+        bool prva = true;
+        for (const TDeoDijagrama& deo : d.delovi) {
+            const int tacaka = Tacaka(deo, velicina);
+            for (int k = prva ? 0 : 1; k <= tacaka; ++k) {
+                const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
+                const TVrednostiPreseka v = d.Vrednosti(x, k < tacaka);
+                const double s = double(x) + m * double(v.u), t = m * double(v.w);
+                const double px = o.x0 + o.ex * s + o.nx * t, pz = o.z0 + o.ez * s + o.nz * t;
+                if (prva) g.MoveTo(px, pz);
+                else g.DrawTo(px, pz);
+                prva = false;
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<TTackaNaStapu> StapPodTackom(const TPlotPovrsina& g, const TModel& model, int px, int py) {
+    constexpr double blizu = 6;  // pixels
+    std::optional<TTackaNaStapu> r;
+    double najbliza = blizu;
+    for (size_t i = 0; i < model.nizStapova.size(); ++i) {
+        const TStap& s = *model.nizStapova[i];
+        if (!s.PocetniCvor() || !s.KrajnjiCvor()) continue;
+        const double ax = g.XUPiksel(double(s.PocetniCvor()->X())), ay = g.YUPiksel(double(s.PocetniCvor()->Z()));
+        const double bx = g.XUPiksel(double(s.KrajnjiCvor()->X())), by = g.YUPiksel(double(s.KrajnjiCvor()->Z()));
+        const double dx = bx - ax, dy = by - ay, d2 = dx * dx + dy * dy;
+        if (!(d2 > 0)) continue;
+        const double t = std::clamp(((px - ax) * dx + (py - ay) * dy) / d2, 0.0, 1.0);
+        const double rastojanje = std::hypot(ax + t * dx - px, ay + t * dy - py);
+        if (rastojanje <= najbliza) {
+            najbliza = rastojanje;
+            r = TTackaNaStapu{i, t * s.DuzinaStapa()};
+        }
+    }
+    return r;
+}
+
+std::string OpisTackeNaStapu(const TModel& model, const TTackaNaStapu& t, const TDijagramiStapa& d) {
+    const TVrednostiPreseka v = d.NaStanici(t.x);
+    auto k = [](LD x) { return KratakBroj(x).toStdString(); };
+    return "Stap " + std::to_string(model.nizStapova[t.stap]->ID()) + ", x = " + k(t.x) + ": N = " + k(v.N) +
+           ", T = " + k(v.T) + ", M = " + k(v.M) + ", w = " + k(v.w);
+}

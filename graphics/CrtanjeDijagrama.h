@@ -1,0 +1,41 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "DijagramiStapa.h"
+#include "Model.h"
+#include "PlotChart.h"
+#include "Podesavanja.h"
+
+// Colours of the three diagrams; the hatching is a lighter tint of each.
+inline constexpr TColor BojaDijagramaN = 0x1565C0;
+inline constexpr TColor BojaDijagramaT = 0x2E7D32;
+inline constexpr TColor BojaDijagramaM = 0xC62828;
+// The largest ordinate of a diagram is this share of the structure's size, times the multiplier.
+inline constexpr double UdeoDijagrama = 0.15;
+
+// Every member's diagrams when the settings ask for a diagram or the deflected line and the state
+// holds results; otherwise empty (nothing of the kind is drawn).
+std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p, const TStanjeAnalize* stanje);
+
+// The chosen diagram along every member: ordinates perpendicular to the member, hatched in the
+// diagram's colour and outlined, values at the member ends and at interior extremes. Positive M lies
+// on the member's -y side (the stretched fibre), positive N and T on its +y side. A multiplier text
+// that is not a number greater than 0 is replaced by "1" in `p`.
+void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const std::vector<TDijagramiStapa>& dijagrami);
+
+// The exact deflected line of every member, displacements times `mnozilac`, in place of the chords
+// between the displaced nodes. False (nothing drawn) when the line is not asked for or not known.
+bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,
+                            const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac);
+
+// The member under the pixel (px, py), within a few pixels of its axis, and the position along it.
+struct TTackaNaStapu {
+    size_t stap = 0;
+    long double x = 0;
+};
+std::optional<TTackaNaStapu> StapPodTackom(const TPlotPovrsina& g, const TModel& model, int px, int py);
+
+// "Stap 3, x = 1.25: N = ..., T = ..., M = ..., w = ..." for the hover text.
+std::string OpisTackeNaStapu(const TModel& model, const TTackaNaStapu& t, const TDijagramiStapa& d);

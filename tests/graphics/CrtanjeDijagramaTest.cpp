@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "CrtanjeDijagrama.h"
+#include "PomocniGrafika.h"
+#include "Proracun.h"
+
+namespace {
+
+// A clamped beam of span 6 along X under 10 down: M = -30 at the clamps, +15 at mid-span, and the
+// mid-span sag qL^4/(384 EI) with EI = 2e5.
+struct TUkljestenaGreda : TModelZaTest {
+    TStanjeAnalize stanje;
+    TUkljestenaGreda() {
+        Cvor(0, 0, true, true, true);
+        Cvor(6, 0, true, true, true);
+        Stap(0, 1);
+        Opterecenje("q", 0);
+        TPosmatracBezEkrana posmatrac(model, stanje);
+        EXPECT_EQ(PokreniAnalizu(model, stanje, posmatrac).ishod, TIshodProracuna::Uspeh);
+    }
+};
+
+std::vector<const TChartItem*> UBoji(const TPlotPovrsina& g, TColor boja, TItemKind vrsta) {
+    std::vector<const TChartItem*> r;
+    for (const auto& s : g.Stavke())
+        if (s.Color == boja && s.ItemKind == vrsta) r.push_back(&s);
+    return r;
+}
+
+bool IsteStavke(const TPlotPovrsina& a, const TPlotPovrsina& b) {
+    if (a.Stavke().size() != b.Stavke().size()) return false;
+    for (size_t i = 0; i < a.Stavke().size(); ++i) {
+        const TChartItem &x = a.Stavke()[i], &y = b.Stavke()[i];
+        if (x.ItemKind != y.ItemKind || x.x != y.x || x.y != y.y || x.x2 != y.x2 || x.y2 != y.y2 || x.Color != y.Color ||
+            x.Text != y.Text)
+            return false;
+    }
+    return true;
+}
+
+TEST(CrtanjeDijagrama, WithoutDiagramOrLineTheDrawingIsAsBefore) {
+    Aplikacija();
+    TUkljestenaGreda m;
+    for (bool deformacija : {false, true}) {
+        TPodesavanja p;
+        p.deformacijaNosaca = deformacija;
+        TPlotPovrsina bez, sa;
+        CrtajGrafik(bez, m.model, p);
+        CrtajGrafik(sa, m.model, p, &m.stanje);
+        EXPECT_TRUE(IsteStavke(bez, sa));
+    }
+    // Asked for, but without results: nothing of it either.
+    TPodesavanja p;
+    p.prikaz.dijagram = TPrikaz::M;
+    TStanjeAnalize prazno;
+    TPlotPovrsina bez, sa;
+    TPodesavanja p0;
+    CrtajGrafik(bez, m.model, p0);
+    CrtajGrafik(sa, m.model, p, &prazno);
+    EXPECT_TRUE(IsteStavke(bez, sa));
+}
+
+TEST(CrtanjeDijagrama, MomentOrdinatesScaleAndLieOnTheStretchedSide) {
+    Aplikacija();
+    TUkljestenaGreda m;
+    // The beam's view spans 2 across it (a straight beam is fitted to +-1), so the largest ordinate,
+    // 30 at the clamps, is 0.15 * 2 times the multiplier; the sagging 15 hangs below the beam.
+    const struct {
+        const char* mnozilac;
+        double najveca;
+        const char* posle;
+    } slucajevi[] = {{"1", 0.3, "1"}, {"2", 0.6, "2"}, {"abc", 0.3, "1"}, {"-1", 0.3, "1"}};
+    for (const auto& s : slucajevi) {
+        TPodesavanja p;
+        p.prikaz.dijagram = TPrikaz::M;
+        p.prikaz.mnozilacDijagrama = s.mnozilac;
+        TPlotPovrsina g;
+        CrtajGrafik(g, m.model, p, &m.stanje);
+        SCOPED_TRACE(s.mnozilac);
+        EXPECT_EQ(p.prikaz.mnozilacDijagrama, s.posle);
+        const auto obris = UBoji(g, BojaDijagramaM, tkLineto);
+        ASSERT_FALSE(obris.empty());
+        double gore = 0, dole = 0, xDole = 0;
+        for (const TChartItem* t : obris) {
+            gore = std::max(gore, t->y);
+            if (t->y < dole) dole = t->y, xDole = t->x;
+        }
+        EXPECT_NEAR(gore, s.najveca, 1e-9);
+        EXPECT_NEAR(dole, -s.najveca / 2, 1e-9);
+        EXPECT_NEAR(xDole, 3, 1e-9);
+        // The clamp value once per end, the mid-span value once.
+        QStringList tekstovi;
+        for (const TChartItem* t : UBoji(g, BojaDijagramaM, tkTextOfs)) tekstovi << t->Text;
+        EXPECT_EQ(tekstovi.count("-30"), 2) << tekstovi.join(" ").toStdString();
+        EXPECT_EQ(tekstovi.count("15"), 1) << tekstovi.join(" ").toStdString();
+        EXPECT_FALSE(UBoji(g, 0xE8A9A9, tkLineto).empty());  // the hatching, a lighter red
+    }
+}
+
+TEST(CrtanjeDijagrama, DeflectedLineReplacesTheChords) {
+    Aplikacija();
+    TUkljestenaGreda m;
+    TPodesavanja p;
+    p.deformacijaNosaca = true;
+    p.mnozilacPomeranja = "100";
+    TPlotPovrsina tetive, linija;
+    CrtajGrafik(tetive, m.model, p, &m.stanje);
+    EXPECT_EQ(UBoji(tetive, BojaDeformacije, tkLineto).size(), 1u);
+    p.prikaz.linijaDeformacije = true;
+    CrtajGrafik(linija, m.model, p, &m.stanje);
+    const auto tacke = UBoji(linija, BojaDeformacije, tkLineto);
+    ASSERT_GT(tacke.size(), 8u);
+    const auto najniza = std::min_element(tacke.begin(), tacke.end(), [](auto a, auto b) { return a->y < b->y; });
+    EXPECT_NEAR((*najniza)->x, 3, 1e-9);
+    EXPECT_NEAR((*najniza)->y, -100 * 10 * 1296 / (384 * 2e5), 1e-12);
+}
+
+TEST(CrtanjeDijagrama, PointUnderTheMouseNamesTheValuesThere) {
+    Aplikacija();
+    TUkljestenaGreda m;
+    TPodesavanja p;
+    TPlotPovrsina g;
+    g.PostaviVelicinu(800, 600);
+    CrtajGrafik(g, m.model, p, &m.stanje);
+    const auto t = StapPodTackom(g, m.model, g.XUPiksel(3), g.YUPiksel(0) + 2);
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->stap, 0u);
+    EXPECT_NEAR(double(t->x), 3, 0.05);
+    const auto d = DijagramiSvihStapova(m.model, m.stanje);
+    const std::string tekst = OpisTackeNaStapu(m.model, TTackaNaStapu{0, 3}, d[0]);
+    EXPECT_EQ(tekst.rfind("Stap 0, x = 3: N = 0, T = ", 0), 0u) << tekst;
+    EXPECT_NE(tekst.find(", M = 15, w = -0.0001688"), std::string::npos) << tekst;
+    EXPECT_FALSE(StapPodTackom(g, m.model, g.XUPiksel(3), g.YUPiksel(0) + 40).has_value());
+}
+
+}  // namespace
