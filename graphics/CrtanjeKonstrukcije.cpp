@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Brojevi.h"
+#include "CrtanjeSimbola.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ void PostaviOsu(TScaleProps& osa, double min, double max, double t) {
 }  // namespace
 
 void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p) {
+    g.SetJednakaRazmera(p.prikaz.jednakaRazmera);
     if (model.nizCvorova.empty()) {
         g.Scale1X.SetRangeLow(-1);
         g.Scale1X.SetRangeHigh(1);
@@ -93,6 +95,7 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
 
 void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
     g.ClearGraf();
+    g.SetJednakaRazmera(p.prikaz.jednakaRazmera);
     const bool imaStapova = !model.nizStapova.empty();
 
     if (p.deformacijaNosaca) {
@@ -117,9 +120,10 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
     }
 
     g.DataColor = BojaKonstrukcije;
-    for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p);
+    if (p.prikaz.simboli) CrtajKonstrukcijuSaSimbolima(g, model, p);
+    else for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p);
 
-    if (imaStapova) {
+    if (imaStapova && !p.prikaz.simboli) {
         if (p.prikaziSimbolStapa)
             for (const auto& s : model.nizStapova) {
                 const TCvor* a = s->PocetniCvor();

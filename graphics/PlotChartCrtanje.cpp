@@ -8,13 +8,14 @@
 #include <cmath>
 
 #include "PlotChart.h"
+#include "PlotChartRaspored.h"
 
 namespace {
 
 constexpr double UgaoGlaveStrelice = 0.3490658503988659;  // 20 degrees
 constexpr int VelicinaFontaOsa = 8;
 
-QColor Boja(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+QColor Boja(TColor c) { return BojaIzTColor(c); }
 
 const QString& ImeFonta() {
     static const QString ime = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))        ? QStringLiteral("Tahoma")
@@ -23,20 +24,7 @@ const QString& ImeFonta() {
     return ime;
 }
 
-QFont Font(int tacaka) {
-    QFont f(ImeFonta());
-    f.setPointSize(std::max(1, tacaka));
-    f.setStyleHint(QFont::SansSerif);
-    return f;
-}
-
-// Geometry of one paint, for the size of the target rectangle.
-struct TRaspored {
-    int levo, desno, gore, dole;
-    double xL, xH, yL, yH;
-    int X(double x) const { return TPlotPovrsina::Mapiraj(x, xL, xH, levo, desno - levo); }
-    int Y(double y) const { return TPlotPovrsina::Mapiraj(y, yL, yH, dole, -(dole - gore)); }
-};
+QFont Font(int tacaka) { return FontPlota(tacaka); }
 
 // Cuts a segment to a rectangle (Liang-Barsky). Works in doubles so that segments whose ends lie
 // millions of pixels away after a deep zoom are reduced to what can be seen before Qt gets them.
@@ -74,6 +62,16 @@ QString TekstPodeoka(double v, int decimala) {
 }
 
 }  // namespace
+
+QColor BojaIzTColor(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+QFont FontPlota(int tacaka, bool podebljan) {
+    QFont f(ImeFonta());
+    f.setPointSize(std::max(1, tacaka));
+    f.setStyleHint(QFont::SansSerif);
+    if (podebljan) f.setBold(true);
+    return f;
+}
 
 TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzinaPx, int razmakPx) {
     TPodeoci r;
@@ -120,8 +118,8 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     const int W = okvir.width(), H = okvir.height(), S = Senka();
-    const TRaspored r{LRim, W - RRim - S, TRim, H - BRim - S, Scale1X.RangeLow(), Scale1X.RangeHigh(),
-                      Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
+    const TOpsezi v = VidljiviOpsezi(W, H);
+    const TRaspored r{LRim, W - RRim - S, TRim, H - BRim - S, v.xL, v.xH, v.yL, v.yH};
     const QRect povrsina(QPoint(r.levo, r.gore), QPoint(r.desno, r.dole));
 
     // 1. Surround, plot area, shadow, axes with their ticks and labels, frame, caption.
@@ -219,6 +217,13 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         if (!OdseciDuz(a, b, c, d, r.levo - 2, r.gore - 2, r.desno + 2, r.dole + 2)) return;
         p.drawLine(QPointF(std::round(a), std::round(b)), QPointF(std::round(c), std::round(d)));
     };
+    // Labels that place themselves need to know what is already drawn; the specified drawing has
+    // none, and pays nothing for them.
+    std::vector<const TChartItem*> oznake;
+    for (const TChartItem& s : stavke)
+        if (s.ItemKind == tkOznaka) oznake.push_back(&s);
+    TZauzeto zauzeto;
+    const bool pratiPrepreke = !oznake.empty();
     for (const TChartItem& s : stavke) {
         switch (s.ItemKind) {
             case tkMoveTo:
@@ -229,6 +234,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 const int x = r.X(s.x), y = r.Y(s.y);
                 olovka(s.Color);
                 linija(olovkaX, olovkaY, x, y);
+                if (pratiPrepreke) zauzeto.Dodaj(TDuz{double(olovkaX), double(olovkaY), double(x), double(y)});
                 olovkaX = x;
                 olovkaY = y;
                 break;
@@ -236,6 +242,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             case tkMarkAt: {
                 const int x = r.X(s.x), y = r.Y(s.y);
                 if (!blizu(x, y)) break;
+                if (pratiPrepreke) zauzeto.Dodaj(TOkvir{x - 3.5, y - 3.5, x + 3.5, y + 3.5});
                 if (s.MarkOrAlign == 9) {
                     p.fillRect(QRect(x - 3, y - 3, 7, 7), Boja(s.Color));
                 } else if (s.MarkOrAlign == 17) {
@@ -258,6 +265,11 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 if (s.MarkOrAlign == taRightJustify) levo = x - mt.horizontalAdvance(s.Text);
                 else if (s.MarkOrAlign == taCenter) levo = x - mt.horizontalAdvance(s.Text) / 2;
                 p.drawText(levo, y - mt.height() / 2 + mt.ascent(), s.Text);
+                if (pratiPrepreke) {
+                    const int top = y - mt.height() / 2;
+                    zauzeto.Dodaj(TOkvir{double(levo), double(top), double(levo + mt.horizontalAdvance(s.Text)),
+                                         double(top + mt.height())});
+                }
                 break;
             }
             case tkArrow: {
@@ -268,6 +280,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                     break;
                 }
                 linija(x1, y1, x2, y2);
+                if (pratiPrepreke) zauzeto.Dodaj(TDuz{double(x1), double(y1), double(x2), double(y2)});
                 if (!blizu(x2, y2)) break;
                 const double ugao = std::atan2(double(y1) - y2, double(x1) - x2);
                 const double d = s.SizeOrAngle;
@@ -287,9 +300,19 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 }
                 break;
             }
+            case tkOblik:
+                if (s.SizeOrAngle < 0 || size_t(s.SizeOrAngle) >= oblici.size()) break;
+                NacrtajOblik(p, oblici[size_t(s.SizeOrAngle)], r);
+                if (pratiPrepreke) DodajPrepreke(zauzeto, oblici[size_t(s.SizeOrAngle)], r);
+                // The figure sets its own pen and brush.
+                bojaOlovke = 0xFFFFFFFF;
+                break;
+            case tkOznaka:
             case tkNone:
                 break;
         }
     }
+    // Labels last, over everything they keep clear of.
+    if (pratiPrepreke) NacrtajOznake(p, oznake, zauzeto, r);
     p.restore();
 }

@@ -2,6 +2,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QWheelEvent>
 
 #include "PlotChart.h"
 
@@ -51,6 +52,12 @@ void TPlotChart::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TPlotChart::mouseDoubleClickEvent(QMouseEvent*) { preskociSledeci = true; }
+
+void TPlotChart::wheelEvent(QWheelEvent* e) {
+    const QPoint t = e->position().toPoint();
+    TockicMisa(t.x(), t.y(), e->angleDelta().y() / 120.0);
+    e->accept();
+}
 
 void TPlotChart::resizeEvent(QResizeEvent*) {
     PostaviVelicinu(width(), height());
