@@ -10,8 +10,9 @@ int KomandaReport(const Argumenti& a);
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
-    "  render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] [--factor-index I]\n" \
-    "                        nacrta model kao glavni grafik u PNG sliku\n"
+    "  render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M]\n" \
+    "         [--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n" \
+    "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez\n"
 #else
 #define POMOC_RENDER ""
 #endif

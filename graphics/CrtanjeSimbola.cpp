@@ -6,6 +6,7 @@
 #include "SimboliOpterecenja.h"
 #include "SimboliOslonaca.h"
 #include "Brojevi.h"
+#include "GradnjaOblika.h"
 
 namespace {
 
@@ -66,14 +67,19 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
             g.MoveTo(double(a->X()), double(a->Z()));
             g.DrawTo(double(b->X()), double(b->Z()));
         }
+    // Orientation as a small open arrowhead on the line a quarter of the way from the start node:
+    // it tells the direction without hiding the member.
     if (p.prikaziOrjentacijuStapa)
         for (const auto& s : model.nizStapova) {
             const TCvor* a = s->PocetniCvor();
             const TCvor* b = s->KrajnjiCvor();
             if (!a || !b) continue;
-            const long double t = 0.25L;
-            g.Arrow(double(a->X()), double(a->Z()), double(a->X() + t * (b->X() - a->X())),
-                    double(a->Z() + t * (b->Z() - a->Z())), 15);
+            TGradnjaOblika f;
+            f.x = double(a->X() + 0.25L * (b->X() - a->X()));
+            f.y = double(a->Z() + 0.25L * (b->Z() - a->Z()));
+            f.smerX = double(b->X() - a->X());
+            f.smerY = double(b->Z() - a->Z());
+            g.Oblik(f.Linija({{-4, 4}, {3, 0}, {-4, -4}}, 1.2f));
         }
 
     for (const auto& c : model.nizCvorova) {
@@ -82,20 +88,47 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
             const TSmer k = smer(c.get());
             Dodaj(g, SimbolOslonca(VrstaOslonca(c->OslX(), c->OslZ(), c->UkljY()), x, z, k.x, k.z));
         }
-        if (p.prikaziSimbolCvora) g.MarkAt(x, z, 9);
+        if (p.prikaziSimbolCvora) {
+            TGradnjaOblika f;
+            f.x = x;
+            f.y = z;
+            g.Oblik(f.Krug({0, 0}, 2.5f, boja));
+        }
     }
 
-    // Hinges over the node marks: the circle is what shows the end is free to turn.
-    if (p.prikaziSimbolStapa)
+    // Hinges over the node marks: the circle is what shows the end is free to turn. Where every
+    // member of a node is hinged at it, the node itself is the hinge: one circle on the node, as a
+    // truss is drawn.
+    if (p.prikaziSimbolStapa) {
+        std::unordered_map<const TCvor*, std::pair<int, int>> krajevi;  // members, hinged ends
+        for (const auto& s : model.nizStapova) {
+            const TCvor* a = s->PocetniCvor();
+            const TCvor* b = s->KrajnjiCvor();
+            if (!a || !b) continue;
+            const int tip = s->TipStapa();
+            ++krajevi[a].first;
+            ++krajevi[b].first;
+            if (tip == tsGK || tip == tsProst) ++krajevi[a].second;
+            if (tip == tsIG || tip == tsProst) ++krajevi[b].second;
+        }
+        auto celZglob = [&](const TCvor* c) {
+            const auto& k = krajevi[c];
+            return k.first >= 2 && k.second == k.first;
+        };
         for (const auto& s : model.nizStapova) {
             const TCvor* a = s->PocetniCvor();
             const TCvor* b = s->KrajnjiCvor();
             if (!a || !b) continue;
             const double dx = double(b->X() - a->X()), dz = double(b->Z() - a->Z());
             const int tip = s->TipStapa();
-            if (tip == tsGK || tip == tsProst) g.Oblik(SimbolZgloba(double(a->X()), double(a->Z()), dx, dz));
-            if (tip == tsIG || tip == tsProst) g.Oblik(SimbolZgloba(double(b->X()), double(b->Z()), -dx, -dz));
+            if ((tip == tsGK || tip == tsProst) && !celZglob(a))
+                g.Oblik(SimbolZgloba(double(a->X()), double(a->Z()), dx, dz));
+            if ((tip == tsIG || tip == tsProst) && !celZglob(b))
+                g.Oblik(SimbolZgloba(double(b->X()), double(b->Z()), -dx, -dz));
         }
+        for (const auto& c : model.nizCvorova)
+            if (celZglob(c.get())) g.Oblik(SimbolZglobaUCvoru(double(c->X()), double(c->Z())));
+    }
 
     // Loads and prescribed displacements, each with the anchor of its value.
     std::vector<TSimbolSaVrednoscu> vrednosti;

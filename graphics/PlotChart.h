@@ -65,6 +65,11 @@ struct TOblik {
     float debljina = 1;
     // Labels keep clear of it.
     bool prepreka = true;
+    // A row: the figure repeated from where it stands to the world point (doX, doY), about every
+    // `korak` pixels at the current zoom (0: drawn once), so a distributed load keeps its look
+    // whether its member is long or short on screen.
+    double doX = 0, doY = 0;
+    float korak = 0;
 };
 
 // How a placed label looks: a node number plain, a member number in a small box, a value in a

@@ -30,6 +30,29 @@ std::vector<QPointF> TackeOblika(const TOblik& o, const TRaspored& r) {
     return t;
 }
 
+std::vector<std::vector<QPointF>> KopijeOblika(const TOblik& o, const TRaspored& r) {
+    std::vector<std::vector<QPointF>> k;
+    if (o.tacke.empty()) return k;
+    if (!(o.korak > 0)) {
+        k.push_back(TackeOblika(o, r));
+        return k;
+    }
+    const double x0 = o.tacke.front().x, y0 = o.tacke.front().y;
+    const double duzina = std::hypot(double(r.X(o.doX) - r.X(x0)), double(r.Y(o.doY) - r.Y(y0)));
+    // Bounded, so a deep zoom does not ask for millions of copies.
+    const int n = std::clamp(int(std::lround(duzina / o.korak)), 1, 400);
+    TOblik kopija = o;
+    for (int i = 0; i <= n; ++i) {
+        const double t = double(i) / n;
+        for (size_t j = 0; j < o.tacke.size(); ++j) {
+            kopija.tacke[j].x = o.tacke[j].x + t * (o.doX - x0);
+            kopija.tacke[j].y = o.tacke[j].y + t * (o.doY - y0);
+        }
+        k.push_back(TackeOblika(kopija, r));
+    }
+    return k;
+}
+
 namespace {
 
 bool Vidljiv(const std::vector<QPointF>& t, const TRaspored& r) {
@@ -47,8 +70,10 @@ bool Vidljiv(const std::vector<QPointF>& t, const TRaspored& r) {
 }  // namespace
 
 void NacrtajOblik(QPainter& p, const TOblik& o, const TRaspored& r) {
-    const std::vector<QPointF> t = TackeOblika(o, r);
-    if (t.empty() || !Vidljiv(t, r)) return;
+    const auto kopije = KopijeOblika(o, r);
+    bool ista = false;
+    for (const auto& t : kopije) ista = ista || (!t.empty() && Vidljiv(t, r));
+    if (!ista) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     QPen olovka(BojaIzTColor(o.boja), o.debljina);
@@ -57,15 +82,18 @@ void NacrtajOblik(QPainter& p, const TOblik& o, const TRaspored& r) {
     p.setPen(olovka);
     if (o.ispunjen) p.setBrush(BojaIzTColor(o.ispuna));
     else p.setBrush(Qt::NoBrush);
-    if (t.size() == 1) p.drawPoint(t.front());
-    else if (o.zatvoren) p.drawPolygon(t.data(), int(t.size()));
-    else p.drawPolyline(t.data(), int(t.size()));
+    for (const auto& t : kopije) {
+        if (t.empty() || !Vidljiv(t, r)) continue;
+        if (t.size() == 1) p.drawPoint(t.front());
+        else if (o.zatvoren) p.drawPolygon(t.data(), int(t.size()));
+        else p.drawPolyline(t.data(), int(t.size()));
+    }
     p.restore();
 }
 
-void DodajPrepreke(TZauzeto& z, const TOblik& o, const TRaspored& r) {
-    if (!o.prepreka) return;
-    const std::vector<QPointF> t = TackeOblika(o, r);
+namespace {
+
+void DodajPreprekeKopije(TZauzeto& z, const TOblik& o, const std::vector<QPointF>& t, const TRaspored& r) {
     if (t.empty() || !Vidljiv(t, r)) return;
     for (size_t i = 1; i < t.size(); ++i) z.Dodaj(TDuz{t[i - 1].x(), t[i - 1].y(), t[i].x(), t[i].y()});
     if (o.zatvoren || o.ispunjen) {
@@ -80,6 +108,13 @@ void DodajPrepreke(TZauzeto& z, const TOblik& o, const TRaspored& r) {
     } else if (t.size() == 1) {
         z.Dodaj(TOkvir{t[0].x() - 1, t[0].y() - 1, t[0].x() + 1, t[0].y() + 1});
     }
+}
+
+}  // namespace
+
+void DodajPrepreke(TZauzeto& z, const TOblik& o, const TRaspored& r) {
+    if (!o.prepreka) return;
+    for (const auto& t : KopijeOblika(o, r)) DodajPreprekeKopije(z, o, t, r);
 }
 
 void NacrtajOznake(QPainter& p, const std::vector<const TChartItem*>& oznake, TZauzeto& zauzeto, const TRaspored& r) {

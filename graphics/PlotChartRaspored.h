@@ -23,8 +23,9 @@ struct TRaspored {
 QColor BojaIzTColor(TColor c);
 QFont FontPlota(int tacaka, bool podebljan = false);
 
-// The pixel points of a figure.
+// The pixel points of a figure, and of every copy of a row.
 std::vector<QPointF> TackeOblika(const TOblik& o, const TRaspored& r);
+std::vector<std::vector<QPointF>> KopijeOblika(const TOblik& o, const TRaspored& r);
 void NacrtajOblik(QPainter& p, const TOblik& o, const TRaspored& r);
 
 // What labels must keep clear of, gathered while the display list is painted.

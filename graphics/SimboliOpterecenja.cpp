@@ -118,16 +118,19 @@ TSimbolSaVrednoscu SimbolOpterecenjaStapa(const TOpterecenje& op, double x1, dou
             const long double t0 = normalno ? op.PocetakRaspodeljenog() : op.PocetakRaspodeljenogUPravcuOse();
             const long double t1 = normalno ? op.KrajRaspodeljenog() : op.KrajRaspodeljenogUPravcuOse();
             const float s = q >= 0 ? 1.f : -1.f;
-            // A few arrows whatever the zoom: more over a longer loaded part.
-            const int n = std::clamp(int(std::lround(double(t1 - t0) * 10)), 1, 10);
             const auto [xa, za] = tacka(t0);
             const auto [xb, zb] = tacka(t1);
             const float h = normalno ? -s * VisinaRaspodeljenog : 7;
-            for (int i = 0; i <= n; ++i) {
-                const auto [x, z] = tacka(t0 + (t1 - t0) * i / n);
-                const TGradnjaOblika g = Gradnja(x, z, dx, dz);
-                if (normalno) g.Strelica(o, {0, h}, {0, -s * 1.5f}, 7);
-                else if (i < n || n == 0) g.Strelica(o, {-s * 6, h}, {s * 6, h}, 6);
+            // One arrow, repeated along the loaded part at a spacing that suits the zoom.
+            const TGradnjaOblika g0 = Gradnja(xa, za, dx, dz);
+            std::vector<TOblik> strelica;
+            if (normalno) g0.Strelica(strelica, {0, h}, {0, -s * 1.5f}, 7);
+            else g0.Strelica(strelica, {-s * 6, h}, {s * 6, h}, 6);
+            for (TOblik& f : strelica) {
+                f.doX = xb;
+                f.doY = zb;
+                f.korak = normalno ? 16 : 22;
+                o.push_back(std::move(f));
             }
             // The outline over the loaded extent.
             TOblik linija;

@@ -103,6 +103,13 @@ TOblik SimbolZgloba(double x, double z, double kaX, double kaZ) {
     return g.Krug({PoluprecnikZgloba + 3, 0}, PoluprecnikZgloba, clWhite, 1.2f);
 }
 
+TOblik SimbolZglobaUCvoru(double x, double z) {
+    TGradnjaOblika g;
+    g.x = x;
+    g.y = z;
+    return g.Krug({0, 0}, PoluprecnikZgloba, clWhite, 1.2f);
+}
+
 std::vector<TOblik> SimbolZadatogPomeranja(int smer, long double vrednost, double x, double z, TTackaOblika& sidro) {
     std::vector<TOblik> o;
     TGradnjaOblika g;

@@ -1,0 +1,17 @@
+#pragma once
+// Saving the drawing of a plot surface as a picture: PNG, or SVG and PDF as vector drawings with a
+// small title block (file name, date) under the plot.
+#include <QString>
+
+#include "PlotChart.h"
+
+enum class TFormatSlike { Png, Svg, Pdf };
+
+// The format named by the file's extension (case ignored); anything else is PNG.
+TFormatSlike FormatSlike(const QString& putanja);
+
+inline constexpr int VisinaZaglavlja = 34;  // pixels of the title block under the plot
+
+// Draws `g` at w x h pixels into the file. `naslov` is the name shown in the title block. Returns
+// an empty text on success, else the message to show.
+QString SacuvajGrafik(const TPlotPovrsina& g, const QString& putanja, int w, int h, const QString& naslov);
