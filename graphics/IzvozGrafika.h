@@ -10,7 +10,8 @@ enum class TFormatSlike { Png, Svg, Pdf };
 // The format named by the file's extension (case ignored); anything else is PNG.
 TFormatSlike FormatSlike(const QString& putanja);
 
-inline constexpr int VisinaZaglavlja = 34;  // pixels of the title block under the plot
+// Pixels of the title block under the plot; a multiple of 4 keeps the PDF page a whole number of points.
+inline constexpr int VisinaZaglavlja = 36;
 
 // Draws `g` at w x h pixels into the file. `naslov` is the name shown in the title block. Returns
 // an empty text on success, else the message to show.
