@@ -27,6 +27,7 @@
 #include "CrtanjeKonstrukcije.h"
 #include "Dijalozi.h"
 #include "Greska.h"
+#include "GrupaPrikaza.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
 #include "StranicaAnalizeProzor.h"
@@ -145,6 +146,7 @@ void TFormGlavniProzor::NapraviMeni() {
     stavka(datoteka, "Snimikao1", "Snimi kao...", &TFormGlavniProzor::Snimikao1Click);
     datoteka->addSeparator();
     stavka(datoteka, "Stampajgrafik1", "Stampaj grafik (A4)", &TFormGlavniProzor::Stampajgrafik1Click);
+    stavka(datoteka, "Sacuvajgrafik1", "Sacuvaj grafik...", &TFormGlavniProzor::Sacuvajgrafik1Click);
     datoteka->addSeparator();
     stavka(datoteka, "Izlaz1", "Izlaz", &TFormGlavniProzor::Izlaz1Click);
 
@@ -309,6 +311,8 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     zoom->addWidget(ComboBoxZoomSve, 1);
     zoom->addWidget(ButtonZumSve);
     raspored->addLayout(zoom);
+    GrupaPrikaza = new TGrupaPrikaza(podesavanja.prikaz, [this] { CheckBoxPrikaziClick(); }, strana);
+    raspored->addWidget(GrupaPrikaza);
     raspored->addStretch(1);
 
     // Start-up state of the controls: the default settings.
@@ -424,6 +428,8 @@ void TFormGlavniProzor::PodesavanjaUKontrole() {
     CheckBoxZoomURealnomVremenu->setChecked(p.zoomURealnomVremenu);
     ComboBoxZoomSve->setCurrentIndex(p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? p.zoomSve : -1);
     PostaviAkcijuMisa(p.akcijeMisa);
+    if (GrupaPrikaza)
+        GrupaPrikaza->IzPodesavanja();
     punimKontrole = false;
     podesavanja = p;
     if (PlotChartGrafik)

@@ -25,6 +25,7 @@ class QTabWidget;
 class TFormFormGeometrijskeKarakteristikePreseka;
 class TFormGrafikStampa;
 class TFormPomoc;
+class TGrupaPrikaza;
 class TPlotChart;
 class TStraniceModela;
 
@@ -126,6 +127,7 @@ public:
     QCheckBox* CheckBoxZoomURealnomVremenu = nullptr;
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
+    TGrupaPrikaza* GrupaPrikaza = nullptr;  // "Prikaz": equal scale, symbols
 
     // The item index of RadioGroupAkcijeMisa (-1 when none is selected).
     int AkcijaMisa() const;
@@ -137,6 +139,7 @@ public:
     void Snimi1Click();
     void Snimikao1Click();
     void Stampajgrafik1Click();
+    void Sacuvajgrafik1Click();  // SacuvajGrafik.cpp
     void Izlaz1Click();
     void Pokrenianalizu1Click();
     void Stop1Click();

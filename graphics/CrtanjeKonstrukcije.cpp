@@ -89,6 +89,19 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
         zmin = std::min(zmin, z);
         zmax = std::max(zmax, z);
     }
+    // Drawn to scale, a large deformed shape would otherwise run off the plot: frame it too.
+    if (p.prikaz.jednakaRazmera && p.deformacijaNosaca) {
+        const auto v = ParsirajReal(p.mnozilacPomeranja);
+        const long double m = v ? *v : 100;
+        for (const auto& c : model.nizCvorova) {
+            const double x = double(c->X() + m * c->Ux()), z = double(c->Z() + m * c->Uz());
+            if (!std::isfinite(x) || !std::isfinite(z)) continue;
+            xmin = std::min(xmin, x);
+            xmax = std::max(xmax, x);
+            zmin = std::min(zmin, z);
+            zmax = std::max(zmax, z);
+        }
+    }
     PostaviOsu(g.Scale1X, xmin, xmax, t);
     PostaviOsu(g.Scale1Y, zmin, zmax, t);
 }

@@ -118,11 +118,13 @@ bool TZauzeto::Slobodno(const TOkvir& o) const {
 
 TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k) {
     // Horizontal: 0 right of the anchor, 1 left, 2 centred; vertical: 0 above, 1 below, 2 centred.
-    static constexpr int vodoravno[BrojPolozaja] = {0, 1, 0, 1, 2, 2, 0, 1};
-    static constexpr int uspravno[BrojPolozaja] = {0, 0, 1, 1, 0, 1, 2, 2};
-    const int h = vodoravno[k % BrojPolozaja], v = uspravno[k % BrojPolozaja];
+    static constexpr int vodoravno[8] = {0, 1, 0, 1, 2, 2, 0, 1};
+    static constexpr int uspravno[8] = {0, 0, 1, 1, 0, 1, 2, 2};
+    k = std::clamp(k, 0, BrojPolozaja - 1);
+    const int h = vodoravno[k % 8], v = uspravno[k % 8];
+    const double razmak = o.razmak + (k >= 8 ? DaljiPrsten : 0);
     // Diagonal places sit a little closer: their corner is what faces the anchor.
-    const double r = h != 2 && v != 2 ? o.razmak * 0.7 : o.razmak;
+    const double r = h != 2 && v != 2 ? razmak * 0.7 : razmak;
     TOkvir b;
     b.levo = h == 0 ? o.x + r : h == 1 ? o.x - r - o.sirina : o.x - o.sirina / 2;
     b.gore = v == 0 ? o.y - r - o.visina : v == 1 ? o.y + r : o.y - o.visina / 2;
@@ -138,8 +140,9 @@ std::vector<TPostavljenaOznaka> RasporediOznake(const std::vector<TOznakaZaRaspo
         const TOznakaZaRaspored& o = oznake[i];
         if (!std::isfinite(o.x) || !std::isfinite(o.y)) continue;
         // An anchor well off the visible part has no candidate inside it.
-        if (o.x < granice.levo - o.sirina - o.razmak || o.x > granice.desno + o.sirina + o.razmak ||
-            o.y < granice.gore - o.visina - o.razmak || o.y > granice.dole + o.visina + o.razmak)
+        const double r = o.razmak + DaljiPrsten;
+        if (o.x < granice.levo - o.sirina - r || o.x > granice.desno + o.sirina + r ||
+            o.y < granice.gore - o.visina - r || o.y > granice.dole + o.visina + r)
             continue;
         for (int k = 0; k < BrojPolozaja; ++k) {
             const TOkvir b = PolozajOznake(o, k);

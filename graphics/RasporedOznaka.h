@@ -61,8 +61,10 @@ struct TPostavljenaOznaka {
 
 // The box of candidate `k` (0 .. BrojPolozaja - 1) around the anchor: right above first, as a
 // label beside a point is usually read, then left above, right below, left below, above, below,
-// right, left.
-inline constexpr int BrojPolozaja = 8;
+// right, left; then the same eight once more a little further out, past a symbol that crowds the
+// anchor.
+inline constexpr int BrojPolozaja = 16;
+inline constexpr double DaljiPrsten = 10;  // pixels added to the gap for the outer eight
 TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k);
 
 // Places the labels in list order (earlier ones win a contested spot): each takes the first

@@ -157,3 +157,18 @@ TEST(TockicMisa, StopsAtTheRangeLimitsOnBothAxesTogether) {
     g.TockicMisa(400, 300, std::nan(""));
     EXPECT_EQ(g.Scale1X.RangeHigh(), 1e14);
 }
+
+TEST(JednakaRazmera, FitFramesTheDeformedShapeWhenItIsShown) {
+    TModelZaTest m;
+    m.Cvor(0, 0);
+    m.Cvor(10, 5).SetUz(-0.1L);  // times the multiplier 100: 10 units down, to Z = -5
+    TPodesavanja p = SaJednakomRazmerom();
+    TPlotPovrsina g;
+    g.PostaviVelicinu(900, 600);
+    PodesiKrajnjeGraniceGrafika(g, m.model, p);
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeLow(), -1);  // shape not shown: the nodes only
+    p.deformacijaNosaca = true;
+    PodesiKrajnjeGraniceGrafika(g, m.model, p);
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeLow(), -5 - 2);  // Z -5..5 with 20 % margins
+    EXPECT_DOUBLE_EQ(g.Scale1Y.RangeHigh(), 5 + 2);
+}
