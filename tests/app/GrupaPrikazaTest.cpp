@@ -25,7 +25,9 @@ struct TProzor {
         auto dijalozi = std::make_unique<TLazniDijalozi>();
         d = dijalozi.get();
         w = std::make_unique<TFormGlavniProzor>(argumenti, std::move(dijalozi));
-        w->PlotChartGrafik->resize(700, 500);
+        // The window is never shown, so its layout never sizes the plot: give the surface a size.
+        w->PlotChartGrafik->PostaviVelicinu(700, 500);
+        w->CrtajGrafikGlavni();
     }
     void Meni(const char* ime) {
         QAction* a = w->findChild<QAction*>(QString::fromLatin1(ime));
