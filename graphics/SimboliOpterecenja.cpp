@@ -147,12 +147,13 @@ TSimbolSaVrednoscu SimbolOpterecenjaStapa(const TOpterecenje& op, double x1, dou
         }
         case toT:
         case toDeltaT: {
-            // A small thermometer on one face: the uniform change above the axis, the difference below.
+            // A small thermometer under the member, where the loads above it leave room; the
+            // difference beside the uniform change.
             const bool razlika = op.Tip() == toDeltaT;
             const auto [x, z] = tacka(0.5L);
             const TGradnjaOblika g = Gradnja(x, z, dx, dz);
-            const float b = razlika ? -1.f : 1.f;
-            const float a = razlika ? 10.f : -10.f;
+            const float b = -1.f;
+            const float a = razlika ? 12.f : -12.f;
             o.push_back(g.Krug({a, b * 7}, 3, BojaOpterecenja));
             o.push_back(g.Linija({{a - 1.5f, b * 9}, {a - 1.5f, b * 20}, {a + 1.5f, b * 20}, {a + 1.5f, b * 9}}));
             TSimbolSaVrednoscu r =

@@ -6,6 +6,7 @@
 #include "CrtanjeSimbola.h"
 #include "PlotChartRaspored.h"
 #include "PomocniGrafika.h"
+#include "SimboliOpterecenja.h"
 #include "SimboliOslonaca.h"
 
 namespace {
@@ -118,4 +119,57 @@ TEST(CrtanjeSimbola, SymbolsReplaceTheTextsAndOffLeavesTheSpecifiedList) {
     for (const TChartItem& s : g.Stavke())
         if (s.ItemKind == tkOznaka && s.MarkOrAlign == ozVrednost) vrednost = s.Text == QStringLiteral("q=10");
     EXPECT_TRUE(vrednost);
+}
+
+// An arrow points the way its force acts, in the world: the screen direction from the tail of the
+// shaft to the tip of the head, with screen rows turned back to Z up.
+TEST(SimboliOpterecenja, ArrowsPointTheWayTheForceActs) {
+    auto smer = [](const TSimbolSaVrednoscu& s) {
+        EXPECT_GE(s.oblici.size(), 2u);
+        const QPointF rep = TackeOblika(s.oblici[0], Raspored()).front();
+        const QPointF vrh = TackeOblika(s.oblici[1], Raspored()).front();
+        const double dx = vrh.x() - rep.x(), dz = -(vrh.y() - rep.y()), d = std::hypot(dx, dz);
+        return std::pair{dx / d, dz / d};
+    };
+    struct {
+        long double px, pz;
+        double x, z;
+        const char* tekst;
+    } cvorovi[] = {{15, 0, 1, 0, "Px=15"}, {-15, 0, -1, 0, "Px=15"}, {0, 20, 0, 1, "Pz=20"}, {0, -2.5L, 0, -1, "Pz=2.5"}};
+    for (const auto& c : cvorovi) {
+        TCvor cvor(0, 0, 0, false, false, false, 0, 0, 0, c.px, c.pz, 0, 1, 2, 3, 0, 0, 0, 0, 0, 0);
+        const auto s = SimboliOpterecenjaCvora(cvor);
+        ASSERT_EQ(s.size(), 1u);
+        const auto [x, z] = smer(s[0]);
+        EXPECT_NEAR(x, c.x, 1e-6) << c.tekst;
+        EXPECT_NEAR(z, c.z, 1e-6) << c.tekst;
+        EXPECT_EQ(s[0].tekst, QString::fromLatin1(c.tekst));
+    }
+    // V acts along the member's local y: the member's direction turned a quarter turn from X
+    // toward Z. On a member from (0, 0) to (0, 4) +y is -X; on one from (0, 0) to (4, 0) it is +Z.
+    struct {
+        double x2, z2;
+        long double v;
+        double x, z;
+    } stapovi[] = {{0, 4, 8, -1, 0}, {0, 4, -8, 1, 0}, {4, 0, -10, 0, -1}, {4, 0, 3, 0, 1}};
+    for (const auto& s : stapovi) {
+        TOpterecenje o(0, "V", toV, 0, s.v, 0.5L, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        const auto [x, z] = smer(SimbolOpterecenjaStapa(o, 0, 0, s.x2, s.z2));
+        EXPECT_NEAR(x, s.x, 1e-6);
+        EXPECT_NEAR(z, s.z, 1e-6);
+    }
+    // A uniform load q = -10 on a beam from (0, 0) to (4, 0): its arrows point down, over the
+    // loaded part only, with the value "q=10".
+    TOpterecenje q(0, "q", toPn, 0, 0, 0, 0, 0, -10, 0.25L, 0.75L, 0, 0, 0, 0, 0, 0, 0);
+    const TSimbolSaVrednoscu s = SimbolOpterecenjaStapa(q, 0, 0, 4, 0);
+    EXPECT_EQ(s.tekst, QStringLiteral("q=10"));
+    const auto [x, z] = smer(s);
+    EXPECT_NEAR(z, -1, 1e-6);
+    EXPECT_NEAR(x, 0, 1e-6);
+    for (const TOblik& f : s.oblici)
+        for (const auto& k : KopijeOblika(f, Raspored()))
+            for (const QPointF& t : k) {
+                EXPECT_GE(t.x(), 200 + 20 * 1 - 5);  // x = 1 is 20 pixels right of the centre
+                EXPECT_LE(t.x(), 200 + 20 * 3 + 5);
+            }
 }
