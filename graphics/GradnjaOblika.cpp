@@ -64,11 +64,12 @@ void TGradnjaOblika::LukSaStrelicom(std::vector<TOblik>& o, TT c, float r, doubl
     o.push_back(Linija(t));
     const TT vrh{float(c.a + r * std::cos(u1)), float(c.b + r * std::sin(u1))};
     Strelica(o, t.back(), vrh, glava);
-    // Strelica drew a short shaft over the arc's end; harmless, it lies on the chord.
+    // Only the head: the arc is its shaft.
+    o.erase(o.end() - 2);
 }
 
-void TGradnjaOblika::Tlo(std::vector<TOblik>& o, float a0, float a1, float b) const {
-    o.push_back(Linija({{a0, b}, {a1, b}}));
+void TGradnjaOblika::Tlo(std::vector<TOblik>& o, float a0, float a1, float b, bool saLinijom) const {
+    if (saLinijom) o.push_back(Linija({{a0, b}, {a1, b}}));
     for (float a = a0 + 4; a <= a1 + 0.01f; a += 4) {
         TOblik h = Linija({{a, b}, {a - 4, b - 5}});
         h.prepreka = false;

@@ -24,6 +24,6 @@ struct TGradnjaOblika {
     // u1 pointing on along the arc.
     void LukSaStrelicom(std::vector<TOblik>& o, TT centar, float r, double u0, double u1, float glava = 7) const;
     // A ground line from a0 to a1 at height b, hatched on the side away from the structure (toward
-    // smaller b).
-    void Tlo(std::vector<TOblik>& o, float a0, float a1, float b) const;
+    // smaller b); without the line, the hatching alone.
+    void Tlo(std::vector<TOblik>& o, float a0, float a1, float b, bool saLinijom = true) const;
 };

@@ -61,8 +61,7 @@ std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double ka
             g.smerX = kaZ;
             g.smerY = -kaX;
             o.push_back(g.Linija({{-PolaGrede - 2, 0}, {PolaGrede + 2, 0}}, 2.5f));
-            g.Tlo(o, -PolaGrede - 2, PolaGrede + 2, -1);
-            o.erase(o.begin() + 1);  // the bar is the ground line
+            g.Tlo(o, -PolaGrede - 2, PolaGrede + 2, -1, false);
             break;
         }
         case TVrstaOslonca::VodjenPoX:
@@ -128,8 +127,7 @@ std::vector<TOblik> SimbolZadatogPomeranja(int smer, long double vrednost, doubl
         g.LukSaStrelicom(o, {0, 0}, 17, s > 0 ? 0.2 : 1.4, s > 0 ? 1.4 : 0.2, 6);
         sidro = {x, z, 13, 13};
     }
-    for (TOblik& f : o) {
-        f.ispuna = clWhite;  // open head: not a load
-    }
+    // An open head tells it from a load.
+    for (TOblik& f : o) f.ispuna = clWhite;
     return o;
 }
