@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 void TPraviDijalozi::Greska(QWidget* roditelj, const QString& tekst) {
     QMessageBox::critical(roditelj, QStringLiteral("Greska"), tekst, QMessageBox::Ok);
@@ -17,6 +18,24 @@ bool TPraviDijalozi::Pitanje(QWidget* roditelj, const QString& tekst) {
     // The question icon is the toolkit's confirmation icon.
     return QMessageBox::question(roditelj, QStringLiteral("Potvrda"), tekst, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+TDijalozi::TOdgovor TDijalozi::PitanjeDaNeOtkazi(QWidget*, const QString&) { return TOdgovor::Otkazi; }
+
+TDijalozi::TOdgovor TPraviDijalozi::PitanjeDaNeOtkazi(QWidget* roditelj, const QString& tekst) {
+    QMessageBox kutija(QMessageBox::Question, QStringLiteral("Potvrda"), tekst, QMessageBox::NoButton, roditelj);
+    QPushButton* da = kutija.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+    QPushButton* ne = kutija.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    QPushButton* otkazi = kutija.addButton(QStringLiteral("Otkazi"), QMessageBox::RejectRole);
+    da->setObjectName(QStringLiteral("DugmeDa"));
+    ne->setObjectName(QStringLiteral("DugmeNe"));
+    otkazi->setObjectName(QStringLiteral("DugmeOtkazi"));
+    kutija.setDefaultButton(da);
+    kutija.setEscapeButton(otkazi);
+    kutija.exec();
+    if (kutija.clickedButton() == da) return TOdgovor::Da;
+    if (kutija.clickedButton() == ne) return TOdgovor::Ne;
+    return TOdgovor::Otkazi;
 }
 
 namespace {

@@ -15,6 +15,10 @@ public:
     virtual void Greska(QWidget* roditelj, const QString& tekst) = 0;        // error icon, OK
     virtual void Informacija(QWidget* roditelj, const QString& tekst) = 0;   // information icon, OK
     virtual bool Pitanje(QWidget* roditelj, const QString& tekst) = 0;       // confirmation, Yes/No; true = Yes
+    // A question with "Da", "Ne" and "Otkazi". Without an answer of its own a dialog set cancels,
+    // which leaves everything as it was.
+    enum class TOdgovor { Da, Ne, Otkazi };
+    virtual TOdgovor PitanjeDaNeOtkazi(QWidget* roditelj, const QString& tekst);
     // File dialogs: the chosen name, or a null QString when the user cancels.
     virtual QString OtvoriFajl(QWidget* roditelj, const QString& naslov, const QString& filter) = 0;
     virtual QString SnimiFajl(QWidget* roditelj, const QString& naslov, const QString& filter) = 0;
@@ -31,6 +35,7 @@ public:
     void Greska(QWidget* roditelj, const QString& tekst) override;
     void Informacija(QWidget* roditelj, const QString& tekst) override;
     bool Pitanje(QWidget* roditelj, const QString& tekst) override;
+    TOdgovor PitanjeDaNeOtkazi(QWidget* roditelj, const QString& tekst) override;
     QString OtvoriFajl(QWidget* roditelj, const QString& naslov, const QString& filter) override;
     QString SnimiFajl(QWidget* roditelj, const QString& naslov, const QString& filter) override;
     bool Stampanje(QWidget* roditelj, QPrinter& printer) override;

@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+#include <string>
+
 #include "Model.h"
 
 class TDijalozi;
@@ -16,4 +19,14 @@ public:
     virtual void PosleIzmeneModela() = 0;
     // The "Preseci" button of the section page: the section-properties window, modally.
     virtual void PrikaziProzorPreseka() = 0;
+    // Runs one editing command over the model as one undoable step named `naziv` and returns what
+    // the command returned (true: the model changed). Whatever the command throws is passed on with
+    // the model as it was. The window records the step in its history; a change is followed by
+    // PosleIzmeneModela either way.
+    virtual bool IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
+        (void)naziv;
+        const bool uradjeno = izmena(Model());
+        if (uradjeno) PosleIzmeneModela();
+        return uradjeno;
+    }
 };

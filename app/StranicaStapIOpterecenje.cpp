@@ -75,9 +75,8 @@ void TStraniceModela::ButtonDodajStapClick() {
     const TIzborStapa iz =
         IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
                         ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
-    if (Izvrsi([&] { return DodajStap(kontekst.Model(), iz); }) != TIshod::Uradjeno) return;
+    if (Izvrsi("Dodaj stap", [&](TModel& m) { return DodajStap(m, iz); }) != TIshod::Uradjeno) return;
     OsveziStapove();
-    PosleIzmene();
 }
 
 void TStraniceModela::ButtonPromeniStapClick() {
@@ -85,15 +84,13 @@ void TStraniceModela::ButtonPromeniStapClick() {
         IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
                         ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
     const int izabrani = ComboBoxSpisakStapova->currentIndex();
-    if (Izvrsi([&] { return PromeniStap(kontekst.Model(), izabrani, iz); }) != TIshod::Uradjeno) return;
+    if (Izvrsi("Promeni stap", [&](TModel& m) { return PromeniStap(m, izabrani, iz); }) != TIshod::Uradjeno) return;
     OsveziStapove();
-    PosleIzmene();
 }
 
 void TStraniceModela::ButtonObrisiStapClick() {
     const int izabrani = ComboBoxSpisakStapova->currentIndex();
-    const TIshod ishod = Izvrsi([&] { return ObrisiStap(kontekst.Model(), izabrani); });
-    if (ishod == TIshod::Uradjeno) PosleIzmene();
+    Izvrsi("Obrisi stap", [&](TModel& m) { return ObrisiStap(m, izabrani); });
     OsveziStapove();
 }
 
@@ -303,14 +300,13 @@ void TStraniceModela::DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim) {
         if (QLineEdit* e = polja[i]) tekstovi[i] = S(e);
     const std::string ime = S(EditImeOpterecenjaZaStap);
     const int izabrano = ComboBoxSpisakOpterecenjaStapova->currentIndex();
-    TModel& m = kontekst.Model();
-    const TIshod ishod = Izvrsi([&] {
+    const char* naziv = rezim == TRezimIzmene::Dodaj ? "Dodaj opterecenje" : "Promeni opterecenje";
+    const TIshod ishod = Izvrsi(naziv, [&](TModel& m) {
         return rezim == TRezimIzmene::Dodaj ? DodajOpterecenje(m, tip, ime, tekstovi)
                                             : PromeniOpterecenje(m, izabrano, tip, ime, tekstovi);
     });
     if (ishod != TIshod::Uradjeno) return;
     OsveziOpterecenja();
-    PosleIzmene();
 }
 
 void TStraniceModela::ButtonDodajOpterecenjeVClick() { DodajIliPromeniOpterecenje(toV, TRezimIzmene::Dodaj); }
@@ -332,8 +328,8 @@ void TStraniceModela::ButtonPromeniOpterecenjePtClick() { DodajIliPromeniOpterec
 
 void TStraniceModela::ButtonObrisiOpterecenjeStapaClick() {
     const int izabrano = ComboBoxSpisakOpterecenjaStapova->currentIndex();
-    Izvrsi([&] { return ObrisiOpterecenje(kontekst.Model(), izabrano); });
-    PosleIzmene();
+    if (Izvrsi("Obrisi opterecenje", [&](TModel& m) { return ObrisiOpterecenje(m, izabrano); }) != TIshod::Uradjeno)
+        PosleIzmene();
     OsveziOpterecenja();
     OsveziStapove();
 }
@@ -343,8 +339,9 @@ void TStraniceModela::ButtonPridruziOpterecenjeStapuClick() {
     if (m.nizOpterecenja.empty() || m.nizStapova.empty()) return;
     const int opterecenje = ComboBoxSpisakOpterecenjaStapova->currentIndex();
     const int stap = ComboBoxSpisakStapovaZaOpterecenje->currentIndex();
-    Izvrsi([&] { return PridruziOpterecenje(kontekst.Model(), opterecenje, stap); });
-    PosleIzmene();
+    if (Izvrsi("Pridruzi opterecenje stapu",
+               [&](TModel& m) { return PridruziOpterecenje(m, opterecenje, stap); }) != TIshod::Uradjeno)
+        PosleIzmene();
     OsveziOpterecenja();
     OsveziStapove();
 }
@@ -354,8 +351,9 @@ void TStraniceModela::ButtonObrisiOpterecenjeSaStapaClick() {
     if (m.nizOpterecenja.empty() || m.nizStapova.empty()) return;
     const int opterecenje = ComboBoxSpisakOpterecenjaStapova->currentIndex();
     const int stap = ComboBoxSpisakStapovaZaOpterecenje->currentIndex();
-    Izvrsi([&] { return UkloniOpterecenjeSaStapa(kontekst.Model(), opterecenje, stap); });
-    PosleIzmene();
+    if (Izvrsi("Obrisi opterecenje sa stapa",
+               [&](TModel& m) { return UkloniOpterecenjeSaStapa(m, opterecenje, stap); }) != TIshod::Uradjeno)
+        PosleIzmene();
     OsveziOpterecenja();
     OsveziStapove();
 }

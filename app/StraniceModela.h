@@ -41,7 +41,8 @@ private:
 
     // Runs one editing command; a TGreska goes into an error box and leaves the model as it was.
     enum class TIshod { Uradjeno, Nista, Greska };
-    TIshod Izvrsi(const std::function<bool()>& komanda);
+    // The command runs as one undoable step named `naziv`.
+    TIshod Izvrsi(const char* naziv, const std::function<bool(TModel&)>& komanda);
     void PrikaziGresku(const std::string& poruka);
     void PosleIzmene();
 

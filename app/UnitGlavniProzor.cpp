@@ -26,78 +26,25 @@
 
 #include "CrtanjeKonstrukcije.h"
 #include "Dijalozi.h"
+#include "GlavniProzorPomoc.h"
+#include "JezicciUViseRedova.h"
 #include "Greska.h"
-#include "GrupaPrikaza.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
 #include "StranicaAnalizeProzor.h"
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
 
-namespace {
-
-// Names a control the way the rest of the program and assistive tools find it.
-template <class W>
-W* Imenuj(W* w, const QString& ime) {
-    w->setObjectName(ime);
-    w->setAccessibleDescription(ime);
-    return w;
-}
-
-std::string UPutanju(const QString& putanja) { return QFile::encodeName(putanja).toStdString(); }
-
-QString Tekst(const char* t) { return QString::fromLatin1(t); }
-
-// A tab row that wraps onto as many lines as the page control's width needs: the toolkit's own tab
-// bar scrolls instead, which would hide pages of the 385-pixel-wide control.
-class TJezicciUViseRedova : public QWidget {
-public:
-    TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget* parent) : QWidget(parent), strane(strane) {
-        setObjectName(QStringLiteral("JezicciGlavnogMenija"));
-        grupa = new QButtonGroup(this);
-        grupa->setExclusive(true);
-        auto* redovi = new QVBoxLayout(this);
-        redovi->setContentsMargins(0, 0, 0, 0);
-        redovi->setSpacing(0);
-        QHBoxLayout* red = nullptr;
-        int zauzeto = 0;
-        for (int i = 0; i < strane->count(); ++i) {
-            auto* jezicak = new QToolButton(this);
-            jezicak->setText(strane->tabText(i));
-            jezicak->setCheckable(true);
-            jezicak->setAutoRaise(false);
-            jezicak->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-            jezicak->setAccessibleName(strane->tabText(i));
-            const int w = jezicak->sizeHint().width() + 14;
-            if (!red || zauzeto + w > sirina) {
-                red = new QHBoxLayout;
-                red->setSpacing(0);
-                redovi->addLayout(red);
-                zauzeto = 0;
-            }
-            red->addWidget(jezicak);
-            zauzeto += w;
-            grupa->addButton(jezicak, i);
-        }
-        connect(grupa, &QButtonGroup::idClicked, strane, &QTabWidget::setCurrentIndex);
-        connect(strane, &QTabWidget::currentChanged, this, [this](int i) { Oznaci(i); });
-        Oznaci(strane->currentIndex());
-    }
-
-    void Oznaci(int i) {
-        if (auto* b = grupa->button(i))
-            b->setChecked(true);
-    }
-
-private:
-    QTabWidget* strane;
-    QButtonGroup* grupa;
-};
-
-}  // namespace
+using namespace glavni_prozor;
 
 TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_ptr<TDijalozi> d, QWidget* parent)
-    : QMainWindow(parent), dijalozi(d ? std::move(d) : std::make_unique<TPraviDijalozi>()) {
+    : QMainWindow(parent),
+      dijalozi(d ? std::move(d) : std::make_unique<TPraviDijalozi>()),
+      dokument(std::make_unique<TDokumentModela>()),
+      model(dokument->Model()),
+      podesavanja(dokument->Podesavanja()),
+      stanje(dokument->Stanje()),
+      putanjaDoFajla(dokument->putanjaDoFajla) {
     setObjectName(QStringLiteral("FormGlavniProzor"));
     setWindowTitle(QStringLiteral("VELT"));
     resize(918, 561);
@@ -122,6 +69,8 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
         OsveziNaslov();
     }
     CrtajGrafikGlavni();
+    connect(dokument.get(), &TDokumentModela::izmenjen, this, &TFormGlavniProzor::NaIzmenuDokumenta);
+    dokument->NovModel();
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -149,6 +98,8 @@ void TFormGlavniProzor::NapraviMeni() {
     stavka(datoteka, "Sacuvajgrafik1", "Sacuvaj grafik...", &TFormGlavniProzor::Sacuvajgrafik1Click);
     datoteka->addSeparator();
     stavka(datoteka, "Izlaz1", "Izlaz", &TFormGlavniProzor::Izlaz1Click);
+
+    NapraviMeniUredi(Imenuj(GlavniMeni->addMenu(QStringLiteral("Uredi")), QStringLiteral("Uredi1")));
 
     QMenu* analiza = Imenuj(GlavniMeni->addMenu(QStringLiteral("Analiza")), QStringLiteral("Analiza1"));
     stavka(analiza, "Pokrenianalizu1", "Pokreni analizu", &TFormGlavniProzor::Pokrenianalizu1Click);
@@ -220,107 +171,6 @@ void TFormGlavniProzor::NapraviStrane() {
     setCentralWidget(sredina);
 }
 
-QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
-    auto* strana = new QWidget;
-    auto* raspored = new QVBoxLayout(strana);
-
-    auto prekidac = [this](QWidget* roditelj, QLayout* u, const char* ime, const char* naslov, bool crtaj) {
-        auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
-        u->addWidget(c);
-        if (crtaj)
-            connect(c, &QCheckBox::clicked, this, &TFormGlavniProzor::CheckBoxPrikaziClick);
-        return c;
-    };
-
-    auto* cvor = new QGroupBox(QStringLiteral("Cvor"), strana);
-    auto* cvorR = new QVBoxLayout(cvor);
-    CheckBoxPrikaziSimbolCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", true);
-    CheckBoxPrikaziBrojCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", true);
-    CheckBoxPrikaziOslonceCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", true);
-    CheckBoxPrikaziOpterecenjeCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje", true);
-
-    auto* stap = new QGroupBox(QStringLiteral("Stap"), strana);
-    auto* stapR = new QVBoxLayout(stap);
-    CheckBoxPrikaziSimbolStapa = prekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", true);
-    CheckBoxPrikaziBrojStapa = prekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", true);
-    CheckBoxPrikaziOrjentacijuStapa = prekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija", true);
-    CheckBoxPrikaziOpterecenjeStapa = prekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje", true);
-
-    auto* grupe = new QHBoxLayout;
-    grupe->addWidget(cvor);
-    grupe->addWidget(stap);
-    raspored->addLayout(grupe);
-
-    auto* karakteristike = new QGroupBox(QStringLiteral("Karakteristike grafika"), strana);
-    auto* karR = new QGridLayout(karakteristike);
-    CheckBoxMrezaGrafika = Imenuj(new QCheckBox(QStringLiteral("mreza"), karakteristike),
-                                  QStringLiteral("CheckBoxMrezaGrafika"));
-    connect(CheckBoxMrezaGrafika, &QCheckBox::clicked, this, &TFormGlavniProzor::CheckBoxMrezaGrafikaClick);
-    CheckBoxDeformacijaNosaca = Imenuj(new QCheckBox(QStringLiteral("pomeranja"), karakteristike),
-                                       QStringLiteral("CheckBoxDeformacijaNosaca"));
-    connect(CheckBoxDeformacijaNosaca, &QCheckBox::clicked, this, &TFormGlavniProzor::CheckBoxPrikaziClick);
-    auto* labelaMnozilac = new QLabel(QStringLiteral("mnozilac pomeranja"), karakteristike);
-    labelaMnozilac->setObjectName(QStringLiteral("LabelMnozilacPomeranja"));
-    EditMnozilacPomeranja = Imenuj(new QLineEdit(karakteristike), QStringLiteral("EditMnozilacPomeranja"));
-    labelaMnozilac->setBuddy(EditMnozilacPomeranja);
-    EditMnozilacPomeranja->setAccessibleName(labelaMnozilac->text());
-    connect(EditMnozilacPomeranja, &QLineEdit::textEdited, this,
-            [this](const QString& t) { podesavanja.mnozilacPomeranja = t.toStdString(); });
-    ButtonOsveziPomeranja = Imenuj(new QPushButton(QStringLiteral("Prikazi"), karakteristike),
-                                   QStringLiteral("ButtonOsveziPomeranja"));
-    connect(ButtonOsveziPomeranja, &QPushButton::clicked, this, &TFormGlavniProzor::ButtonOsveziPomeranjaClick);
-    karR->addWidget(CheckBoxMrezaGrafika, 0, 0);
-    karR->addWidget(CheckBoxDeformacijaNosaca, 1, 0);
-    karR->addWidget(labelaMnozilac, 2, 0);
-    karR->addWidget(EditMnozilacPomeranja, 2, 1);
-    karR->addWidget(ButtonOsveziPomeranja, 3, 1);
-    raspored->addWidget(karakteristike);
-
-    RadioGroupAkcijeMisa = Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana),
-                                  QStringLiteral("RadioGroupAkcijeMisa"));
-    auto* akcijeR = new QVBoxLayout(RadioGroupAkcijeMisa);
-    akcijeMisa = new QButtonGroup(RadioGroupAkcijeMisa);
-    const char* akcije[] = {"Pan", "Zoom", "Klik na cvor ili sredinu stapa"};
-    for (int i = 0; i < 3; ++i) {
-        auto* r = new QRadioButton(Tekst(akcije[i]), RadioGroupAkcijeMisa);
-        r->setObjectName(QStringLiteral("RadioGroupAkcijeMisa%1").arg(i));
-        akcijeR->addWidget(r);
-        akcijeMisa->addButton(r, i);
-    }
-    connect(akcijeMisa, &QButtonGroup::idClicked, this, &TFormGlavniProzor::RadioGroupAkcijeMisaClick);
-    raspored->addWidget(RadioGroupAkcijeMisa);
-
-    CheckBoxZoomURealnomVremenu = Imenuj(new QCheckBox(QStringLiteral("zoom u realnom vremenu"), strana),
-                                         QStringLiteral("CheckBoxZoomURealnomVremenu"));
-    // Read by the drawing only; no redraw of its own.
-    connect(CheckBoxZoomURealnomVremenu, &QCheckBox::toggled, this,
-            [this](bool da) { podesavanja.zoomURealnomVremenu = da; });
-    raspored->addWidget(CheckBoxZoomURealnomVremenu);
-
-    auto* zoom = new QHBoxLayout;
-    auto* labelaZoom = new QLabel(QStringLiteral("zoom"), strana);
-    ComboBoxZoomSve = Imenuj(new QComboBox(strana), QStringLiteral("ComboBoxZoomSve"));
-    for (const char* t : TekstoviFaktoraZooma)
-        ComboBoxZoomSve->addItem(Tekst(t));
-    ComboBoxZoomSve->setEditable(false);
-    labelaZoom->setBuddy(ComboBoxZoomSve);
-    connect(ComboBoxZoomSve, &QComboBox::currentIndexChanged, this, &TFormGlavniProzor::ComboBoxZoomSveChange);
-    ButtonZumSve = Imenuj(new QPushButton(QStringLiteral("Zoom"), strana), QStringLiteral("ButtonZumSve"));
-    connect(ButtonZumSve, &QPushButton::clicked, this, &TFormGlavniProzor::ButtonZumSveClick);
-    zoom->addWidget(labelaZoom);
-    zoom->addWidget(ComboBoxZoomSve, 1);
-    zoom->addWidget(ButtonZumSve);
-    raspored->addLayout(zoom);
-    GrupaPrikaza = new TGrupaPrikaza(podesavanja.prikaz, [this] { CheckBoxPrikaziClick(); }, strana);
-    raspored->addWidget(GrupaPrikaza);
-    raspored->addStretch(1);
-
-    // Start-up state of the controls: the default settings.
-    podesavanja = TPodesavanja{};
-    PodesavanjaUKontrole();
-    return strana;
-}
-
 // ---- state shared by start-up and "Nov..." ----
 
 void TFormGlavniProzor::Inicijalizuj() {
@@ -350,7 +200,10 @@ void TFormGlavniProzor::PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeomet
     formPreseci = preseci;
 }
 
-void TFormGlavniProzor::OsveziNaslov() { setWindowTitle(QStringLiteral("VELT - ") + putanjaDoFajla); }
+void TFormGlavniProzor::OsveziNaslov() {
+    // An asterisk marks changes not yet saved.
+    setWindowTitle(QStringLiteral("VELT - ") + putanjaDoFajla + (dokument->Izmenjen() ? QStringLiteral("*") : QString()));
+}
 
 void TFormGlavniProzor::PorukaZauzet() { dijalozi->Informacija(this, Tekst(PorukaProracunUToku)); }
 
@@ -381,246 +234,6 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
 void TFormGlavniProzor::PrikaziProzorPreseka() {
     if (formPreseci)
         formPreseci->exec();
-}
-
-// ---- settings <-> controls ----
-
-QLineEdit* TFormGlavniProzor::EditVrednostIspredMatrica() const {
-    return TabSheetRezultat ? TabSheetRezultat->findChild<QLineEdit*>(QStringLiteral("EditVrednostIspredMatricaKrutosti"))
-                            : nullptr;
-}
-
-void TFormGlavniProzor::PodesavanjaIzKontrola() {
-    if (QLineEdit* faktor = EditVrednostIspredMatrica())
-        podesavanja.vrednostIspredMatricaKrutosti = faktor->text().toStdString();
-    podesavanja.mnozilacPomeranja = EditMnozilacPomeranja->text().toStdString();
-    podesavanja.mrezaGrafika = CheckBoxMrezaGrafika->isChecked();
-    podesavanja.deformacijaNosaca = CheckBoxDeformacijaNosaca->isChecked();
-    podesavanja.prikaziSimbolStapa = CheckBoxPrikaziSimbolStapa->isChecked();
-    podesavanja.prikaziBrojStapa = CheckBoxPrikaziBrojStapa->isChecked();
-    podesavanja.prikaziOrjentacijuStapa = CheckBoxPrikaziOrjentacijuStapa->isChecked();
-    podesavanja.prikaziOpterecenjeStapa = CheckBoxPrikaziOpterecenjeStapa->isChecked();
-    podesavanja.prikaziSimbolCvora = CheckBoxPrikaziSimbolCvora->isChecked();
-    podesavanja.prikaziBrojCvora = CheckBoxPrikaziBrojCvora->isChecked();
-    podesavanja.prikaziOslonceCvora = CheckBoxPrikaziOslonceCvora->isChecked();
-    podesavanja.prikaziOpterecenjeCvora = CheckBoxPrikaziOpterecenjeCvora->isChecked();
-    podesavanja.zoomURealnomVremenu = CheckBoxZoomURealnomVremenu->isChecked();
-    podesavanja.zoomSve = ComboBoxZoomSve->currentIndex();
-    podesavanja.akcijeMisa = AkcijaMisa();
-}
-
-void TFormGlavniProzor::PodesavanjaUKontrole() {
-    const TPodesavanja p = podesavanja;  // the controls' handlers write back into `podesavanja`
-    punimKontrole = true;
-    if (QLineEdit* faktor = EditVrednostIspredMatrica())
-        faktor->setText(QString::fromStdString(p.vrednostIspredMatricaKrutosti));
-    EditMnozilacPomeranja->setText(QString::fromStdString(p.mnozilacPomeranja));
-    CheckBoxMrezaGrafika->setChecked(p.mrezaGrafika);
-    CheckBoxDeformacijaNosaca->setChecked(p.deformacijaNosaca);
-    CheckBoxPrikaziSimbolStapa->setChecked(p.prikaziSimbolStapa);
-    CheckBoxPrikaziBrojStapa->setChecked(p.prikaziBrojStapa);
-    CheckBoxPrikaziOrjentacijuStapa->setChecked(p.prikaziOrjentacijuStapa);
-    CheckBoxPrikaziOpterecenjeStapa->setChecked(p.prikaziOpterecenjeStapa);
-    CheckBoxPrikaziSimbolCvora->setChecked(p.prikaziSimbolCvora);
-    CheckBoxPrikaziBrojCvora->setChecked(p.prikaziBrojCvora);
-    CheckBoxPrikaziOslonceCvora->setChecked(p.prikaziOslonceCvora);
-    CheckBoxPrikaziOpterecenjeCvora->setChecked(p.prikaziOpterecenjeCvora);
-    CheckBoxZoomURealnomVremenu->setChecked(p.zoomURealnomVremenu);
-    ComboBoxZoomSve->setCurrentIndex(p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? p.zoomSve : -1);
-    PostaviAkcijuMisa(p.akcijeMisa);
-    if (GrupaPrikaza)
-        GrupaPrikaza->IzPodesavanja();
-    punimKontrole = false;
-    podesavanja = p;
-    if (PlotChartGrafik)
-        PlotChartGrafik->SetGridStyle(p.mrezaGrafika ? gsDotLines : gsNone);
-}
-
-int TFormGlavniProzor::AkcijaMisa() const { return akcijeMisa->checkedId(); }
-
-void TFormGlavniProzor::PostaviAkcijuMisa(int indeks) {
-    if (QAbstractButton* b = akcijeMisa->button(indeks)) {
-        b->setChecked(true);
-    } else {
-        // An index from a file that names no item: nothing selected, as the file says.
-        akcijeMisa->setExclusive(false);
-        for (QAbstractButton* r : akcijeMisa->buttons())
-            r->setChecked(false);
-        akcijeMisa->setExclusive(true);
-    }
-    RadioGroupAkcijeMisaClick();
-}
-
-// ---- "Grafik" page ----
-
-void TFormGlavniProzor::CheckBoxPrikaziClick() {
-    if (!punimKontrole)
-        CrtajGrafikGlavni();
-}
-
-void TFormGlavniProzor::CheckBoxMrezaGrafikaClick() {
-    podesavanja.mrezaGrafika = CheckBoxMrezaGrafika->isChecked();
-    if (PlotChartGrafik)
-        PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
-}
-
-void TFormGlavniProzor::ButtonOsveziPomeranjaClick() { CrtajGrafikGlavni(); }
-
-void TFormGlavniProzor::RadioGroupAkcijeMisaClick() {
-    podesavanja.akcijeMisa = AkcijaMisa();
-    if (!PlotChartGrafik)
-        return;
-    switch (podesavanja.akcijeMisa) {
-    case 0: PlotChartGrafik->SetMouseAction(maPan); break;
-    case 1: PlotChartGrafik->SetMouseAction(maZoomDrag); break;
-    case 2: PlotChartGrafik->SetMouseAction(maNone); break;
-    default: break;
-    }
-}
-
-void TFormGlavniProzor::ComboBoxZoomSveChange() { podesavanja.zoomSve = ComboBoxZoomSve->currentIndex(); }
-
-void TFormGlavniProzor::ButtonZumSveClick() {
-    PodesavanjaIzKontrola();
-    PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
-}
-
-void TFormGlavniProzor::PlotChartGrafikResize() { CrtajGrafikGlavni(); }
-
-void TFormGlavniProzor::PageControlGlavniMeniChange() {
-    // While an analysis runs only its log may be in view.
-    if (Zauzet() && PageControlGlavniMeni->currentIndex() != StranaAnaliza)
-        PageControlGlavniMeni->setCurrentIndex(StranaAnaliza);
-}
-
-// ---- file commands ----
-
-void TFormGlavniProzor::UcitajModel() {
-    // The reader replaces the model and the settings only when the whole file was read.
-    ProcitajModel(UPutanju(putanjaDoFajla), model, podesavanja);
-    ObrisiRezultate();
-    PodesavanjaUKontrole();
-    if (stranice)
-        stranice->OsveziSve();
-    if (naOsvezavanjeListiRezultata)
-        naOsvezavanjeListiRezultata();
-    CrtajGrafikGlavni();
-    PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
-}
-
-void TFormGlavniProzor::SnimiModelUFajl() {
-    PodesavanjaIzKontrola();
-    SnimiModel(UPutanju(putanjaDoFajla), model, podesavanja);
-    // The writer puts "1.0" in place of a factor or multiplier that it could not use.
-    if (QLineEdit* faktor = EditVrednostIspredMatrica())
-        faktor->setText(QString::fromStdString(podesavanja.vrednostIspredMatricaKrutosti));
-    EditMnozilacPomeranja->setText(QString::fromStdString(podesavanja.mnozilacPomeranja));
-}
-
-void TFormGlavniProzor::Otvori1Click() {
-    if (Zauzet()) {
-        PorukaZauzet();
-        return;
-    }
-    const QString ime = dijalozi->OtvoriFajl(this, QStringLiteral("Ucitavanje podataka!"), Tekst(FilterFajla));
-    if (!ime.isNull()) {
-        // A failed open keeps the model and the current file it had, so a later "Snimi..." cannot
-        // write over the file that failed or over the previous one with something half read.
-        const QString prethodna = putanjaDoFajla;
-        try {
-            putanjaDoFajla = ime;
-            if (ime.isEmpty())
-                throw TGreska("Ime fajla nije korektno zadato!!!");
-            UcitajModel();
-        } catch (const std::exception& e) {
-            putanjaDoFajla = prethodna;
-            dijalozi->Greska(this, QString::fromStdString(e.what()) + QStringLiteral("\r\nGreska pri ucitavanju fajla!!!"));
-        }
-    }
-    OsveziNaslov();
-}
-
-void TFormGlavniProzor::Snimi(bool uvekPitaj) {
-    if (Zauzet()) {
-        PorukaZauzet();
-        return;
-    }
-    const QString zapamcena = putanjaDoFajla;
-    try {
-        if (!uvekPitaj && !putanjaDoFajla.isEmpty()) {
-            SnimiModelUFajl();
-        } else {
-            const QString ime = dijalozi->SnimiFajl(this, QStringLiteral("Snimanje podataka!"), Tekst(FilterFajla));
-            if (!ime.isNull()) {
-                putanjaDoFajla = ime;
-                if (ime.isEmpty())
-                    throw TGreska("Ime fajla nije korektno zadato!!!");
-                SnimiModelUFajl();
-            }
-        }
-    } catch (const std::exception& e) {
-        putanjaDoFajla = zapamcena;
-        dijalozi->Greska(this, QString::fromStdString(e.what()) + QStringLiteral("\r\nGreska pri snimanju fajla!!!"));
-    }
-    OsveziNaslov();
-}
-
-void TFormGlavniProzor::Snimi1Click() { Snimi(false); }
-
-void TFormGlavniProzor::Snimikao1Click() { Snimi(true); }
-
-void TFormGlavniProzor::Nov1Click() {
-    // Starting over under a running analysis would pull the model from under it.
-    if (Zauzet()) {
-        PorukaZauzet();
-        return;
-    }
-    if (pokrenutSaFajlom && pokreniNovuInstancu && pokreniNovuInstancu()) {
-        // The fresh instance takes over; this one ends without the closing question.
-        zatvaranjeBezPitanja = true;
-        close();
-        return;
-    }
-    auto korak = [](auto&& f) {
-        try {
-            f();
-        } catch (const std::exception&) {
-        }
-    };
-    korak([&] { putanjaDoFajla.clear(); });
-    korak([&] { OsveziNaslov(); });
-    korak([&] {
-        if (!TabSheetParametriAnalize)
-            return;
-        if (auto* log = TabSheetParametriAnalize->findChild<QPlainTextEdit*>(QStringLiteral("MemoPorukaTrenutnogStanjaAnalize")))
-            log->clear();
-        else if (auto* log2 = TabSheetParametriAnalize->findChild<QTextEdit*>(QStringLiteral("MemoPorukaTrenutnogStanjaAnalize")))
-            log2->clear();
-    });
-    korak([&] { ObrisiRezultate(); });
-    korak([&] { Inicijalizuj(); });
-    korak([&] { CrtajGrafikGlavni(); });
-    korak([&] {
-        if (stranice)
-            stranice->OsveziSve();
-    });
-    korak([&] {
-        if (naOsvezavanjeListiRezultata)
-            naOsvezavanjeListiRezultata();
-    });
-}
-
-void TFormGlavniProzor::Stampajgrafik1Click() {
-    if (naStampanjeGrafika)
-        naStampanjeGrafika(750, 600);
-}
-
-void TFormGlavniProzor::Izlaz1Click() {
-    if (Zauzet()) {
-        PorukaZauzet();
-        return;
-    }
-    close();
 }
 
 // ---- analysis menu: the same as the buttons of the "Analiza" page ----
@@ -657,24 +270,3 @@ void TFormGlavniProzor::Oprogramu1Click() {
                                                "Razvoj: tim programa VELT"));
 }
 
-// ---- closing ----
-
-void TFormGlavniProzor::closeEvent(QCloseEvent* e) {
-    if (zatvaranjeBezPitanja) {
-        e->accept();
-        return;
-    }
-    if (Zauzet()) {
-        e->ignore();
-        return;
-    }
-    if (!dijalozi->Pitanje(this, Tekst(PitanjeZatvaranja))) {
-        e->ignore();
-        return;
-    }
-    stanje.ObrisiRezultate(model);
-    model.Isprazni();
-    if (stranice)
-        stranice->OsveziSve();
-    e->accept();
-}

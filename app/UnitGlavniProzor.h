@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Dijalozi.h"
+#include "DokumentModela.h"
 #include "KontekstUredjivanja.h"
 #include "Model.h"
 #include "Podesavanja.h"
@@ -29,9 +30,10 @@ class TGrupaPrikaza;
 class TPlotChart;
 class TStraniceModela;
 
-// The main window: owns the model, the display settings, the analysis state and the current file
-// path for the whole run. The editing pages work through TKontekstUredjivanja; the analysis and
-// result pages are filled by their own code through the public hooks below.
+// The main window: a shell of handlers around its document (TDokumentModela), which owns the
+// model with its undo history, the display settings, the analysis state and the current file
+// path. The editing pages work through TKontekstUredjivanja; the analysis and result pages are
+// filled by their own code through the public hooks below.
 class TFormGlavniProzor : public QMainWindow, public TKontekstUredjivanja {
     Q_OBJECT
 public:
@@ -47,6 +49,7 @@ public:
 
     // TKontekstUredjivanja
     TModel& Model() override { return model; }
+    bool IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) override;
     TDijalozi& Dijalozi() override { return *dijalozi; }
     QWidget* ProzorZaPoruke() override { return this; }
     void PosleIzmeneModela() override;
@@ -54,6 +57,8 @@ public:
 
     // The windows created after this one at start-up.
     void PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeometrijskeKarakteristikePreseka* preseci);
+
+    TDokumentModela& Dokument() { return *dokument; }
 
     // Hooks for the analysis and result pages.
     TStanjeAnalize& Stanje() { return stanje; }
@@ -146,6 +151,11 @@ public:
     void Izvestaj1Click();
     void Pomoc1Click();
     void Oprogramu1Click();
+    // "Uredi": undo and redo of the editing steps.
+    void Ponisti1Click();
+    void Ponovi1Click();
+    QAction* Ponisti1 = nullptr;
+    QAction* Ponovi1 = nullptr;
 
     // "Grafik" page handlers.
     void CheckBoxPrikaziClick();
@@ -162,6 +172,13 @@ protected:
 
 private:
     void NapraviMeni();
+    void NapraviMeniUredi(QMenu* uredi);
+    // Everything the window does when its document changes (GlavniProzorUredi.cpp).
+    void NaIzmenuDokumenta(TVrstaIzmene vrsta);
+    void OsveziMeniUredi();
+    // Before "Nov...", "Otvori..." and closing: asks about unsaved changes and saves on "Da".
+    // False when the command must not go on.
+    bool SacuvajIzmene();
     void NapraviStrane();
     QWidget* NapraviStranuGrafik();
     void Inicijalizuj();
@@ -171,17 +188,21 @@ private:
     void UcitajModel();
     // Writes the model to putanjaDoFajla; the settings are taken from the controls first.
     void SnimiModelUFajl();
-    void Snimi(bool uvekPitaj);
+    // True when the model was written.
+    bool Snimi(bool uvekPitaj);
     void PodesavanjaIzKontrola();
     void PodesavanjaUKontrole();
     QLineEdit* EditVrednostIspredMatrica() const;
     void KlikniDugme(const char* ime);
 
     std::unique_ptr<TDijalozi> dijalozi;
-    TModel model;
-    TPodesavanja podesavanja;
-    TStanjeAnalize stanje;
-    QString putanjaDoFajla;
+    // Goes after the pages (destroyed in the destructor's body) and before the children that
+    // only hold references to it.
+    std::unique_ptr<TDokumentModela> dokument;
+    TModel& model;
+    TPodesavanja& podesavanja;
+    TStanjeAnalize& stanje;
+    QString& putanjaDoFajla;
     bool pokrenutSaFajlom = false;
     // Set while the window closes itself on purpose ("Nov..." with a fresh instance).
     bool zatvaranjeBezPitanja = false;
@@ -202,3 +223,4 @@ private:
 inline constexpr const char* PorukaProracunUToku = "Proracun je u toku!!!\r\nNije dopustena akcija!!!";
 inline constexpr const char* PitanjeZatvaranja = "Zatvori program?";
 inline constexpr const char* FilterFajla = "velt fajl (*.velt)";
+inline constexpr const char* PitanjeIzmena = "Model je izmenjen. Da li zelite da sacuvate izmene?";

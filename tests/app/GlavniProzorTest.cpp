@@ -104,7 +104,7 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
     }
     EXPECT_EQ(p.w->findChild<TPlotChart*>("PlotChartGrafik"), p.w->PlotChartGrafik);
 
-    // Menus, items, separators, no shortcuts.
+    // Menus, items, separators; only undo and redo have shortcuts.
     QMenuBar* meni = p.w->findChild<QMenuBar*>("GlavniMeni");
     ASSERT_NE(meni, nullptr);
     QStringList stvarno;
@@ -112,11 +112,14 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
         stvarno << "[" + m->text() + "]";
         for (QAction* a : m->menu()->actions()) {
             stvarno << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+            if (m->text() != QStringLiteral("Uredi")) {
+                EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+            }
         }
     }
     const QStringList ocekivano = {"[Datoteka]", "Nov...",  "-",      "Otvori...",       "Snimi...",
                                    "Snimi kao...", "-",     "Stampaj grafik (A4)", "-", "Izlaz",
+                                   "[Uredi]",   "Ponisti",  "Ponovi",
                                    "[Analiza]", "Pokreni analizu", "Stop", "Izvestaj...",
                                    "[Pomoc]",   "Pomoc...", "O programu..."};
     EXPECT_EQ(stvarno, ocekivano);

@@ -1,0 +1,191 @@
+// The node pages of the editing pages: "Cvor", "Oslonac" and the node-load sub-page of
+// "Opterecenje".
+#include <QScrollArea>
+#include <QTabWidget>
+
+#include "Brojevi.h"
+#include "KontekstUredjivanja.h"
+#include "StraniceModela.h"
+#include "StraniceModelaPomoc.h"
+#include "UredjivanjeCvorova.h"
+
+using namespace stranice_modela;
+
+// ---------------------------------------------------------------------------------------------
+// "Cvor"
+
+void TStraniceModela::NapraviStranicuCvor() {
+    VELT_STRANICA(TabSheetCvor);
+    auto* v = new QVBoxLayout(TabSheetCvor);
+    auto* grupa = new QGroupBox(QStringLiteral("Cvor"));
+    auto* f = Forma(grupa);
+    Red(f, "Spisak cvorova", VELT_SPISAK(ComboBoxSpisakCvorova));
+    Red(f, "X koordinata", VELT_POLJE(EditXkoordinataCvora, "0.0"));
+    Red(f, "Z koordinata", VELT_POLJE(EditZkoordinataCvora, "0.0"));
+    v->addWidget(grupa);
+    v->addLayout(RedDugmadi({VELT_DUGME(ButtonDodajCvor, "Dodaj"), VELT_DUGME(ButtonPromeniCvor, "Promeni"),
+                             VELT_DUGME(ButtonObrisiCvor, "Obrisi")}));
+    v->addStretch();
+
+    connect(ComboBoxSpisakCvorova, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSpisakCvorovaChange(); });
+    connect(ButtonDodajCvor, &QPushButton::clicked, this, [this] { ButtonDodajCvorClick(); });
+    connect(ButtonPromeniCvor, &QPushButton::clicked, this, [this] { ButtonPromeniCvorClick(); });
+    connect(ButtonObrisiCvor, &QPushButton::clicked, this, [this] { ButtonObrisiCvorClick(); });
+}
+
+void TStraniceModela::OsveziCvorove() {
+    const auto tekstovi = SpisakCvorova(kontekst.Model());
+    for (QComboBox* c : {ComboBoxSpisakCvorova, ComboBoxSpisakCvorovaZaPocetniCvorStapa,
+                         ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxSpisakCvorovaZaOslonce,
+                         ComboBoxSpisakCvorovaZaOpterecenje})
+        Popuni(c, tekstovi);
+    PrikaziOslonceCvora();
+    PrikaziCvor();
+    PrikaziOpterecenjeCvora();
+    PrikaziStap();
+}
+
+void TStraniceModela::PrikaziCvor() {
+    const TCvor* c = Izabrani(kontekst.Model().nizCvorova, ComboBoxSpisakCvorova->currentIndex());
+    if (!c) return;
+    EditXkoordinataCvora->setText(Q(FormatBroja(c->X())));
+    EditZkoordinataCvora->setText(Q(FormatBroja(c->Z())));
+}
+
+void TStraniceModela::ComboBoxSpisakCvorovaChange() { PrikaziCvor(); }
+void TStraniceModela::ButtonDodajCvorClick() { DodajIliPromeniCvor(TRezimIzmene::Dodaj); }
+void TStraniceModela::ButtonPromeniCvorClick() { DodajIliPromeniCvor(TRezimIzmene::Promeni); }
+
+void TStraniceModela::DodajIliPromeniCvor(TRezimIzmene rezim) {
+    const std::string x = S(EditXkoordinataCvora), z = S(EditZkoordinataCvora);
+    const int izabrani = ComboBoxSpisakCvorova->currentIndex();
+    const char* naziv = rezim == TRezimIzmene::Dodaj ? "Dodaj cvor" : "Promeni cvor";
+    if (Izvrsi(naziv, [&](TModel& m) { return ::DodajIliPromeniCvor(m, rezim, izabrani, x, z); }) !=
+        TIshod::Uradjeno)
+        return;
+    OsveziCvorove();
+    OsveziStapove();
+}
+
+void TStraniceModela::ButtonObrisiCvorClick() {
+    if (kontekst.Model().nizCvorova.empty()) return;
+    const int izabrani = ComboBoxSpisakCvorova->currentIndex();
+    Izvrsi("Obrisi cvor", [&](TModel& m) { return ObrisiCvor(m, izabrani); });
+    OsveziCvorove();
+}
+
+// ---------------------------------------------------------------------------------------------
+// "Oslonac"
+
+void TStraniceModela::NapraviStranicuOslonac() {
+    VELT_STRANICA(TabSheetOslonac);
+    auto* v = new QVBoxLayout(TabSheetOslonac);
+    auto* grupa = new QGroupBox(QStringLiteral("Oslonci cvora"));
+    auto* f = Forma(grupa);
+    Red(f, "Cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaOslonce));
+    CheckBoxOslonacX = Imenuj(new QCheckBox(QStringLiteral("Oslonac u X pravcu")), "CheckBoxOslonacX");
+    CheckBoxOslonacZ = Imenuj(new QCheckBox(QStringLiteral("Oslonac u Z pravcu")), "CheckBoxOslonacZ");
+    CheckBoxUkljestenje = Imenuj(new QCheckBox(QStringLiteral("Ukljestenje")), "CheckBoxUkljestenje");
+    f->addRow(CheckBoxOslonacX);
+    f->addRow(CheckBoxOslonacZ);
+    f->addRow(CheckBoxUkljestenje);
+    v->addWidget(grupa);
+    v->addLayout(RedDugmadi({VELT_DUGME(ButtonPromeniOslonac, "Promeni")}));
+    v->addStretch();
+
+    connect(ComboBoxSpisakCvorovaZaOslonce, &QComboBox::currentIndexChanged, this,
+            [this] { ComboBoxSpisakCvorovaZaOslonceChange(); });
+    connect(ButtonPromeniOslonac, &QPushButton::clicked, this, [this] { ButtonPromeniOslonacClick(); });
+}
+
+void TStraniceModela::PrikaziOslonceCvora() {
+    const TCvor* c = Izabrani(kontekst.Model().nizCvorova, ComboBoxSpisakCvorovaZaOslonce->currentIndex());
+    if (!c) return;
+    CheckBoxOslonacX->setChecked(c->OslX());
+    CheckBoxOslonacZ->setChecked(c->OslZ());
+    CheckBoxUkljestenje->setChecked(c->UkljY());
+}
+
+void TStraniceModela::ComboBoxSpisakCvorovaZaOslonceChange() { PrikaziOslonceCvora(); }
+
+void TStraniceModela::ButtonPromeniOslonacClick() {
+    const int izabrani = ComboBoxSpisakCvorovaZaOslonce->currentIndex();
+    const bool x = CheckBoxOslonacX->isChecked(), z = CheckBoxOslonacZ->isChecked(),
+               y = CheckBoxUkljestenje->isChecked();
+    const TIshod ishod = Izvrsi("Promeni oslonac", [&](TModel& m) { return PostaviOslonce(m, izabrani, x, z, y); });
+    OsveziCvorove();
+    if (ishod != TIshod::Uradjeno) PosleIzmene();
+}
+
+// ---------------------------------------------------------------------------------------------
+// "Opterecenje"
+
+void TStraniceModela::NapraviStranicuOpterecenje() {
+    VELT_STRANICA(TabSheetOpterecenje);
+    auto* v = new QVBoxLayout(TabSheetOpterecenje);
+    v->setContentsMargins(2, 2, 2, 2);
+    PageControlOpterecenje = Imenuj(new QTabWidget, "PageControlOpterecenje");
+    PageControlOpterecenje->addTab(NapraviStranicuOpterecenjaCvora(), QStringLiteral("Cvor"));
+    // The member-load page holds the most; on a short window it scrolls rather than squeezing its fields.
+    auto* skrol = new QScrollArea;
+    skrol->setWidgetResizable(true);
+    skrol->setFrameShape(QFrame::NoFrame);
+    skrol->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    skrol->setWidget(NapraviStranicuOpterecenjaStapa());
+    PageControlOpterecenje->addTab(skrol, QStringLiteral("Stap"));
+    v->addWidget(PageControlOpterecenje);
+}
+
+QWidget* TStraniceModela::NapraviStranicuOpterecenjaCvora() {
+    VELT_STRANICA(TabSheetOpterecenjeCvora);
+    auto* v = new QVBoxLayout(TabSheetOpterecenjeCvora);
+    auto* grupa = new QGroupBox(QStringLiteral("Opterecenje cvora"));
+    auto* f = Forma(grupa);
+    Red(f, "Cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaOpterecenje));
+    Red(f, "Px", VELT_POLJE(EditKoncSilaUCvoruPx, "0.0"));
+    Red(f, "Pz", VELT_POLJE(EditKoncSilaUCvoruPz, "0.0"));
+    Red(f, "My", VELT_POLJE(EditKoncMomentUCvoru, "0.0"));
+    v->addWidget(grupa);
+    auto* zadato = new QGroupBox(QStringLiteral("Zadata pomeranja oslonaca"));
+    auto* fz = Forma(zadato);
+    fz->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    Red(fz, "Zadato pomeranje u X pravcu", VELT_POLJE(EditZadatoPomeranjeUXpravcu, "0.0"));
+    Red(fz, "Zadato pomeranje u Z pravcu", VELT_POLJE(EditZadatoPomeranjeUZpravcu, "0.0"));
+    Red(fz, "Zadato obrtanje ukljestenja oko Y ose", VELT_POLJE(EditZadatoObrtanjeUkljestenjaOkoYose, "0.0"));
+    for (QLineEdit* e : {EditZadatoPomeranjeUXpravcu, EditZadatoPomeranjeUZpravcu, EditZadatoObrtanjeUkljestenjaOkoYose})
+        e->setEnabled(false);
+    v->addWidget(zadato);
+    v->addLayout(RedDugmadi({VELT_DUGME(ButtonPromeniOpterecenjeCvora, "Promeni")}));
+    v->addStretch();
+
+    connect(ComboBoxSpisakCvorovaZaOpterecenje, &QComboBox::currentIndexChanged, this,
+            [this] { ComboBoxSpisakCvorovaZaOpterecenjeChange(); });
+    connect(ButtonPromeniOpterecenjeCvora, &QPushButton::clicked, this,
+            [this] { ButtonPromeniOpterecenjeCvoraClick(); });
+    return TabSheetOpterecenjeCvora;
+}
+
+void TStraniceModela::PrikaziOpterecenjeCvora() {
+    TCvor* c = Izabrani(kontekst.Model().nizCvorova, ComboBoxSpisakCvorovaZaOpterecenje->currentIndex());
+    if (!c) return;
+    EditKoncSilaUCvoruPx->setText(Q(FormatBroja(c->Px())));
+    EditKoncSilaUCvoruPz->setText(Q(FormatBroja(c->Pz())));
+    EditKoncMomentUCvoru->setText(Q(FormatBroja(c->MkoncY())));
+    const TZadataPomeranja z = ZadataPomeranjaZaPrikaz(*c);
+    EditZadatoPomeranjeUXpravcu->setEnabled(z.x);
+    EditZadatoPomeranjeUXpravcu->setText(Q(FormatBroja(z.ux)));
+    EditZadatoPomeranjeUZpravcu->setEnabled(z.z);
+    EditZadatoPomeranjeUZpravcu->setText(Q(FormatBroja(z.uz)));
+    EditZadatoObrtanjeUkljestenjaOkoYose->setEnabled(z.y);
+    EditZadatoObrtanjeUkljestenjaOkoYose->setText(Q(FormatBroja(z.fiy)));
+}
+
+void TStraniceModela::ComboBoxSpisakCvorovaZaOpterecenjeChange() { PrikaziOpterecenjeCvora(); }
+
+void TStraniceModela::ButtonPromeniOpterecenjeCvoraClick() {
+    const TPoljaOpterecenjaCvora polja{S(EditKoncSilaUCvoruPx),        S(EditKoncSilaUCvoruPz),
+                                       S(EditKoncMomentUCvoru),        S(EditZadatoPomeranjeUXpravcu),
+                                       S(EditZadatoPomeranjeUZpravcu), S(EditZadatoObrtanjeUkljestenjaOkoYose)};
+    const int izabrani = ComboBoxSpisakCvorovaZaOpterecenje->currentIndex();
+    Izvrsi("Promeni opterecenje cvora", [&](TModel& m) { return PostaviOpterecenjeCvora(m, izabrani, polja); });
+}

@@ -1,0 +1,135 @@
+#include "KopijaModela.h"
+
+#include <unordered_map>
+
+namespace {
+
+template <class T>
+std::unordered_map<const T*, size_t> Pozicije(const std::vector<std::unique_ptr<T>>& lista) {
+    std::unordered_map<const T*, size_t> p;
+    p.reserve(lista.size());
+    for (size_t i = 0; i < lista.size(); ++i) p.emplace(lista[i].get(), i);
+    return p;
+}
+
+// The position of a referenced entity in its list; size_t(-1) for none.
+template <class T>
+size_t Pozicija(const std::unordered_map<const T*, size_t>& p, const T* e) {
+    const auto it = p.find(e);
+    return it == p.end() ? size_t(-1) : it->second;
+}
+
+template <class T>
+T* NaPoziciji(const std::vector<std::unique_ptr<T>>& lista, size_t i) {
+    return i < lista.size() ? lista[i].get() : nullptr;
+}
+
+template <class T>
+void KopirajListu(const std::vector<std::unique_ptr<T>>& izvor, std::vector<std::unique_ptr<T>>& cilj) {
+    cilj.reserve(izvor.size());
+    for (const auto& e : izvor) cilj.push_back(std::make_unique<T>(*e));
+}
+
+bool Isti(const TMaterijal& a, const TMaterijal& b) {
+    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.E() == b.E() && a.Poasonov() == b.Poasonov() &&
+           a.Masa() == b.Masa() && a.AlfaT() == b.AlfaT();
+}
+
+bool Isti(const TPresek& a, const TPresek& b) {
+    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.I() == b.I() && a.Aaksijalno() == b.Aaksijalno() &&
+           a.h() == b.h() && a.k() == b.k();
+}
+
+bool Isti(const TCvor& a, const TCvor& b) {
+    return a.ID() == b.ID() && a.X() == b.X() && a.Z() == b.Z() && a.OslX() == b.OslX() && a.OslZ() == b.OslZ() &&
+           a.UkljY() == b.UkljY() && a.Px() == b.Px() && a.Pz() == b.Pz() && a.MkoncY() == b.MkoncY() &&
+           a.BrPomeranjaX() == b.BrPomeranjaX() && a.BrPomeranjaZ() == b.BrPomeranjaZ() &&
+           a.BrObrtanjaY() == b.BrObrtanjaY() && a.ZadatoUx() == b.ZadatoUx() && a.ZadatoUz() == b.ZadatoUz() &&
+           a.ZadatoFiy() == b.ZadatoFiy();
+}
+
+bool Isti(const TOpterecenje& a, const TOpterecenje& b) {
+    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.Tip() == b.Tip() && a.IDStapa() == b.IDStapa() &&
+           a.KoncentrisanaSila() == b.KoncentrisanaSila() &&
+           a.PozicijaKoncentrisaneSile() == b.PozicijaKoncentrisaneSile() &&
+           a.KoncentrisaniMoment() == b.KoncentrisaniMoment() &&
+           a.PozicijaKoncentrisanogMomenta() == b.PozicijaKoncentrisanogMomenta() &&
+           a.RaspodeljenoOpterecenje() == b.RaspodeljenoOpterecenje() &&
+           a.PocetakRaspodeljenog() == b.PocetakRaspodeljenog() && a.KrajRaspodeljenog() == b.KrajRaspodeljenog() &&
+           a.TemperaturnaPromena() == b.TemperaturnaPromena() &&
+           a.TemperaturnaRazlika() == b.TemperaturnaRazlika() &&
+           a.KoncentrisanaSilaUPravcuOse() == b.KoncentrisanaSilaUPravcuOse() &&
+           a.PozicijaKoncentrisaneSileUPravcuOse() == b.PozicijaKoncentrisaneSileUPravcuOse() &&
+           a.RaspodeljenoOpterecenjeUPravcuOse() == b.RaspodeljenoOpterecenjeUPravcuOse() &&
+           a.PocetakRaspodeljenogUPravcuOse() == b.PocetakRaspodeljenogUPravcuOse() &&
+           a.KrajRaspodeljenogUPravcuOse() == b.KrajRaspodeljenogUPravcuOse();
+}
+
+template <class T>
+bool IsteListe(const std::vector<std::unique_ptr<T>>& a, const std::vector<std::unique_ptr<T>>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (!Isti(*a[i], *b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<TModel> KopirajModel(const TModel& model) {
+    auto kopija = std::make_unique<TModel>();
+    kopija->minRastojanjeCvorova = model.minRastojanjeCvorova;
+    KopirajListu(model.nizMaterijala, kopija->nizMaterijala);
+    KopirajListu(model.nizPreseka, kopija->nizPreseka);
+    KopirajListu(model.nizCvorova, kopija->nizCvorova);
+    KopirajListu(model.nizOpterecenja, kopija->nizOpterecenja);
+    const auto materijali = Pozicije(model.nizMaterijala);
+    const auto preseci = Pozicije(model.nizPreseka);
+    const auto cvorovi = Pozicije(model.nizCvorova);
+    kopija->nizStapova.reserve(model.nizStapova.size());
+    for (const auto& s : model.nizStapova)
+        kopija->nizStapova.push_back(std::make_unique<TStap>(
+            s->ID(), NaPoziciji(kopija->nizMaterijala, Pozicija(materijali, s->Materijal())),
+            NaPoziciji(kopija->nizPreseka, Pozicija(preseci, s->Presek())),
+            NaPoziciji(kopija->nizCvorova, Pozicija(cvorovi, s->PocetniCvor())),
+            NaPoziciji(kopija->nizCvorova, Pozicija(cvorovi, s->KrajnjiCvor())), s->TipStapa()));
+    return kopija;
+}
+
+void PrepisiModel(const TModel& izvor, TModel& cilj) {
+    if (&izvor == &cilj) return;
+    auto kopija = KopirajModel(izvor);
+    // Members go first, so no reference outlives its target even for a moment.
+    cilj.Isprazni();
+    cilj.nizMaterijala = std::move(kopija->nizMaterijala);
+    cilj.nizPreseka = std::move(kopija->nizPreseka);
+    cilj.nizCvorova = std::move(kopija->nizCvorova);
+    cilj.nizStapova = std::move(kopija->nizStapova);
+    cilj.nizOpterecenja = std::move(kopija->nizOpterecenja);
+    cilj.minRastojanjeCvorova = kopija->minRastojanjeCvorova;
+}
+
+bool IstiModeli(const TModel& a, const TModel& b) {
+    if (a.minRastojanjeCvorova != b.minRastojanjeCvorova || !IsteListe(a.nizMaterijala, b.nizMaterijala) ||
+        !IsteListe(a.nizPreseka, b.nizPreseka) || !IsteListe(a.nizCvorova, b.nizCvorova) ||
+        !IsteListe(a.nizOpterecenja, b.nizOpterecenja) || a.nizStapova.size() != b.nizStapova.size())
+        return false;
+    const auto ma = Pozicije(a.nizMaterijala), mb = Pozicije(b.nizMaterijala);
+    const auto pa = Pozicije(a.nizPreseka), pb = Pozicije(b.nizPreseka);
+    const auto ca = Pozicije(a.nizCvorova), cb = Pozicije(b.nizCvorova);
+    for (size_t i = 0; i < a.nizStapova.size(); ++i) {
+        const TStap& x = *a.nizStapova[i];
+        const TStap& y = *b.nizStapova[i];
+        if (x.ID() != y.ID() || x.TipStapa() != y.TipStapa() ||
+            Pozicija(ma, x.Materijal()) != Pozicija(mb, y.Materijal()) ||
+            Pozicija(pa, x.Presek()) != Pozicija(pb, y.Presek()) ||
+            Pozicija(ca, x.PocetniCvor()) != Pozicija(cb, y.PocetniCvor()) ||
+            Pozicija(ca, x.KrajnjiCvor()) != Pozicija(cb, y.KrajnjiCvor()))
+            return false;
+    }
+    return true;
+}
+
+size_t BrojEntiteta(const TModel& model) {
+    return model.nizMaterijala.size() + model.nizPreseka.size() + model.nizCvorova.size() + model.nizStapova.size() +
+           model.nizOpterecenja.size();
+}

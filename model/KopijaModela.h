@@ -1,0 +1,19 @@
+#pragma once
+#include <memory>
+
+#include "Model.h"
+
+// A deep copy of the model: every entity copied, members pointing at the copies of their material,
+// section and nodes (found by position, so models with repeated IDs copy faithfully too).
+std::unique_ptr<TModel> KopirajModel(const TModel& model);
+
+// Replaces the content of `cilj` by a deep copy of `izvor`.
+void PrepisiModel(const TModel& izvor, TModel& cilj);
+
+// Whether two models hold the same input: lists of equal length and order, the same values,
+// members referring to entities at the same positions. The analysis results that the nodes carry
+// are not input and are ignored.
+bool IstiModeli(const TModel& a, const TModel& b);
+
+// How many entities the model holds, all lists together.
+size_t BrojEntiteta(const TModel& model);
