@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "PlotChartRaspored.h"
 
@@ -74,7 +75,7 @@ void NacrtajOblik(QPainter& p, const TOblik& o, const TRaspored& r) {
     bool ista = false;
     for (const auto& t : kopije) ista = ista || (!t.empty() && Vidljiv(t, r));
     if (!ista) return;
-    p.save();
+    // No save and restore per figure: the caller resets what it relies on after the figures.
     p.setRenderHint(QPainter::Antialiasing, true);
     QPen olovka(BojaIzTColor(o.boja), o.debljina);
     olovka.setCapStyle(Qt::FlatCap);
@@ -88,7 +89,8 @@ void NacrtajOblik(QPainter& p, const TOblik& o, const TRaspored& r) {
         else if (o.zatvoren) p.drawPolygon(t.data(), int(t.size()));
         else p.drawPolyline(t.data(), int(t.size()));
     }
-    p.restore();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
 }
 
 namespace {
@@ -122,8 +124,15 @@ void NacrtajOznake(QPainter& p, const std::vector<const TChartItem*>& oznake, TZ
     constexpr int okvirStapa = 2, vazduh = 1;
     std::vector<TOznakaZaRaspored> zahtevi;
     zahtevi.reserve(oznake.size());
+    // One measure per font size, not one per label.
+    std::map<int, QFontMetrics> mere;
+    auto mera = [&](int velicina) -> const QFontMetrics& {
+        auto it = mere.find(velicina);
+        if (it == mere.end()) it = mere.emplace(velicina, QFontMetrics(FontPlota(velicina), p.device())).first;
+        return it->second;
+    };
     for (const TChartItem* s : oznake) {
-        const QFontMetrics m(FontPlota(s->SizeOrAngle), p.device());
+        const QFontMetrics& m = mera(s->SizeOrAngle);
         const int okvir = s->MarkOrAlign == ozBrojStapa ? okvirStapa + 1 : 0;
         TOznakaZaRaspored z;
         TOblik sidro;
