@@ -8,6 +8,8 @@
 #include "Brojevi.h"
 #include "Greska.h"
 #include "Model.h"
+#include "ProcenaMemorije.h"
+#include "ProveraRezultata.h"
 
 // Kss is taken for singular when some pivot of its decomposition is this small against the largest
 // original entry of its row. Round-off leaves the pivot of a mechanism some 1e-16..1e-14 of its row
@@ -235,6 +237,7 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         const bool imaSistema = model.nizCvorova.size() >= 2 && !model.nizStapova.empty();
         std::unordered_map<int, TKrajeviCvora> krajevi;
         if (imaSistema) krajevi = KrajeviCvorova(model);
+        ProveriPodatkeCvorova(model);
 
         // 1. Code numbers.
         Loguj(posmatrac, "Odredjivanje kodnih brojeva - ");
@@ -280,6 +283,7 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         if (radi()) {
             const auto& sve = lista(stanje.nizKodnihBrojeva);
             const int n = static_cast<int>(sve.size());
+            ProveriMemorijuGustogProracuna(sve.size(), lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size());
             const TPozicije pozicije(sve);
             auto K = std::make_unique<TMatrix>();
             K->Resize(n, n);
@@ -436,6 +440,7 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
                 pozicijeO.ZaSve(c->BrObrtanjaY(), [&](int i) { c->SetMukljY(D.Elem(1, i) - c->MkoncY()); });
             }
 
+            ProveriRezultate(model, stanje);
             Loguj(posmatrac, "Ispisivanje rezultata analize - ");
             posmatrac.PrikaziRezultate();
             posmatrac.PrikaziSileStapa();

@@ -44,8 +44,19 @@ QString FajlDijalog(QWidget* roditelj, const QString& naslov, const QString& fil
     QFileDialog dijalog(roditelj, naslov, QString(), filter);
     dijalog.setAcceptMode(rezim);
     dijalog.setFileMode(rezim == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // The name is used exactly as chosen: no extension is added.
-    dijalog.setDefaultSuffix(QString());
+    // A saved name typed without an extension gets the filter's one ("*.velt" gives ".velt"),
+    // here already, so that the dialog's overwrite question is about the file really written.
+    QString ekstenzija;
+    if (rezim == QFileDialog::AcceptSave) {
+        const qsizetype i = filter.indexOf(QStringLiteral("*."));
+        if (i >= 0) {
+            qsizetype k = i + 2;
+            while (k < filter.size() && filter.at(k).isLetterOrNumber())
+                ++k;
+            ekstenzija = filter.mid(i + 2, k - i - 2);
+        }
+    }
+    dijalog.setDefaultSuffix(ekstenzija);
     if (dijalog.exec() != QDialog::Accepted)
         return QString();
     const QStringList izabrani = dijalog.selectedFiles();

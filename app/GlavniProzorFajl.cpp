@@ -1,6 +1,7 @@
 // The file commands of the main window ("Nov...", "Otvori...", "Snimi...", "Snimi kao...",
 // "Izlaz") and its closing.
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -19,6 +20,21 @@
 using namespace glavni_prozor;
 
 // ---- file commands ----
+
+namespace {
+
+// A name typed without an extension gets ".velt", so that the open dialog's filter shows the
+// file afterwards; a name with an extension of its own is kept as typed.
+QString SaEkstenzijom(const QString& ime) {
+    if (ime.isEmpty())
+        return ime;
+    const QFileInfo fajl(ime);
+    if (fajl.fileName().isEmpty() || fajl.fileName().startsWith(QLatin1Char('.')) || !fajl.suffix().isEmpty())
+        return ime;
+    return ime.endsWith(QLatin1Char('.')) ? ime + QStringLiteral("velt") : ime + QStringLiteral(".velt");
+}
+
+}  // namespace
 
 void TFormGlavniProzor::UcitajModel() {
     // The reader replaces the model and the settings only when the whole file was read.
@@ -80,7 +96,8 @@ bool TFormGlavniProzor::Snimi(bool uvekPitaj) {
             SnimiModelUFajl();
             snimljeno = true;
         } else {
-            const QString ime = dijalozi->SnimiFajl(this, QStringLiteral("Snimanje podataka!"), Tekst(FilterFajla));
+            const QString ime = SaEkstenzijom(
+                dijalozi->SnimiFajl(this, QStringLiteral("Snimanje podataka!"), Tekst(FilterFajla)));
             if (!ime.isNull()) {
                 putanjaDoFajla = ime;
                 if (ime.isEmpty())

@@ -10,11 +10,11 @@
 using namespace glavni_prozor;
 
 void TFormGlavniProzor::NapraviMeniUredi(QMenu* uredi) {
-    Ponisti1 = uredi->addAction(QStringLiteral("Ponisti"));
+    Ponisti1 = uredi->addAction(QStringLiteral("&Ponisti"));
     Ponisti1->setObjectName(QStringLiteral("Ponisti1"));
     Ponisti1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(Ponisti1, &QAction::triggered, this, &TFormGlavniProzor::Ponisti1Click);
-    Ponovi1 = uredi->addAction(QStringLiteral("Ponovi"));
+    Ponovi1 = uredi->addAction(QStringLiteral("P&onovi"));
     Ponovi1->setObjectName(QStringLiteral("Ponovi1"));
     Ponovi1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(Ponovi1, &QAction::triggered, this, &TFormGlavniProzor::Ponovi1Click);
@@ -26,11 +26,11 @@ void TFormGlavniProzor::OsveziMeniUredi() {
         return;
     const TDokument& d = dokument->Jezgro();
     Ponisti1->setEnabled(d.MozePonisti());
-    Ponisti1->setText(d.MozePonisti() ? QStringLiteral("Ponisti: ") + QString::fromStdString(d.NazivPonistavanja())
-                                      : QStringLiteral("Ponisti"));
+    Ponisti1->setText(d.MozePonisti() ? QStringLiteral("&Ponisti: ") + QString::fromStdString(d.NazivPonistavanja())
+                                      : QStringLiteral("&Ponisti"));
     Ponovi1->setEnabled(d.MozePonovi());
-    Ponovi1->setText(d.MozePonovi() ? QStringLiteral("Ponovi: ") + QString::fromStdString(d.NazivPonavljanja())
-                                    : QStringLiteral("Ponovi"));
+    Ponovi1->setText(d.MozePonovi() ? QStringLiteral("P&onovi: ") + QString::fromStdString(d.NazivPonavljanja())
+                                    : QStringLiteral("P&onovi"));
 }
 
 bool TFormGlavniProzor::IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
@@ -56,6 +56,8 @@ void TFormGlavniProzor::Ponovi1Click() {
 
 void TFormGlavniProzor::NaIzmenuDokumenta(TVrstaIzmene vrsta) {
     OsveziMeniUredi();
+    if (vrsta != TVrstaIzmene::Snimanje)
+        UkloniUzrokOdbijanja();
     switch (vrsta) {
     case TVrstaIzmene::Komanda:
         // The page that ran the command refreshes its own lists as it always has.

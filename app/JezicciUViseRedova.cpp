@@ -1,13 +1,58 @@
 #include "JezicciUViseRedova.h"
 
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+
+const char* const SvojstvoJezicka = "veltJezicak";
+
+// What assistive technology is told about a tab button: a page tab (not the check box the
+// toolkit would announce for a checkable button), selected when its page is shown, and a
+// "press" action that shows the page.
+class TPristupJezicku : public QAccessibleWidget {
+public:
+    explicit TPristupJezicku(QToolButton* b) : QAccessibleWidget(b, QAccessible::PageTab) {}
+    QToolButton* Dugme() const { return static_cast<QToolButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return Dugme()->accessibleName().isEmpty() ? Dugme()->text() : Dugme()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = Dugme()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& ime) override {
+        if (ime == pressAction() && Dugme()->isEnabled())
+            Dugme()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+// The row of tabs itself is a page tab list.
+QAccessibleInterface* FabrikaPristupa(const QString& klasa, QObject* o) {
+    if (klasa == QLatin1String("QToolButton") && o && o->property(SvojstvoJezicka).toBool())
+        return new TPristupJezicku(static_cast<QToolButton*>(o));
+    if (klasa == QLatin1String("QWidget") && o && o->objectName() == QLatin1String("JezicciGlavnogMenija"))
+        return new QAccessibleWidget(static_cast<QWidget*>(o), QAccessible::PageTabList);
+    return nullptr;
+}
+
+}  // namespace
+
 TJezicciUViseRedova::TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget* parent)
     : QWidget(parent), strane(strane) {
+    static const bool fabrika = (QAccessible::installFactory(FabrikaPristupa), true);
+    (void)fabrika;
     setObjectName(QStringLiteral("JezicciGlavnogMenija"));
     grupa = new QButtonGroup(this);
     grupa->setExclusive(true);
@@ -17,7 +62,9 @@ TJezicciUViseRedova::TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget
     QHBoxLayout* red = nullptr;
     int zauzeto = 0;
     for (int i = 0; i < strane->count(); ++i) {
-        auto* jezicak = new QToolButton(this);
+        // Marked before it has a parent, so that no interface is made for it as a plain button.
+        auto* jezicak = new QToolButton;
+        jezicak->setProperty(SvojstvoJezicka, true);
         jezicak->setText(strane->tabText(i));
         jezicak->setCheckable(true);
         jezicak->setAutoRaise(false);

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTimer>
 
+#include "SrpskiTekstovi.h"
 #include "UnitGlavniProzor.h"
 #include "UnitPomoc.h"
 #include "UnitUvodniProzor.h"
@@ -13,6 +14,7 @@
 int PokreniVELT(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELT"));
+    UgradiSrpskeTekstove(app);
 
     auto* uvod = new TFormUvodniProzor;
     uvod->show();

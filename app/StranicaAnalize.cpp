@@ -156,6 +156,8 @@ void TStranicaAnalize::ButtonPokreniAnalizuClick() {
         else if (!p.kraj)
             rezultat = {TIshodProracuna::Prekinut, ""};
     }
+    if (posleProracuna)
+        posleProracuna(rezultat);
 }
 
 void TStranicaAnalize::PokreniNaRadniku(TProracun& proracun) {

@@ -31,6 +31,8 @@ public:
 
     // The report command; set by whoever builds the report.
     std::function<void()> naIzvestaj;
+    // Called with the outcome whenever "Pokreni analizu" has run (refused runs included).
+    std::function<void(const TRezultatProracuna&)> posleProracuna;
     // Called on the window's thread after every log line is written (tests press Stop from here).
     std::function<void(const QString&)> posleLinijeLoga;
 

@@ -31,6 +31,7 @@
 #include "Greska.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
+#include "StranicaAnalize.h"
 #include "StranicaAnalizeProzor.h"
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
@@ -52,7 +53,9 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     NapraviStrane();
     // The "Grafik" page was filled before the plot existed; the plot takes its grid from it now.
     PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
-    UgradiStraniceAnalize(*this);
+    UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
+        PokaziUzrokOdbijanja(r);
+    };
     UgradiIzvestajIStampu();
     Inicijalizuj();
 
@@ -81,34 +84,35 @@ TFormGlavniProzor::~TFormGlavniProzor() {
 
 void TFormGlavniProzor::NapraviMeni() {
     QMenuBar* GlavniMeni = Imenuj(menuBar(), QStringLiteral("GlavniMeni"));
+    // The "&" marks each caption's Alt key letter; the captions themselves are unchanged.
     auto stavka = [this](QMenu* meni, const char* ime, const char* tekst, void (TFormGlavniProzor::*rukovalac)()) {
         QAction* a = meni->addAction(Tekst(tekst));
         a->setObjectName(Tekst(ime));
         connect(a, &QAction::triggered, this, rukovalac);
         return a;
     };
-    QMenu* datoteka = Imenuj(GlavniMeni->addMenu(QStringLiteral("Datoteka")), QStringLiteral("Datoteka1"));
-    stavka(datoteka, "Nov1", "Nov...", &TFormGlavniProzor::Nov1Click);
+    QMenu* datoteka = Imenuj(GlavniMeni->addMenu(QStringLiteral("&Datoteka")), QStringLiteral("Datoteka1"));
+    stavka(datoteka, "Nov1", "&Nov...", &TFormGlavniProzor::Nov1Click);
     datoteka->addSeparator();
-    stavka(datoteka, "Otvori1", "Otvori...", &TFormGlavniProzor::Otvori1Click);
-    stavka(datoteka, "Snimi1", "Snimi...", &TFormGlavniProzor::Snimi1Click);
-    stavka(datoteka, "Snimikao1", "Snimi kao...", &TFormGlavniProzor::Snimikao1Click);
+    stavka(datoteka, "Otvori1", "&Otvori...", &TFormGlavniProzor::Otvori1Click);
+    stavka(datoteka, "Snimi1", "&Snimi...", &TFormGlavniProzor::Snimi1Click);
+    stavka(datoteka, "Snimikao1", "Snimi &kao...", &TFormGlavniProzor::Snimikao1Click);
     datoteka->addSeparator();
-    stavka(datoteka, "Stampajgrafik1", "Stampaj grafik (A4)", &TFormGlavniProzor::Stampajgrafik1Click);
-    stavka(datoteka, "Sacuvajgrafik1", "Sacuvaj grafik...", &TFormGlavniProzor::Sacuvajgrafik1Click);
+    stavka(datoteka, "Stampajgrafik1", "S&tampaj grafik (A4)", &TFormGlavniProzor::Stampajgrafik1Click);
+    stavka(datoteka, "Sacuvajgrafik1", "Sac&uvaj grafik...", &TFormGlavniProzor::Sacuvajgrafik1Click);
     datoteka->addSeparator();
-    stavka(datoteka, "Izlaz1", "Izlaz", &TFormGlavniProzor::Izlaz1Click);
+    stavka(datoteka, "Izlaz1", "&Izlaz", &TFormGlavniProzor::Izlaz1Click);
 
-    NapraviMeniUredi(Imenuj(GlavniMeni->addMenu(QStringLiteral("Uredi")), QStringLiteral("Uredi1")));
+    NapraviMeniUredi(Imenuj(GlavniMeni->addMenu(QStringLiteral("&Uredi")), QStringLiteral("Uredi1")));
 
-    QMenu* analiza = Imenuj(GlavniMeni->addMenu(QStringLiteral("Analiza")), QStringLiteral("Analiza1"));
-    stavka(analiza, "Pokrenianalizu1", "Pokreni analizu", &TFormGlavniProzor::Pokrenianalizu1Click);
-    stavka(analiza, "Stop1", "Stop", &TFormGlavniProzor::Stop1Click);
-    stavka(analiza, "Izvestaj1", "Izvestaj...", &TFormGlavniProzor::Izvestaj1Click);
+    QMenu* analiza = Imenuj(GlavniMeni->addMenu(QStringLiteral("&Analiza")), QStringLiteral("Analiza1"));
+    stavka(analiza, "Pokrenianalizu1", "&Pokreni analizu", &TFormGlavniProzor::Pokrenianalizu1Click);
+    stavka(analiza, "Stop1", "&Stop", &TFormGlavniProzor::Stop1Click);
+    stavka(analiza, "Izvestaj1", "&Izvestaj...", &TFormGlavniProzor::Izvestaj1Click);
 
-    QMenu* pomoc = Imenuj(GlavniMeni->addMenu(QStringLiteral("Pomoc")), QStringLiteral("Pomoc2"));
-    stavka(pomoc, "Pomoc1", "Pomoc...", &TFormGlavniProzor::Pomoc1Click);
-    stavka(pomoc, "Oprogramu1", "O programu...", &TFormGlavniProzor::Oprogramu1Click);
+    QMenu* pomoc = Imenuj(GlavniMeni->addMenu(QStringLiteral("&Pomoc")), QStringLiteral("Pomoc2"));
+    stavka(pomoc, "Pomoc1", "&Pomoc...", &TFormGlavniProzor::Pomoc1Click);
+    stavka(pomoc, "Oprogramu1", "&O programu...", &TFormGlavniProzor::Oprogramu1Click);
 }
 
 void TFormGlavniProzor::NapraviStrane() {

@@ -10,6 +10,7 @@
 #include "KontekstUredjivanja.h"
 #include "Model.h"
 #include "Podesavanja.h"
+#include "Proracun.h"
 #include "ReportPreview.h"
 #include "ReportProject.h"
 #include "StanjeAnalize.h"
@@ -171,6 +172,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // A refused analysis: the node that breaks the check ringed on the plot, selected on the
+    // "Oslonac" page and named in the status bar, until the next change (GlavniProzorOdbijanje.cpp).
+    void PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat);
+    void UkloniUzrokOdbijanja();
     void NapraviMeni();
     void NapraviMeniUredi(QMenu* uredi);
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -10,8 +11,26 @@
 
 namespace {
 
+// The toolkit's scroll area asks for at most 36 x 24 lines of text, less than our pictures; this
+// one asks for its whole picture, and scrolls only where the screen is too small for it.
+class TSkrolSlike : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const int okvir = 2 * frameWidth();
+        return (widget() ? widget()->sizeHint() : QSize()) + QSize(okvir, okvir);
+    }
+};
+
+// The window at the size its pictures ask for, within the screen's free area.
+void VelicinaPoSlikama(QDialog& prozor) {
+    QSize velicina = prozor.sizeHint();
+    if (const QScreen* ekran = prozor.screen())
+        velicina = velicina.boundedTo(ekran->availableGeometry().size() - QSize(16, 48));
+    prozor.resize(velicina);
+}
+
 QWidget* StranaSaSlikom(const QString& imeFajla, QSize velicina, const QString& imeObjekta) {
-    auto* skrol = new QScrollArea;
+    auto* skrol = new TSkrolSlike;
     skrol->setObjectName(imeObjekta);
     skrol->setAccessibleDescription(imeObjekta);
     skrol->setWidgetResizable(true);
@@ -45,6 +64,7 @@ TFormPomoc::TFormPomoc(QWidget* parent) : QDialog(parent) {
     dugmad->addStretch();
     dugmad->addWidget(ButtonZatvori);
     raspored->addLayout(dugmad);
+    VelicinaPoSlikama(*this);
 }
 
 TFormFormGeometrijskeKarakteristikePreseka::TFormFormGeometrijskeKarakteristikePreseka(QWidget* parent)
@@ -61,4 +81,5 @@ TFormFormGeometrijskeKarakteristikePreseka::TFormFormGeometrijskeKarakteristikeP
                                                   QStringLiteral("TabSheetPresek%1").arg(i + 1)),
                                    QString::number(i + 1));
     raspored->addWidget(PageControlPreseci);
+    VelicinaPoSlikama(*this);
 }

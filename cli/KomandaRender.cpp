@@ -16,6 +16,7 @@
 #include "Komande.h"
 #include "ModelFajl.h"
 #include "Proracun.h"
+#include "ProveraModela.h"
 
 namespace {
 
@@ -122,7 +123,10 @@ int KomandaRender(const Argumenti& a) {
     char* argv[] = {ime, nullptr};
     QGuiApplication app(argc, argv);
 
-    // Diagrams and the deflected line are drawn from the results of a run.
+    // A model whose analysis fails is still drawn, as the window shows it then: without the
+    // deformed shape (and without what else a run's results would give). The reason goes to
+    // stderr and the exit status stays non-zero.
+    int status = 0;
     if (p.deformacijaNosaca || p.prikaz.dijagram != TPrikaz::Bez || p.prikaz.linijaDeformacije) {
         // As in the window: the run stores the node displacements only when the factor in front
         // of the matrices is a number greater than 0.
@@ -132,7 +136,14 @@ int KomandaRender(const Argumenti& a) {
         for (const auto& poruka : posmatrac.poruke) std::cerr << poruka << "\n";
         if (r.ishod != TIshodProracuna::Uspeh) {
             if (posmatrac.poruke.empty()) std::cerr << r.poruka << "\n";
-            return 1;
+            const TUzrokOdbijanja u = UzrokOdbijanja(model);
+            if (r.ishod == TIshodProracuna::Odbijen && u.poruka == r.poruka && !u.savet.empty())
+                std::cerr << u.savet << "\n";
+            std::cerr << "Slika je nacrtana bez pomeranja.\n";
+            p.deformacijaNosaca = false;
+            p.prikaz.dijagram = TPrikaz::Bez;
+            p.prikaz.linijaDeformacije = false;
+            status = 1;
         }
     }
 
@@ -149,5 +160,5 @@ int KomandaRender(const Argumenti& a) {
         std::cerr << "Slika " << o.izlaz << " nije snimljena!!!\n";
         return 1;
     }
-    return 0;
+    return status;
 }

@@ -10,6 +10,7 @@
 #include "Komande.h"
 #include "ModelFajl.h"
 #include "Proracun.h"
+#include "ProveraModela.h"
 #include "SileStapa.h"
 
 #ifdef VELT_PDF
@@ -69,7 +70,13 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
         for (const auto& l : posmatrac.log) std::cerr << l << "\n";
     switch (r.ishod) {
         case TIshodProracuna::Uspeh: return 0;
-        case TIshodProracuna::Odbijen: std::cerr << r.poruka << "\nNije dopusteno!!!\n"; return 2;
+        case TIshodProracuna::Odbijen: {
+            std::cerr << r.poruka << "\nNije dopusteno!!!\n";
+            // Which node breaks the check and what would satisfy it.
+            const TUzrokOdbijanja u = UzrokOdbijanja(model);
+            if (u.poruka == r.poruka && !u.savet.empty()) std::cerr << u.savet << "\n";
+            return 2;
+        }
         default: std::cerr << r.poruka << "\n"; return 3;
     }
 }

@@ -12,7 +12,8 @@ int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
     "  render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M]\n" \
     "         [--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n" \
-    "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez\n"
+    "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez; kad\n" \
+    "                        analiza za pomeranja ne uspe, slika je bez njih, razlog na stderr, status 1\n"
 #else
 #define POMOC_RENDER ""
 #endif
@@ -35,7 +36,8 @@ const char* const POMOC =
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
     "  analyze MODEL [--factor F] [--json] [--log]\n"
-    "                        analiza: pomeranja, reakcije i sile na krajevima stapova\n"
+    "                        analiza: pomeranja, reakcije i sile na krajevima stapova;\n"
+    "                        za odbijen model i cvor koji ne prolazi proveru (stderr)\n"
     "  report MODEL [--factor F]" POMOC_PDF "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     POMOC_PDF_OPIS

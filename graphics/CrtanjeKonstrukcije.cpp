@@ -11,22 +11,34 @@ namespace {
 
 QString Tekst(const std::string& s) { return QString::fromStdString(s); }
 
-void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p) {
+// Where the support labels start to the right of the node: each after the ones before it, a
+// blank apart, by their measured widths in the plot's font.
+struct TPomaciOslonaca {
+    int posleOx, posleOz;
+    TPomaciOslonaca()
+        : posleOx(TPlotPovrsina::SirinaTeksta(QStringLiteral("Ox"), VelicinaTeksta) +
+                  TPlotPovrsina::SirinaTeksta(QStringLiteral(" "), VelicinaTeksta)),
+          posleOz(TPlotPovrsina::SirinaTeksta(QStringLiteral("Oz"), VelicinaTeksta) +
+                  TPlotPovrsina::SirinaTeksta(QStringLiteral(" "), VelicinaTeksta)) {}
+};
+
+void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p, const TPomaciOslonaca& pomaci) {
     const double x = double(c.X()), z = double(c.Z());
     if (p.prikaziSimbolCvora) g.MarkAt(x, z, 9);
     if (p.prikaziBrojCvora) g.Text(x, z, VelicinaTeksta, QString::number(c.ID()), PomakTekstaX, -KorakReda, taLeftJustify);
     const bool oslonjen = c.OslX() || c.OslZ() || c.UkljY();
     if (p.prikaziOslonceCvora) {
-        // One line under the node; leading blanks push each label past the ones before it.
-        if (c.OslX()) g.Text(x, z, VelicinaTeksta, QStringLiteral("Ox"), PomakTekstaX, KorakReda, taLeftJustify);
-        if (c.OslZ())
-            g.Text(x, z, VelicinaTeksta, c.OslX() ? QStringLiteral("    Oz") : QStringLiteral("Oz"), PomakTekstaX,
-                   KorakReda, taLeftJustify);
-        if (c.UkljY()) {
-            const int pre = int(c.OslX()) + int(c.OslZ());
-            const QString t = pre == 2 ? QStringLiteral("        Ofiy") : pre == 1 ? QStringLiteral("    Ofiy") : QStringLiteral("Ofiy");
-            g.Text(x, z, VelicinaTeksta, t, PomakTekstaX, KorakReda, taLeftJustify);
+        // One line under the node.
+        int dx = PomakTekstaX;
+        if (c.OslX()) {
+            g.Text(x, z, VelicinaTeksta, QStringLiteral("Ox"), dx, KorakReda, taLeftJustify);
+            dx += pomaci.posleOx;
         }
+        if (c.OslZ()) {
+            g.Text(x, z, VelicinaTeksta, QStringLiteral("Oz"), dx, KorakReda, taLeftJustify);
+            dx += pomaci.posleOz;
+        }
+        if (c.UkljY()) g.Text(x, z, VelicinaTeksta, QStringLiteral("Ofiy"), dx, KorakReda, taLeftJustify);
     }
     if (p.prikaziOpterecenjeCvora) {
         int k = oslonjen && p.prikaziOslonceCvora ? 2 : 1;
@@ -133,8 +145,12 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p) {
     }
 
     g.DataColor = BojaKonstrukcije;
-    if (p.prikaz.simboli) CrtajKonstrukcijuSaSimbolima(g, model, p);
-    else for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p);
+    if (p.prikaz.simboli) {
+        CrtajKonstrukcijuSaSimbolima(g, model, p);
+    } else {
+        const TPomaciOslonaca pomaci;
+        for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p, pomaci);
+    }
 
     if (imaStapova && !p.prikaz.simboli) {
         if (p.prikaziSimbolStapa)

@@ -66,6 +66,19 @@ void TPlotPovrsina::Dodaj(TChartItem&& s) {
     stavke.push_back(std::move(s));
 }
 
+void TPlotPovrsina::IstakniTacku(double x, double y) {
+    istaknuta = true;
+    istaknutaX = x;
+    istaknutaY = y;
+    Refresh();
+}
+
+void TPlotPovrsina::UkloniIsticanje() {
+    if (!istaknuta) return;
+    istaknuta = false;
+    Refresh();
+}
+
 void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();
@@ -174,10 +187,10 @@ void TPlotPovrsina::SetJednakaRazmera(bool d) {
     Refresh();
 }
 
-TPlotPovrsina::TOpsezi TPlotPovrsina::VidljiviOpsezi(int w, int h) const {
+TPlotPovrsina::TOpsezi TPlotPovrsina::Opsezi(int levo, int w, int h) const {
     TOpsezi o{Scale1X.RangeLow(), Scale1X.RangeHigh(), Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
     if (!jednakaRazmera) return o;
-    const double pw = w - LRim - RRim - Senka(), ph = h - TRim - BRim - Senka();
+    const double pw = w - levo - RRim - Senka(), ph = h - TRim - BRim - Senka();
     const double sx = o.xH - o.xL, sy = o.yH - o.yL;
     if (!(pw > 0 && ph > 0 && sx > 0 && sy > 0) || !std::isfinite(sx) || !std::isfinite(sy)) return o;
     // Units per pixel must be the same on both axes: the axis that shows fewer is widened.
@@ -212,7 +225,7 @@ int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int d
 
 int TPlotPovrsina::XUPiksel(double x) const {
     const TOpsezi o = VidljiviOpsezi(sirina, visina);
-    return Mapiraj(x, o.xL, o.xH, LRim, sirina - LRim - RRim - Senka());
+    return Mapiraj(x, o.xL, o.xH, Levo(), sirina - Levo() - RRim - Senka());
 }
 
 int TPlotPovrsina::YUPiksel(double y) const {
@@ -222,7 +235,7 @@ int TPlotPovrsina::YUPiksel(double y) const {
 
 double TPlotPovrsina::PikselUX(double px) const {
     const TOpsezi o = VidljiviOpsezi(sirina, visina);
-    return o.xL + (px - LRim) * (o.xH - o.xL) / (sirina - LRim - RRim - Senka());
+    return o.xL + (px - Levo()) * (o.xH - o.xL) / (sirina - Levo() - RRim - Senka());
 }
 
 double TPlotPovrsina::PikselUY(double py) const {
@@ -258,7 +271,7 @@ void TPlotPovrsina::MisPomeren(int px, int py, bool levoDugme) {
     if (mouseAction == maPan) {
         // Moved by what the pointer moved over on screen, so the drawing follows the pointer also
         // when equal scale shows more than an axis range.
-        const double dx = sirina0X * (px - sidroX) / (sirina - LRim - RRim - Senka());
+        const double dx = sirina0X * (px - sidroX) / (sirina - Levo() - RRim - Senka());
         const double dy = sirina0Y * (py - sidroY) / (visina - TRim - BRim - Senka());
         Scale1X.PostaviOpseg(xL0 - dx, xH0 - dx);
         Scale1Y.PostaviOpseg(yL0 + dy, yH0 + dy);

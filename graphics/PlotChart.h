@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 class QRect;
 
@@ -175,18 +176,27 @@ public:
     bool JednakaRazmera() const { return jednakaRazmera; }
     void SetJednakaRazmera(bool d);
     // The ranges the mapping uses for a control of w x h pixels (the axis ranges when the scale
-    // is free).
+    // is free), and the same for a plot area starting at column `levo`.
     struct TOpsezi {
         double xL, xH, yL, yH;
     };
     TOpsezi VidljiviOpsezi(int w, int h) const;
+    TOpsezi Opsezi(int levo, int w, int h) const;
 
     const std::vector<TChartItem>& Stavke() const { return stavke; }
     size_t Kapacitet() const { return stavke.capacity(); }
 
+    // A red ring around one world point, over everything drawn, until it is taken away; the
+    // display list does not hold it, so redrawing the structure keeps it.
+    void IstakniTacku(double x, double y);
+    void UkloniIsticanje();
+    bool ImaIsticanje() const { return istaknuta; }
+    static constexpr TColor BojaIsticanja = 0xFF0000;
+    static constexpr int PoluprecnikIsticanja = 11;   // pixels
+
     // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
-    // included.
-    int Levo() const { return LRim; }
+    // included. The left edge is LRim unless the vertical axis labels need more room.
+    int Levo() const;
     int Desno() const { return sirina - RRim - Senka(); }
     int Gore() const { return TRim; }
     int Dole() const { return visina - BRim - Senka(); }
@@ -217,6 +227,9 @@ public:
     // Asks for a repaint; the widget overrides it.
     virtual void Refresh() {}
 
+    // Width in pixels of `txt` drawn by a text item of `tacaka` points (at screen resolution).
+    static int SirinaTeksta(const QString& txt, int tacaka);
+
     // Tick values an axis shows over [low, high] for an axis `duzinaPx` pixels long.
     struct TPodeoci {
         std::vector<double> glavni;
@@ -229,14 +242,34 @@ public:
     // length of the axis (negative upwards).
     static int Mapiraj(double v, double low, double high, int pocetak, int duzina);
 
+    // The left margin for a control of w x h pixels whose axis labels are measured with `m`:
+    // LRim, or wider so that the widest vertical axis label is shown whole (at most a third of w).
+    int LevaMargina(const QFontMetrics& m, int w, int h) const;
+
 private:
+    int MarginaZaOpseg(const QFontMetrics& m, double yL, double yH, int w, int h) const;
     int Senka() const { return ShadowWidth; }
     void Dodaj(TChartItem&& s);
+
+    // Levo() is asked for on every mouse move and mapping; the labels are measured again only
+    // when what they depend on has changed.
+    struct TKljucMargine {
+        double yL = 0, yH = 0;
+        int w = -1, h = -1, lRim = -1, tRim = -1, bRim = -1, senka = -1;
+        // With equal scale the labels follow the shown Z range, which follows X too.
+        double xL = 0, xH = 0;
+        bool jednaka = false;
+        bool operator==(const TKljucMargine&) const = default;
+    };
+    mutable TKljucMargine kljucMargine;
+    mutable int levaMargina = 0;
 
     std::vector<TChartItem> stavke;
     std::vector<TOblik> oblici;
     bool jednakaRazmera = false;
     double sirina0X = 0, sirina0Y = 0;  // visible widths when a drag started
+    bool istaknuta = false;
+    double istaknutaX = 0, istaknutaY = 0;
     TGridStyle gridStyle = gsNone;
     TMouseActMode mouseAction = maNone;
     double mousePosX = 0.0, mousePosY = 0.0;

@@ -1,11 +1,13 @@
 // Painting of the plot surface through QPainter, onto the screen, an image or a printer page.
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "PlotChart.h"
 #include "PlotChartRaspored.h"
@@ -61,6 +63,21 @@ QString TekstPodeoka(double v, int decimala) {
     return QString::number(v, 'f', decimala);
 }
 
+// The label in at most `sirina` pixels: its usual form, or fewer significant digits when even the
+// widest margin cannot hold it. A label is shortened, never cut.
+QString TekstKojiStaje(double v, int decimala, const QFontMetrics& m, int sirina) {
+    QString t = TekstPodeoka(v, decimala);
+    for (int cifara = 6; cifara >= 1 && m.horizontalAdvance(t) > sirina; --cifara)
+        t = QString::number(v, 'g', cifara);
+    return t;
+}
+
+// Room between a vertical axis label and the plot area (the tick) and before the control's edge.
+constexpr int RazmakDoOse = 8;
+constexpr int RazmakDoIvice = 2;
+
+int RazmakPodeokaY(const QFontMetrics& m) { return std::max(40, m.height() * 3); }
+
 }  // namespace
 
 QColor BojaIzTColor(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
@@ -112,17 +129,73 @@ TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzi
     return r;
 }
 
+int TPlotPovrsina::MarginaZaOpseg(const QFontMetrics& m, double yL, double yH, int w, int h) const {
+    const int gore = TRim, dole = h - BRim - Senka();
+    int najsira = 0;
+    if (dole > gore) {
+        const TPodeoci py = Podeoci(yL, yH, dole - gore, RazmakPodeokaY(m));
+        for (double v : py.glavni) najsira = std::max(najsira, m.horizontalAdvance(TekstPodeoka(v, py.decimala)));
+    }
+    return std::clamp(najsira + RazmakDoOse + RazmakDoIvice, LRim, std::max(LRim, w / 3));
+}
+
+int TPlotPovrsina::LevaMargina(const QFontMetrics& m, int w, int h) const {
+    int levo = MarginaZaOpseg(m, Scale1Y.RangeLow(), Scale1Y.RangeHigh(), w, h);
+    // With equal scale the shown Z range depends on the plot's width, and so on this margin:
+    // measure again for the range it gives, a step or two until the margin holds still.
+    for (int korak = 0; jednakaRazmera && korak < 3; ++korak) {
+        const TOpsezi o = Opsezi(levo, w, h);
+        const int novo = MarginaZaOpseg(m, o.yL, o.yH, w, h);
+        if (novo <= levo) break;
+        levo = novo;
+    }
+    return levo;
+}
+
+TPlotPovrsina::TOpsezi TPlotPovrsina::VidljiviOpsezi(int w, int h) const {
+    if (w == sirina && h == visina) return Opsezi(Levo(), w, h);
+    const int levo = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                         ? LevaMargina(QFontMetrics(Font(VelicinaFontaOsa)), w, h)
+                         : LRim;
+    return Opsezi(levo, w, h);
+}
+
+int TPlotPovrsina::SirinaTeksta(const QString& txt, int tacaka) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QFontMetrics(Font(tacaka)).horizontalAdvance(txt);
+    // No fonts without a GUI application: a sans-serif letter is about 0.6 em wide at 96 dpi.
+    return int(std::ceil(txt.size() * tacaka * 0.6 * 96.0 / 72.0));
+}
+
+int TPlotPovrsina::Levo() const {
+    // Without a GUI application there are no fonts to measure; only the mapping is used then.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return LRim;
+    const TKljucMargine k{Scale1Y.RangeLow(), Scale1Y.RangeHigh(), sirina, visina, LRim, TRim, BRim, Senka(),
+                          jednakaRazmera ? Scale1X.RangeLow() : 0, jednakaRazmera ? Scale1X.RangeHigh() : 0,
+                          jednakaRazmera};
+    if (!(k == kljucMargine)) {
+        levaMargina = LevaMargina(QFontMetrics(Font(VelicinaFontaOsa)), sirina, visina);
+        kljucMargine = k;
+    }
+    return levaMargina;
+}
+
 void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.save();
     p.translate(okvir.topLeft());
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     const int W = okvir.width(), H = okvir.height(), S = Senka();
-    const TOpsezi v = VidljiviOpsezi(W, H);
-    const TRaspored r{LRim, W - RRim - S, TRim, H - BRim - S, v.xL, v.xH, v.yL, v.yH};
+    const QFont fontOsa = Font(VelicinaFontaOsa);
+    p.setFont(fontOsa);
+    const QFontMetrics mo = p.fontMetrics();
+    const int levo = LevaMargina(mo, W, H);
+    const TOpsezi v = Opsezi(levo, W, H);
+    const TRaspored r{levo, W - RRim - S, TRim, H - BRim - S, v.xL, v.xH, v.yL, v.yH};
     const QRect povrsina(QPoint(r.levo, r.gore), QPoint(r.desno, r.dole));
 
-    // 1. Surround, plot area, shadow, axes with their ticks and labels, frame, caption.
+    // 1. Surround, plot area, shadow, axes with their ticks and labels, caption; the frame follows
+    //    the grid.
     p.fillRect(QRect(0, 0, W, H), Boja(WindColor));
     if (povrsina.width() <= 0 || povrsina.height() <= 0) {
         p.restore();
@@ -133,10 +206,6 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         p.fillRect(QRect(r.levo + S, r.dole + 1, r.desno - r.levo + 1, S), Boja(ShadowColor));
     }
     p.fillRect(povrsina, Boja(ChartColor));
-
-    const QFont fontOsa = Font(VelicinaFontaOsa);
-    p.setFont(fontOsa);
-    const QFontMetrics mo = p.fontMetrics();
     p.setPen(QPen(Boja(clBlack), 0));
 
     // Horizontal axis: widen the spacing until the labels no longer touch.
@@ -148,18 +217,25 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         if (px.glavni.size() <= 3 || double(r.desno - r.levo) / double(px.glavni.size()) > najsira + 8)
             break;
     }
-    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, std::max(40, mo.height() * 3));
+    const TPodeoci py = Podeoci(r.yL, r.yH, r.dole - r.gore, RazmakPodeokaY(mo));
 
     for (double v : px.sporedni) {
         const int x = r.X(v);
         if (x >= r.levo && x <= r.desno) p.drawLine(x, r.dole + S + 1, x, r.dole + S + 3);
     }
+    int krajNatpisa = std::numeric_limits<int>::min();
     for (double v : px.glavni) {
         const int x = r.X(v);
         if (x < r.levo || x > r.desno) continue;
         p.drawLine(x, r.dole + S + 1, x, r.dole + S + 6);
         const QString t = TekstPodeoka(v, px.decimala);
-        p.drawText(x - mo.horizontalAdvance(t) / 2, r.dole + S + 8 + mo.ascent(), t);
+        // Centred under its tick, but moved in rather than cut at the control's edges; one that
+        // would then run into its neighbour keeps only its tick.
+        const int sirinaTeksta = mo.horizontalAdvance(t);
+        const int levo = std::clamp(x - sirinaTeksta / 2, 0, std::max(0, W - sirinaTeksta));
+        if (levo < krajNatpisa + 4) continue;
+        p.drawText(levo, r.dole + S + 8 + mo.ascent(), t);
+        krajNatpisa = levo + sirinaTeksta;
     }
     for (double v : py.sporedni) {
         const int y = r.Y(v);
@@ -169,14 +245,14 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         const int y = r.Y(v);
         if (y < r.gore || y > r.dole) continue;
         p.drawLine(r.levo - 6, y, r.levo - 1, y);
-        const QString t = TekstPodeoka(v, py.decimala);
-        p.drawText(r.levo - 8 - mo.horizontalAdvance(t), y - mo.height() / 2 + mo.ascent(), t);
+        const QString t = TekstKojiStaje(v, py.decimala, mo, r.levo - RazmakDoOse - RazmakDoIvice);
+        p.drawText(r.levo - RazmakDoOse - mo.horizontalAdvance(t), y - mo.height() / 2 + mo.ascent(), t);
     }
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(r.levo, r.gore, r.desno - r.levo, r.dole - r.gore));
-    if (!NatpisOseY.isEmpty())
-        p.drawText(r.levo - mo.horizontalAdvance(NatpisOseY) / 2, r.gore - 16 - mo.height() / 2 + mo.ascent(),
-                   NatpisOseY);
+    if (!NatpisOseY.isEmpty()) {
+        // 16 pixels above the area, but lowered as far as needed to keep the caption whole.
+        const int vrh = std::max(0, r.gore - 16 - mo.height() / 2);
+        p.drawText(r.levo - mo.horizontalAdvance(NatpisOseY) / 2, vrh + mo.ascent(), NatpisOseY);
+    }
 
     // 2. Dotted grid: every other pixel along each tick line.
     if (gridStyle == gsDotLines) {
@@ -194,6 +270,10 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         }
         p.drawPoints(tacke);
     }
+    // The frame goes over the grid, so a tick that falls on the border leaves it solid.
+    p.setPen(QPen(Boja(clBlack), 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(r.levo, r.gore, r.desno - r.levo, r.dole - r.gore));
 
     // 3. The display list, in order, clipped to the plot area.
     p.setClipRect(povrsina);
@@ -310,6 +390,15 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             case tkOznaka:
             case tkNone:
                 break;
+        }
+    }
+    if (istaknuta) {
+        const int x = r.X(istaknutaX), y = r.Y(istaknutaY);
+        if (blizu(x, y)) {
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(Boja(BojaIsticanja), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPoint(x, y), PoluprecnikIsticanja, PoluprecnikIsticanja);
         }
     }
     // Labels last, over everything they keep clear of.

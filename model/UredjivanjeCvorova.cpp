@@ -4,6 +4,7 @@
 
 #include "Brojevi.h"
 #include "Greska.h"
+#include "PravilaVrednosti.h"
 
 bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const std::string& xTekst,
                          const std::string& zTekst) {
@@ -18,8 +19,8 @@ bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const 
         menjani = Izabrani(model.nizCvorova, izabrani);
         if (!menjani) return false;
     }
-    const long double x = TekstUReal(xTekst);
-    const long double z = TekstUReal(zTekst);
+    const long double x = TekstUVrednost(xTekst);
+    const long double z = TekstUVrednost(zTekst);
     const long double d = model.minRastojanjeCvorova;
     for (const auto& c : model.nizCvorova)
         if (std::fabs(x - c->X()) <= d && std::fabs(z - c->Z()) <= d)
@@ -68,12 +69,12 @@ bool PostaviOpterecenjeCvora(TModel& model, int izabrani, const TPoljaOpterecenj
         throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete opterecenje!!!");
     TCvor* c = Izabrani(model.nizCvorova, izabrani);
     if (!c) return false;
-    const long double px = TekstUReal(polja.Px);
-    const long double pz = TekstUReal(polja.Pz);
-    const long double my = TekstUReal(polja.My);
-    const long double ux = TekstUReal(polja.zadatoUx);
-    const long double uz = TekstUReal(polja.zadatoUz);
-    const long double fiy = TekstUReal(polja.zadatoFiy);
+    const long double px = TekstUVrednost(polja.Px);
+    const long double pz = TekstUVrednost(polja.Pz);
+    const long double my = TekstUVrednost(polja.My);
+    const long double ux = TekstUVrednost(polja.zadatoUx);
+    const long double uz = TekstUVrednost(polja.zadatoUz);
+    const long double fiy = TekstUVrednost(polja.zadatoFiy);
     c->SetPx(px);
     c->SetPz(pz);
     c->SetMkoncY(my);

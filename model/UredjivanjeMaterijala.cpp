@@ -1,7 +1,7 @@
 #include "UredjivanjeMaterijala.h"
 
-#include "Brojevi.h"
 #include "Greska.h"
+#include "PravilaVrednosti.h"
 
 bool DodajIliPromeniMaterijal(TModel& model, TRezimIzmene rezim, int izabrani, const TPoljaMaterijala& polja) {
     int noviID = 0;
@@ -14,17 +14,16 @@ bool DodajIliPromeniMaterijal(TModel& model, TRezimIzmene rezim, int izabrani, c
         menjani = Izabrani(model.nizMaterijala, izabrani);
         if (!menjani) return false;
     }
-    if (polja.ime.empty()) throw TGreska("Morate upisati ime materijala!!!");
+    Proveri(GreskaImenaMaterijala(polja.ime));
     // Each field is converted just before its own check, so the first faulty field is reported.
-    const long double E = TekstUReal(polja.modulElasticnosti);
-    if (E <= 0) throw TGreska("Modul elasticnosti ne moze biti jednak ili manji od nule!!!");
-    const long double ni = TekstUReal(polja.poasonovKoeficijent);
-    if (ni < 0) throw TGreska("Poasonov koeficijent ne moze biti manji od nule!!!");
-    if (ni > 0.5L) throw TGreska("Poasonov koeficijent ne moze imati vrednost vecu od 0.5!!!");
-    const long double masa = TekstUReal(polja.zapreminskaMasa);
-    if (masa < 0) throw TGreska("Zapreminska masa ne moze biti manja od nule!!!");
-    const long double alfaT = TekstUReal(polja.alfaT);
-    if (alfaT < 0) throw TGreska("Koeficijent toplotnog sirenja ne moze biti manji od nule!!!");
+    const long double E = TekstUVrednost(polja.modulElasticnosti);
+    Proveri(GreskaModulaElasticnosti(E));
+    const long double ni = TekstUVrednost(polja.poasonovKoeficijent);
+    Proveri(GreskaPoasonovogKoeficijenta(ni));
+    const long double masa = TekstUVrednost(polja.zapreminskaMasa);
+    Proveri(GreskaZapreminskeMase(masa));
+    const long double alfaT = TekstUVrednost(polja.alfaT);
+    Proveri(GreskaAlfaT(alfaT));
 
     if (menjani) {
         menjani->SetIme(polja.ime);

@@ -1,46 +1,19 @@
 #include "UredjivanjeOpterecenja.h"
 
-#include "Brojevi.h"
 #include "Greska.h"
+#include "PravilaVrednosti.h"
 
 namespace {
 
-bool PoznatTip(int tip) { return tip >= toV && tip <= toPt; }
-
-bool IzmedjuNuleIJedinice(long double p) { return p >= 0 && p <= 1; }
+bool PoznatTip(int tip) { return !GreskaTipaOpterecenja(tip); }
 
 // Converts the page's fields in order, then checks the positions; the values of forces, moments,
 // intensities and temperatures may be anything.
 std::array<long double, 3> ProcitajVrednosti(int tip, const TPoljaOpterecenja& polja) {
     std::array<long double, 3> v{};
     const int n = BrojPoljaOpterecenja(tip);
-    for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = TekstUReal(polja[static_cast<size_t>(i)]);
-    switch (tip) {
-        case toV:
-        case toH:
-            if (!IzmedjuNuleIJedinice(v[1]))
-                throw TGreska("Relativna pozicija koncentrisane sile mora biti izmedju nule i jedinice!!!");
-            break;
-        case toM:
-            if (!IzmedjuNuleIJedinice(v[1]))
-                throw TGreska("Relativna pozicija koncentrisanog momenta mora biti izmedju nule i jedinice!!!");
-            break;
-        case toPn:
-        case toPt:
-            if (!IzmedjuNuleIJedinice(v[1]))
-                throw TGreska(
-                    "Relativna pozicija pocetka raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!");
-            if (!IzmedjuNuleIJedinice(v[2]))
-                throw TGreska(
-                    "Relativna pozicija kraja raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!");
-            if (v[2] < v[1])
-                throw TGreska(
-                    "Relativna pozicija pocetka raspodeljenog opterecenja mora biti manja od relativne pozicije "
-                    "kraja raspodeljenog opterecenja!!!");
-            break;
-        default:
-            break;
-    }
+    for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = TekstUVrednost(polja[static_cast<size_t>(i)]);
+    Proveri(GreskaPozicijaOpterecenja(tip, v.data()));
     return v;
 }
 
@@ -123,7 +96,7 @@ std::vector<long double> VrednostiOpterecenja(const TOpterecenje& o) {
 bool DodajOpterecenje(TModel& model, int tip, const std::string& ime, const TPoljaOpterecenja& polja) {
     if (!PoznatTip(tip)) return false;
     const int noviID = NoviID(model.nizOpterecenja);
-    if (ime.empty()) throw TGreska("Ime opterecenja nije korektno zadano!!!");
+    Proveri(GreskaImenaOpterecenja(ime, true));
     const auto v = ProcitajVrednosti(tip, polja);
     auto o = std::make_unique<TOpterecenje>(noviID, ime, tip, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
     PostaviVrednosti(*o, tip, v);
@@ -135,7 +108,7 @@ bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string&
                         const TPoljaOpterecenja& polja) {
     TOpterecenje* o = Izabrani(model.nizOpterecenja, izabrano);
     if (!o || !PoznatTip(tip)) return false;
-    if (ime.empty()) throw TGreska("Ime opterecenja nije korektno zadato!!!");
+    Proveri(GreskaImenaOpterecenja(ime, false));
     const auto v = ProcitajVrednosti(tip, polja);
     o->SetIme(ime);
     o->SetTip(tip);

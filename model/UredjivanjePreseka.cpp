@@ -1,7 +1,7 @@
 #include "UredjivanjePreseka.h"
 
-#include "Brojevi.h"
 #include "Greska.h"
+#include "PravilaVrednosti.h"
 
 bool DodajIliPromeniPresek(TModel& model, TRezimIzmene rezim, int izabrani, const TPoljaPreseka& polja) {
     int noviID = 0;
@@ -14,15 +14,15 @@ bool DodajIliPromeniPresek(TModel& model, TRezimIzmene rezim, int izabrani, cons
         menjani = Izabrani(model.nizPreseka, izabrani);
         if (!menjani) return false;
     }
-    if (polja.ime.empty()) throw TGreska("Morate upisati ime poprecnog preseka!!!");
-    const long double I = TekstUReal(polja.I);
-    if (I <= 0) throw TGreska("Moment inercije ne moze biti jednak ili manji od nule!!!");
-    const long double A = TekstUReal(polja.Aaksijalno);
-    if (A <= 0) throw TGreska("Povrsina poprecnog preseka ne moze biti jednaka ili manja od nule!!!");
-    const long double h = TekstUReal(polja.h);
-    if (h <= 0) throw TGreska("Visina poprecnog preseka ne moze biti jednaka ili manja od nule!!!");
-    const long double k = TekstUReal(polja.k);
-    if (k < 0) throw TGreska("Koeficijent oblika ne moze biti manji od nule!!!");
+    Proveri(GreskaImenaPreseka(polja.ime));
+    const long double I = TekstUVrednost(polja.I);
+    Proveri(GreskaMomentaInercije(I));
+    const long double A = TekstUVrednost(polja.Aaksijalno);
+    Proveri(GreskaPovrsine(A));
+    const long double h = TekstUVrednost(polja.h);
+    Proveri(GreskaVisine(h));
+    const long double k = TekstUVrednost(polja.k);
+    Proveri(GreskaKoeficijentaOblika(k));
 
     if (menjani) {
         menjani->SetIme(polja.ime);

@@ -1,6 +1,7 @@
 #include "UredjivanjeStapova.h"
 
 #include "Greska.h"
+#include "PravilaVrednosti.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ struct TIzabrano {
 bool Uzmi(const TModel& model, const TIzborStapa& izbor, TIzabrano& iz) {
     iz = {Izabrani(model.nizMaterijala, izbor.materijal), Izabrani(model.nizPreseka, izbor.presek),
           Izabrani(model.nizCvorova, izbor.pocetniCvor), Izabrani(model.nizCvorova, izbor.krajnjiCvor)};
-    return iz.materijal && iz.presek && iz.pocetni && iz.krajnji && izbor.tip >= tsK && izbor.tip <= tsProst;
+    return iz.materijal && iz.presek && iz.pocetni && iz.krajnji && !GreskaTipaStapa(izbor.tip);
 }
 
 bool SpajaCvorove(const TStap& s, const TCvor& a, const TCvor& b) {
@@ -23,8 +24,6 @@ bool SpajaCvorove(const TStap& s, const TCvor& a, const TCvor& b) {
     return (p == a.ID() && k == b.ID()) || (p == b.ID() && k == a.ID());
 }
 
-const char* const porukaIstiCvor = "Izmedju dva ista cvora nije moguce dodati stap!!!";
-
 }  // namespace
 
 bool DodajStap(TModel& model, const TIzborStapa& izbor) {
@@ -32,11 +31,11 @@ bool DodajStap(TModel& model, const TIzborStapa& izbor) {
     const int noviID = NoviID(model.nizStapova);
     TIzabrano iz{};
     if (!Uzmi(model, izbor, iz)) return false;
-    if (izbor.pocetniCvor == izbor.krajnjiCvor || iz.pocetni->ID() == iz.krajnji->ID())
-        throw TGreska(porukaIstiCvor);
+    if (izbor.pocetniCvor == izbor.krajnjiCvor) Proveri(GreskaIstihCvorova(0, 0));
+    Proveri(GreskaIstihCvorova(iz.pocetni->ID(), iz.krajnji->ID()));
     for (const auto& s : model.nizStapova)
         if (SpajaCvorove(*s, *iz.pocetni, *iz.krajnji))
-            throw TGreska("Izmedju cvorova je vec postoji stap!!!\r\nNije moguce dodati stap \"preko\" stapa!!!");
+            throw TGreska(PorukaStapPrekoStapa);
     model.nizStapova.push_back(
         std::make_unique<TStap>(noviID, iz.materijal, iz.presek, iz.pocetni, iz.krajnji, izbor.tip));
     return true;
@@ -47,8 +46,8 @@ bool PromeniStap(TModel& model, int izabrani, const TIzborStapa& izbor) {
     TStap* menjani = Izabrani(model.nizStapova, izabrani);
     TIzabrano iz{};
     if (!menjani || !Uzmi(model, izbor, iz)) return false;
-    if (izbor.pocetniCvor == izbor.krajnjiCvor || iz.pocetni->ID() == iz.krajnji->ID())
-        throw TGreska(porukaIstiCvor);
+    if (izbor.pocetniCvor == izbor.krajnjiCvor) Proveri(GreskaIstihCvorova(0, 0));
+    Proveri(GreskaIstihCvorova(iz.pocetni->ID(), iz.krajnji->ID()));
     bool parZauzet = false;
     for (const auto& s : model.nizStapova)
         if (SpajaCvorove(*s, *iz.pocetni, *iz.krajnji)) parZauzet = true;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -115,6 +116,9 @@ TReportPreview::TReportPreview(std::shared_ptr<const TReportDocument> document,
     okvir->setBackgroundRole(QPalette::Dark);
     okvir->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     okvir->setWidget(slika);
+    // The fitting zooms follow the view itself: the dialog's own size is known long before the
+    // scroll area is laid out, and scroll bars coming and going change the room too.
+    okvir->viewport()->installEventFilter(this);
 
     auto* opcije = new QGroupBox(QStringLiteral("Izlazne opcije"), this);
     opcije->setObjectName(QStringLiteral("GroupBoxIzlazneOpcije"));
@@ -217,13 +221,16 @@ void TReportPreview::Iscrtaj() {
         QPainter p(&slikaStrane);
         dokument->PaintPage(p, strana, QRectF(QPointF(0, 0), velicina));
     }
+    nacrtaniZum = StvarniZum();
     slika->setPixmap(QPixmap::fromImage(slikaStrane));
     slika->resize(slika->sizeHint());
 }
 
-void TReportPreview::resizeEvent(QResizeEvent* e) {
-    QDialog::resizeEvent(e);
-    if (zum <= 0) Iscrtaj();
+bool TReportPreview::eventFilter(QObject* o, QEvent* e) {
+    if (o == okvir->viewport() && e->type() == QEvent::Resize && zum <= 0 &&
+        StvarniZum() != nacrtaniZum)
+        Iscrtaj();
+    return QDialog::eventFilter(o, e);
 }
 
 void TReportPreview::Status(const QString& tekst) {

@@ -69,7 +69,7 @@ public:
     bool SaveAsPdf();
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void Iscrtaj();
@@ -81,6 +81,7 @@ private:
     std::unique_ptr<TRealReportDialogs> praviDijalozi;
     int strana = 0;
     double zum = 0;
+    double nacrtaniZum = 0;   // the factor the shown picture was drawn at
 
     QPushButton* prva = nullptr;
     QPushButton* prethodna = nullptr;

@@ -107,12 +107,29 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
     // Menus, items, separators; only undo and redo have shortcuts.
     QMenuBar* meni = p.w->findChild<QMenuBar*>("GlavniMeni");
     ASSERT_NE(meni, nullptr);
+    // The captions read as specified once the Alt key marks ("&") are left out; every menu and
+    // item has one, and no two in the same menu share a letter.
+    auto bezOznake = [](QString t) { return t.remove(QLatin1Char('&')); };
+    auto slovo = [](const QString& t) {
+        const qsizetype i = t.indexOf(QLatin1Char('&'));
+        return i >= 0 && i + 1 < t.size() ? t.at(i + 1).toLower() : QChar();
+    };
     QStringList stvarno;
+    QString slovaMenija;
     for (QAction* m : meni->actions()) {
-        stvarno << "[" + m->text() + "]";
+        stvarno << "[" + bezOznake(m->text()) + "]";
+        EXPECT_FALSE(slovo(m->text()).isNull()) << m->text().toStdString();
+        EXPECT_FALSE(slovaMenija.contains(slovo(m->text()))) << m->text().toStdString();
+        slovaMenija += slovo(m->text());
+        QString slovaStavki;
         for (QAction* a : m->menu()->actions()) {
-            stvarno << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            if (m->text() != QStringLiteral("Uredi")) {
+            stvarno << (a->isSeparator() ? QStringLiteral("-") : bezOznake(a->text()));
+            if (!a->isSeparator()) {
+                EXPECT_FALSE(slovo(a->text()).isNull()) << a->text().toStdString();
+                EXPECT_FALSE(slovaStavki.contains(slovo(a->text()))) << a->text().toStdString();
+                slovaStavki += slovo(a->text());
+            }
+            if (bezOznake(m->text()) != QStringLiteral("Uredi")) {
                 EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
             }
         }
@@ -197,12 +214,12 @@ TEST(GlavniProzor, FailedOpenKeepsTheModelAndThePath) {
 
 TEST(GlavniProzor, SaveAndSaveAs) {
     QTemporaryDir dir;
-    const QString a = dir.filePath("a.velt"), b = dir.filePath("b"), nemoguc = dir.filePath("nema/c.velt");
+    const QString a = dir.filePath("a.velt"), b = dir.filePath("b.velt"), nemoguc = dir.filePath("nema/c.velt");
     TProzor p({primer});
     const QByteArray original = Procitaj(primer);
 
-    // "Snimi kao..." always asks, and takes the name as given (no extension added).
-    p.d->imenaFajlova = {b};
+    // "Snimi kao..." always asks; a name typed without an extension gets ".velt".
+    p.d->imenaFajlova = {dir.filePath("b")};
     p.Meni("Snimikao1");
     EXPECT_EQ(p.d->zapisi.back().vrsta, "snimi");
     EXPECT_EQ(p.d->zapisi.back().tekst, "Snimanje podataka!");
@@ -243,6 +260,18 @@ TEST(GlavniProzor, SaveAndSaveAs) {
     EXPECT_EQ(prazan.d->Vrste(), QStringList({"snimi"}));
     EXPECT_EQ(prazan.w->windowTitle(), "VELT - " + a);
     EXPECT_TRUE(Procitaj(a).startsWith("OSTALO\r\n"));
+
+    // A name with an extension of its own is kept as typed; a trailing dot gets only "velt".
+    const struct {
+        const char* otkucano;
+        const char* snimljeno;
+    } imena[] = {{"c.txt", "c.txt"}, {"d.", "d.velt"}, {"e.velt", "e.velt"}, {"f.model.velt", "f.model.velt"}};
+    for (const auto& i : imena) {
+        prazan.d->imenaFajlova = {dir.filePath(i.otkucano)};
+        prazan.Meni("Snimikao1");
+        EXPECT_EQ(prazan.w->PutanjaDoFajla(), dir.filePath(i.snimljeno)) << i.otkucano;
+        EXPECT_TRUE(QFile::exists(dir.filePath(i.snimljeno))) << i.otkucano;
+    }
 }
 
 TEST(GlavniProzor, NewModel) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "PomocniProzora.h"
@@ -53,4 +55,27 @@ TEST(PomocniProzori, HelpAndSectionPages) {
     ASSERT_EQ(preseci.PageControlPreseci->count(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(preseci.PageControlPreseci->tabText(i), QString::number(i + 1));
+}
+
+// Every picture page shows its picture whole: no scroll bar is needed on any page.
+TEST(PomocniProzori, WindowsAreSizedToShowTheirPicturesWhole) {
+    OsigurajAplikaciju();
+    TFormPomoc pomoc;
+    TFormFormGeometrijskeKarakteristikePreseka preseci;
+    for (QTabWidget* strane : {pomoc.PageControlPomoc, preseci.PageControlPreseci}) {
+        QWidget* prozor = strane->window();
+        prozor->show();
+        for (int i = 0; i < strane->count(); ++i) {
+            strane->setCurrentIndex(i);
+            QApplication::processEvents();
+            auto* skrol = qobject_cast<QScrollArea*>(strane->widget(i));
+            ASSERT_NE(skrol, nullptr);
+            const QSize slika = skrol->widget()->sizeHint();
+            EXPECT_GE(skrol->viewport()->width(), slika.width()) << prozor->objectName().toStdString() << " " << i;
+            EXPECT_GE(skrol->viewport()->height(), slika.height()) << prozor->objectName().toStdString() << " " << i;
+            EXPECT_FALSE(skrol->horizontalScrollBar()->isVisible());
+            EXPECT_FALSE(skrol->verticalScrollBar()->isVisible());
+        }
+        prozor->hide();
+    }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -76,4 +77,68 @@ TEST(Cli, CheckCountsAndReadFailures) {
     EXPECT_EQ(Pokreni("check /nema/takvog.velt").status, 1);
     EXPECT_EQ(Pokreni("--version").status, 0);
     EXPECT_EQ(Pokreni("--help").status, 0);
+}
+
+// A refused model: the specified message and "Nije dopusteno!!!", then one line naming the node
+// and what would satisfy the check.
+TEST(Cli, AnalyzeOfARefusedModelNamesTheNodeAfterTheMessage) {
+    std::string model = Procitaj(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt");
+    // The first member, from the pinned node 0, made rigid at both ends.
+    const std::string stap = "STAP\r\n-\r\n0\r\n0\r\n0\r\n0\r\n1\r\n";
+    const size_t gde = model.find(stap + "2\r\n");
+    ASSERT_NE(gde, std::string::npos);
+    model.replace(gde, stap.size() + 3, stap + "0\r\n");
+    const std::string put = (std::filesystem::temp_directory_path() / ("odbijen_" + std::to_string(getpid()) + ".velt")).string();
+    std::ofstream(put, std::ios::binary) << model;
+    const auto r = Pokreni("analyze '" + put + "'");
+    std::filesystem::remove(put);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.tekst.rfind("Oslonci nisu korektno zadati!!!\nNije dopusteno!!!\nCvor 0: ", 0), 0u) << r.tekst;
+    EXPECT_NE(r.tekst.find("tip \"gk\""), std::string::npos) << r.tekst;
+}
+
+// What is not a model, or cannot be analysed in 64-bit reals, ends with a message and a failure
+// status; no run reports NAN or INF as a success. A save through a link keeps the link, and a
+// read-only file stays as it was.
+TEST(Cli, HostileInputsFailWithAMessage) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("velt_cli_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::string ram = Procitaj(VELT_EXAMPLES_DIR "/portalni-ram.velt");
+    // E almost 0 and a huge horizontal load at the top: the displacements overflow.
+    std::string prevelik = ram;
+    prevelik.replace(prevelik.find(" 3.00000000000000E+0007"), 23, "1e-10");
+    prevelik.replace(prevelik.find(" 1.50000000000000E+0001"), 23, "1e300");
+    std::ofstream(dir / "prevelik.velt", std::ios::binary) << prevelik;
+    for (const char* opcija : {"", "--json "}) {
+        const auto r = Pokreni(std::string("analyze ") + opcija + "'" + (dir / "prevelik.velt").string() + "'");
+        EXPECT_EQ(r.status, 3) << r.tekst;
+        EXPECT_NE(r.tekst.find("nisu konacni brojevi"), std::string::npos) << r.tekst;
+        for (const char* los : {"NAN", "INF", "nan", "inf", "null"}) EXPECT_EQ(r.tekst.find(los), std::string::npos) << r.tekst;
+    }
+
+    ASSERT_EQ(mkfifo((dir / "cev.velt").c_str(), 0666), 0);
+    for (const fs::path& p : {dir, dir / "cev.velt"}) {
+        const auto r = Pokreni("check '" + p.string() + "'");
+        EXPECT_EQ(r.status, 1) << r.tekst;
+        EXPECT_NE(r.tekst.find(p.string()), std::string::npos) << r.tekst;
+    }
+
+    std::ofstream(dir / "cilj.velt", std::ios::binary) << "staro";
+    fs::permissions(dir / "cilj.velt", fs::perms(0640));
+    fs::create_symlink("cilj.velt", dir / "veza.velt");
+    const std::string primer = std::string("'") + VELT_EXAMPLES_DIR + "/prosta-greda.velt' '";
+    EXPECT_EQ(Pokreni("resave " + primer + (dir / "veza.velt").string() + "'").status, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "veza.velt"));
+    EXPECT_EQ(Procitaj((dir / "cilj.velt").string()), Procitaj(VELT_EXAMPLES_DIR "/prosta-greda.velt"));
+    EXPECT_EQ(fs::status(dir / "cilj.velt").permissions(), fs::perms(0640));
+
+    std::ofstream(dir / "zasticen.velt", std::ios::binary) << "staro";
+    fs::permissions(dir / "zasticen.velt", fs::perms(0444));
+    const auto r = Pokreni("resave " + primer + (dir / "zasticen.velt").string() + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.tekst.find("zasticen od upisa"), std::string::npos) << r.tekst;
+    EXPECT_EQ(Procitaj((dir / "zasticen.velt").string()), "staro");
+    fs::remove_all(dir);
 }

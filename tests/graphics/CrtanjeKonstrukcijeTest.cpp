@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 #include "ModelFajl.h"
@@ -50,7 +51,17 @@ void Uporedi(const std::vector<TChartItem>& stavke, const std::vector<TOcekivano
 }
 
 TOcekivano Oznaka(double x, double y, int mk, TColor b = clBlack) { return {tkMarkAt, x, y, 0, 0, {}, mk, b}; }
-TOcekivano Natpis(double x, double y, const char* t, int dy) { return {tkTextOfs, x, y, 5, double(dy), QString::fromUtf8(t)}; }
+TOcekivano Natpis(double x, double y, const char* t, int dy, int dx = 5) {
+    return {tkTextOfs, x, y, double(dx), double(dy), QString::fromUtf8(t)};
+}
+
+// Where a support label starts when `pre` labels stand before it on its line.
+int PomakOslonca(std::initializer_list<const char*> pre) {
+    int dx = 5;
+    for (const char* t : pre)
+        dx += TPlotPovrsina::SirinaTeksta(QString::fromLatin1(t), 11) + TPlotPovrsina::SirinaTeksta(" ", 11);
+    return dx;
+}
 
 TPodesavanja SamoCvorovi() {
     TPodesavanja p;
@@ -69,8 +80,9 @@ TEST(CrtanjeKonstrukcije, NodeWithSupportsAndLoads) {
     TPodesavanja p = SamoCvorovi();
     p.prikaziOpterecenjeCvora = true;
     CrtajGrafik(g, m.model, p);
-    Uporedi(g.Stavke(), {Oznaka(2, 3, 9), Natpis(2, 3, "0", -15), Natpis(2, 3, "Ox", 15), Natpis(2, 3, "    Oz", 15),
-                         Natpis(2, 3, "        Ofiy", 15), Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
+    Uporedi(g.Stavke(), {Oznaka(2, 3, 9), Natpis(2, 3, "0", -15), Natpis(2, 3, "Ox", 15),
+                         Natpis(2, 3, "Oz", 15, PomakOslonca({"Ox"})), Natpis(2, 3, "Ofiy", 15, PomakOslonca({"Ox", "Oz"})),
+                         Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
 
     // Support labels off: the load lines start at the first line.
     p.prikaziOslonceCvora = false;
@@ -80,16 +92,18 @@ TEST(CrtanjeKonstrukcije, NodeWithSupportsAndLoads) {
     Uporedi(g.Stavke(), {Natpis(2, 3, "Px=-1.25", 15), Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
 }
 
+// Each support label starts a blank's width after the measured end of the ones before it.
 TEST(CrtanjeKonstrukcije, SupportLabelSpacingDependsOnTheLabelsBefore) {
+    Aplikacija();
     const struct {
         bool x, z, y;
-        std::vector<const char*> tekstovi;
+        std::vector<TOcekivano> natpisi;
     } slucajevi[] = {
-        {false, true, false, {"Oz"}},
-        {false, false, true, {"Ofiy"}},
-        {true, false, true, {"Ox", "    Ofiy"}},
-        {false, true, true, {"Oz", "    Ofiy"}},
-        {true, true, false, {"Ox", "    Oz"}},
+        {false, true, false, {Natpis(0, 0, "Oz", 15)}},
+        {false, false, true, {Natpis(0, 0, "Ofiy", 15)}},
+        {true, false, true, {Natpis(0, 0, "Ox", 15), Natpis(0, 0, "Ofiy", 15, PomakOslonca({"Ox"}))}},
+        {false, true, true, {Natpis(0, 0, "Oz", 15), Natpis(0, 0, "Ofiy", 15, PomakOslonca({"Oz"}))}},
+        {true, true, false, {Natpis(0, 0, "Ox", 15), Natpis(0, 0, "Oz", 15, PomakOslonca({"Ox"}))}},
     };
     for (const auto& s : slucajevi) {
         TModelZaTest m;
@@ -98,10 +112,35 @@ TEST(CrtanjeKonstrukcije, SupportLabelSpacingDependsOnTheLabelsBefore) {
         TPodesavanja p = SamoCvorovi();
         p.prikaziSimbolCvora = p.prikaziBrojCvora = false;
         CrtajGrafik(g, m.model, p);
-        std::vector<TOcekivano> o;
-        for (const char* t : s.tekstovi) o.push_back(Natpis(0, 0, t, 15));
-        Uporedi(g.Stavke(), o);
+        Uporedi(g.Stavke(), s.natpisi);
     }
+}
+
+// On the picture the three labels of a clamped node are three separate words.
+TEST(CrtanjeKonstrukcije, SupportLabelsDoNotTouch) {
+    Aplikacija();
+    TModelZaTest m;
+    m.Cvor(0, 0, true, true, true);
+    TPlotPovrsina g;
+    g.PostaviVelicinu(400, 300);
+    TPodesavanja p = SamoCvorovi();
+    p.prikaziSimbolCvora = p.prikaziBrojCvora = false;
+    CrtajGrafik(g, m.model, p);
+    const QImage s = Slika(g);
+    // The label line is centred 15 px below the node; gather ink columns right of it.
+    const int x0 = g.XUPiksel(0), y0 = g.YUPiksel(0) + 15;
+    std::vector<std::pair<int, int>> reci;
+    for (int x = x0; x < x0 + 150; ++x) {
+        bool mastilo = false;
+        for (int y = y0 - 9; y <= y0 + 9 && !mastilo; ++y) mastilo = qGray(s.pixel(x, y)) < 160;
+        if (!mastilo) continue;
+        if (reci.empty() || x - reci.back().second > 2) reci.push_back({x, x});
+        else reci.back().second = x;
+    }
+    // "Ofiy" may split at the narrow "i"; the first two words and the third's start are apart.
+    ASSERT_GE(reci.size(), 3u);
+    EXPECT_GE(reci[1].first - reci[0].second, 3);
+    EXPECT_GE(reci[2].first - reci[1].second, 3);
 }
 
 TEST(CrtanjeKonstrukcije, MembersHingesNumbersArrowsAndLoadNames) {
@@ -286,4 +325,42 @@ TEST(RenderKomanda, DeformedShapeIsDrawnInGreyAfterTheAnalysis) {
     };
     EXPECT_LT(sivih(""), 20);  // a few anti-aliased text pixels at most
     EXPECT_GT(sivih("--deformed --multiplier 500"), 100);
+}
+
+// An analysis that fails still gives the picture of the structure, without the deformed shape;
+// the reason is on stderr and the exit status is not 0.
+TEST(RenderKomanda, AFailingAnalysisStillDrawsTheStructure) {
+    namespace fs = std::filesystem;
+    if (!fs::exists(VELT_CLI)) GTEST_SKIP() << "velt-cli is not built";
+    Aplikacija();
+    TModelZaTest m;
+    m.Cvor(0, 0, true, true);
+    m.Cvor(4, 0, false, true);
+    m.Cvor(8, 3);   // no member ends here
+    m.Stap(0, 1, tsProst);
+    TPodesavanja p;
+    p.deformacijaNosaca = true;
+    const std::string osnova = (fs::temp_directory_path() / ("render_los_" + std::to_string(getpid()))).string();
+    SnimiModel(osnova + ".velt", m.model, p);
+    const std::string komanda = std::string(VELT_CLI) + " render '" + osnova + ".velt' -o '" + osnova +
+                                ".png' --width 640 --height 480 2>'" + osnova + ".txt'";
+    EXPECT_NE(std::system(komanda.c_str()), 0);
+    std::ifstream f(osnova + ".txt");
+    const std::string greske((std::istreambuf_iterator<char>(f)), {});
+    QImage s;
+    const bool ima = s.load(QString::fromStdString(osnova + ".png"));
+    for (const char* e : {".velt", ".png", ".txt"}) fs::remove(osnova + e);
+    EXPECT_NE(greske.find("Postoje cvorovi bez stapova!!!"), std::string::npos) << greske;
+    EXPECT_NE(greske.find("Cvor 2 nije kraj nijednog stapa"), std::string::npos) << greske;
+    ASSERT_TRUE(ima);
+
+    TPlotPovrsina g;
+    g.PostaviVelicinu(640, 480);
+    PodesiKrajnjeGraniceGrafika(g, m.model, p);
+    int sivih = 0;
+    for (int y = g.Gore() + 1; y < g.Dole(); ++y)
+        for (int x = g.Levo() + 1; x < g.Desno(); ++x) sivih += BojaPiksela(s, x, y) == clGray;
+    EXPECT_LT(sivih, 20);
+    for (const auto& c : m.model.nizCvorova)
+        EXPECT_EQ(BojaPiksela(s, g.XUPiksel(double(c->X())) + 3, g.YUPiksel(double(c->Z())) - 3), clBlack);
 }

@@ -316,6 +316,106 @@ TEST(PlotChartSlika, FrameShadowAndDottedGrid) {
     EXPECT_EQ(BojaPiksela(s, 300, 363), clWhite);
 }
 
+// The grid is dotted, the frame is not: a tick that lies on the border leaves the border solid.
+TEST(PlotChartSlika, FrameStaysSolidWhereGridLinesLieOnIt) {
+    TPlotPovrsina g;
+    Postavi(g, 0, 10, 0, 5);   // 0 and 10, 0 and 5 are ticks: grid lines on all four sides
+    g.SetGridStyle(gsDotLines);
+    for (bool stampa : {false, true}) {
+        if (stampa) g.PodesiZaStampu();
+        const QImage s = Slika(g);
+        for (int y = g.Gore(); y <= g.Dole(); ++y) {
+            EXPECT_EQ(BojaPiksela(s, g.Levo(), y), clBlack) << "left, row " << y;
+            EXPECT_EQ(BojaPiksela(s, g.Desno(), y), clBlack) << "right, row " << y;
+        }
+        for (int x = g.Levo(); x <= g.Desno(); ++x) {
+            EXPECT_EQ(BojaPiksela(s, x, g.Gore()), clBlack) << "top, column " << x;
+            EXPECT_EQ(BojaPiksela(s, x, g.Dole()), clBlack) << "bottom, column " << x;
+        }
+    }
+}
+
+// Ink in the columns [x1, x2) from row y1 down.
+int TamnihUKolonama(const QImage& s, int x1, int x2, int y1 = 0) {
+    int n = 0;
+    for (int x = x1; x < x2; ++x)
+        for (int y = y1; y < s.height(); ++y) n += qGray(s.pixel(x, y)) < 128;
+    return n;
+}
+
+// Long values on the vertical axis widen the left margin instead of running off the control; the
+// mapping, and so every click, moves with the margin.
+TEST(PlotChartSlika, TickLabelsAreNeverCut) {
+    const struct {
+        double yL, yH;
+        bool sira;   // the labels need more than the usual 50 pixels
+    } slucajevi[] = {
+        {0, 5, false},
+        {12345.6790, 12345.6799, true},
+        {0, 30000000, true},
+        {-3e9, 3e9, true},
+        {-0.000123, 0.000456, true},
+    };
+    for (const auto& c : slucajevi) {
+        TPlotPovrsina g;
+        Postavi(g, 0, 10, c.yL, c.yH);
+        g.MarkAt(0, (c.yL + c.yH) / 2, 9);
+        const QImage s = Slika(g);
+        EXPECT_EQ(g.Levo() > 50, c.sira) << c.yH;
+        EXPECT_EQ(g.XUPiksel(0), g.Levo());
+        EXPECT_DOUBLE_EQ(g.PikselUX(g.Levo()), 0);
+        // Nothing touches the control's left edge, and the mark at x = 0 sits on the new border.
+        EXPECT_EQ(TamnihUKolonama(s, 0, 1), 0) << c.yH;
+        EXPECT_GT(TamnihUKolonama(s, 1, g.Levo() - 6), 0) << c.yH;
+        EXPECT_EQ(BojaPiksela(s, g.Levo() + 2, g.YUPiksel((c.yL + c.yH) / 2)), clBlack) << c.yH;
+    }
+    // The horizontal axis: the last label is moved in at the right edge rather than cut, so it is
+    // as wide as the one before it (all are eight digits).
+    TPlotPovrsina g;
+    Postavi(g, 0, 30000000, 0, 5);
+    g.RRim = 0;
+    g.ShadowWidth = 0;
+    const QImage s = Slika(g);
+    std::vector<std::pair<int, int>> natpisi;   // ink runs along the label band, first and last column
+    for (int x = 0; x < s.width(); ++x) {
+        if (TamnihUKolonama(s, x, x + 1, g.Dole() + 8) == 0) continue;
+        if (natpisi.empty() || x - natpisi.back().second > 6) natpisi.push_back({x, x});
+        else natpisi.back().second = x;
+    }
+    ASSERT_GE(natpisi.size(), 3u);
+    const auto poslednji = natpisi.back(), pretposlednji = natpisi[natpisi.size() - 2];
+    EXPECT_LT(poslednji.second, s.width() - 1);
+    EXPECT_NEAR(poslednji.second - poslednji.first, pretposlednji.second - pretposlednji.first, 1);
+}
+
+// The ring marks a point over the drawing, survives a new display list, and goes when removed.
+TEST(PlotChartSlika, RedRingAroundAPointUntilRemoved) {
+    TPlotPovrsina g;
+    Postavi(g, 0, 10, 0, 5);
+    g.MarkAt(2, 1, 9);   // (135, 288)
+    g.IstakniTacku(2, 1);
+    auto crvenih = [](const QImage& s) {
+        int n = 0;
+        for (int y = 270; y < 306; ++y)
+            for (int x = 117; x < 153; ++x) {
+                const QColor c = s.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            }
+        return n;
+    };
+    QImage s = Slika(g);
+    EXPECT_GT(crvenih(s), 40);
+    for (auto [x, y] : {std::pair{146, 288}, {124, 288}, {135, 277}, {135, 299}})
+        EXPECT_GT(s.pixelColor(x, y).red(), 200) << x << "," << y;
+    EXPECT_EQ(BojaPiksela(s, 135, 288), clBlack);   // the node itself stays visible inside
+    g.ClearGraf();
+    g.MarkAt(2, 1, 9);
+    EXPECT_GT(crvenih(Slika(g)), 40);
+    g.UkloniIsticanje();
+    EXPECT_FALSE(g.ImaIsticanje());
+    EXPECT_EQ(crvenih(Slika(g)), 0);
+}
+
 TEST(PlotChartSlika, DeepZoomKeepsLinesInPlace) {
     // A line whose ends map millions of pixels away still crosses the visible area correctly.
     TPlotPovrsina g;

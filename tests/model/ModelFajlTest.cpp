@@ -179,13 +179,14 @@ TEST(ModelFajl, ReaderTolerances) {
 TEST(ModelFajl, EmptyLineAtTopLevelEndsReadingAndUnknownKeywordsAreSkipped) {
     TModel m;
     TPodesavanja p;
-    ProcitajModelIzTeksta(Spoji({"MATERIJAL", "-", "0", "A", "1", "0", "0", "0", "--", "", "PRESEK", "-", "0", "P",
-                                 "1", "1", "1", "0", "--"}),
+    ProcitajModelIzTeksta(Spoji({"MATERIJAL", "-", "0", "A", "1", "0", "0", "0", "--"}) + Ostalo() +
+                              Spoji({"", "PRESEK", "-", "0", "P", "1", "1", "1", "0", "--"}),
                           m, p);
     EXPECT_EQ(m.nizMaterijala.size(), 1u);
     EXPECT_TRUE(m.nizPreseka.empty());
     ProcitajModelIzTeksta(Spoji({"materijal", "-", "0", "A", "1", "0", "0", "0", "--", "PRESEK", "-", "0", "P", "1",
-                                 "1", "1", "0", "--"}),
+                                 "1", "1", "0", "--"}) +
+                              Ostalo(),
                           m, p);
     EXPECT_TRUE(m.nizMaterijala.empty());
     EXPECT_EQ(m.nizPreseka.size(), 1u);
@@ -232,7 +233,8 @@ TEST(ModelFajl, NamesAreUtf8AndLatin1IsConverted) {
     TModel m;
     TPodesavanja p;
     ProcitajModelIzTeksta(Spoji({"MATERIJAL", "-", "0", "\xc4\x8d" "elik", "1", "0", "0", "0", "-", "1", "\xe8" "elik",
-                                 "1", "0", "0", "0", "--"}),
+                                 "1", "0", "0", "0", "--"}) +
+                              Ostalo(),
                           m, p);
     EXPECT_EQ(m.nizMaterijala[0]->Ime(), "\xc4\x8d" "elik");
     EXPECT_EQ(m.nizMaterijala[1]->Ime(), "\xc3\xa8" "elik");

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -135,6 +136,26 @@ TEST_F(PregledIzvestaja, ShowsItsTitlesAndZooms) {
     EXPECT_LE(slika->pixmap().deviceIndependentSize().height(), vidljivo.height());
     p.SetZoom(100);   // clamped
     EXPECT_DOUBLE_EQ(p.Zoom(), 4.0);
+}
+
+// "Sirina strane" is the opening zoom: the first page shown fills the width of the view, and
+// keeps filling it as the window grows or shrinks.
+TEST_F(PregledIzvestaja, OpensFittingTheWidthAndFollowsResizes) {
+    TReportPreview p(dokument, &dijalozi);
+    p.show();
+    QApplication::processEvents();
+    auto* slika = Nadji<QLabel>(p, "LabelStranaIzvestaja");
+    auto* okvir = Nadji<QScrollArea>(p, "ScrollBoxStrana");
+    ASSERT_TRUE(slika && okvir);
+    EXPECT_EQ(Nadji<QComboBox>(p, "ComboBoxZum")->currentText(), "Sirina strane");
+    for (const QSize velicina : {QSize(), QSize(1400, 1000), QSize(700, 600), QSize(1200, 800)}) {
+        if (velicina.isValid()) p.resize(velicina);
+        QApplication::processEvents();
+        const double sirina = slika->pixmap().deviceIndependentSize().width();
+        const int prostor = okvir->viewport()->width();
+        EXPECT_LE(sirina, prostor) << velicina.width();
+        EXPECT_GE(sirina, prostor - 30) << velicina.width();
+    }
 }
 
 TEST_F(PregledIzvestaja, PrintsThroughTheInjectedDialog) {

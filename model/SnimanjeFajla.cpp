@@ -1,0 +1,194 @@
+#include "SnimanjeFajla.h"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Greska.h"
+#include "GreskeSistema.h"
+
+namespace {
+
+struct TGreskaUpisa {
+    int broj;
+};
+
+std::string Folder(const std::string& p) {
+    const size_t i = p.rfind('/');
+    if (i == std::string::npos) return ".";
+    return i == 0 ? "/" : p.substr(0, i);
+}
+
+std::string Ime(const std::string& p) {
+    const size_t i = p.rfind('/');
+    return i == std::string::npos ? p : p.substr(i + 1);
+}
+
+// The file a path names, symbolic links followed (also a link to a file not yet there).
+std::string RazresiVeze(const std::string& putanja) {
+    std::string p = putanja;
+    for (int i = 0; i < 40; ++i) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        std::string cilj(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(p.c_str(), cilj.data(), cilj.size());
+        if (n < 0) throw TGreskaUpisa{errno};
+        cilj.resize(static_cast<size_t>(n));
+        p = cilj.empty() || cilj[0] == '/' ? cilj : Folder(p) + "/" + cilj;
+    }
+    throw TGreskaUpisa{ELOOP};
+}
+
+class TDeskriptor {
+public:
+    explicit TDeskriptor(int fd = -1) : fd(fd) {}
+    ~TDeskriptor() { Zatvori(); }
+    TDeskriptor(const TDeskriptor&) = delete;
+    TDeskriptor& operator=(const TDeskriptor&) = delete;
+    int Zatvori() {
+        const int r = fd >= 0 ? ::close(fd) : 0;
+        fd = -1;
+        return r;
+    }
+    int fd;
+};
+
+void UpisiSve(int fd, std::string_view s, TFunkcijaUpisa upis) {
+    size_t upisano = 0;
+    while (upisano < s.size()) {
+        const ssize_t n = upis(fd, s.data() + upisano, s.size() - upisano);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw TGreskaUpisa{errno};
+        if (n == 0) throw TGreskaUpisa{ENOSPC};
+        upisano += static_cast<size_t>(n);
+    }
+}
+
+std::string ProcitajSve(int fd) {
+    std::string s;
+    char buf[65536];
+    for (off_t pomak = 0;;) {
+        const ssize_t n = ::pread(fd, buf, sizeof buf, pomak);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw TGreskaUpisa{errno};
+        if (n == 0) return s;
+        s.append(buf, static_cast<size_t>(n));
+        pomak += n;
+    }
+}
+
+// Writes `sadrzaj` from the start of an open file and cuts it to that length.
+void PrepisiOdPocetka(int fd, std::string_view sadrzaj, TFunkcijaUpisa upis) {
+    if (::lseek(fd, 0, SEEK_SET) < 0) throw TGreskaUpisa{errno};
+    UpisiSve(fd, sadrzaj, upis);
+    if (::ftruncate(fd, static_cast<off_t>(sadrzaj.size())) != 0) throw TGreskaUpisa{errno};
+    if (::fsync(fd) != 0) throw TGreskaUpisa{errno};
+}
+
+// The folder does not take a new file: write the file itself, keeping its old content at hand.
+void UpisiNaMestu(const std::string& putanja, const std::string& cilj, std::string_view sadrzaj,
+                  TFunkcijaUpisa upis) {
+    TDeskriptor f(::open(cilj.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    if (f.fd < 0) throw TGreskaUpisa{errno};
+    struct stat st {};
+    if (::fstat(f.fd, &st) != 0) throw TGreskaUpisa{errno};
+    if (!S_ISREG(st.st_mode)) throw TGreskaUpisa{EINVAL};
+    const std::string stari = ProcitajSve(f.fd);
+    try {
+        PrepisiOdPocetka(f.fd, sadrzaj, upis);
+    } catch (const TGreskaUpisa& g) {
+        std::string poruka = "Fajl '" + putanja + "' nije moguce snimiti: " + OpisGreskeSistema(g.broj);
+        try {
+            PrepisiOdPocetka(f.fd, stari, ::write);
+            poruka += "; prethodni sadrzaj fajla je vracen!!!";
+        } catch (const TGreskaUpisa&) {
+            poruka += "; prethodni sadrzaj fajla nije bilo moguce vratiti, fajl je mozda ostecen!!!";
+        }
+        throw TGreska(poruka);
+    }
+    if (f.Zatvori() != 0) throw TGreskaUpisa{errno};
+}
+
+unsigned Slucajno() {
+    static std::mt19937 g{std::random_device{}()};
+    return static_cast<unsigned>(g());
+}
+
+}  // namespace
+
+std::string ImePrivremenogFajla(const std::string& ime, size_t najvise, unsigned slucajno) {
+    static const char znaci[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string rep = "~";
+    for (int i = 0; i < 6; ++i, slucajno /= 36) rep += znaci[slucajno % 36];
+    rep += ".tmp";
+    const size_t mesta = najvise > rep.size() + 2 ? najvise - rep.size() - 1 : 1;
+    return "." + ime.substr(0, mesta) + rep;
+}
+
+void SnimiFajlBezbedno(const std::string& putanja, std::string_view sadrzaj, TFunkcijaUpisa upis) {
+    if (!upis) upis = ::write;
+    if (putanja.empty()) throw TGreska("Ime fajla nije korektno zadato!!!");
+    const std::string neuspeh = "Fajl '" + putanja + "' nije moguce snimiti: ";
+    std::string privremeni;
+    try {
+        const std::string cilj = RazresiVeze(putanja);
+        const std::string folder = Folder(cilj), ime = Ime(cilj);
+        if (ime.empty() || ime == "." || ime == "..") throw TGreskaUpisa{EISDIR};
+        struct stat st {};
+        const bool postoji = ::stat(cilj.c_str(), &st) == 0;
+        if (!postoji && errno != ENOENT) throw TGreskaUpisa{errno};
+        if (postoji) {
+            if (S_ISDIR(st.st_mode)) throw TGreska("'" + putanja + "' je folder - model nije snimljen!!!");
+            if (!S_ISREG(st.st_mode))
+                throw TGreska("'" + putanja + "' nije obican fajl (uredjaj, cev ili soket) - model nije snimljen!!!");
+            // The write bits decide, not only access(): a privileged user could replace any file.
+            errno = 0;
+            const bool dozvoljeno = (st.st_mode & 0222) != 0 && ::access(cilj.c_str(), W_OK) == 0;
+            if (!dozvoljeno && errno == EROFS) throw TGreskaUpisa{EROFS};
+            if (!dozvoljeno)
+                throw TGreska("Fajl '" + putanja + "' je zasticen od upisa (samo za citanje) - nije snimljen!!!");
+        }
+
+        long najvise = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+        if (najvise <= 0) najvise = NAME_MAX;
+        TDeskriptor f;
+        const mode_t prava = postoji ? (st.st_mode & 0777) : 0666;
+        for (int pokusaj = 0; f.fd < 0 && pokusaj < 100; ++pokusaj) {
+            privremeni = folder + "/" + ImePrivremenogFajla(ime, static_cast<size_t>(najvise), Slucajno());
+            f.fd = ::open(privremeni.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, prava);
+            if (f.fd < 0 && errno != EEXIST) break;
+        }
+        if (f.fd < 0) {
+            const int broj = errno;
+            privremeni.clear();  // nothing was created
+            if (postoji && (broj == EACCES || broj == EPERM)) {
+                UpisiNaMestu(putanja, cilj, sadrzaj, upis);
+                return;
+            }
+            throw TGreskaUpisa{broj};
+        }
+        if (postoji) {
+            // The owner first: changing it may clear the set-id bits that the mode then restores.
+            if (::fchown(f.fd, st.st_uid, st.st_gid) != 0 && ::fchown(f.fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+                // Keeping the owner is not always allowed; the file then belongs to whoever saved it.
+            }
+            if (::fchmod(f.fd, st.st_mode & 07777) != 0) throw TGreskaUpisa{errno};
+        }
+        UpisiSve(f.fd, sadrzaj, upis);
+        if (::fsync(f.fd) != 0) throw TGreskaUpisa{errno};
+        if (f.Zatvori() != 0) throw TGreskaUpisa{errno};
+        if (::rename(privremeni.c_str(), cilj.c_str()) != 0) throw TGreskaUpisa{errno};
+        privremeni.clear();
+        TDeskriptor d(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (d.fd >= 0) ::fsync(d.fd);  // some file systems cannot sync a folder; the file is already safe
+    } catch (const TGreskaUpisa& g) {
+        if (!privremeni.empty()) ::unlink(privremeni.c_str());
+        throw TGreska(neuspeh + OpisGreskeSistema(g.broj) + "!!!");
+    } catch (...) {
+        if (!privremeni.empty()) ::unlink(privremeni.c_str());
+        throw;
+    }
+}
