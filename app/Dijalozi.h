@@ -1,5 +1,8 @@
 #pragma once
+#include <QSize>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 class QPrinter;
@@ -21,6 +24,9 @@ public:
     virtual QString SnimiFajl(QWidget* roditelj, const QString& naslov, const QString& filter) = 0;
     // The print dialog for `printer`; true when the user confirms.
     virtual bool Stampanje(QWidget* roditelj, QPrinter& printer) = 0;
+    // The pixel size of a saved drawing, offered as `pocetna`; nothing when the user cancels. By
+    // default the offer is taken without asking.
+    virtual std::optional<QSize> VelicinaSlike(QWidget* roditelj, QSize pocetna);
 };
 
 // The real boxes and dialogs.
@@ -33,4 +39,5 @@ public:
     QString OtvoriFajl(QWidget* roditelj, const QString& naslov, const QString& filter) override;
     QString SnimiFajl(QWidget* roditelj, const QString& naslov, const QString& filter) override;
     bool Stampanje(QWidget* roditelj, QPrinter& printer) override;
+    std::optional<QSize> VelicinaSlike(QWidget* roditelj, QSize pocetna) override;
 };

@@ -16,6 +16,7 @@
 #include "CrtanjeKonstrukcije.h"
 #include "GlavniProzorPomoc.h"
 #include "GrupaDijagrama.h"
+#include "GrupaPrikaza.h"
 #include "PlotChart.h"
 #include "StraniceModelaPomoc.h"
 #include "UnitGlavniProzor.h"
@@ -130,6 +131,8 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     zoom->addWidget(ComboBoxZoomSve, 1);
     zoom->addWidget(ButtonZumSve);
     raspored->addLayout(zoom);
+    GrupaPrikaza = new TGrupaPrikaza(podesavanja.prikaz, [this] { CheckBoxPrikaziClick(); }, strana);
+    raspored->addWidget(GrupaPrikaza);
     raspored->addStretch(1);
 
     // Start-up state of the controls: the default settings.
@@ -185,6 +188,8 @@ void TFormGlavniProzor::PodesavanjaUKontrole() {
     PostaviAkcijuMisa(p.akcijeMisa);
     if (GrupaDijagrama)
         GrupaDijagrama->PrikazUKontrole(p.prikaz);
+    if (GrupaPrikaza)
+        GrupaPrikaza->IzPodesavanja();
     punimKontrole = false;
     podesavanja = p;
     if (PlotChartGrafik)

@@ -104,6 +104,7 @@ void TFormGlavniProzor::NapraviMeni() {
     stavka(datoteka, "Snimikao1", "Snimi &kao...", &TFormGlavniProzor::Snimikao1Click);
     datoteka->addSeparator();
     stavka(datoteka, "Stampajgrafik1", "S&tampaj grafik (A4)", &TFormGlavniProzor::Stampajgrafik1Click);
+    stavka(datoteka, "Sacuvajgrafik1", "Sac&uvaj grafik...", &TFormGlavniProzor::Sacuvajgrafik1Click);
     datoteka->addSeparator();
     stavka(datoteka, "Izlaz1", "&Izlaz", &TFormGlavniProzor::Izlaz1Click);
 

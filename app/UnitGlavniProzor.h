@@ -29,6 +29,7 @@ class TFormGrafikStampa;
 class TCrtanjeMisem;
 class TGrupaDijagrama;
 class TFormPomoc;
+class TGrupaPrikaza;
 class TPlotChart;
 class TStraniceModela;
 
@@ -136,6 +137,7 @@ public:
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
     TGrupaDijagrama* GrupaDijagrama = nullptr;  // "Dijagrami"
+    TGrupaPrikaza* GrupaPrikaza = nullptr;  // "Prikaz": equal scale, symbols
 
     // The item index of RadioGroupAkcijeMisa (-1 when none is selected).
     int AkcijaMisa() const;
@@ -147,6 +149,7 @@ public:
     void Snimi1Click();
     void Snimikao1Click();
     void Stampajgrafik1Click();
+    void Sacuvajgrafik1Click();  // SacuvajGrafik.cpp
     void Izlaz1Click();
     void Pokrenianalizu1Click();
     void Stop1Click();

@@ -81,8 +81,43 @@ void SlikanjeUvecano5000(benchmark::State& st) {
     }
 }
 
+// The engineering drawing: symbols, and labels placed at every paint against what is drawn.
+TPodesavanja SaSimbolima() {
+    TPodesavanja p = SveUkljuceno();
+    p.prikaz.simboli = true;
+    p.prikaz.jednakaRazmera = true;
+    return p;
+}
+
+void SlikanjeSimbola(benchmark::State& st) {
+    const TModel m = GenerisiRamSaCvorova(int(st.range(0)));
+    TPlotPovrsina g;
+    g.PostaviVelicinu(1200, 900);
+    g.SetGridStyle(gsDotLines);
+    TPodesavanja p = SaSimbolima();
+    CrtajGrafik(g, m, p);
+    QImage slika(1200, 900, QImage::Format_RGB32);
+    for (auto _ : st) {
+        QPainter s(&slika);
+        g.Nacrtaj(s, slika.rect());
+    }
+    st.counters["cvorova"] = double(m.nizCvorova.size());
+    st.counters["stavki"] = double(g.Stavke().size());
+}
+
+void ListaPrikazaSimbola5000(benchmark::State& st) {
+    TPlotPovrsina g;
+    TPodesavanja p = SaSimbolima();
+    for (auto _ : st) {
+        CrtajGrafik(g, Model5000(), p);
+        benchmark::DoNotOptimize(g.Stavke().data());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(SlikanjeSimbola)->Arg(300)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListaPrikazaSimbola5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ListaPrikaza5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Slikanje5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(KorakPana5000)->Unit(benchmark::kMillisecond);

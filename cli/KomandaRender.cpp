@@ -1,7 +1,7 @@
-// velt-cli render: the structure plot as the main window shows it, drawn into a PNG image.
+// velt-cli render: the structure plot as the main window shows it, drawn into a PNG image, or an
+// SVG or PDF drawing (by the output's extension).
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QPalette>
 
 #include <cstdlib>
@@ -12,6 +12,7 @@
 
 #include "Brojevi.h"
 #include "CrtanjeKonstrukcije.h"
+#include "IzvozGrafika.h"
 #include "Komande.h"
 #include "ModelFajl.h"
 #include "Proracun.h"
@@ -20,8 +21,8 @@
 namespace {
 
 const char* const UpotrebaRender =
-    "upotreba: velt-cli render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] "
-    "[--factor-index I] [--diagram bez|N|T|M] [--deflected]\n";
+    "upotreba: velt-cli render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M] "
+    "[--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n";
 
 struct TOpcijeRender {
     std::string model, izlaz;
@@ -29,8 +30,9 @@ struct TOpcijeRender {
     bool deformacija = false;
     std::optional<std::string> mnozilac;
     std::optional<int> faktor;
+    // Each overrides the model's saved display option for this run only.
+    bool jednakaRazmera = false, simboli = false, linijaDeformacije = false;
     std::optional<int> dijagram;
-    bool linija = false;
 };
 
 bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
@@ -65,16 +67,20 @@ bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
                 return false;
             }
             o.faktor = *n;
+        } else if (s == "--equal-scale") {
+            o.jednakaRazmera = true;
+        } else if (s == "--symbols") {
+            o.simboli = true;
+        } else if (s == "--deflected") {
+            o.linijaDeformacije = true;
         } else if (s == "--diagram") {
             if (!vrednost(v)) return false;
-            const int d = DijagramIzImena(v);
+            const int d = v == "none" ? TPrikaz::Bez : DijagramIzImena(v);
             if (d < 0) {
-                std::cerr << "--diagram: ocekivano je bez, N, T ili M\n";
+                std::cerr << "--diagram: ocekivano je none, N, T ili M\n";
                 return false;
             }
             o.dijagram = d;
-        } else if (s == "--deflected") {
-            o.linija = true;
         } else if (o.model.empty() && !s.starts_with("-")) {
             o.model = s;
         } else {
@@ -104,8 +110,10 @@ int KomandaRender(const Argumenti& a) {
     if (o.deformacija) p.deformacijaNosaca = true;
     if (o.mnozilac) p.mnozilacPomeranja = *o.mnozilac;
     if (o.faktor) p.zoomSve = *o.faktor;
+    if (o.jednakaRazmera) p.prikaz.jednakaRazmera = true;
+    if (o.simboli) p.prikaz.simboli = true;
+    if (o.linijaDeformacije) p.prikaz.linijaDeformacije = p.deformacijaNosaca = true;
     if (o.dijagram) p.prikaz.dijagram = *o.dijagram;
-    if (o.linija) p.prikaz.linijaDeformacije = p.deformacijaNosaca = true;
 
     // No display is needed: without a platform named on the command line or in the environment,
     // draw off screen.
@@ -119,7 +127,7 @@ int KomandaRender(const Argumenti& a) {
     // deformed shape and the diagrams. The reason goes to stderr and the exit status stays non-zero.
     TStanjeAnalize stanje;
     int status = 0;
-    if (p.deformacijaNosaca || p.prikaz.dijagram != TPrikaz::Bez) {
+    if (p.deformacijaNosaca || p.prikaz.dijagram != TPrikaz::Bez || p.prikaz.linijaDeformacije) {
         // As in the window: the run stores the node displacements only when the factor in front
         // of the matrices is a number greater than 0.
         TPosmatracBezEkrana posmatrac(model, stanje, p.vrednostIspredMatricaKrutosti);
@@ -132,6 +140,8 @@ int KomandaRender(const Argumenti& a) {
                 std::cerr << u.savet << "\n";
             std::cerr << "Slika je nacrtana bez pomeranja.\n";
             p.deformacijaNosaca = false;
+            p.prikaz.dijagram = TPrikaz::Bez;
+            p.prikaz.linijaDeformacije = false;
             status = 1;
         }
     }
@@ -144,12 +154,8 @@ int KomandaRender(const Argumenti& a) {
     CrtajGrafik(g, model, p, &stanje);
     PodesiKrajnjeGraniceGrafika(g, model, p);
 
-    QImage slika(o.sirina, o.visina, QImage::Format_RGB32);
-    {
-        QPainter slikar(&slika);
-        g.Nacrtaj(slikar, slika.rect());
-    }
-    if (!slika.save(QString::fromStdString(o.izlaz), "PNG")) {
+    const QString izlaz = QString::fromStdString(o.izlaz);
+    if (!SacuvajGrafik(g, izlaz, o.sirina, o.visina, QFileInfo(QString::fromStdString(o.model)).fileName()).isEmpty()) {
         std::cerr << "Slika " << o.izlaz << " nije snimljena!!!\n";
         return 1;
     }

@@ -11,11 +11,11 @@ int KomandaDiagrams(const Argumenti& a);
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER \
-    "  render MODEL -o SLIKA.png [--width W] [--height H] [--deformed] [--multiplier M] [--factor-index I]\n" \
-    "                        [--diagram bez|N|T|M] [--deflected]\n" \
-    "                        nacrta model kao glavni grafik u PNG sliku; kad analiza za\n" \
-    "                        pomeranja ili dijagrame ne uspe, slika je bez njih, razlog na\n" \
-    "                        stderr, status 1\n"
+    "  render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M]\n" \
+    "         [--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n" \
+    "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez; kad\n" \
+    "                        analiza za pomeranja ili dijagrame ne uspe, slika je bez njih,\n" \
+    "                        razlog na stderr, status 1\n"
 #else
 #define POMOC_RENDER ""
 #endif

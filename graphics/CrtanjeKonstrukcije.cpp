@@ -6,6 +6,7 @@
 
 #include "Brojevi.h"
 #include "CrtanjeDijagrama.h"
+#include "CrtanjeSimbola.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void PostaviOsu(TScaleProps& osa, double min, double max, double t) {
 }  // namespace
 
 void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p) {
+    g.SetJednakaRazmera(p.prikaz.jednakaRazmera);
     if (model.nizCvorova.empty()) {
         g.Scale1X.SetRangeLow(-1);
         g.Scale1X.SetRangeHigh(1);
@@ -100,12 +102,26 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
         zmin = std::min(zmin, z);
         zmax = std::max(zmax, z);
     }
+    // Drawn to scale, a large deformed shape would otherwise run off the plot: frame it too.
+    if (p.prikaz.jednakaRazmera && p.deformacijaNosaca) {
+        const auto v = ParsirajReal(p.mnozilacPomeranja);
+        const long double m = v ? *v : 100;
+        for (const auto& c : model.nizCvorova) {
+            const double x = double(c->X() + m * c->Ux()), z = double(c->Z() + m * c->Uz());
+            if (!std::isfinite(x) || !std::isfinite(z)) continue;
+            xmin = std::min(xmin, x);
+            xmax = std::max(xmax, x);
+            zmin = std::min(zmin, z);
+            zmax = std::max(zmax, z);
+        }
+    }
     PostaviOsu(g.Scale1X, xmin, xmax, t);
     PostaviOsu(g.Scale1Y, zmin, zmax, t);
 }
 
 void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje) {
     g.ClearGraf();
+    g.SetJednakaRazmera(p.prikaz.jednakaRazmera);
     const bool imaStapova = !model.nizStapova.empty();
     const std::vector<TDijagramiStapa> dijagrami = DijagramiZaCrtanje(model, p, stanje);
 
@@ -132,10 +148,14 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
 
     CrtajDijagram(g, model, p, dijagrami);
     g.DataColor = BojaKonstrukcije;
-    const TPomaciOslonaca pomaci;
-    for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p, pomaci);
+    if (p.prikaz.simboli) {
+        CrtajKonstrukcijuSaSimbolima(g, model, p);
+    } else {
+        const TPomaciOslonaca pomaci;
+        for (const auto& c : model.nizCvorova) CrtajCvor(g, *c, p, pomaci);
+    }
 
-    if (imaStapova) {
+    if (imaStapova && !p.prikaz.simboli) {
         if (p.prikaziSimbolStapa)
             for (const auto& s : model.nizStapova) {
                 const TCvor* a = s->PocetniCvor();

@@ -82,6 +82,7 @@ void TPlotPovrsina::UkloniIsticanje() {
 void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();
+    oblici.clear();
     Refresh();
 }
 
@@ -144,6 +145,67 @@ void TPlotPovrsina::Arrow(double x1, double y1, double x2, double y2, int HeadSi
     Dodaj(std::move(s));
 }
 
+void TPlotPovrsina::Oblik(TOblik o) {
+    if (o.tacke.empty()) return;
+    TChartItem s;
+    s.ItemKind = tkOblik;
+    s.x = o.tacke.front().x;
+    s.y = o.tacke.front().y;
+    s.Color = o.boja;
+    s.SizeOrAngle = int(oblici.size());
+    oblici.push_back(std::move(o));
+    Dodaj(std::move(s));
+}
+
+void TPlotPovrsina::Oznaka(double x, double y, const QString& txt, TVrstaOznake vrsta, int size) {
+    TChartItem s;
+    s.ItemKind = tkOznaka;
+    s.x = x;
+    s.y = y;
+    s.Color = DataColor;
+    s.SizeOrAngle = size;
+    s.MarkOrAlign = vrsta;
+    s.Text = txt;
+    s.x2 = 1;
+    Dodaj(std::move(s));
+}
+
+void TPlotPovrsina::Oznaka(const TTackaOblika& sidro, double smerX, double smerY, const QString& txt,
+                           TVrstaOznake vrsta, int size) {
+    Oznaka(sidro.x, sidro.y, txt, vrsta, size);
+    TChartItem& s = stavke.back();
+    s.x2 = smerX;
+    s.y2 = smerY;
+    s.PomakA = sidro.a;
+    s.PomakB = sidro.b;
+}
+
+void TPlotPovrsina::SetJednakaRazmera(bool d) {
+    if (d == jednakaRazmera) return;
+    jednakaRazmera = d;
+    uPovlacenju = false;
+    Refresh();
+}
+
+TPlotPovrsina::TOpsezi TPlotPovrsina::Opsezi(int levo, int w, int h) const {
+    TOpsezi o{Scale1X.RangeLow(), Scale1X.RangeHigh(), Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
+    if (!jednakaRazmera) return o;
+    const double pw = w - levo - RRim - Senka(), ph = h - TRim - BRim - Senka();
+    const double sx = o.xH - o.xL, sy = o.yH - o.yL;
+    if (!(pw > 0 && ph > 0 && sx > 0 && sy > 0) || !std::isfinite(sx) || !std::isfinite(sy)) return o;
+    // Units per pixel must be the same on both axes: the axis that shows fewer is widened.
+    if (sx / pw > sy / ph) {
+        const double c = o.yL + sy / 2, pola = sx / pw * ph / 2;
+        o.yL = c - pola;
+        o.yH = c + pola;
+    } else {
+        const double c = o.xL + sx / 2, pola = sy / ph * pw / 2;
+        o.xL = c - pola;
+        o.xH = c + pola;
+    }
+    return o;
+}
+
 namespace {
 
 int ZaokruziIOgranici(double v) {
@@ -162,22 +224,23 @@ int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int d
 }
 
 int TPlotPovrsina::XUPiksel(double x) const {
-    return Mapiraj(x, Scale1X.RangeLow(), Scale1X.RangeHigh(), Levo(), sirina - Levo() - RRim - Senka());
+    const TOpsezi o = VidljiviOpsezi(sirina, visina);
+    return Mapiraj(x, o.xL, o.xH, Levo(), sirina - Levo() - RRim - Senka());
 }
 
 int TPlotPovrsina::YUPiksel(double y) const {
-    return Mapiraj(y, Scale1Y.RangeLow(), Scale1Y.RangeHigh(), visina - BRim - Senka(),
-                   -(visina - TRim - BRim - Senka()));
+    const TOpsezi o = VidljiviOpsezi(sirina, visina);
+    return Mapiraj(y, o.yL, o.yH, visina - BRim - Senka(), -(visina - TRim - BRim - Senka()));
 }
 
 double TPlotPovrsina::PikselUX(double px) const {
-    const double xL = Scale1X.RangeLow(), xH = Scale1X.RangeHigh();
-    return xL + (px - Levo()) * (xH - xL) / (sirina - Levo() - RRim - Senka());
+    const TOpsezi o = VidljiviOpsezi(sirina, visina);
+    return o.xL + (px - Levo()) * (o.xH - o.xL) / (sirina - Levo() - RRim - Senka());
 }
 
 double TPlotPovrsina::PikselUY(double py) const {
-    const double yL = Scale1Y.RangeLow(), yH = Scale1Y.RangeHigh();
-    return yL + ((visina - BRim - Senka()) - py) * (yH - yL) / (visina - TRim - BRim - Senka());
+    const TOpsezi o = VidljiviOpsezi(sirina, visina);
+    return o.yL + ((visina - BRim - Senka()) - py) * (o.yH - o.yL) / (visina - TRim - BRim - Senka());
 }
 
 void TPlotPovrsina::MisPomeren(int px, int py, bool levoDugme) {
@@ -199,17 +262,25 @@ void TPlotPovrsina::MisPomeren(int px, int py, bool levoDugme) {
         xH0 = Scale1X.RangeHigh();
         yL0 = Scale1Y.RangeLow();
         yH0 = Scale1Y.RangeHigh();
+        const TOpsezi v = VidljiviOpsezi(sirina, visina);
+        sirina0X = v.xH - v.xL;
+        sirina0Y = v.yH - v.yL;
         return;
     }
     if (!unutra) return;
     if (mouseAction == maPan) {
-        const double dx = (xH0 - xL0) * (px - sidroX) / (sirina - Levo() - RRim - Senka());
-        const double dy = (yH0 - yL0) * (py - sidroY) / (visina - TRim - BRim - Senka());
+        // Moved by what the pointer moved over on screen, so the drawing follows the pointer also
+        // when equal scale shows more than an axis range.
+        const double dx = sirina0X * (px - sidroX) / (sirina - Levo() - RRim - Senka());
+        const double dy = sirina0Y * (py - sidroY) / (visina - TRim - BRim - Senka());
         Scale1X.PostaviOpseg(xL0 - dx, xH0 - dx);
         Scale1Y.PostaviOpseg(yL0 + dy, yH0 + dy);
     } else {
-        const double gx = 1.0 - double(px - sidroX) / sirina;
-        const double gy = 1.0 + double(py - sidroY) / visina;
+        double gx = 1.0 - double(px - sidroX) / sirina;
+        double gy = 1.0 + double(py - sidroY) / visina;
+        // With equal scale both axes take one factor: dragging right or up zooms in, left or
+        // down zooms out.
+        if (jednakaRazmera) gx = gy = gx * gy;
         const double cx = (xL0 + xH0) / 2, cy = (yL0 + yH0) / 2;
         const double polaX = (xH0 - xL0) * gx / 2, polaY = (yH0 - yL0) * gy / 2;
         Scale1X.PostaviOpseg(cx - polaX, cx + polaX);
@@ -222,6 +293,22 @@ void TPlotPovrsina::MisPomeren(int px, int py, bool levoDugme) {
 // the pointer then is, with the ranges current at that moment.
 void TPlotPovrsina::MisPritisnut() { uPovlacenju = false; }
 void TPlotPovrsina::MisPusten() { uPovlacenju = false; }
+
+void TPlotPovrsina::TockicMisa(int px, int py, double koraci) {
+    if (!UPovrsini(px, py) || !std::isfinite(koraci) || koraci == 0) return;
+    const double f = std::pow(FaktorKoraka, koraci);
+    const double x = PikselUX(px), y = PikselUY(py);
+    const double xL = x + (Scale1X.RangeLow() - x) * f, xH = x + (Scale1X.RangeHigh() - x) * f;
+    const double yL = y + (Scale1Y.RangeLow() - y) * f, yH = y + (Scale1Y.RangeHigh() - y) * f;
+    // Both axes or neither, so the shape of the drawing never changes under the wheel.
+    auto moze = [](const TScaleProps& s, double low, double high) {
+        return high - low >= s.MinRange() && high - low <= NajveciOpseg && std::isfinite(low) && std::isfinite(high);
+    };
+    if (!moze(Scale1X, xL, xH) || !moze(Scale1Y, yL, yH)) return;
+    Scale1X.PostaviOpseg(xL, xH);
+    Scale1Y.PostaviOpseg(yL, yH);
+    Refresh();
+}
 
 TKursor TPlotPovrsina::KursorNa(int px, int py) const {
     if (!UPovrsini(px, py)) return TKursor::Strelica;

@@ -18,7 +18,7 @@ inline constexpr TColor clGray = 0x808080;
 inline constexpr TColor clSilver = 0xC0C0C0;
 inline constexpr TColor clBtnFace = 0xF0F0F0;
 
-enum TItemKind : std::uint8_t { tkNone, tkMoveTo, tkLineto, tkMarkAt, tkTextOfs, tkArrow };
+enum TItemKind : std::uint8_t { tkNone, tkMoveTo, tkLineto, tkMarkAt, tkTextOfs, tkArrow, tkOblik, tkOznaka };
 enum TGridStyle : int { gsNone = 0, gsDotLines = 7 };
 enum TMouseActMode : int { maNone = 0, maPan = 1, maZoomDrag = 8 };
 enum TAlignment : int { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
@@ -40,9 +40,42 @@ struct TChartItem {
     std::uint8_t LWid = 1;
     std::uint8_t Layer = 1;
     std::uint8_t ItemClass = 0;
+    // A placed label's anchor: this pixel offset in the frame of the world direction (x2, y2), as
+    // for the points of a figure.
+    float PomakA = 0, PomakB = 0;
 };
 
 inline constexpr int NajduziTekstStavke = 15;
+
+// A figure of fixed pixel size for the engineering drawing (supports, hinges, loads). Each point is
+// a world point plus a pixel offset (a, b) in a frame whose first axis runs along the world
+// direction (smerX, smerY) as it shows on screen and whose second axis is the first turned a
+// quarter turn counter-clockwise; so a symbol keeps its size at every zoom and turns with its
+// member whatever the scales of the two axes.
+struct TTackaOblika {
+    double x = 0, y = 0;
+    float a = 0, b = 0;
+};
+struct TOblik {
+    std::vector<TTackaOblika> tacke;
+    double smerX = 1, smerY = 0;
+    bool zatvoren = false;
+    bool ispunjen = false;
+    TColor boja = clBlack;
+    TColor ispuna = clWhite;
+    float debljina = 1;
+    // Labels keep clear of it.
+    bool prepreka = true;
+    // A row: the figure repeated from where it stands to the world point (doX, doY), about every
+    // `korak` pixels at the current zoom (0: drawn once), so a distributed load keeps its look
+    // whether its member is long or short on screen.
+    double doX = 0, doY = 0;
+    float korak = 0;
+};
+
+// How a placed label looks: a node number plain, a member number in a small box, a value in a
+// smaller face.
+enum TVrstaOznake : int { ozBrojCvora = 0, ozBrojStapa = 1, ozVrednost = 2 };
 
 // A linear axis. Setting one end through the setters keeps the range at least MinRange wide by
 // moving the other end; pan and zoom go through PostaviOpseg, which refuses a too narrow range.
@@ -128,6 +161,27 @@ public:
     void MarkAt(double x, double y, int mk);
     void Text(double x, double y, int size, const QString& txt, int dx, int dy, TAlignment Alignment);
     void Arrow(double x1, double y1, double x2, double y2, int HeadSize);
+    // A figure (item tkOblik, SizeOrAngle = its index in Oblici()).
+    void Oblik(TOblik o);
+    // A label that the painter places clear of the drawing and of the labels before it, or leaves
+    // out where there is no room at the current zoom (item tkOznaka, MarkOrAlign = vrsta).
+    void Oznaka(double x, double y, const QString& txt, TVrstaOznake vrsta, int size);
+    void Oznaka(const TTackaOblika& sidro, double smerX, double smerY, const QString& txt, TVrstaOznake vrsta,
+                int size);
+    const std::vector<TOblik>& Oblici() const { return oblici; }
+
+    // Equal scale: one world unit takes as many pixels along X as along Z. The axis ranges keep
+    // what the program and the user set; the mapping widens the range with fewer pixels per unit
+    // about its centre, so the fit, pan and zoom all keep the scale while it is on.
+    bool JednakaRazmera() const { return jednakaRazmera; }
+    void SetJednakaRazmera(bool d);
+    // The ranges the mapping uses for a control of w x h pixels (the axis ranges when the scale
+    // is free), and the same for a plot area starting at column `levo`.
+    struct TOpsezi {
+        double xL, xH, yL, yH;
+    };
+    TOpsezi VidljiviOpsezi(int w, int h) const;
+    TOpsezi Opsezi(int levo, int w, int h) const;
 
     const std::vector<TChartItem>& Stavke() const { return stavke; }
     size_t Kapacitet() const { return stavke.capacity(); }
@@ -158,6 +212,12 @@ public:
     void MisPomeren(int px, int py, bool levoDugme);
     void MisPritisnut();
     void MisPusten();
+    // Mouse wheel at (px, py): `koraci` notches, positive away from the user (zoom in). The world
+    // point under the pointer stays where it is; a step that would make a range narrower than its
+    // MinRange or wider than NajveciOpseg is not taken.
+    void TockicMisa(int px, int py, double koraci);
+    static constexpr double NajveciOpseg = 1e15;
+    static constexpr double FaktorKoraka = 0.8;
     TKursor KursorNa(int px, int py) const;
 
     // Paints the whole control (surround, plot area, axes, grid, items) into `okvir` of the
@@ -189,6 +249,7 @@ public:
     int LevaMargina(const QFontMetrics& m, int w, int h) const;
 
 private:
+    int MarginaZaOpseg(const QFontMetrics& m, double yL, double yH, int w, int h) const;
     int Senka() const { return ShadowWidth; }
     void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, TPodeoci& px,
                           TPodeoci& py) const;
@@ -199,12 +260,18 @@ private:
     struct TKljucMargine {
         double yL = 0, yH = 0;
         int w = -1, h = -1, lRim = -1, tRim = -1, bRim = -1, senka = -1;
+        // With equal scale the labels follow the shown Z range, which follows X too.
+        double xL = 0, xH = 0;
+        bool jednaka = false;
         bool operator==(const TKljucMargine&) const = default;
     };
     mutable TKljucMargine kljucMargine;
     mutable int levaMargina = 0;
 
     std::vector<TChartItem> stavke;
+    std::vector<TOblik> oblici;
+    bool jednakaRazmera = false;
+    double sirina0X = 0, sirina0Y = 0;  // visible widths when a drag started
     bool istaknuta = false;
     double istaknutaX = 0, istaknutaY = 0;
     TGridStyle gridStyle = gsNone;
@@ -264,6 +331,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void leaveEvent(QEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:

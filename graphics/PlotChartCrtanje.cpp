@@ -10,13 +10,14 @@
 #include <limits>
 
 #include "PlotChart.h"
+#include "PlotChartRaspored.h"
 
 namespace {
 
 constexpr double UgaoGlaveStrelice = 0.3490658503988659;  // 20 degrees
 constexpr int VelicinaFontaOsa = 8;
 
-QColor Boja(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+QColor Boja(TColor c) { return BojaIzTColor(c); }
 
 const QString& ImeFonta() {
     static const QString ime = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))        ? QStringLiteral("Tahoma")
@@ -25,20 +26,7 @@ const QString& ImeFonta() {
     return ime;
 }
 
-QFont Font(int tacaka) {
-    QFont f(ImeFonta());
-    f.setPointSize(std::max(1, tacaka));
-    f.setStyleHint(QFont::SansSerif);
-    return f;
-}
-
-// Geometry of one paint, for the size of the target rectangle.
-struct TRaspored {
-    int levo, desno, gore, dole;
-    double xL, xH, yL, yH;
-    int X(double x) const { return TPlotPovrsina::Mapiraj(x, xL, xH, levo, desno - levo); }
-    int Y(double y) const { return TPlotPovrsina::Mapiraj(y, yL, yH, dole, -(dole - gore)); }
-};
+QFont Font(int tacaka) { return FontPlota(tacaka); }
 
 // Cuts a segment to a rectangle (Liang-Barsky). Works in doubles so that segments whose ends lie
 // millions of pixels away after a deep zoom are reduced to what can be seen before Qt gets them.
@@ -92,6 +80,16 @@ int RazmakPodeokaY(const QFontMetrics& m) { return std::max(40, m.height() * 3);
 
 }  // namespace
 
+QColor BojaIzTColor(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+QFont FontPlota(int tacaka, bool podebljan) {
+    QFont f(ImeFonta());
+    f.setPointSize(std::max(1, tacaka));
+    f.setStyleHint(QFont::SansSerif);
+    if (podebljan) f.setBold(true);
+    return f;
+}
+
 TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzinaPx, int razmakPx) {
     TPodeoci r;
     const double raspon = high - low;
@@ -131,14 +129,35 @@ TPlotPovrsina::TPodeoci TPlotPovrsina::Podeoci(double low, double high, int duzi
     return r;
 }
 
-int TPlotPovrsina::LevaMargina(const QFontMetrics& m, int w, int h) const {
+int TPlotPovrsina::MarginaZaOpseg(const QFontMetrics& m, double yL, double yH, int w, int h) const {
     const int gore = TRim, dole = h - BRim - Senka();
     int najsira = 0;
     if (dole > gore) {
-        const TPodeoci py = Podeoci(Scale1Y.RangeLow(), Scale1Y.RangeHigh(), dole - gore, RazmakPodeokaY(m));
+        const TPodeoci py = Podeoci(yL, yH, dole - gore, RazmakPodeokaY(m));
         for (double v : py.glavni) najsira = std::max(najsira, m.horizontalAdvance(TekstPodeoka(v, py.decimala)));
     }
     return std::clamp(najsira + RazmakDoOse + RazmakDoIvice, LRim, std::max(LRim, w / 3));
+}
+
+int TPlotPovrsina::LevaMargina(const QFontMetrics& m, int w, int h) const {
+    int levo = MarginaZaOpseg(m, Scale1Y.RangeLow(), Scale1Y.RangeHigh(), w, h);
+    // With equal scale the shown Z range depends on the plot's width, and so on this margin:
+    // measure again for the range it gives, a step or two until the margin holds still.
+    for (int korak = 0; jednakaRazmera && korak < 3; ++korak) {
+        const TOpsezi o = Opsezi(levo, w, h);
+        const int novo = MarginaZaOpseg(m, o.yL, o.yH, w, h);
+        if (novo <= levo) break;
+        levo = novo;
+    }
+    return levo;
+}
+
+TPlotPovrsina::TOpsezi TPlotPovrsina::VidljiviOpsezi(int w, int h) const {
+    if (w == sirina && h == visina) return Opsezi(Levo(), w, h);
+    const int levo = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                         ? LevaMargina(QFontMetrics(Font(VelicinaFontaOsa)), w, h)
+                         : LRim;
+    return Opsezi(levo, w, h);
 }
 
 int TPlotPovrsina::SirinaTeksta(const QString& txt, int tacaka) {
@@ -151,7 +170,9 @@ int TPlotPovrsina::SirinaTeksta(const QString& txt, int tacaka) {
 int TPlotPovrsina::Levo() const {
     // Without a GUI application there are no fonts to measure; only the mapping is used then.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return LRim;
-    const TKljucMargine k{Scale1Y.RangeLow(), Scale1Y.RangeHigh(), sirina, visina, LRim, TRim, BRim, Senka()};
+    const TKljucMargine k{Scale1Y.RangeLow(), Scale1Y.RangeHigh(), sirina, visina, LRim, TRim, BRim, Senka(),
+                          jednakaRazmera ? Scale1X.RangeLow() : 0, jednakaRazmera ? Scale1X.RangeHigh() : 0,
+                          jednakaRazmera};
     if (!(k == kljucMargine)) {
         levaMargina = LevaMargina(QFontMetrics(Font(VelicinaFontaOsa)), sirina, visina);
         kljucMargine = k;
@@ -188,8 +209,9 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     const QFont fontOsa = Font(VelicinaFontaOsa);
     p.setFont(fontOsa);
     const QFontMetrics mo = p.fontMetrics();
-    const TRaspored r{LevaMargina(mo, W, H), W - RRim - S, TRim, H - BRim - S, Scale1X.RangeLow(), Scale1X.RangeHigh(),
-                      Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
+    const int levo = LevaMargina(mo, W, H);
+    const TOpsezi v = Opsezi(levo, W, H);
+    const TRaspored r{levo, W - RRim - S, TRim, H - BRim - S, v.xL, v.xH, v.yL, v.yH};
     const QRect povrsina(QPoint(r.levo, r.gore), QPoint(r.desno, r.dole));
 
     // 1. Surround, plot area, shadow, axes with their ticks and labels, caption; the frame follows
@@ -287,6 +309,13 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
         if (!OdseciDuz(a, b, c, d, r.levo - 2, r.gore - 2, r.desno + 2, r.dole + 2)) return;
         p.drawLine(QPointF(std::round(a), std::round(b)), QPointF(std::round(c), std::round(d)));
     };
+    // Labels that place themselves need to know what is already drawn; the specified drawing has
+    // none, and pays nothing for them.
+    std::vector<const TChartItem*> oznake;
+    for (const TChartItem& s : stavke)
+        if (s.ItemKind == tkOznaka) oznake.push_back(&s);
+    TZauzeto zauzeto;
+    const bool pratiPrepreke = !oznake.empty();
     for (const TChartItem& s : stavke) {
         switch (s.ItemKind) {
             case tkMoveTo:
@@ -297,6 +326,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 const int x = r.X(s.x), y = r.Y(s.y);
                 olovka(s.Color);
                 linija(olovkaX, olovkaY, x, y);
+                if (pratiPrepreke) zauzeto.Dodaj(TDuz{double(olovkaX), double(olovkaY), double(x), double(y)});
                 olovkaX = x;
                 olovkaY = y;
                 break;
@@ -304,6 +334,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             case tkMarkAt: {
                 const int x = r.X(s.x), y = r.Y(s.y);
                 if (!blizu(x, y)) break;
+                if (pratiPrepreke) zauzeto.Dodaj(TOkvir{x - 3.5, y - 3.5, x + 3.5, y + 3.5});
                 if (s.MarkOrAlign == 9) {
                     p.fillRect(QRect(x - 3, y - 3, 7, 7), Boja(s.Color));
                 } else if (s.MarkOrAlign == 17) {
@@ -326,6 +357,11 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 if (s.MarkOrAlign == taRightJustify) levo = x - mt.horizontalAdvance(s.Text);
                 else if (s.MarkOrAlign == taCenter) levo = x - mt.horizontalAdvance(s.Text) / 2;
                 p.drawText(levo, y - mt.height() / 2 + mt.ascent(), s.Text);
+                if (pratiPrepreke) {
+                    const int top = y - mt.height() / 2;
+                    zauzeto.Dodaj(TOkvir{double(levo), double(top), double(levo + mt.horizontalAdvance(s.Text)),
+                                         double(top + mt.height())});
+                }
                 break;
             }
             case tkArrow: {
@@ -336,6 +372,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                     break;
                 }
                 linija(x1, y1, x2, y2);
+                if (pratiPrepreke) zauzeto.Dodaj(TDuz{double(x1), double(y1), double(x2), double(y2)});
                 if (!blizu(x2, y2)) break;
                 const double ugao = std::atan2(double(y1) - y2, double(x1) - x2);
                 const double d = s.SizeOrAngle;
@@ -355,6 +392,14 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 }
                 break;
             }
+            case tkOblik:
+                if (s.SizeOrAngle < 0 || size_t(s.SizeOrAngle) >= oblici.size()) break;
+                NacrtajOblik(p, oblici[size_t(s.SizeOrAngle)], r);
+                if (pratiPrepreke) DodajPrepreke(zauzeto, oblici[size_t(s.SizeOrAngle)], r);
+                // The figure sets its own pen and brush.
+                bojaOlovke = 0xFFFFFFFF;
+                break;
+            case tkOznaka:
             case tkNone:
                 break;
         }
@@ -368,5 +413,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             p.drawEllipse(QPoint(x, y), PoluprecnikIsticanja, PoluprecnikIsticanja);
         }
     }
+    // Labels last, over everything they keep clear of.
+    if (pratiPrepreke) NacrtajOznake(p, oznake, zauzeto, r);
     p.restore();
 }

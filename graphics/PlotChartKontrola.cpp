@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QWheelEvent>
 
 #include "PlotChart.h"
 
@@ -93,6 +94,12 @@ void TPlotChart::mouseDoubleClickEvent(QMouseEvent* e) {
         return;
     }
     preskociSledeci = true;
+}
+
+void TPlotChart::wheelEvent(QWheelEvent* e) {
+    const QPoint t = e->position().toPoint();
+    TockicMisa(t.x(), t.y(), e->angleDelta().y() / 120.0);
+    e->accept();
 }
 
 void TPlotChart::resizeEvent(QResizeEvent*) {

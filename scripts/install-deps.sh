@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing VELT need; skips what is there.
 set -euo pipefail
-paketi=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
+paketi=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
         libbenchmark-dev clang libclang-rt-14-dev poppler-utils xvfb xauth fonts-dejavu-core)
 nedostaju=()
 for p in "${paketi[@]}"; do

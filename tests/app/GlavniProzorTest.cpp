@@ -135,7 +135,7 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
         }
     }
     const QStringList ocekivano = {"[Datoteka]", "Nov...",  "-",      "Otvori...",       "Snimi...",
-                                   "Snimi kao...", "-",     "Stampaj grafik (A4)", "-", "Izlaz",
+                                   "Snimi kao...", "-",     "Stampaj grafik (A4)", "Sacuvaj grafik...", "-", "Izlaz",
                                    "[Uredi]",   "Ponisti",  "Ponovi",
                                    "[Analiza]", "Pokreni analizu", "Stop", "Izvestaj...",
                                    "[Pomoc]",   "Pomoc...", "O programu..."};

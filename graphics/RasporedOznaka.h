@@ -1,0 +1,74 @@
+#pragma once
+// Placing labels so that they stay clear of each other and of what is already drawn. Plain logic
+// in pixel coordinates (rows grow downwards), so the plot, an export and a test all share it.
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+struct TOkvir {
+    double levo = 0, gore = 0, desno = 0, dole = 0;
+    double Sirina() const { return desno - levo; }
+    double Visina() const { return dole - gore; }
+};
+
+// Boxes that only touch along an edge do not overlap.
+bool Preklapaju(const TOkvir& a, const TOkvir& b);
+
+struct TDuz {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// True when some part of the segment lies strictly inside the box.
+bool DuzSeceOkvir(const TDuz& d, const TOkvir& o);
+
+// What is already on the drawing: boxes (symbols, marks, placed labels) and segments (lines,
+// arrows). Kept in a grid of square cells so a check looks only at its own neighbourhood.
+class TZauzeto {
+public:
+    explicit TZauzeto(double velicinaCelije = 32.0);
+    void Dodaj(const TOkvir& o);
+    void Dodaj(const TDuz& d);
+    bool Slobodno(const TOkvir& o) const;
+    size_t BrojOkvira() const { return okviri.size(); }
+
+private:
+    std::int64_t Kljuc(long ix, long iy) const { return (std::int64_t(ix) << 32) ^ std::uint32_t(iy); }
+    long Celija(double v) const;
+    void UCelije(const TOkvir& o, std::uint32_t oznaka);
+
+    double celija;
+    std::vector<TOkvir> okviri;
+    std::vector<TDuz> duzi;
+    // Cell -> entries; an entry with the top bit set is a segment.
+    std::unordered_map<std::int64_t, std::vector<std::uint32_t>> celije;
+    mutable std::vector<std::uint32_t> vidjeno;
+    mutable std::uint32_t prolaz = 0;
+};
+
+// One label to place: its anchor (the point it names), the size of its box, and the gap kept
+// between the anchor and the box.
+struct TOznakaZaRaspored {
+    double x = 0, y = 0;
+    double sirina = 0, visina = 0;
+    double razmak = 4;
+};
+
+struct TPostavljenaOznaka {
+    size_t indeks = 0;  // position in the list given to RasporediOznake
+    TOkvir okvir;
+};
+
+// The box of candidate `k` (0 .. BrojPolozaja - 1) around the anchor: right above first, as a
+// label beside a point is usually read, then left above, right below, left below, above, below,
+// right, left; then the same eight once more a little further out, past a symbol that crowds the
+// anchor.
+inline constexpr int BrojPolozaja = 16;
+inline constexpr double DaljiPrsten = 10;  // pixels added to the gap for the outer eight
+TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k);
+
+// Places the labels in list order (earlier ones win a contested spot): each takes the first
+// candidate that lies inside `granice` and is free in `zauzeto`; a label without one is left out.
+// Every placed box is added to `zauzeto`, so no two returned boxes overlap.
+std::vector<TPostavljenaOznaka> RasporediOznake(const std::vector<TOznakaZaRaspored>& oznake, TZauzeto& zauzeto,
+                                                const TOkvir& granice);

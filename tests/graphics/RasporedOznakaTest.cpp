@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "GeneratorModela.h"
+#include "PomocniGrafika.h"
+#include "RasporedOznaka.h"
+
+TEST(RasporedOznaka, SegmentsAndBoxes) {
+    const TOkvir o{10, 10, 20, 20};
+    EXPECT_TRUE(DuzSeceOkvir({0, 15, 30, 15}, o));
+    EXPECT_TRUE(DuzSeceOkvir({12, 12, 13, 13}, o));  // wholly inside
+    EXPECT_FALSE(DuzSeceOkvir({0, 0, 30, 5}, o));
+    EXPECT_FALSE(DuzSeceOkvir({0, 10, 30, 10}, o));  // along an edge only
+    EXPECT_TRUE(DuzSeceOkvir({0, 30, 30, 0}, o));  // the diagonal through the middle
+    EXPECT_FALSE(Preklapaju(o, {20, 10, 30, 20}));  // touching
+    EXPECT_TRUE(Preklapaju(o, {19, 19, 30, 30}));
+}
+
+TEST(RasporedOznaka, TakesTheFirstFreePlaceOrLeavesTheLabelOut) {
+    const TOkvir granice{0, 0, 200, 200};
+    TZauzeto z;
+    TOznakaZaRaspored o{100, 100, 20, 10, 4};
+    // Free all round: right above.
+    auto r = RasporediOznake({o}, z, granice);
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].okvir.levo, PolozajOznake(o, 0).levo);
+    EXPECT_GT(r[0].okvir.levo, 100);
+    EXPECT_LT(r[0].okvir.dole, 100);
+    // The same anchor again: that place is taken now, so left above.
+    r = RasporediOznake({o}, z, granice);
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_LT(r[0].okvir.desno, 100);
+    EXPECT_LT(r[0].okvir.dole, 100);
+    // A line crossing all the places round the anchor: nothing fits.
+    TZauzeto puno;
+    for (int y = 60; y <= 140; y += 4) puno.Dodaj(TDuz{50, double(y), 150, double(y)});
+    EXPECT_TRUE(RasporediOznake({o}, puno, granice).empty());
+    // A label that would stick out of the plot is moved inside or left out.
+    TZauzeto prazno;
+    r = RasporediOznake({TOznakaZaRaspored{195, 5, 20, 10, 4}}, prazno, granice);
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_LE(r[0].okvir.desno, 200);
+    EXPECT_GE(r[0].okvir.gore, 0);
+}
+
+// Every node and member of a dense frame asks for a label at the fitted view: the placed boxes
+// never overlap each other or a member line, and zooming in places more of them.
+TEST(RasporedOznaka, DenseFrameNeverGetsOverlappingLabels) {
+    const TModel m = GenerisiRamSaCvorova(300);
+    TPodesavanja p;
+    auto postavi = [&](int faktor) {
+        p.zoomSve = faktor;
+        TPlotPovrsina g;
+        g.PostaviVelicinu(900, 650);
+        PodesiKrajnjeGraniceGrafika(g, m, p);
+        TZauzeto z;
+        std::vector<TDuz> linije;
+        for (const auto& s : m.nizStapova) {
+            const TCvor* a = s->PocetniCvor();
+            const TCvor* b = s->KrajnjiCvor();
+            linije.push_back({double(g.XUPiksel(double(a->X()))), double(g.YUPiksel(double(a->Z()))),
+                              double(g.XUPiksel(double(b->X()))), double(g.YUPiksel(double(b->Z())))});
+            z.Dodaj(linije.back());
+        }
+        std::vector<TOznakaZaRaspored> oznake;
+        for (const auto& c : m.nizCvorova)
+            oznake.push_back({double(g.XUPiksel(double(c->X()))), double(g.YUPiksel(double(c->Z()))), 22, 14, 5});
+        for (const TDuz& d : linije) oznake.push_back({(d.x1 + d.x2) / 2, (d.y1 + d.y2) / 2, 26, 16, 5});
+        const TOkvir granice{double(g.Levo()), double(g.Gore()), double(g.Desno()), double(g.Dole())};
+        const auto r = RasporediOznake(oznake, z, granice);
+        size_t unutra = 0;  // anchors well inside the view
+        for (const TOznakaZaRaspored& o : oznake)
+            unutra += o.x > granice.levo + 40 && o.x < granice.desno - 40 && o.y > granice.gore + 40 &&
+                      o.y < granice.dole - 40;
+        for (size_t i = 0; i < r.size(); ++i) {
+            const TOkvir& a = r[i].okvir;
+            EXPECT_TRUE(a.levo >= granice.levo && a.desno <= granice.desno && a.gore >= granice.gore &&
+                        a.dole <= granice.dole);
+            for (size_t k = i + 1; k < r.size(); ++k) EXPECT_FALSE(Preklapaju(a, r[k].okvir)) << i << " " << k;
+            for (const TDuz& d : linije) EXPECT_FALSE(DuzSeceOkvir(d, a));
+        }
+        return std::pair{r.size(), unutra};
+    };
+    const auto [celo, celoUnutra] = postavi(4);
+    EXPECT_GT(celo, 60u);          // readable at a glance
+    EXPECT_LT(celo, celoUnutra);   // but not everything fits
+    const auto [blizu, blizuUnutra] = postavi(0);
+    EXPECT_GE(blizu, blizuUnutra);  // zoomed in, every label in view has its place
+}
