@@ -134,9 +134,10 @@ void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
           << ",\"rx\":" << Realan(c.Rx()) << ",\"rz\":" << Realan(c.Rz()) << ",\"my\":" << Realan(c.MukljY()) << "}";
     }
     o << "],\"members\":[";
+    const TIndeksSila indeks(m, st);
     for (size_t i = 0; i < m.nizStapova.size(); ++i) {
         const TStap& s = *m.nizStapova[i];
-        const TSileStapa r = IzracunajSileStapa(m, st, s);
+        const TSileStapa r = IzracunajSileStapa(m, st, s, false, indeks);
         o << (i ? "," : "") << "{\"id\":" << s.ID() << ",\"type\":" << JsonTekst(ImeTipa(s.TipStapa()))
           << ",\"length\":" << Realan(s.DuzinaStapa()) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
           << ",\"q_gks\":" << Niz(r.qG) << ",\"q_lks\":" << Niz(r.qL) << ",\"Q_gks\":" << Niz(r.QG)
@@ -157,8 +158,9 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
         std::cout << "\n";
     }
     std::cout << "STAPOVI (sile na krajevima, LKS)\n";
+    const TIndeksSila indeks(m, st);
     for (const auto& s : m.nizStapova) {
-        const TSileStapa r = IzracunajSileStapa(m, st, *s);
+        const TSileStapa r = IzracunajSileStapa(m, st, *s, false, indeks);
         std::cout << "stap " << s->ID() << " (" << ImeTipa(s->TipStapa()) << "):";
         for (int i = 1; i <= r.RL.NrOfRows(); ++i) std::cout << " " << FormatBroja(r.RL.Elem(1, i));
         std::cout << "\n";

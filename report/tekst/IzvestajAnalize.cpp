@@ -253,8 +253,9 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
             t += std::string(naslov) + rl;
             for (int i = 1; i <= v.NrOfRows(); ++i) t += FormatBroja(v.Elem(1, i) * puta) + rl;
         };
+        const TIndeksSila indeks(model, st);
         for (const auto& s : model.nizStapova) {
-            const TSileStapa r = IzracunajSileStapa(model, st, *s, true);
+            const TSileStapa r = IzracunajSileStapa(model, st, *s, true, indeks);
             t += "IZLAZNI PODACI ZA STAP: " + std::to_string(s->ID()) + rl2;
             t += "Kodni brojevi: " + Spojeno(r.kodniBrojevi) + rl2;
             t += "Matrica transformacije" + rl;
