@@ -195,7 +195,17 @@ QWidget* TStranicaRezultata::NapraviTabove() {
                           NoviGrid("StringGridKosKodniBrojeviHorizontala")),
         "Kos");
     tab(MatricaSaKodovima(NoviGrid("StringGridKoo"), NoviGrid("StringGridKooKodniBrojeviVertikala")), "Koo");
-    tab(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi")), "inv Kss");
+    {
+        // On the sparse path the inverse is not formed; one line above the grid says so.
+        auto* w = new QWidget;
+        auto* v = new QVBoxLayout(w);
+        v->setContentsMargins(0, 0, 0, 0);
+        LabelInvKssNaZahtev = Imenuj(new QLabel, "LabelInvKssNaZahtev");
+        LabelInvKssNaZahtev->hide();
+        v->addWidget(LabelInvKssNaZahtev);
+        v->addWidget(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi")), 1);
+        tab(w, "inv Kss");
+    }
     tab(GridoviSaNatpisima({{"Ss", NoviGrid("StringGridSs")}, {"Ps", NoviGrid("StringGridPs")}, {"Qs", NoviGrid("StringGridQs")}}),
         "Ss=Ps+Qs");
     tab(Sam(NoviGrid("StringGridqsGKSOpterecenje")), "qs - GKS - opterecenje");
@@ -270,6 +280,20 @@ void TStranicaRezultata::ObrisiRezultate() {
     for (const char* ime : globalni)
         G(ime).Tabela().Isprazni();
     G("StringGridR").Tabela().Isprazni();
+    LabelInvKssNaZahtev->hide();
+}
+
+void TStranicaRezultata::PrikaziNapomenuInverza() {
+    const auto inverz = kontekst.Stanje().Izvor(TStanjeAnalize::TGlobalna::InvKss);
+    if (!inverz || !inverz->NaZahtev()) {
+        LabelInvKssNaZahtev->hide();
+        return;
+    }
+    const QString n = QString::number(inverz->BrojRedova());
+    LabelInvKssNaZahtev->setText(QStringLiteral("Inverzna matrica Kss (") + n + QStringLiteral(" x ") + n +
+                                 QStringLiteral(") nije formirana: svaka prikazana kolona racuna se na zahtev, "
+                                                "jednim resavanjem sa faktorizovanom Kss."));
+    LabelInvKssNaZahtev->show();
 }
 
 void TStranicaRezultata::OsveziListe() {
@@ -303,12 +327,23 @@ void TStranicaRezultata::PrikaziRezultate() {
         TStanjeAnalize& st = kontekst.Stanje();
         TModel& model = kontekst.Model();
 
-        auto matrica = [&](const char* ime, const std::unique_ptr<TMatrix>& m, TSkaliranje s) {
+        // A dense matrix is shown from its slot; a sparse one, or the inverse solved column by
+        // column, through its source.
+        using TG = TStanjeAnalize::TGlobalna;
+        auto matrica = [&](const char* ime, const std::unique_ptr<TMatrix>& m, TG koja, TSkaliranje s) {
             TTabelaMatrice& t = G(ime).Tabela();
-            Matrica(m);
+            if (m) {
+                t.Isprazni();
+                t.PostaviVelicinu(m->NrOfColumns(), m->NrOfRows());
+                t.PostaviMatricu(0, 0, m, s, *c);
+                return;
+            }
+            const auto izvor = st.Izvor(koja);
+            if (!izvor)
+                throw TNemaRezultata{};
             t.Isprazni();
-            t.PostaviVelicinu(m->NrOfColumns(), m->NrOfRows());
-            t.PostaviMatricu(0, 0, m, s, *c);
+            t.PostaviVelicinu(izvor->BrojKolona(), izvor->BrojRedova());
+            t.PostaviIzvor(0, 0, izvor, s, *c);
         };
         auto dole = [&](const char* ime, const TNizKodnihBrojeva& l) {
             TTabelaMatrice& t = G(ime).Tabela();
@@ -342,19 +377,20 @@ void TStranicaRezultata::PrikaziRezultate() {
         constexpr auto mnozi = TSkaliranje::Pomnozeno;
         constexpr auto kao = TSkaliranje::KaoIzracunato;
 
-        matrica("StringGridK", st.matricaKGKS, deli);
+        matrica("StringGridK", st.matricaKGKS, TG::K, deli);
         dole("StringGridKKodniBrojevi", st.nizKodnihBrojeva);
-        matrica("StringGridKss", st.matricaKssGKS, deli);
+        matrica("StringGridKss", st.matricaKssGKS, TG::Kss, deli);
         dole("StringGridKssKodniBrojevi", S);
-        matrica("StringGridKso", st.matricaKsoGKS, deli);
+        matrica("StringGridKso", st.matricaKsoGKS, TG::Kso, deli);
         dole("StringGridKsoKodniBrojeviVertikala", S);
         preko("StringGridKsoKodniBrojeviHorizontala", O);
-        matrica("StringGridKos", st.matricaKosGKS, deli);
+        matrica("StringGridKos", st.matricaKosGKS, TG::Kos, deli);
         dole("StringGridKosKodniBrojeviVertikala", O);
         preko("StringGridKosKodniBrojeviHorizontala", S);
-        matrica("StringGridKoo", st.matricaKooGKS, deli);
+        matrica("StringGridKoo", st.matricaKooGKS, TG::Koo, deli);
         dole("StringGridKooKodniBrojeviVertikala", O);
-        matrica("StringGridInvKss", st.matricaKssGKSInvertovana, mnozi);
+        matrica("StringGridInvKss", st.matricaKssGKSInvertovana, TG::InvKss, mnozi);
+        PrikaziNapomenuInverza();
         dole("StringGridInvKssKodniBrojevi", S);
 
         saKodovima("StringGridSs", st.vektorSsGKS, S, kao);

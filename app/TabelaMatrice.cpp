@@ -78,6 +78,8 @@ QString TTabelaMatrice::Celija(int k, int r) const {
         const int mk = k - b->k0 + 1, mr = r - b->r0 + 1;
         if (mk < 1 || mk > b->brojKolona || mr < 1 || mr > b->brojRedova)
             continue;
+        if (b->izvor)
+            return UTekst(b->Vrednost(b->izvor->Element(mk, mr)));
         const TMatrix* m = b->Matrica();
         return m ? UTekst(b->Vrednost(m->Elem(mk, mr))) : QString();
     }
@@ -143,6 +145,23 @@ void TTabelaMatrice::PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatri
         b.r0 = r0;
         b.brojKolona = slot->NrOfColumns();
         b.brojRedova = slot->NrOfRows();
+        b.skaliranje = s;
+        b.c = c;
+        matrice.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor, TSkaliranje s,
+                                  long double c) {
+    if (!izvor)
+        return;
+    Promena([&] {
+        TBlokMatrice b;
+        b.brojKolona = izvor->BrojKolona();
+        b.brojRedova = izvor->BrojRedova();
+        b.izvor = std::move(izvor);
+        b.k0 = k0;
+        b.r0 = r0;
         b.skaliranje = s;
         b.c = c;
         matrice.push_back(std::move(b));
@@ -230,6 +249,10 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
         const int mk = k - b.k0 + 1;
         if (mk < 1 || mk > b.brojKolona)
             continue;
+        if (b.izvor) {
+            w = SirinaKoloneIzvora(b, mk, w, merac);
+            continue;
+        }
         const TMatrix* m = b.Matrica();
         if (!m)
             continue;
@@ -248,6 +271,31 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
             w = std::max(w, merac.Sirina(UTekst(b.Vrednost(kol[i]))));
         }
     }
+    return w;
+}
+
+int TTabelaMatrice::SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, const TMeracSirine& merac) const {
+    const int n = std::min(b.brojRedova, redova - b.r0);
+    if (n <= 0)
+        return w;
+    const bool bezSkaliranja = b.skaliranje == TSkaliranje::KaoIzracunato || b.c == 1.0L;
+    const double c = static_cast<double>(b.c);
+    int vidjenih = 0;
+    const bool procitana = b.izvor->ZaKolonu(mk, [&](int r, double v) {
+        if (r > n)
+            return;
+        ++vidjenih;
+        const double prikazana = bezSkaliranja ? v : (b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c);
+        if (merac.GornjaGranicaReala(prikazana) > w)
+            w = std::max(w, merac.Sirina(UTekst(b.Vrednost(v))));
+    });
+    if (!procitana) {
+        // A column that costs a solve is not computed just to be measured: it gets the width of
+        // the widest number in exponent form, the form the small entries of an inverse take.
+        return std::max(w, merac.GornjaGranicaReala(-1.5e-10));
+    }
+    if (vidjenih < n)
+        w = std::max(w, merac.Sirina(UTekst(0.0L)));  // the entries not stored are zeros
     return w;
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "IzvorMatrice.h"
 #include "Matrix.h"
 
 // How a grid shows the numbers of a matrix: as computed, divided or multiplied by the factor in
@@ -45,6 +46,10 @@ public:
     // The matrix in `slot` placed with its element (1, 1) at cell (k0, r0).
     void PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s = TSkaliranje::KaoIzracunato,
                         long double c = 1.0L);
+    // A matrix read through its source (the sparse forms of a large model, the inverse of Kss
+    // solved column by column); the grid shares the source, so it stays readable until emptied.
+    void PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor,
+                      TSkaliranje s = TSkaliranje::KaoIzracunato, long double c = 1.0L);
     // A matrix of the grid's own (the member matrices, which nobody else keeps).
     void PostaviSopstvenuMatricu(int k0, int r0, TMatrix m, TSkaliranje s = TSkaliranje::KaoIzracunato,
                                  long double c = 1.0L);
@@ -69,6 +74,7 @@ private:
     struct TBlokMatrice {
         const std::unique_ptr<TMatrix>* slot = nullptr;
         std::shared_ptr<const TMatrix> sopstvena;
+        std::shared_ptr<const TIzvorMatrice> izvor;
         const TMatrix* ocekivana = nullptr;  // the matrix that was in the slot when placed
         int k0 = 0, r0 = 0, brojKolona = 0, brojRedova = 0;
         TSkaliranje skaliranje = TSkaliranje::KaoIzracunato;
@@ -84,6 +90,7 @@ private:
         int Duzina() const { return static_cast<int>(realni.empty() ? celi.size() : realni.size()); }
     };
 
+    int SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, const TMeracSirine& merac) const;
     void Promena(const std::function<void()>& f);
     void Odseci();
     bool UGranicama(int k, int r) const { return k >= 0 && k < kolona && r >= 0 && r < redova; }
