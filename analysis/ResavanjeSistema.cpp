@@ -143,11 +143,11 @@ bool ResiSistem(TModel& model, TStanjeAnalize& stanje, const TOpterecenjaPoStapu
         qsOpt = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
         qsPom = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
         if (n_s > 0) {
-            posmatrac.Napredak("Resavanje sistema - faktorizacija Kss", 60);
+            posmatrac.Napredak("Resavanje sistema: faktorizacija Kss", 60);
             std::shared_ptr<const TRetkiFaktor> faktor = TRetkiFaktor::Faktorisi(stanje.retkaKssGKS, radi);
             if (!faktor) return false;
             if (!radi()) return false;
-            posmatrac.Napredak("Resavanje sistema - zamena unazad", 80);
+            posmatrac.Napredak("Resavanje sistema: zamena unazad", 80);
             *qsOpt = UVektor(faktor->Resi(IzVektora(Ss, n_s)));
             if (imaPomeranja) {
                 if (!radi()) return false;
@@ -159,7 +159,7 @@ bool ResiSistem(TModel& model, TStanjeAnalize& stanje, const TOpterecenjaPoStapu
         qsPom->SMult(-1);
     }
     if (!radi()) return false;
-    posmatrac.Napredak("Resavanje sistema - reakcije", 90);
+    posmatrac.Napredak("Resavanje sistema: reakcije", 90);
 
     auto qs = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
     qs->Add(qsOpt.get());

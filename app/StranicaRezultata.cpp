@@ -290,9 +290,10 @@ void TStranicaRezultata::PrikaziNapomenuInverza() {
         return;
     }
     const QString n = QString::number(inverz->BrojRedova());
-    LabelInvKssNaZahtev->setText(QStringLiteral("Inverzna matrica Kss (") + n + QStringLiteral(" x ") + n +
-                                 QStringLiteral(") nije formirana: svaka prikazana kolona racuna se na zahtev, "
-                                                "jednim resavanjem sa faktorizovanom Kss."));
+    LabelInvKssNaZahtev->setText(QStringLiteral("inv Kss ") + n + QStringLiteral(" x ") + n +
+                                 QStringLiteral(" nije formirana - kolone se racunaju na zahtev"));
+    LabelInvKssNaZahtev->setToolTip(QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
+                                                   "sa faktorizovanom matricom Kss."));
     LabelInvKssNaZahtev->show();
 }
 
