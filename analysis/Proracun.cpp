@@ -234,9 +234,12 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         Loguj(posmatrac, "Formiranje K u GKS - ", 5);
         if (radi()) {
             const auto& sve = lista(stanje.nizKodnihBrojeva);
+            // Each matrix is held in one form only: the other one (a stand-in) is dropped.
             if (retko) {
+                stanje.matricaKGKS.reset();
                 stanje.retkaKGKS = SklopiRetkuK(model, sve, napredakSklapanja);
             } else {
+                stanje.retkaKGKS.reset();
                 const int n = static_cast<int>(sve.size());
                 const TPozicije pozicije(sve);
                 auto K = std::make_unique<TMatrix>();
@@ -263,8 +266,13 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         };
         auto blok = [&](std::unique_ptr<TMatrix>& gusta, std::shared_ptr<const TRetkaMatrica>& retka, int r0, int nr,
                         int c0, int nc) {
-            if (retko) retka = std::make_shared<TRetkaMatrica>(retkaK().Blok(r0, nr, c0, nc));
-            else gusta = Blok(matrica(stanje.matricaKGKS), r0, nr, c0, nc);
+            if (retko) {
+                gusta.reset();
+                retka = std::make_shared<TRetkaMatrica>(retkaK().Blok(r0, nr, c0, nc));
+            } else {
+                retka.reset();
+                gusta = Blok(matrica(stanje.matricaKGKS), r0, nr, c0, nc);
+            }
         };
         Loguj(posmatrac, "Formiranje Kss - ", 46);
         if (radi()) blok(stanje.matricaKssGKS, stanje.retkaKssGKS, 0, ns(), 0, ns());

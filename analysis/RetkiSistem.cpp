@@ -24,6 +24,21 @@ constexpr double PragOstatka = 1e-8;
 struct TRetkiFaktor::TPodaci {
     std::shared_ptr<const TRetkaMatrica> Kss;
     TLDLT ldlt;
+    long double normaKss = 0;  // largest row sum of magnitudes
+
+    // r := b - Kss x with every sum in extended precision.
+    std::vector<long double> Ostatak(const std::vector<double>& b, const Eigen::VectorXd& x) const {
+        const auto& p = Kss->Pocetak();
+        const auto& red = Kss->Redovi();
+        const auto& v = Kss->Vrednosti();
+        const size_t n = b.size();
+        std::vector<long double> r(b.begin(), b.end());
+        for (size_t c = 0; c < n; ++c) {
+            const long double xc = x[static_cast<Eigen::Index>(c)];
+            for (int i = p[c]; i < p[c + 1]; ++i) r[static_cast<size_t>(red[i] - 1)] -= static_cast<long double>(v[i]) * xc;
+        }
+        return r;
+    }
 };
 
 TRetkiFaktor::TRetkiFaktor(std::unique_ptr<TPodaci> p) : p(std::move(p)) {}
@@ -60,6 +75,11 @@ std::unique_ptr<TRetkiFaktor> TRetkiFaktor::Faktorisi(std::shared_ptr<const TRet
         Kss->ZaKolonu(c, [&](int r, double v) {
             najveci[static_cast<size_t>(r - 1)] = std::max(najveci[static_cast<size_t>(r - 1)], std::fabs(v));
         });
+    for (int c = 1; c <= n; ++c) {
+        long double zbir = 0;
+        Kss->ZaKolonu(c, [&](int, double v) { zbir += std::fabs(static_cast<long double>(v)); });
+        podaci->normaKss = std::max(podaci->normaKss, zbir);  // symmetric: column sums are row sums
+    }
     const auto& D = podaci->ldlt.vectorD();
     const auto& P = podaci->ldlt.permutationP().indices();
     for (int i = 0; i < n; ++i) {
@@ -73,40 +93,22 @@ std::unique_ptr<TRetkiFaktor> TRetkiFaktor::Faktorisi(std::shared_ptr<const TRet
 
 std::vector<double> TRetkiFaktor::Resi(const std::vector<double>& b) const {
     const int n = Red();
-    const TRetkaMatrica& A = *p->Kss;
     const Eigen::Map<const Eigen::VectorXd> bv(b.data(), n);
     Eigen::VectorXd x = p->ldlt.solve(bv);
-
-    // r := b - A x with every sum in extended precision.
-    auto ostatak = [&](const Eigen::VectorXd& x) {
-        std::vector<long double> Ax(static_cast<size_t>(n), 0.0L);
-        for (int c = 1; c <= n; ++c) {
-            const long double xc = x[c - 1];
-            A.ZaKolonu(c, [&](int r, double v) { Ax[static_cast<size_t>(r - 1)] += static_cast<long double>(v) * xc; });
-        }
-        std::vector<long double> r(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i) r[static_cast<size_t>(i)] = static_cast<long double>(b[static_cast<size_t>(i)]) - Ax[static_cast<size_t>(i)];
-        return r;
-    };
-    std::vector<long double> r = ostatak(x);
+    std::vector<long double> r = p->Ostatak(b, x);
     Eigen::VectorXd rd(n);
     for (int i = 0; i < n; ++i) rd[i] = static_cast<double>(r[static_cast<size_t>(i)]);
     x += p->ldlt.solve(rd);
 
     // The refined residual against the sizes involved: a sound structure leaves round-off.
-    r = ostatak(x);
-    long double normaA = 0, normaX = 0, normaB = 0, normaR = 0;
-    for (int c = 1; c <= n; ++c) {
-        long double zbir = 0;
-        A.ZaKolonu(c, [&](int, double v) { zbir += std::fabs(static_cast<long double>(v)); });
-        normaA = std::max(normaA, zbir);  // symmetric: column sums are row sums
-    }
+    r = p->Ostatak(b, x);
+    long double normaX = 0, normaB = 0, normaR = 0;
     for (int i = 0; i < n; ++i) {
         normaX = std::max(normaX, std::fabs(static_cast<long double>(x[i])));
         normaB = std::max(normaB, std::fabs(static_cast<long double>(b[static_cast<size_t>(i)])));
         normaR = std::max(normaR, std::fabs(r[static_cast<size_t>(i)]));
     }
-    if (!std::isfinite(static_cast<double>(normaX)) || normaR > PragOstatka * (normaA * normaX + normaB))
+    if (!std::isfinite(static_cast<double>(normaX)) || normaR > PragOstatka * (p->normaKss * normaX + normaB))
         throw TGreska(PorukaLabilanSistem);
     return std::vector<double>(x.data(), x.data() + n);
 }

@@ -349,6 +349,18 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
             najsira = QChar(d);
         }
     siroka = najsira;
+    // Shapes stand for texts only when the digits are of one width and no pair of them is kerned:
+    // every pair measured whole as wide as "00" (advances may be fractional, so not 2 * "0").
+    const int dveNule = fm.horizontalAdvance(QStringLiteral("00"));
+    jednakeCifre = true;
+    for (char a = '0'; a <= '9' && jednakeCifre; ++a)
+        for (char b = '0'; b <= '9' && jednakeCifre; ++b)
+            jednakeCifre = fm.horizontalAdvance(QString(QChar(a)) + QChar(b)) == dveNule;
+    // Nor a digit kerned against the other characters of a number.
+    for (QChar z : {QLatin1Char('.'), QLatin1Char('-'), QLatin1Char('E'), QLatin1Char('+')})
+        for (char d = '0'; d <= '9' && jednakeCifre; ++d)
+            jednakeCifre = fm.horizontalAdvance(QString(QChar(d)) + z) == fm.horizontalAdvance(QStringLiteral("0") + z) &&
+                           fm.horizontalAdvance(QString(z) + QChar(d)) == fm.horizontalAdvance(QString(z) + QLatin1Char('0'));
     // The widest text FormatBroja gives for a decimal exponent e: the fixed characters as they
     // are, every significant digit the widest digit. Measured whole, as a cell is measured.
     auto tekst = [&](int e, bool negativan) {
@@ -373,7 +385,20 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
     }
 }
 
-int TMeracSirine::Sirina(const QString& t) const { return metrika.horizontalAdvance(t); }
+int TMeracSirine::Sirina(const QString& t) const {
+    if (!jednakeCifre)
+        return metrika.horizontalAdvance(t);
+    // With digits of one width a number's text is as wide as its shape with every digit a 0;
+    // a grid of thousands of numbers has only a few shapes, each measured once.
+    QString oblik = t;
+    for (QChar& z : oblik)
+        if (z.isDigit())
+            z = QLatin1Char('0');
+    auto it = poOblicima.find(oblik);
+    if (it == poOblicima.end())
+        it = poOblicima.insert(oblik, metrika.horizontalAdvance(oblik));
+    return it.value();
+}
 
 int TMeracSirine::GornjaGranicaReala(double v) const {
     if (v == 0)
@@ -408,7 +433,11 @@ int TMeracSirine::GornjaGranicaCelog(int v) const {
     int cifara = 1;
     for (long long a = std::llabs(static_cast<long long>(v)); a >= 10; a /= 10)
         ++cifara;
-    return Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
+    // Measured once per sign and digit count: a list of thousands of code numbers asks often.
+    int& granica = granicaCelog[v < 0 ? 1 : 0][cifara];
+    if (granica < 0)
+        granica = Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
+    return granica;
 }
 
 // ---- TStringGrid ----
@@ -434,7 +463,12 @@ TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolon
 }
 
 int TStringGrid::PodesiSirine(int w) {
-    const TMeracSirine merac(font());
+    // Setting a meter up measures over a thousand texts; the grids share one per font.
+    static std::map<QString, std::unique_ptr<TMeracSirine>> meraci;
+    auto& m = meraci[font().key()];
+    if (!m)
+        m = std::make_unique<TMeracSirine>(font());
+    const TMeracSirine& merac = *m;
     QHeaderView* h = horizontalHeader();
     const int n = tabela->BrojKolona();
     // A header that repaints after each section works out the positions of all sections every

@@ -2,6 +2,7 @@
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QString>
 #include <QTableView>
 
@@ -116,7 +117,11 @@ private:
     QFontMetrics metrika;
     int nula = 0;                             // width of "0"
     QChar siroka;                             // the widest digit
+    bool jednakeCifre = false;                // every digit as wide as "0", no pair kerned
+    mutable QHash<QString, int> poOblicima;   // width of a text shape (digits as 0)
     std::vector<int> granicaPoEksponentu[2];  // [negative][decimal exponent - the smallest one]
+    mutable int granicaCelog[2][12] = {{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+                                       {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}};  // [negative][digits]
 };
 
 // A result grid: a read-only table view over its own TTabelaMatrice, named for tests and
