@@ -7,6 +7,7 @@ TRetkaMatrica::TRetkaMatrica(int brojKolona, int brojRedova, std::vector<int> po
     : kolona(brojKolona), redova(brojRedova), pocetak(std::move(pocetak_)), redovi(std::move(redovi_)),
       vrednosti(std::move(vrednosti_)) {
     if (pocetak.size() != static_cast<size_t>(kolona) + 1) pocetak.assign(static_cast<size_t>(kolona) + 1, 0);
+    for (double v : vrednosti) nenultih += v != 0;
 }
 
 double TRetkaMatrica::Element(int c, int r) const {

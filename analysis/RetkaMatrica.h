@@ -14,7 +14,9 @@ public:
     int BrojKolona() const override { return kolona; }
     int BrojRedova() const override { return redova; }
     double Element(int c, int r) const override;
-    std::int64_t BrojNenultih() const override { return static_cast<std::int64_t>(vrednosti.size()); }
+    // Stored entries whose value is not 0 (an entry the assembly touched may sum to 0).
+    std::int64_t BrojNenultih() const override { return nenultih; }
+    std::int64_t BrojUpisanih() const { return static_cast<std::int64_t>(vrednosti.size()); }
     bool ZaKolonu(int c, const std::function<void(int, double)>& f) const override;
 
     const std::vector<int>& Pocetak() const { return pocetak; }
@@ -31,4 +33,5 @@ private:
     int kolona, redova;
     std::vector<int> pocetak, redovi;
     std::vector<double> vrednosti;
+    std::int64_t nenultih = 0;
 };

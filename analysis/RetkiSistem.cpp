@@ -55,7 +55,7 @@ std::unique_ptr<TRetkiFaktor> TRetkiFaktor::Faktorisi(std::shared_ptr<const TRet
     TEigenRetka donji(n, n);
     {
         std::vector<Eigen::Triplet<double, int>> t;
-        t.reserve(static_cast<size_t>(Kss->BrojNenultih() / 2 + n));
+        t.reserve(static_cast<size_t>(Kss->BrojUpisanih() / 2 + n));
         for (int c = 1; c <= n; ++c)
             Kss->ZaKolonu(c, [&](int r, double v) {
                 if (r >= c) t.emplace_back(r - 1, c - 1, v);
