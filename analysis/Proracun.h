@@ -31,8 +31,8 @@ public:
     virtual void PrikaziSileStapa() {}
     virtual void PodesiSirineKolona() {}
     // How far the run is: the step's name (its log text without " - ") and the per cent done of
-    // the run, or -1 while a step of unknown length runs. May be called often and from a worker;
-    // it must not block.
+    // the run, or -1 for a step whose length is not known (the share stays where it was). May be
+    // called often and from a worker; it must not block.
     virtual void Napredak(const std::string& korak, int procenat) {
         (void)korak;
         (void)procenat;

@@ -189,13 +189,10 @@ void TStranicaAnalize::PokreniNaRadniku(TProracun& proracun) {
 
 void TStranicaAnalize::PrikaziNapredak(const std::string& korak, int procenat) {
     auto prikazi = [this, tekst = QString::fromStdString(korak), procenat] {
-        if (procenat < 0) {
-            ProgressBarAnalize->setRange(0, 0);
-        } else {
-            ProgressBarAnalize->setRange(0, 100);
+        // A step of unknown length keeps the share reached so far; a busy bar would hide the name.
+        if (procenat >= 0)
             ProgressBarAnalize->setValue(procenat);
-        }
-        ProgressBarAnalize->setFormat(tekst.isEmpty() ? QString() : procenat < 0 ? tekst : QStringLiteral("%p% - ") + tekst);
+        ProgressBarAnalize->setFormat(tekst.isEmpty() ? QString() : QStringLiteral("%p% - ") + tekst);
     };
     if (QThread::currentThread() == thread())
         prikazi();
