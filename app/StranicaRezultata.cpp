@@ -290,8 +290,8 @@ void TStranicaRezultata::PrikaziNapomenuInverza() {
         return;
     }
     const QString n = QString::number(inverz->BrojRedova());
-    LabelInvKssNaZahtev->setText(QStringLiteral("inv Kss ") + n + QStringLiteral(" x ") + n +
-                                 QStringLiteral(" nije formirana - kolone se racunaju na zahtev"));
+    LabelInvKssNaZahtev->setText(QStringLiteral("Nije formirana (") + n + QStringLiteral(" x ") + n +
+                                 QStringLiteral("): kolone na zahtev"));
     LabelInvKssNaZahtev->setToolTip(QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
                                                    "sa faktorizovanom matricom Kss."));
     LabelInvKssNaZahtev->show();

@@ -57,7 +57,7 @@ TEST(RetkiPrikaz, GridsReadSparseMatricesAndInverseColumnsOnDemand) {
     // One line over the inverse says it is not formed; the dense path shows none.
     EXPECT_FALSE(retko.rezultati->LabelInvKssNaZahtev->isHidden());
     EXPECT_EQ(retko.rezultati->LabelInvKssNaZahtev->text(),
-              QStringLiteral("inv Kss 60 x 60 nije formirana - kolone se racunaju na zahtev"));
+              QStringLiteral("Nije formirana (60 x 60): kolone na zahtev"));
     EXPECT_TRUE(gusto.rezultati->LabelInvKssNaZahtev->isHidden());
 
     // Column widths up to the inverse come from the same texts on both paths.
