@@ -627,8 +627,10 @@ void TStranicaRezultata::PrikaziRezultatCvora() {
 void TStranicaRezultata::PodesiSirineKolona() {
     try {
         int w = 25;
+        // The grids share one font, so one meter serves them all.
+        const TMeracSirine merac(G(ImenaGridovaPoRedu().front()).font());
         for (const char* ime : ImenaGridovaPoRedu())
-            w = G(ime).PodesiSirine(w);
+            w = G(ime).PodesiSirine(w, &merac);
     } catch (...) {
     }
 }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "Brojevi.h"
@@ -338,7 +339,7 @@ const std::vector<double>& StepeniDeset() {
 }
 }  // namespace
 
-TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
+TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
     const QFontMetrics& fm = metrika;
     nula = fm.horizontalAdvance(QStringLiteral("0"));
     QChar najsira('0');
@@ -462,13 +463,11 @@ TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolon
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-int TStringGrid::PodesiSirine(int w) {
-    // Setting a meter up measures over a thousand texts; the grids share one per font.
-    static std::map<QString, std::unique_ptr<TMeracSirine>> meraci;
-    auto& m = meraci[font().key()];
-    if (!m)
-        m = std::make_unique<TMeracSirine>(font());
-    const TMeracSirine& merac = *m;
+int TStringGrid::PodesiSirine(int w, const TMeracSirine* zajednicki) {
+    std::optional<TMeracSirine> sopstveni;
+    if (!zajednicki || zajednicki->KljucFonta() != font().key())
+        sopstveni.emplace(font());
+    const TMeracSirine& merac = sopstveni ? *sopstveni : *zajednicki;
     QHeaderView* h = horizontalHeader();
     const int n = tabela->BrojKolona();
     // A header that repaints after each section works out the positions of all sections every

@@ -109,12 +109,14 @@ class TMeracSirine {
 public:
     explicit TMeracSirine(const QFont& font);
     int Sirina(const QString& t) const;
+    const QString& KljucFonta() const { return kljucFonta; }
     // The widest text that FormatBroja can give for a value of v's sign and decimal exponent.
     int GornjaGranicaReala(double v) const;
     int GornjaGranicaCelog(int v) const;
 
 private:
     QFontMetrics metrika;
+    QString kljucFonta;
     int nula = 0;                             // width of "0"
     QChar siroka;                             // the widest digit
     bool jednakeCifre = false;                // every digit as wide as "0", no pair kerned
@@ -136,7 +138,9 @@ public:
     int SirinaKolone(int k) const { return columnWidth(k); }
     // The column-fitting rule over this grid's columns, from the running width `w`; returns the
     // new running width.
-    int PodesiSirine(int w);
+    // `zajednicki`, when given for this grid's font, spares setting up a meter of its own (that
+    // measures over a thousand texts).
+    int PodesiSirine(int w, const TMeracSirine* zajednicki = nullptr);
 
 private:
     TTabelaMatrice* tabela;
