@@ -8,6 +8,7 @@
 
 #include "Greska.h"
 #include "Proracun.h"
+#include "Sklapanje.h"
 
 namespace {
 
@@ -48,6 +49,15 @@ int TRetkiFaktor::Red() const { return p->Kss->BrojKolona(); }
 
 std::unique_ptr<TRetkiFaktor> TRetkiFaktor::Faktorisi(std::shared_ptr<const TRetkaMatrica> Kss,
                                                       const std::function<bool()>& radi) {
+    try {
+        return FaktorisiBezProvereMemorije(std::move(Kss), radi);
+    } catch (const std::bad_alloc&) {
+        throw TGreska(PorukaNemaMemorijeRetko);
+    }
+}
+
+std::unique_ptr<TRetkiFaktor> TRetkiFaktor::FaktorisiBezProvereMemorije(std::shared_ptr<const TRetkaMatrica> Kss,
+                                                                        const std::function<bool()>& radi) {
     const int n = Kss->BrojKolona();
     auto podaci = std::make_unique<TPodaci>();
     podaci->Kss = Kss;

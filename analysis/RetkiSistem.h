@@ -31,6 +31,8 @@ public:
 private:
     struct TPodaci;
     explicit TRetkiFaktor(std::unique_ptr<TPodaci> p);
+    static std::unique_ptr<TRetkiFaktor> FaktorisiBezProvereMemorije(std::shared_ptr<const TRetkaMatrica> Kss,
+                                                                     const std::function<bool()>& radi);
     std::unique_ptr<TPodaci> p;
 };
 

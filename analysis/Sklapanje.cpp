@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <string>
 
 #include "Greska.h"
@@ -45,8 +46,24 @@ bool ZaDoprinoseK(const TModel& model, const TPozicije& pozicije, const std::fun
     return true;
 }
 
+namespace {
+std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int>& sve,
+                                      const std::function<bool(size_t)>& napredak);
+}  // namespace
+
 std::shared_ptr<TRetkaMatrica> SklopiRetkuK(const TModel& model, const std::vector<int>& sve,
                                             const std::function<bool(size_t)>& napredak) {
+    try {
+        return Sklopi(model, sve, napredak);
+    } catch (const std::bad_alloc&) {
+        throw TGreska(PorukaNemaMemorijeRetko);
+    }
+}
+
+namespace {
+
+std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int>& sve,
+                                      const std::function<bool(size_t)>& napredak) {
     const int n = static_cast<int>(sve.size());
     struct TDoprinos {
         int kolona, red;
@@ -101,6 +118,8 @@ std::shared_ptr<TRetkaMatrica> SklopiRetkuK(const TModel& model, const std::vect
     }
     return std::make_shared<TRetkaMatrica>(n, n, std::move(pocetak), std::move(redovi), std::move(vrednosti));
 }
+
+}  // namespace
 
 void SaberiOpterecenjaStapova(const TModel& model, const TPozicije& pozicije, int brojPozicija,
                               const TOpterecenjaPoStapu& poStapu, std::initializer_list<TMatrix*> vektori) {

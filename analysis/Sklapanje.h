@@ -27,6 +27,9 @@ void ProveriKonacnost(const TMatrix& m, const TStap& st);
 bool ZaDoprinoseK(const TModel& model, const TPozicije& pozicije, const std::function<void(int, int, double)>& dodaj,
                   const std::function<bool(size_t)>& napredak = {}, size_t svakihStapova = 256);
 
+// The message of a sparse form that does not fit in memory.
+inline constexpr const char* PorukaNemaMemorijeRetko = "Nema dovoljno memorije za retke matrice sistema!!!";
+
 // K of n positions assembled sparse, both triangles stored; each entry is the sum of its additions
 // in the dense assembly's order, starting from 0, so it holds the same bits as the dense K. Null
 // when `napredak` stopped it.
