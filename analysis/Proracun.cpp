@@ -10,14 +10,8 @@
 #include "Model.h"
 #include "ProcenaMemorije.h"
 #include "ProveraRezultata.h"
-
-// Kss is taken for singular when some pivot of its decomposition is this small against the largest
-// original entry of its row. Round-off leaves the pivot of a mechanism some 1e-16..1e-14 of its row
-// (whatever the angle of the free motion), while a pivot of a sound structure is, relative to its
-// row, about the ratio of the softest to the stiffest stiffness meeting there. The threshold keeps
-// three orders of magnitude from either side; a structure whose stiffnesses differ by more than
-// about 1e11 in series is indistinguishable from a mechanism in double precision anyway.
-static constexpr double PragRelativnogPivota = 1e-12;
+#include "ResavanjeSistema.h"
+#include "Sklapanje.h"
 
 std::string TPosmatracProracuna::DatumVreme() {
     const std::time_t t = std::time(nullptr);
@@ -65,45 +59,10 @@ TKrajeviCvora KrajeviCvora(const std::unordered_map<int, TKrajeviCvora>& krajevi
     return it == krajevi.end() ? TKrajeviCvora{} : it->second;
 }
 
-// Positions (1-based) of the code numbers of a list, with repeated code numbers chained in
-// increasing position, so "every position whose code number equals x" is a walk along a chain.
-class TPozicije {
-public:
-    explicit TPozicije(const std::vector<int>& lista) : sledeca(lista.size() + 1, 0) {
-        for (int p = static_cast<int>(lista.size()); p >= 1; --p) {
-            auto [it, novo] = prva.try_emplace(lista[p - 1], p);
-            if (!novo) {
-                sledeca[p] = it->second;
-                it->second = p;
-            }
-        }
-    }
-    template <class F>
-    void ZaSve(int kod, F&& f) const {
-        auto it = prva.find(kod);
-        if (it == prva.end()) return;
-        for (int p = it->second; p; p = sledeca[p]) f(p);
-    }
-
-private:
-    std::unordered_map<int, int> prva;
-    std::vector<int> sledeca;
-};
-
 TMatrix NovaMatrica(int kolona, int redova) {
     TMatrix m;
     m.Resize(kolona, redova);
     return m;
-}
-
-void ProveriKonacnost(const TMatrix& m, const TStap& st) {
-    for (int c = 1; c <= m.NrOfColumns(); ++c) {
-        const double* k = m.Kolona(c);
-        for (int r = 0; r < m.NrOfRows(); ++r)
-            if (!std::isfinite(k[r]))
-                throw TGreska("Podaci stapa broj " + std::to_string(st.ID()) +
-                              " daju neodredjene vrednosti u proracunu!!!");
-    }
 }
 
 // Block of K: rows r0+1 .. r0+nr, columns c0+1 .. c0+nc (an empty range leaves the 1-sized zero).
@@ -118,32 +77,15 @@ std::unique_ptr<TMatrix> Blok(const TMatrix& K, int r0, int nr, int c0, int nc) 
     return b;
 }
 
-// Member loads gathered into a vector over a list of code numbers: for each member in list order,
-// each of its loads in list order, each local degree of freedom whose code number sits at a
-// position of the list. Every element gets its additions in the same order as walking the positions
-// first, since each Qg is the same whatever position asks for it.
-void SaberiOpterecenjaStapova(const TModel& model, const TPozicije& pozicije, int brojPozicija,
-                              const std::unordered_map<int, std::vector<const TOpterecenje*>>& poStapu,
-                              std::initializer_list<TMatrix*> vektori) {
-    for (const auto& st : model.nizStapova) {
-        auto it = poStapu.find(st->ID());
-        if (it == poStapu.end()) continue;
-        const std::vector<int> kodovi = KodniBrojeviStapa(*st);
-        for (const TOpterecenje* o : it->second) {
-            const TMatrix Qg = st->GetVektorQGKS(*o);
-            ProveriKonacnost(Qg, *st);
-            for (size_t a = 0; a < kodovi.size(); ++a) {
-                const double v = Qg.Elem(1, static_cast<int>(a) + 1);
-                pozicije.ZaSve(kodovi[a], [&](int p) {
-                    if (p > brojPozicija) return;
-                    for (TMatrix* vek : vektori) vek->SetElem(1, p, vek->Elem(1, p) + v);
-                });
-            }
-        }
+// The step's log line, and the step's name and share of the run to the progress display.
+void Loguj(TPosmatracProracuna& posmatrac, const char* tekst, int procenat = -2) {
+    posmatrac.Log(std::string(tekst) + posmatrac.DatumVreme());
+    if (procenat != -2) {
+        std::string korak(tekst);
+        if (korak.size() >= 3 && korak.compare(korak.size() - 3, 3, " - ") == 0) korak.resize(korak.size() - 3);
+        posmatrac.Napredak(korak, procenat);
     }
 }
-
-void Loguj(TPosmatracProracuna& posmatrac, const char* tekst) { posmatrac.Log(std::string(tekst) + posmatrac.DatumVreme()); }
 
 }  // namespace
 
@@ -240,7 +182,7 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         ProveriPodatkeCvorova(model);
 
         // 1. Code numbers.
-        Loguj(posmatrac, "Odredjivanje kodnih brojeva - ");
+        Loguj(posmatrac, "Odredjivanje kodnih brojeva - ", 0);
         if (radi()) {
             std::vector<int> s;
             if (imaSistema)
@@ -278,59 +220,79 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
             return *m;
         };
 
+        // The path is chosen once the size is known; a stop before that leaves the dense one.
+        if (stanje.nizKodnihBrojevaNepoznatihPomeranja && stanje.nizKodnihBrojeva)
+            stanje.putanja = IzaberiPutanju(stanje.zahtevanaPutanja,
+                                            static_cast<int>(stanje.nizKodnihBrojevaNepoznatihPomeranja->size()),
+                                            static_cast<int>(stanje.nizKodnihBrojeva->size()));
+        const bool retko = stanje.putanja == TPutanjaResavanja::Retka;
+        const size_t brojStapova = model.nizStapova.size();
+        // Assembly reports its progress between members and gives up at once on Stop.
+        auto napredakSklapanja = [&](size_t gotovih) {
+            posmatrac.Napredak("Formiranje K u GKS", 5 + static_cast<int>(40 * gotovih / std::max<size_t>(brojStapova, 1)));
+            return radi();
+        };
+
         // 2. Assembly of K: diagonal and upper triangle, then the lower one mirrored.
-        Loguj(posmatrac, "Formiranje K u GKS - ");
+        Loguj(posmatrac, "Formiranje K u GKS - ", 5);
         if (radi()) {
             const auto& sve = lista(stanje.nizKodnihBrojeva);
-            const int n = static_cast<int>(sve.size());
-            ProveriMemorijuGustogProracuna(sve.size(), lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size());
-            const TPozicije pozicije(sve);
-            auto K = std::make_unique<TMatrix>();
-            K->Resize(n, n);
-            for (const auto& st : model.nizStapova) {
-                const TMatrix Kg = st->MatricaKrutostiGKS();
-                ProveriKonacnost(Kg, *st);
-                const std::vector<int> kod = KodniBrojeviStapa(*st);
-                const int m = static_cast<int>(kod.size());
-                for (int a = 1; a <= m; ++a) {
-                    pozicije.ZaSve(kod[a - 1], [&](int p) {
-                        K->SetElem(p, p, K->Elem(p, p) + Kg.Elem(a, a));
-                        for (int b = a + 1; b <= m; ++b) {
-                            pozicije.ZaSve(kod[b - 1], [&](int q) {
-                                const int red = std::min(p, q), kol = std::max(p, q);
-                                // Kg's row is the degree of freedom placed at the smaller position.
-                                const double v = p <= q ? Kg.Elem(b, a) : Kg.Elem(a, b);
-                                K->SetElem(kol, red, K->Elem(kol, red) + v);
-                            });
-                        }
-                    });
+            // Each matrix is held in one form only: the other one (a stand-in) is dropped.
+            if (retko) {
+                stanje.matricaKGKS.reset();
+                stanje.retkaKGKS = SklopiRetkuK(model, sve, napredakSklapanja);
+            } else {
+                stanje.retkaKGKS.reset();
+                ProveriMemorijuGustogProracuna(sve.size(), lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size());
+                const int n = static_cast<int>(sve.size());
+                const TPozicije pozicije(sve);
+                auto K = std::make_unique<TMatrix>();
+                K->Resize(n, n);
+                const bool ceo = ZaDoprinoseK(
+                    model, pozicije, [&](int kol, int red, double v) { K->SetElem(kol, red, K->Elem(kol, red) + v); },
+                    napredakSklapanja);
+                if (ceo) {
+                    for (int j = 1; j <= n; ++j) {
+                        double* kol = K->Kolona(j);
+                        for (int i = j + 1; i <= n; ++i) kol[i - 1] = K->Elem(i, j);
+                    }
+                    stanje.matricaKGKS = std::move(K);
                 }
             }
-            for (int j = 1; j <= n; ++j) {
-                double* kol = K->Kolona(j);
-                for (int i = j + 1; i <= n; ++i) kol[i - 1] = K->Elem(i, j);
-            }
-            stanje.matricaKGKS = std::move(K);
         }
 
         // 3.-6. The four blocks.
         auto ns = [&] { return static_cast<int>(lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size()); };
         auto no = [&] { return static_cast<int>(lista(stanje.nizKodnihBrojevaPoznatihPomeranja).size()); };
-        Loguj(posmatrac, "Formiranje Kss - ");
-        if (radi()) stanje.matricaKssGKS = Blok(matrica(stanje.matricaKGKS), 0, ns(), 0, ns());
-        Loguj(posmatrac, "Formiranje Kso - ");
-        if (radi()) stanje.matricaKsoGKS = Blok(matrica(stanje.matricaKGKS), 0, ns(), ns(), no());
-        Loguj(posmatrac, "Formiranje Kos - ");
-        if (radi()) stanje.matricaKosGKS = Blok(matrica(stanje.matricaKGKS), ns(), no(), 0, ns());
-        Loguj(posmatrac, "Formiranje Koo - ");
-        if (radi()) stanje.matricaKooGKS = Blok(matrica(stanje.matricaKGKS), ns(), no(), ns(), no());
+        auto retkaK = [&]() -> const TRetkaMatrica& {
+            if (!stanje.retkaKGKS) throw TGreska("Matrica krutosti nije formirana!!!");
+            return *stanje.retkaKGKS;
+        };
+        auto blok = [&](std::unique_ptr<TMatrix>& gusta, std::shared_ptr<const TRetkaMatrica>& retka, int r0, int nr,
+                        int c0, int nc) {
+            if (retko) {
+                gusta.reset();
+                retka = std::make_shared<TRetkaMatrica>(retkaK().Blok(r0, nr, c0, nc));
+            } else {
+                retka.reset();
+                gusta = Blok(matrica(stanje.matricaKGKS), r0, nr, c0, nc);
+            }
+        };
+        Loguj(posmatrac, "Formiranje Kss - ", 46);
+        if (radi()) blok(stanje.matricaKssGKS, stanje.retkaKssGKS, 0, ns(), 0, ns());
+        Loguj(posmatrac, "Formiranje Kso - ", 48);
+        if (radi()) blok(stanje.matricaKsoGKS, stanje.retkaKsoGKS, 0, ns(), ns(), no());
+        Loguj(posmatrac, "Formiranje Kos - ", 49);
+        if (radi()) blok(stanje.matricaKosGKS, stanje.retkaKosGKS, ns(), no(), 0, ns());
+        Loguj(posmatrac, "Formiranje Koo - ", 50);
+        if (radi()) blok(stanje.matricaKooGKS, stanje.retkaKooGKS, ns(), no(), ns(), no());
 
         // Loads of each member in list order, gathered once.
-        std::unordered_map<int, std::vector<const TOpterecenje*>> poStapu;
+        TOpterecenjaPoStapu poStapu;
         for (const auto& o : model.nizOpterecenja) poStapu[o->IDStapa()].push_back(o.get());
 
         // 7. Ss = Ps + Qs: member loads first, then node loads.
-        Loguj(posmatrac, "Formiranje Ss - ");
+        Loguj(posmatrac, "Formiranje Ss - ", 51);
         if (radi()) {
             const auto& s = lista(stanje.nizKodnihBrojevaNepoznatihPomeranja);
             const int n_s = static_cast<int>(s.size());
@@ -356,96 +318,14 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         }
 
         // 8. Solution and reactions.
-        Loguj(posmatrac, "Resavanje sistema - ");
-        if (radi()) {
-            const auto& s = lista(stanje.nizKodnihBrojevaNepoznatihPomeranja);
-            const auto& o = lista(stanje.nizKodnihBrojevaPoznatihPomeranja);
-            const int n_s = static_cast<int>(s.size());
-            const int n_o = static_cast<int>(o.size());
-            const TMatrix& Kss = matrica(stanje.matricaKssGKS);
-
-            stanje.matricaKssGKSInvertovana = std::make_unique<TMatrix>(Kss);
-            // With every displacement supported there is nothing to invert: the 1 x 1 stand-in of
-            // the empty Kss stays as it is and qs is the 1-sized zero.
-            if (n_s > 0) {
-                double pivot = 0;
-                const bool uspeh = stanje.matricaKssGKSInvertovana->InvertSaPivotom(pivot);
-                if (!uspeh || !(pivot >= PragRelativnogPivota)) {
-                    // What the inversion left is no inverse; showing it would mislead.
-                    stanje.matricaKssGKSInvertovana.reset();
-                    throw TGreska(PorukaLabilanSistem);
-                }
-            }
-            const TMatrix& invKss = *stanje.matricaKssGKSInvertovana;
-
-            auto qsOpt = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
-            invKss.Multiply(&matrica(stanje.vektorSsGKS), qsOpt.get());
-            stanje.vektor_qsGKSOpterecenje = std::move(qsOpt);
-
-            auto qo = std::make_unique<TMatrix>(NovaMatrica(1, n_o));
-            {
-                const TPozicije pozicije(o);
-                for (const auto& c : model.nizCvorova) {
-                    pozicije.ZaSve(c->BrPomeranjaX(), [&](int i) { qo->SetElem(1, i, static_cast<double>(c->ZadatoUx())); });
-                    pozicije.ZaSve(c->BrPomeranjaZ(), [&](int i) { qo->SetElem(1, i, static_cast<double>(c->ZadatoUz())); });
-                    pozicije.ZaSve(c->BrObrtanjaY(), [&](int i) { qo->SetElem(1, i, static_cast<double>(c->ZadatoFiy())); });
-                }
-            }
-            stanje.vektor_qoGKS = std::move(qo);
-
-            const TMatrix& Kso = matrica(stanje.matricaKsoGKS);
-            const TMatrix& qoV = *stanje.vektor_qoGKS;
-            auto qsPom = std::make_unique<TMatrix>(NovaMatrica(1, invKss.NrOfRows()));
-            bool imaPomeranja = false;
-            for (int i = 1; i <= qoV.NrOfRows(); ++i) imaPomeranja = imaPomeranja || qoV.Elem(1, i) != 0;
-            if (imaPomeranja) {
-                TMatrix A = NovaMatrica(Kso.NrOfColumns(), invKss.NrOfRows());
-                invKss.Multiply(&Kso, &A);
-                A.Multiply(&qoV, qsPom.get());
-                qsPom->SMult(-1);
-            } else {
-                // Without prescribed displacements A * qo is a sum of products with +0 (A is finite),
-                // so +0, and -0 after the sign change; that is all the costly n_s x n_o product
-                // would give.
-                qsPom->SMult(-1);
-            }
-            stanje.vektor_qsGKSPomeranjeOslonaca = std::move(qsPom);
-
-            auto qs = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
-            qs->Add(stanje.vektor_qsGKSOpterecenje.get());
-            qs->Add(stanje.vektor_qsGKSPomeranjeOslonaca.get());
-            stanje.vektor_qsGKS = std::move(qs);
-
-            // Reactions Ro = Kos*qs + Koo*qo - Qo - Po.
-            auto Qo = std::make_unique<TMatrix>(NovaMatrica(1, n_o));
-            const TPozicije pozicijeO(o);
-            SaberiOpterecenjaStapova(model, pozicijeO, n_o, poStapu, {Qo.get()});
-            stanje.vektorQoGKS = std::move(Qo);
-
-            const TMatrix& Kos = matrica(stanje.matricaKosGKS);
-            const TMatrix& Koo = matrica(stanje.matricaKooGKS);
-            TMatrix B = NovaMatrica(1, Kos.NrOfRows());
-            Kos.Multiply(stanje.vektor_qsGKS.get(), &B);
-            TMatrix C = NovaMatrica(1, Koo.NrOfRows());
-            Koo.Multiply(stanje.vektor_qoGKS.get(), &C);
-            TMatrix D = NovaMatrica(1, n_o);
-            D.Add(&B);
-            D.Add(&C);
-            TMatrix minusQo = *stanje.vektorQoGKS;
-            minusQo.SMult(-1);
-            D.Add(&minusQo);
-            for (const auto& c : model.nizCvorova) {
-                pozicijeO.ZaSve(c->BrPomeranjaX(), [&](int i) { c->SetRx(D.Elem(1, i) - c->Px()); });
-                pozicijeO.ZaSve(c->BrPomeranjaZ(), [&](int i) { c->SetRz(D.Elem(1, i) - c->Pz()); });
-                pozicijeO.ZaSve(c->BrObrtanjaY(), [&](int i) { c->SetMukljY(D.Elem(1, i) - c->MkoncY()); });
-            }
-
+        Loguj(posmatrac, "Resavanje sistema - ", 55);
+        if (radi() && ResiSistem(model, stanje, poStapu, radi, posmatrac)) {
             ProveriRezultate(model, stanje);
-            Loguj(posmatrac, "Ispisivanje rezultata analize - ");
+            Loguj(posmatrac, "Ispisivanje rezultata analize - ", 95);
             posmatrac.PrikaziRezultate();
             posmatrac.PrikaziSileStapa();
             stanje.radimProracun = false;
-            Loguj(posmatrac, "Kraj analize - ");
+            Loguj(posmatrac, "Kraj analize - ", 100);
             resenoJe = true;
         }
 

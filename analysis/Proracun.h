@@ -30,6 +30,13 @@ public:
     virtual void PrikaziRezultate() {}
     virtual void PrikaziSileStapa() {}
     virtual void PodesiSirineKolona() {}
+    // How far the run is: the step's name (its log text without " - ") and the per cent done of
+    // the run, or -1 for a step whose length is not known (the share stays where it was). May be
+    // called often and from a worker; it must not block.
+    virtual void Napredak(const std::string& korak, int procenat) {
+        (void)korak;
+        (void)procenat;
+    }
 };
 
 // An observer without a screen, for the command line and tests: collects the log lines and the
@@ -106,3 +113,11 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
 
 // Message of the run refused because Kss cannot be inverted.
 inline constexpr const char* PorukaLabilanSistem = "Sistem je labilan - matrica Kss je singularna!!!";
+
+// Kss is taken for singular when some pivot of its decomposition is this small against the largest
+// original entry of its row. Round-off leaves the pivot of a mechanism some 1e-16..1e-14 of its row
+// (whatever the angle of the free motion), while a pivot of a sound structure is, relative to its
+// row, about the ratio of the softest to the stiffest stiffness meeting there. The threshold keeps
+// three orders of magnitude from either side; a structure whose stiffnesses differ by more than
+// about 1e11 in series is indistinguishable from a mechanism in double precision anyway.
+inline constexpr double PragRelativnogPivota = 1e-12;

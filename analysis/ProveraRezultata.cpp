@@ -33,8 +33,9 @@ std::string PrviProblem(const TModel& model, const TStanjeAnalize& stanje) {
     for (const auto& c : model.nizCvorova)
         if (!Konacan(c->Rx()) || !Konacan(c->Rz()) || !Konacan(c->MukljY()))
             return "Reakcije cvora broj " + std::to_string(c->ID()) + kraj;
+    const TIndeksSila indeks(model, stanje);  // one lookup table for all members, not a search each
     for (const auto& s : model.nizStapova) {
-        const TSileStapa sile = IzracunajSileStapa(model, stanje, *s);
+        const TSileStapa sile = IzracunajSileStapa(model, stanje, *s, false, indeks);
         if (!Konacna(&sile.RG) || !Konacna(&sile.RL))
             return "Sile na krajevima stapa broj " + std::to_string(s->ID()) + kraj;
     }

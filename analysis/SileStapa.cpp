@@ -24,8 +24,27 @@ TMatrix Sile(const TMatrix& K, const TMatrix& q, const TMatrix& Q) {
 
 }  // namespace
 
+namespace {
+
+const std::vector<int>& IliPrazna(const TNizKodnihBrojeva& l) {
+    static const std::vector<int> prazna;
+    return l ? *l : prazna;
+}
+
+}  // namespace
+
+TIndeksSila::TIndeksSila(const TModel& model, const TStanjeAnalize& stanje)
+    : s(IliPrazna(stanje.nizKodnihBrojevaNepoznatihPomeranja)), o(IliPrazna(stanje.nizKodnihBrojevaPoznatihPomeranja)) {
+    for (const auto& opt : model.nizOpterecenja) poStapu[opt->IDStapa()].push_back(opt.get());
+}
+
 TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
                               bool odsutnoKaoNula) {
+    return IzracunajSileStapa(model, stanje, stap, odsutnoKaoNula, TIndeksSila(model, stanje));
+}
+
+TSileStapa IzracunajSileStapa(const TModel& /*model: the index holds its loads*/, const TStanjeAnalize& stanje, const TStap& stap,
+                              bool odsutnoKaoNula, const TIndeksSila& indeks) {
     const bool odsutno = !stanje.nizKodnihBrojevaNepoznatihPomeranja || !stanje.nizKodnihBrojevaPoznatihPomeranja ||
                          !stanje.vektor_qsGKS || !stanje.vektor_qoGKS;
     if (odsutno && !odsutnoKaoNula) throw TGreska("Nema rezultata analize!!!");
@@ -39,19 +58,22 @@ TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje,
     const int m = std::max(1, BrojStepeniSlobode(stap.TipStapa()));
 
     r.qG = Vektor(m);
+    // Positions in increasing order: the last s position wins, every o position adds.
     for (size_t a = 0; a < r.kodniBrojevi.size(); ++a) {
         const int red = static_cast<int>(a) + 1;
-        for (size_t p = 0; p < s->size(); ++p)
-            if ((*s)[p] == r.kodniBrojevi[a]) r.qG.SetElem(1, red, stanje.vektor_qsGKS->Elem(1, static_cast<int>(p) + 1));
-        for (size_t i = 0; i < o->size(); ++i)
-            if ((*o)[i] == r.kodniBrojevi[a])
-                r.qG.SetElem(1, red, r.qG.Elem(1, red) + stanje.vektor_qoGKS->Elem(1, static_cast<int>(i) + 1));
+        if (odsutno) break;
+        indeks.s.ZaSve(r.kodniBrojevi[a], [&](int p) {
+            if (p <= static_cast<int>(s->size())) r.qG.SetElem(1, red, stanje.vektor_qsGKS->Elem(1, p));
+        });
+        indeks.o.ZaSve(r.kodniBrojevi[a], [&](int i) {
+            if (i <= static_cast<int>(o->size())) r.qG.SetElem(1, red, r.qG.Elem(1, red) + stanje.vektor_qoGKS->Elem(1, i));
+        });
     }
 
-    std::vector<const TOpterecenje*> svoja;
-    for (const auto& opt : model.nizOpterecenja)
-        if (opt->IDStapa() == stap.ID()) svoja.push_back(opt.get());
-    TSileStapa sile = SileIzPomeranja(stap, std::move(r.qG), svoja);
+    static const std::vector<const TOpterecenje*> bezOpterecenja;
+    const auto svoja = indeks.poStapu.find(stap.ID());
+    TSileStapa sile =
+        SileIzPomeranja(stap, std::move(r.qG), svoja != indeks.poStapu.end() ? svoja->second : bezOpterecenja);
     sile.kodniBrojevi = std::move(r.kodniBrojevi);
     return sile;
 }

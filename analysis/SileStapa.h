@@ -2,6 +2,8 @@
 #include <vector>
 
 #include "Matrix.h"
+#include "PozicijeKodova.h"
+#include "Sklapanje.h"
 #include "StanjeAnalize.h"
 
 struct TModel;
@@ -24,6 +26,19 @@ struct TSileStapa {
 // as zero displacements (the report after the results were cleared).
 TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
                               bool odsutnoKaoNula = false);
+
+// The positions of the code numbers and the loads of each member, gathered once for the end forces
+// of every member (the report, the command line): without it each member searches the whole lists.
+// It describes the lists and the model as they are when it is made.
+struct TIndeksSila {
+    TIndeksSila(const TModel& model, const TStanjeAnalize& stanje);
+    TPozicije s, o;
+    TOpterecenjaPoStapu poStapu;
+};
+
+// The same, with positions and loads looked up in `indeks` (same values).
+TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
+                              bool odsutnoKaoNula, const TIndeksSila& indeks);
 
 // The same from the member's displacements qG (GKS, local order) and its own loads in list order,
 // for code that gathers both once for many members. kodniBrojevi is left empty.

@@ -26,6 +26,31 @@ void TStanjeAnalize::Inicijalizuj() {
     nizKodnihBrojevaPoznatihPomeranja.emplace();
     nizKodnihBrojeva.emplace();
     for (auto* m : SveMatrice()) *m = std::make_unique<TMatrix>();
+    ObrisiRetke();
+}
+
+void TStanjeAnalize::ObrisiRetke() {
+    retkaKGKS.reset();
+    retkaKssGKS.reset();
+    retkaKsoGKS.reset();
+    retkaKosGKS.reset();
+    retkaKooGKS.reset();
+    inverzKssNaZahtev.reset();
+}
+
+std::shared_ptr<const TIzvorMatrice> TStanjeAnalize::Izvor(TGlobalna koja) const {
+    const std::unique_ptr<TMatrix>* gusta = nullptr;
+    std::shared_ptr<const TIzvorMatrice> retka;
+    switch (koja) {
+        case TGlobalna::K: gusta = &matricaKGKS, retka = retkaKGKS; break;
+        case TGlobalna::Kss: gusta = &matricaKssGKS, retka = retkaKssGKS; break;
+        case TGlobalna::Kso: gusta = &matricaKsoGKS, retka = retkaKsoGKS; break;
+        case TGlobalna::Kos: gusta = &matricaKosGKS, retka = retkaKosGKS; break;
+        case TGlobalna::Koo: gusta = &matricaKooGKS, retka = retkaKooGKS; break;
+        case TGlobalna::InvKss: gusta = &matricaKssGKSInvertovana, retka = inverzKssNaZahtev; break;
+    }
+    if (gusta && *gusta) return std::make_shared<TGustiIzvor>(**gusta);
+    return retka;
 }
 
 void TStanjeAnalize::ObrisiRezultate(TModel& model) {
@@ -33,6 +58,7 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
     nizKodnihBrojevaPoznatihPomeranja.reset();
     nizKodnihBrojeva.reset();
     for (auto* m : SveMatrice()) m->reset();
+    ObrisiRetke();
     for (auto& c : model.nizCvorova) {
         c->SetRx(0);
         c->SetRz(0);

@@ -4,7 +4,10 @@
 #include <optional>
 #include <vector>
 
+#include "IzvorMatrice.h"
 #include "Matrix.h"
+#include "PutanjaResavanja.h"
+#include "RetkaMatrica.h"
 
 struct TModel;
 class TStap;
@@ -43,6 +46,16 @@ struct TStanjeAnalize {
     std::unique_ptr<TMatrix> vektor_qsGKSPomeranjeOslonaca;
     std::unique_ptr<TMatrix> vektor_qsGKS;
 
+    // The sparse path keeps K and its blocks sparse and the inverse of Kss as columns solved on
+    // demand; the dense slots of those six are then absent. Shared, so a grid that shows one keeps
+    // it readable until the grid is emptied.
+    std::shared_ptr<const TRetkaMatrica> retkaKGKS, retkaKssGKS, retkaKsoGKS, retkaKosGKS, retkaKooGKS;
+    std::shared_ptr<const TIzvorMatrice> inverzKssNaZahtev;
+
+    // The path the next run asks for (the window: automatic), and the one the last run took.
+    TPutanjaResavanja zahtevanaPutanja = TPutanjaResavanja::Automatska;
+    TPutanjaResavanja putanja = TPutanjaResavanja::Gusta;
+
     // The factor in front of the matrices that the member result page read last; the solution
     // never uses it, only what is shown and reported.
     long double brojIspredMatriceKrutosti = 1.0L;
@@ -62,6 +75,14 @@ struct TStanjeAnalize {
     // The fourteen matrices and vectors in the order of the state table, for code that treats them
     // alike (freeing, checking for presence).
     std::vector<std::unique_ptr<TMatrix>*> SveMatrice();
+
+    // The global matrices, whichever form holds them; null when absent. A dense one is seen
+    // through a view that is valid while its slot keeps the matrix.
+    enum class TGlobalna { K, Kss, Kso, Kos, Koo, InvKss };
+    std::shared_ptr<const TIzvorMatrice> Izvor(TGlobalna koja) const;
+
+private:
+    void ObrisiRetke();
 };
 
 // Number of local degrees of freedom of a member type: 6, 5, 5, 4; 0 for an unknown type.

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
 #include <QVBoxLayout>
@@ -77,6 +78,7 @@ public:
     void PodesiSirineKolona() override {
         stranica.NaGlavnojNiti([&] { rezultati.PodesiSirineKolona(); });
     }
+    void Napredak(const std::string& korak, int procenat) override { stranica.PrikaziNapredak(korak, procenat); }
 
 private:
     TStranicaAnalize& stranica;
@@ -104,6 +106,11 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     MemoPorukaTrenutnogStanjaAnalize = Imenuj(new QPlainTextEdit, "MemoPorukaTrenutnogStanjaAnalize");
     MemoPorukaTrenutnogStanjaAnalize->setReadOnly(true);
     MemoPorukaTrenutnogStanjaAnalize->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ProgressBarAnalize = Imenuj(new QProgressBar, "ProgressBarAnalize");
+    ProgressBarAnalize->setRange(0, 100);
+    ProgressBarAnalize->setValue(0);
+    ProgressBarAnalize->setFormat(QString());
+    v->addWidget(ProgressBarAnalize);
     v->addWidget(MemoPorukaTrenutnogStanjaAnalize, 1);
 
     connect(ButtonPokreniAnalizu, &QPushButton::clicked, this, [this] { ButtonPokreniAnalizuClick(); });
@@ -149,6 +156,7 @@ void TStranicaAnalize::ButtonPokreniAnalizuClick() {
     auto& p = static_cast<TPosmatracStranice&>(*posmatrac);
     p.kraj = p.greska = false;
     p.poruka.clear();
+    PrikaziNapredak("", 0);
     rezultat = PripremiProracun(model, stanje, *posmatrac, [this](TProracun& pr) { PokreniNaRadniku(pr); });
     if (rezultat.ishod == TIshodProracuna::Uspeh) {
         if (p.greska)
@@ -156,6 +164,9 @@ void TStranicaAnalize::ButtonPokreniAnalizuClick() {
         else if (!p.kraj)
             rezultat = {TIshodProracuna::Prekinut, ""};
     }
+    // A run that did not end leaves no progress behind (its queued updates come first).
+    if (rezultat.ishod != TIshodProracuna::Uspeh)
+        QMetaObject::invokeMethod(this, [this] { PrikaziNapredak("", 0); }, Qt::QueuedConnection);
     if (posleProracuna)
         posleProracuna(rezultat);
 }
@@ -176,6 +187,19 @@ void TStranicaAnalize::PokreniNaRadniku(TProracun& proracun) {
     petlja.exec();
     radnik.join();
     radnikAktivan = false;
+}
+
+void TStranicaAnalize::PrikaziNapredak(const std::string& korak, int procenat) {
+    auto prikazi = [this, tekst = QString::fromStdString(korak), procenat] {
+        // A step of unknown length keeps the share reached so far; a busy bar would hide the name.
+        if (procenat >= 0)
+            ProgressBarAnalize->setValue(procenat);
+        ProgressBarAnalize->setFormat(tekst.isEmpty() ? QString() : QStringLiteral("%p% - ") + tekst);
+    };
+    if (QThread::currentThread() == thread())
+        prikazi();
+    else
+        QMetaObject::invokeMethod(this, prikazi, Qt::QueuedConnection);
 }
 
 void TStranicaAnalize::ButtonPrekiniAnalizuClick() { kontekst.Stanje().radimProracun = false; }

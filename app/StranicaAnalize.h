@@ -9,6 +9,7 @@
 #include "Proracun.h"
 
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class TStranicaRezultata;
 
@@ -28,6 +29,9 @@ public:
     QPushButton* ButtonPrekiniAnalizu = nullptr;
     QPushButton* ButtonFormirajIzvestaj = nullptr;
     QPlainTextEdit* MemoPorukaTrenutnogStanjaAnalize = nullptr;
+    // How far the run is, with the name of the step it is in; busy (no per cent) while a step of
+    // unknown length runs.
+    QProgressBar* ProgressBarAnalize = nullptr;
 
     // The report command; set by whoever builds the report.
     std::function<void()> naIzvestaj;
@@ -49,6 +53,9 @@ public:
     // Runs `f` on the window's thread, waiting for it when called from the worker. An exception
     // thrown by `f` reaches the caller.
     void NaGlavnojNiti(const std::function<void()>& f);
+
+    // Shows the progress of the run; may be called from the worker, never waits.
+    void PrikaziNapredak(const std::string& korak, int procenat);
 
 private:
     void PokreniNaRadniku(TProracun& proracun);

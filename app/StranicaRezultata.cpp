@@ -171,7 +171,17 @@ QWidget* TStranicaRezultata::NapraviTabove() {
                           NoviGrid("StringGridKosKodniBrojeviHorizontala")),
         "Kos");
     tab(MatricaSaKodovima(NoviGrid("StringGridKoo"), NoviGrid("StringGridKooKodniBrojeviVertikala")), "Koo");
-    tab(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi")), "inv Kss");
+    {
+        // On the sparse path the inverse is not formed; one line above the grid says so.
+        auto* w = new QWidget;
+        auto* v = new QVBoxLayout(w);
+        v->setContentsMargins(0, 0, 0, 0);
+        LabelInvKssNaZahtev = Imenuj(new QLabel, "LabelInvKssNaZahtev");
+        LabelInvKssNaZahtev->hide();
+        v->addWidget(LabelInvKssNaZahtev);
+        v->addWidget(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi")), 1);
+        tab(w, "inv Kss");
+    }
     tab(GridoviSaNatpisima({{"Ss", NoviGrid("StringGridSs")}, {"Ps", NoviGrid("StringGridPs")}, {"Qs", NoviGrid("StringGridQs")}}),
         "Ss=Ps+Qs");
     tab(Sam(NoviGrid("StringGridqsGKSOpterecenje")), "qs - GKS - opterecenje");
@@ -246,6 +256,21 @@ void TStranicaRezultata::ObrisiRezultate() {
     for (const char* ime : globalni)
         G(ime).Tabela().Isprazni();
     G("StringGridR").Tabela().Isprazni();
+    LabelInvKssNaZahtev->hide();
+}
+
+void TStranicaRezultata::PrikaziNapomenuInverza() {
+    const auto inverz = kontekst.Stanje().Izvor(TStanjeAnalize::TGlobalna::InvKss);
+    if (!inverz || !inverz->NaZahtev()) {
+        LabelInvKssNaZahtev->hide();
+        return;
+    }
+    const QString n = QString::number(inverz->BrojRedova());
+    LabelInvKssNaZahtev->setText(QStringLiteral("Nije formirana (") + n + QStringLiteral(" x ") + n +
+                                 QStringLiteral("): kolone na zahtev"));
+    LabelInvKssNaZahtev->setToolTip(QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
+                                                   "sa faktorizovanom matricom Kss."));
+    LabelInvKssNaZahtev->show();
 }
 
 void TStranicaRezultata::OsveziListe() {

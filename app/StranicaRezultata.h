@@ -32,6 +32,8 @@ public:
     QPushButton* ButtonPreracunajPonovoMatriceSaBrojemIspred = nullptr;
     QTabWidget* PageControlUlazIzlaz = nullptr;
     QComboBox* ComboBoxSpisakOpterecenjaZaQ = nullptr;
+    // The one line over the inverse of Kss when it is read column by column (the sparse path).
+    QLabel* LabelInvKssNaZahtev = nullptr;
 
     // Tab index of "R - sile".
     static constexpr int TabSileStapa = 15;
@@ -70,6 +72,7 @@ private:
     TStringGrid& G(const char* ime) const;
     TStringGrid* NoviGrid(const char* ime, bool fiksniPrviRed = false, int sirinaKolone = 20);
     QWidget* NapraviTabove();
+    void PrikaziNapomenuInverza();
 
     TKontekstAnalize& kontekst;
     std::map<QString, TStringGrid*> gridovi;

@@ -51,12 +51,23 @@ void TStranicaRezultata::PrikaziRezultate() {
         TStanjeAnalize& st = kontekst.Stanje();
         TModel& model = kontekst.Model();
 
-        auto matrica = [&](const char* ime, const std::unique_ptr<TMatrix>& m, TSkaliranje s) {
+        // A dense matrix is shown from its slot; a sparse one, or the inverse solved column by
+        // column, through its source.
+        using TG = TStanjeAnalize::TGlobalna;
+        auto matrica = [&](const char* ime, const std::unique_ptr<TMatrix>& m, TG koja, TSkaliranje s) {
             TTabelaMatrice& t = G(ime).Tabela();
-            Matrica(m);
+            if (m) {
+                t.Isprazni();
+                t.PostaviVelicinu(m->NrOfColumns(), m->NrOfRows());
+                t.PostaviMatricu(0, 0, m, s, *c);
+                return;
+            }
+            const auto izvor = st.Izvor(koja);
+            if (!izvor)
+                throw TNemaRezultata{};
             t.Isprazni();
-            t.PostaviVelicinu(m->NrOfColumns(), m->NrOfRows());
-            t.PostaviMatricu(0, 0, m, s, *c);
+            t.PostaviVelicinu(izvor->BrojKolona(), izvor->BrojRedova());
+            t.PostaviIzvor(0, 0, izvor, s, *c);
         };
         auto dole = [&](const char* ime, const TNizKodnihBrojeva& l) {
             TTabelaMatrice& t = G(ime).Tabela();
@@ -90,19 +101,20 @@ void TStranicaRezultata::PrikaziRezultate() {
         constexpr auto mnozi = TSkaliranje::Pomnozeno;
         constexpr auto kao = TSkaliranje::KaoIzracunato;
 
-        matrica("StringGridK", st.matricaKGKS, deli);
+        matrica("StringGridK", st.matricaKGKS, TG::K, deli);
         dole("StringGridKKodniBrojevi", st.nizKodnihBrojeva);
-        matrica("StringGridKss", st.matricaKssGKS, deli);
+        matrica("StringGridKss", st.matricaKssGKS, TG::Kss, deli);
         dole("StringGridKssKodniBrojevi", S);
-        matrica("StringGridKso", st.matricaKsoGKS, deli);
+        matrica("StringGridKso", st.matricaKsoGKS, TG::Kso, deli);
         dole("StringGridKsoKodniBrojeviVertikala", S);
         preko("StringGridKsoKodniBrojeviHorizontala", O);
-        matrica("StringGridKos", st.matricaKosGKS, deli);
+        matrica("StringGridKos", st.matricaKosGKS, TG::Kos, deli);
         dole("StringGridKosKodniBrojeviVertikala", O);
         preko("StringGridKosKodniBrojeviHorizontala", S);
-        matrica("StringGridKoo", st.matricaKooGKS, deli);
+        matrica("StringGridKoo", st.matricaKooGKS, TG::Koo, deli);
         dole("StringGridKooKodniBrojeviVertikala", O);
-        matrica("StringGridInvKss", st.matricaKssGKSInvertovana, mnozi);
+        matrica("StringGridInvKss", st.matricaKssGKSInvertovana, TG::InvKss, mnozi);
+        PrikaziNapomenuInverza();
         dole("StringGridInvKssKodniBrojevi", S);
 
         saKodovima("StringGridSs", st.vektorSsGKS, S, kao);
@@ -338,8 +350,10 @@ void TStranicaRezultata::PrikaziRezultatCvora() {
 void TStranicaRezultata::PodesiSirineKolona() {
     try {
         int w = 25;
+        // The grids share one font, so one meter serves them all.
+        const TMeracSirine merac(G(ImenaGridovaPoRedu().front()).font());
         for (const char* ime : ImenaGridovaPoRedu())
-            w = G(ime).PodesiSirine(w);
+            w = G(ime).PodesiSirine(w, &merac);
     } catch (...) {
     }
 }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "Brojevi.h"
@@ -78,6 +79,8 @@ QString TTabelaMatrice::Celija(int k, int r) const {
         const int mk = k - b->k0 + 1, mr = r - b->r0 + 1;
         if (mk < 1 || mk > b->brojKolona || mr < 1 || mr > b->brojRedova)
             continue;
+        if (b->izvor)
+            return UTekst(b->Vrednost(b->izvor->Element(mk, mr)));
         const TMatrix* m = b->Matrica();
         return m ? UTekst(b->Vrednost(m->Elem(mk, mr))) : QString();
     }
@@ -143,6 +146,23 @@ void TTabelaMatrice::PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatri
         b.r0 = r0;
         b.brojKolona = slot->NrOfColumns();
         b.brojRedova = slot->NrOfRows();
+        b.skaliranje = s;
+        b.c = c;
+        matrice.push_back(std::move(b));
+    });
+}
+
+void TTabelaMatrice::PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor, TSkaliranje s,
+                                  long double c) {
+    if (!izvor)
+        return;
+    Promena([&] {
+        TBlokMatrice b;
+        b.brojKolona = izvor->BrojKolona();
+        b.brojRedova = izvor->BrojRedova();
+        b.izvor = std::move(izvor);
+        b.k0 = k0;
+        b.r0 = r0;
         b.skaliranje = s;
         b.c = c;
         matrice.push_back(std::move(b));
@@ -230,6 +250,10 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
         const int mk = k - b.k0 + 1;
         if (mk < 1 || mk > b.brojKolona)
             continue;
+        if (b.izvor) {
+            w = SirinaKoloneIzvora(b, mk, w, merac);
+            continue;
+        }
         const TMatrix* m = b.Matrica();
         if (!m)
             continue;
@@ -248,6 +272,31 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
             w = std::max(w, merac.Sirina(UTekst(b.Vrednost(kol[i]))));
         }
     }
+    return w;
+}
+
+int TTabelaMatrice::SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, const TMeracSirine& merac) const {
+    const int n = std::min(b.brojRedova, redova - b.r0);
+    if (n <= 0)
+        return w;
+    const bool bezSkaliranja = b.skaliranje == TSkaliranje::KaoIzracunato || b.c == 1.0L;
+    const double c = static_cast<double>(b.c);
+    int vidjenih = 0;
+    const bool procitana = b.izvor->ZaKolonu(mk, [&](int r, double v) {
+        if (r > n)
+            return;
+        ++vidjenih;
+        const double prikazana = bezSkaliranja ? v : (b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c);
+        if (merac.GornjaGranicaReala(prikazana) > w)
+            w = std::max(w, merac.Sirina(UTekst(b.Vrednost(v))));
+    });
+    if (!procitana) {
+        // A column that costs a solve is not computed just to be measured: it gets the width of
+        // the widest number in exponent form, the form the small entries of an inverse take.
+        return std::max(w, merac.GornjaGranicaReala(-1.5e-10));
+    }
+    if (vidjenih < n)
+        w = std::max(w, merac.Sirina(UTekst(0.0L)));  // the entries not stored are zeros
     return w;
 }
 
@@ -290,7 +339,7 @@ const std::vector<double>& StepeniDeset() {
 }
 }  // namespace
 
-TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
+TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
     const QFontMetrics& fm = metrika;
     nula = fm.horizontalAdvance(QStringLiteral("0"));
     QChar najsira('0');
@@ -301,6 +350,18 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
             najsira = QChar(d);
         }
     siroka = najsira;
+    // Shapes stand for texts only when the digits are of one width and no pair of them is kerned:
+    // every pair measured whole as wide as "00" (advances may be fractional, so not 2 * "0").
+    const int dveNule = fm.horizontalAdvance(QStringLiteral("00"));
+    jednakeCifre = true;
+    for (char a = '0'; a <= '9' && jednakeCifre; ++a)
+        for (char b = '0'; b <= '9' && jednakeCifre; ++b)
+            jednakeCifre = fm.horizontalAdvance(QString(QChar(a)) + QChar(b)) == dveNule;
+    // Nor a digit kerned against the other characters of a number.
+    for (QChar z : {QLatin1Char('.'), QLatin1Char('-'), QLatin1Char('E'), QLatin1Char('+')})
+        for (char d = '0'; d <= '9' && jednakeCifre; ++d)
+            jednakeCifre = fm.horizontalAdvance(QString(QChar(d)) + z) == fm.horizontalAdvance(QStringLiteral("0") + z) &&
+                           fm.horizontalAdvance(QString(z) + QChar(d)) == fm.horizontalAdvance(QString(z) + QLatin1Char('0'));
     // The widest text FormatBroja gives for a decimal exponent e: the fixed characters as they
     // are, every significant digit the widest digit. Measured whole, as a cell is measured.
     auto tekst = [&](int e, bool negativan) {
@@ -325,7 +386,20 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f) {
     }
 }
 
-int TMeracSirine::Sirina(const QString& t) const { return metrika.horizontalAdvance(t); }
+int TMeracSirine::Sirina(const QString& t) const {
+    if (!jednakeCifre)
+        return metrika.horizontalAdvance(t);
+    // With digits of one width a number's text is as wide as its shape with every digit a 0;
+    // a grid of thousands of numbers has only a few shapes, each measured once.
+    QString oblik = t;
+    for (QChar& z : oblik)
+        if (z.isDigit())
+            z = QLatin1Char('0');
+    auto it = poOblicima.find(oblik);
+    if (it == poOblicima.end())
+        it = poOblicima.insert(oblik, metrika.horizontalAdvance(oblik));
+    return it.value();
+}
 
 int TMeracSirine::GornjaGranicaReala(double v) const {
     if (v == 0)
@@ -360,7 +434,11 @@ int TMeracSirine::GornjaGranicaCelog(int v) const {
     int cifara = 1;
     for (long long a = std::llabs(static_cast<long long>(v)); a >= 10; a /= 10)
         ++cifara;
-    return Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
+    // Measured once per sign and digit count: a list of thousands of code numbers asks often.
+    int& granica = granicaCelog[v < 0 ? 1 : 0][cifara];
+    if (granica < 0)
+        granica = Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
+    return granica;
 }
 
 // ---- TStringGrid ----
@@ -385,8 +463,11 @@ TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolon
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-int TStringGrid::PodesiSirine(int w) {
-    const TMeracSirine merac(font());
+int TStringGrid::PodesiSirine(int w, const TMeracSirine* zajednicki) {
+    std::optional<TMeracSirine> sopstveni;
+    if (!zajednicki || zajednicki->KljucFonta() != font().key())
+        sopstveni.emplace(font());
+    const TMeracSirine& merac = sopstveni ? *sopstveni : *zajednicki;
     QHeaderView* h = horizontalHeader();
     const int n = tabela->BrojKolona();
     // A header that repaints after each section works out the positions of all sections every

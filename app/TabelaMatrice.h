@@ -2,6 +2,7 @@
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QString>
 #include <QTableView>
 
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "IzvorMatrice.h"
 #include "Matrix.h"
 
 // How a grid shows the numbers of a matrix: as computed, divided or multiplied by the factor in
@@ -45,6 +47,10 @@ public:
     // The matrix in `slot` placed with its element (1, 1) at cell (k0, r0).
     void PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s = TSkaliranje::KaoIzracunato,
                         long double c = 1.0L);
+    // A matrix read through its source (the sparse forms of a large model, the inverse of Kss
+    // solved column by column); the grid shares the source, so it stays readable until emptied.
+    void PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor,
+                      TSkaliranje s = TSkaliranje::KaoIzracunato, long double c = 1.0L);
     // A matrix of the grid's own (the member matrices, which nobody else keeps).
     void PostaviSopstvenuMatricu(int k0, int r0, TMatrix m, TSkaliranje s = TSkaliranje::KaoIzracunato,
                                  long double c = 1.0L);
@@ -69,6 +75,7 @@ private:
     struct TBlokMatrice {
         const std::unique_ptr<TMatrix>* slot = nullptr;
         std::shared_ptr<const TMatrix> sopstvena;
+        std::shared_ptr<const TIzvorMatrice> izvor;
         const TMatrix* ocekivana = nullptr;  // the matrix that was in the slot when placed
         int k0 = 0, r0 = 0, brojKolona = 0, brojRedova = 0;
         TSkaliranje skaliranje = TSkaliranje::KaoIzracunato;
@@ -84,6 +91,7 @@ private:
         int Duzina() const { return static_cast<int>(realni.empty() ? celi.size() : realni.size()); }
     };
 
+    int SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, const TMeracSirine& merac) const;
     void Promena(const std::function<void()>& f);
     void Odseci();
     bool UGranicama(int k, int r) const { return k >= 0 && k < kolona && r >= 0 && r < redova; }
@@ -101,15 +109,21 @@ class TMeracSirine {
 public:
     explicit TMeracSirine(const QFont& font);
     int Sirina(const QString& t) const;
+    const QString& KljucFonta() const { return kljucFonta; }
     // The widest text that FormatBroja can give for a value of v's sign and decimal exponent.
     int GornjaGranicaReala(double v) const;
     int GornjaGranicaCelog(int v) const;
 
 private:
     QFontMetrics metrika;
+    QString kljucFonta;
     int nula = 0;                             // width of "0"
     QChar siroka;                             // the widest digit
+    bool jednakeCifre = false;                // every digit as wide as "0", no pair kerned
+    mutable QHash<QString, int> poOblicima;   // width of a text shape (digits as 0)
     std::vector<int> granicaPoEksponentu[2];  // [negative][decimal exponent - the smallest one]
+    mutable int granicaCelog[2][12] = {{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+                                       {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}};  // [negative][digits]
 };
 
 // A result grid: a read-only table view over its own TTabelaMatrice, named for tests and
@@ -124,7 +138,9 @@ public:
     int SirinaKolone(int k) const { return columnWidth(k); }
     // The column-fitting rule over this grid's columns, from the running width `w`; returns the
     // new running width.
-    int PodesiSirine(int w);
+    // `zajednicki`, when given for this grid's font, spares setting up a meter of its own (that
+    // measures over a thousand texts).
+    int PodesiSirine(int w, const TMeracSirine* zajednicki = nullptr);
 
 private:
     TTabelaMatrice* tabela;

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "PutanjaResavanja.h"
+
 // Each velt-cli command takes the arguments after its name and returns the process exit status.
 using Argumenti = std::vector<std::string>;
 
@@ -17,6 +19,7 @@ struct TOpcije {
     std::string faktor = "1.0";
     bool json = false;
     bool log = false;
+    TPutanjaResavanja putanja = TPutanjaResavanja::Automatska;  // --solver
 };
 
 // Takes MODEL, --factor F and (when `dozvoliJson`) --json and --log; 0 when the arguments are usable,

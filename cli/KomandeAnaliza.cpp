@@ -21,6 +21,14 @@
 int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije& o) {
     for (size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--factor" && i + 1 < a.size()) o.faktor = a[++i];
+        else if (a[i] == "--solver" && i + 1 < a.size()) {
+            const auto p = ParsirajPutanju(a[++i]);
+            if (!p) {
+                std::cerr << "Nepoznat nacin resavanja: " << a[i] << " (dense, sparse ili auto)!!!\n";
+                return 64;
+            }
+            o.putanja = *p;
+        }
         else if (dozvoliJson && a[i] == "--json") o.json = true;
         else if (dozvoliJson && a[i] == "--log") o.log = true;
         else if (o.model.empty() && (a[i].empty() || a[i][0] != '-')) o.model = a[i];
@@ -55,6 +63,7 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
         return 1;
     }
     stanje.brojIspredMatriceKrutosti = *ParsirajReal(o.faktor);
+    stanje.zahtevanaPutanja = o.putanja;
     TPosmatracBezEkrana posmatrac(model, stanje, o.faktor);
     const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
     if (log)
@@ -124,9 +133,10 @@ void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
           << ",\"rx\":" << Realan(c.Rx()) << ",\"rz\":" << Realan(c.Rz()) << ",\"my\":" << Realan(c.MukljY()) << "}";
     }
     o << "],\"members\":[";
+    const TIndeksSila indeks(m, st);
     for (size_t i = 0; i < m.nizStapova.size(); ++i) {
         const TStap& s = *m.nizStapova[i];
-        const TSileStapa r = IzracunajSileStapa(m, st, s);
+        const TSileStapa r = IzracunajSileStapa(m, st, s, false, indeks);
         o << (i ? "," : "") << "{\"id\":" << s.ID() << ",\"type\":" << JsonTekst(ImeTipa(s.TipStapa()))
           << ",\"length\":" << Realan(s.DuzinaStapa()) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
           << ",\"q_gks\":" << Niz(r.qG) << ",\"q_lks\":" << Niz(r.qL) << ",\"Q_gks\":" << Niz(r.QG)
@@ -147,8 +157,9 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
         std::cout << "\n";
     }
     std::cout << "STAPOVI (sile na krajevima, LKS)\n";
+    const TIndeksSila indeks(m, st);
     for (const auto& s : m.nizStapova) {
-        const TSileStapa r = IzracunajSileStapa(m, st, *s);
+        const TSileStapa r = IzracunajSileStapa(m, st, *s, false, indeks);
         std::cout << "stap " << s->ID() << " (" << ImeTipa(s->TipStapa()) << "):";
         for (int i = 1; i <= r.RL.NrOfRows(); ++i) std::cout << " " << FormatBroja(r.RL.Elem(1, i));
         std::cout << "\n";
@@ -159,7 +170,7 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
 
 int KomandaAnalyze(const Argumenti& a) {
     TOpcije o;
-    if (int k = Parsiraj(a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--json] [--log]\n", o)) return k;
+    if (int k = Parsiraj(a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--json] [--log]\n", o)) return k;
     TModel model;
     TStanjeAnalize stanje;
     const int status = Analiziraj(o, model, stanje, o.log);
@@ -188,7 +199,12 @@ std::string ProjekatIzvestaja() {
 int KomandaReport(const Argumenti& a) {
     Argumenti ostali;
     std::string pdf;
+    bool ceo = false;
     for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--full") {
+            ceo = true;
+            continue;
+        }
 #ifdef VELT_PDF
         if (a[i] == "--pdf" && i + 1 < a.size()) {
             pdf = a[++i];
@@ -199,9 +215,9 @@ int KomandaReport(const Argumenti& a) {
     }
     TOpcije o;
 #ifdef VELT_PDF
-    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--pdf IZVESTAJ.pdf]\n";
+    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full] [--pdf IZVESTAJ.pdf]\n";
 #else
-    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F]\n";
+    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full]\n";
 #endif
     if (int k = Parsiraj(ostali, false, upotreba, o)) return k;
     TModel model;
@@ -211,7 +227,7 @@ int KomandaReport(const Argumenti& a) {
     // A refused or failed run still has a report: its output part holds what the state holds.
     std::string tekst;
     try {
-        tekst = izvestajAnalizeUlaz(model) + izvestajAnalizeIzlaz(model, stanje, stanje.brojIspredMatriceKrutosti);
+        tekst = izvestajAnalizeUlaz(model) + izvestajAnalizeIzlaz(model, stanje, stanje.brojIspredMatriceKrutosti, ceo);
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\nIzvestaj nije moguce formirati!!!\n";
         return 1;

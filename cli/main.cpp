@@ -37,13 +37,16 @@ const char* const POMOC =
     "\n"
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
-    "  analyze MODEL [--factor F] [--json] [--log]\n"
+    "  analyze MODEL [--factor F] [--solver dense|sparse|auto] [--json] [--log]\n"
     "                        analiza: pomeranja, reakcije i sile na krajevima stapova;\n"
     "                        za odbijen model i cvor koji ne prolazi proveru (stderr)\n"
+    "                        --solver: tacno resavanje punim matricama (dense), retkim\n"
+    "                        matricama za velike modele (sparse) ili izbor po velicini (auto)\n"
     "  diagrams MODEL [--json] [--points N] [--factor F]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
-    "  report MODEL [--factor F]" POMOC_PDF "\n"
+    "  report MODEL [--factor F] [--solver dense|sparse|auto] [--full]" POMOC_PDF "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
+    "                        --full: i matrice preko granice velicine izvestaja, cele\n"
     POMOC_PDF_OPIS
     POMOC_RENDER
     "  --help                ova poruka\n"

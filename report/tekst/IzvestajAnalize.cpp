@@ -40,6 +40,29 @@ void Matrica(std::string& t, const TMatrix& m, F&& element) {
     }
 }
 
+// The same layout read through a matrix source. A matrix whose columns are solved for on demand
+// is symmetric (the inverse of Kss), so its row r is read as column r: one solve per row.
+template <class F>
+void Matrica(std::string& t, const TIzvorMatrice& m, F&& element) {
+    t += "----------";
+    t += RL;
+    for (int r = 1; r <= m.BrojRedova(); ++r) {
+        for (int c = 1; c <= m.BrojKolona(); ++c)
+            t += element(m.NaZahtev() ? m.Element(r, c) : m.Element(c, r)) + "  ";
+        t += RL;
+        t += "----------";
+        t += RL;
+    }
+}
+
+// In place of the rows of a matrix too large for the report.
+void VelicinaMatrice(std::string& t, const TIzvorMatrice& m) {
+    const long long nenultih = m.BrojNenultih();
+    t += "Dimenzije: " + std::to_string(m.BrojRedova()) + " x " + std::to_string(m.BrojKolona()) + ", nenultih elemenata: " +
+         (nenultih >= 0 ? std::to_string(nenultih) : std::string("nije poznato (matrica nije formirana)")) + RL;
+    t += "Matrica ima vise od " + std::to_string(NajviseElemenataUIzvestaju) + " elemenata i nije ispisana." + RL;
+}
+
 }  // namespace
 
 std::string izvestajAnalizeUlaz(const TModel& model) {
@@ -146,7 +169,7 @@ const std::vector<int>& Lista(const TNizKodnihBrojeva& l) {
     return l ? *l : prazna;
 }
 
-void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long double f) {
+void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long double f, bool ceo) {
     auto kodovi = [&](const TNizKodnihBrojeva& l, const char* naslov) {
         if (Lista(l).empty()) return;
         t += std::string(RL) + RL + naslov + "--";
@@ -158,18 +181,22 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
     t += std::string(RL) + RL + "Broj ispred matrica krutosti i vektora pomeranja: " + FormatBroja(f);
 
     auto krutost = [&](double v) { return FormatFiksno(v / f, 6); };
-    auto blok = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& m, auto&& element) {
-        if (!m || m->NrOfRows() < 1) return;
+    using TG = TStanjeAnalize::TGlobalna;
+    auto blok = [&](const std::string& otvaranje, TG koja, auto&& element) {
+        const auto m = st.Izvor(koja);
+        if (!m || m->BrojRedova() < 1) return;
         t += otvaranje;
-        Matrica(t, *m, element);
+        const long long elemenata = static_cast<long long>(m->BrojRedova()) * m->BrojKolona();
+        if (!ceo && elemenata > NajviseElemenataUIzvestaju) VelicinaMatrice(t, *m);
+        else Matrica(t, *m, element);
     };
     const std::string rl = RL, rl2 = std::string(RL) + RL;
-    blok(rl2 + "K celog sistema - GKS" + rl, st.matricaKGKS, krutost);
-    blok(rl2 + "Kss - GKS" + rl, st.matricaKssGKS, krutost);
-    blok(rl + "Kss^-1 - GKS" + rl, st.matricaKssGKSInvertovana, [&](double v) { return FormatFiksno(v * f, 12); });
-    blok(rl2 + "Kso - GKS" + rl, st.matricaKsoGKS, krutost);
-    blok(rl2 + "Kos - GKS" + rl, st.matricaKosGKS, krutost);
-    blok(rl2 + "Koo - GKS" + rl, st.matricaKooGKS, krutost);
+    blok(rl2 + "K celog sistema - GKS" + rl, TG::K, krutost);
+    blok(rl2 + "Kss - GKS" + rl, TG::Kss, krutost);
+    blok(rl + "Kss^-1 - GKS" + rl, TG::InvKss, [&](double v) { return FormatFiksno(v * f, 12); });
+    blok(rl2 + "Kso - GKS" + rl, TG::Kso, krutost);
+    blok(rl2 + "Kos - GKS" + rl, TG::Kos, krutost);
+    blok(rl2 + "Koo - GKS" + rl, TG::Koo, krutost);
 
     auto vektor = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& v, const char* oznaka,
                       const TNizKodnihBrojeva& lista, bool pomeranje) {
@@ -226,8 +253,9 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
             t += std::string(naslov) + rl;
             for (int i = 1; i <= v.NrOfRows(); ++i) t += FormatBroja(v.Elem(1, i) * puta) + rl;
         };
+        const TIndeksSila indeks(model, st);
         for (const auto& s : model.nizStapova) {
-            const TSileStapa r = IzracunajSileStapa(model, st, *s, true);
+            const TSileStapa r = IzracunajSileStapa(model, st, *s, true, indeks);
             t += "IZLAZNI PODACI ZA STAP: " + std::to_string(s->ID()) + rl2;
             t += "Kodni brojevi: " + Spojeno(r.kodniBrojevi) + rl2;
             t += "Matrica transformacije" + rl;
@@ -255,10 +283,10 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
 
 }  // namespace
 
-std::string izvestajAnalizeIzlaz(const TModel& model, const TStanjeAnalize& stanje, long double faktor) {
+std::string izvestajAnalizeIzlaz(const TModel& model, const TStanjeAnalize& stanje, long double faktor, bool ceo) {
     std::string t = "IZLAZNI PODACI";
     try {
-        Izlaz(t, model, stanje, faktor);
+        Izlaz(t, model, stanje, faktor, ceo);
     } catch (const std::exception&) {
         // Results that are absent or no longer fit the model: the text ends here.
     }

@@ -13,4 +13,13 @@ std::string izvestajAnalizeUlaz(const TModel& model);
 // results and every member's matrices and end forces, with stiffness shown divided by `faktor` and
 // displacements multiplied by it. Never throws: an error (results that are absent or no longer fit
 // the model) ends the text where it happened.
-std::string izvestajAnalizeIzlaz(const TModel& model, const TStanjeAnalize& stanje, long double faktor);
+//
+// A matrix of more than NajviseElemenataUIzvestaju elements is given by its size and number of
+// nonzeros in place of its rows, with a line saying so, so that the report of a large model stays
+// a few MB; `ceo` writes every matrix whole regardless.
+std::string izvestajAnalizeIzlaz(const TModel& model, const TStanjeAnalize& stanje, long double faktor,
+                                 bool ceo = false);
+
+// About 0.5 MB of text for the largest matrix written; the six global matrices then stay within a
+// few MB together.
+inline constexpr long long NajviseElemenataUIzvestaju = 40000;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PutanjaResavanja.h"
+
 #include <cmath>
 #include <limits>
 
@@ -110,10 +112,17 @@ TEST(ProcenaMemorije, HugeModelIsRefusedBeforeAllocating) {
         g.Stap(pret, c, tsK);
         pret = c;
     }
+    // Asked for the dense path, the run is refused before K exists.
     TStanjeAnalize stanje;
+    stanje.zahtevanaPutanja = TPutanjaResavanja::Gusta;
     const TRezultatProracuna r = Pokreni(g.m, stanje);
     EXPECT_EQ(r.ishod, TIshodProracuna::Greska);
     EXPECT_EQ(r.poruka.rfind("Model je prevelik za raspolozivu memoriju: proracun sa 300003 pomeranja", 0), 0u)
         << r.poruka;
     EXPECT_FALSE(stanje.matricaKGKS);
+
+    // The automatic choice takes the sparse path, which needs memory in proportion to the model.
+    TStanjeAnalize automatski;
+    EXPECT_EQ(Pokreni(g.m, automatski).ishod, TIshodProracuna::Uspeh);
+    EXPECT_EQ(automatski.putanja, TPutanjaResavanja::Retka);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -162,4 +165,49 @@ TEST(Cli, HostileInputsFailWithAMessage) {
     EXPECT_NE(r.tekst.find("zasticen od upisa"), std::string::npos) << r.tekst;
     EXPECT_EQ(Procitaj((dir / "zasticen.velt").string()), "staro");
     fs::remove_all(dir);
+}
+
+namespace {
+
+// Every number in a text, in order.
+std::vector<double> Brojevi(const std::string& t) {
+    std::vector<double> v;
+    const char* p = t.c_str();
+    while (*p) {
+        char* kraj = nullptr;
+        if ((*p >= '0' && *p <= '9') || *p == '-') {
+            const double x = std::strtod(p, &kraj);
+            if (kraj != p) {
+                v.push_back(x);
+                p = kraj;
+                continue;
+            }
+        }
+        ++p;
+    }
+    return v;
+}
+
+}  // namespace
+
+TEST(Cli, SolverOptionChoosesThePathAndBothAgree) {
+    for (const char* primer : {"prosta-greda.velt", "portalni-ram.velt", "resetka.velt"}) {
+        const std::string m = std::string("'") + VELT_EXAMPLES_DIR + "/" + primer + "'";
+        const auto podrazumevano = Pokreni("analyze " + m + " --json");
+        const auto gusto = Pokreni("analyze " + m + " --json --solver dense");
+        const auto retko = Pokreni("analyze " + m + " --json --solver sparse");
+        ASSERT_EQ(gusto.status, 0) << gusto.tekst;
+        ASSERT_EQ(retko.status, 0) << retko.tekst;
+        EXPECT_EQ(podrazumevano.tekst, gusto.tekst) << primer;  // small models take the dense path
+        const auto a = Brojevi(gusto.tekst), b = Brojevi(retko.tekst);
+        ASSERT_EQ(a.size(), b.size()) << primer;
+        double najveci = 0;
+        for (double x : a) najveci = std::max(najveci, std::fabs(x));
+        for (size_t i = 0; i < a.size(); ++i) EXPECT_NEAR(a[i], b[i], 1e-9 * najveci) << primer << " #" << i;
+        // Nothing of a small model reaches the report's size limit.
+        EXPECT_EQ(Pokreni("report " + m + " --full").tekst, Pokreni("report " + m).tekst) << primer;
+    }
+    const auto los = Pokreni(std::string("analyze '") + VELT_EXAMPLES_DIR + "/prosta-greda.velt' --solver brzo");
+    EXPECT_EQ(los.status, 64);
+    EXPECT_NE(los.tekst.find("Nepoznat nacin resavanja: brzo (dense, sparse ili auto)!!!"), std::string::npos) << los.tekst;
 }

@@ -1,0 +1,63 @@
+#pragma once
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "RetkaMatrica.h"
+
+// The factor of a symmetric Kss for the large-model path: an LDL^T with a fill-reducing ordering,
+// and solves refined once against the matrix with the residual in extended precision.
+class TRetkiFaktor {
+public:
+    ~TRetkiFaktor();
+    TRetkiFaktor(const TRetkiFaktor&) = delete;
+    TRetkiFaktor& operator=(const TRetkiFaktor&) = delete;
+
+    // Factors Kss (both triangles stored). Throws TGreska with the unstable-structure message when
+    // Kss is singular or so badly conditioned that its smallest pivot is lost in round-off (the
+    // same relative-pivot rule as the dense inversion). Null when `radi` turns false between the
+    // stages; the factorization itself is one uninterrupted call of a fraction of a second.
+    static std::unique_ptr<TRetkiFaktor> Faktorisi(std::shared_ptr<const TRetkaMatrica> Kss,
+                                                   const std::function<bool()>& radi);
+
+    int Red() const;
+    // x := Kss^-1 b, refined once. Throws TGreska with the unstable-structure message when the
+    // refined residual is not small against the sizes of Kss, x and b.
+    std::vector<double> Resi(const std::vector<double>& b) const;
+
+private:
+    struct TPodaci;
+    explicit TRetkiFaktor(std::unique_ptr<TPodaci> p);
+    static std::unique_ptr<TRetkiFaktor> FaktorisiBezProvereMemorije(std::shared_ptr<const TRetkaMatrica> Kss,
+                                                                     const std::function<bool()>& radi);
+    std::unique_ptr<TPodaci> p;
+};
+
+// The inverse of Kss on the large-model path: never formed; a column is one solve with the factor,
+// and the last columns asked for are kept. Kss^-1 is symmetric, so a row is read as a column.
+class TInverzNaZahtev final : public TIzvorMatrice {
+public:
+    explicit TInverzNaZahtev(std::shared_ptr<const TRetkiFaktor> faktor) : faktor(std::move(faktor)) {}
+    int BrojKolona() const override { return faktor->Red(); }
+    int BrojRedova() const override { return faktor->Red(); }
+    double Element(int c, int r) const override;
+    std::int64_t BrojNenultih() const override { return -1; }
+    bool ZaKolonu(int c, const std::function<void(int, double)>& f) const override {
+        (void)c, (void)f;
+        return false;
+    }
+    bool NaZahtev() const override { return true; }
+    // Column c, solved for now or taken from the kept ones.
+    std::shared_ptr<const std::vector<double>> Kolona(int c) const;
+
+private:
+    static constexpr size_t ZadrzanihKolona = 64;
+    std::shared_ptr<const TRetkiFaktor> faktor;
+    mutable std::mutex zastita;
+    mutable std::list<int> redosled;  // most recently used first
+    mutable std::unordered_map<int, std::pair<std::shared_ptr<const std::vector<double>>, std::list<int>::iterator>>
+        kolone;
+};
