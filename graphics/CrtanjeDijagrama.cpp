@@ -83,7 +83,12 @@ double Velicina(const TModel& model, const TPodesavanja& p) {
 
 QString KratakBroj(LD v) { return QString::number(double(v), 'g', 4); }
 
-void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, LD v) {
+void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, LD v, bool rasporedi) {
+    // In the engineering drawing the painter places the value clear of symbols and other labels.
+    if (rasporedi) {
+        g.Oznaka(TTackaOblika{px, pz, 0, 0}, o.nx * smer, o.nz * smer, KratakBroj(v), ozVrednost, VelicinaVrednosti);
+        return;
+    }
     // Past the ordinate's tip, away from the member, so the value clears the structure's own labels
     // that sit beside nodes and member midpoints.
     const double nx = o.nx * smer, nz = o.nz * smer;
@@ -182,7 +187,7 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const
                 vec = vec || (std::fabs(oznake[j].first - x) <= d.L * 1e-6L && std::fabs(oznake[j].second - v) <= zanemarljivo);
             if (vec) continue;
             tacka(x, v, px, pz);
-            Oznaka(g, o, px, pz, v * strana >= 0 ? 1 : -1, v);
+            Oznaka(g, o, px, pz, v * strana >= 0 ? 1 : -1, v, p.prikaz.simboli);
         }
     }
 }

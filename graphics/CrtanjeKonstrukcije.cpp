@@ -115,6 +115,17 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
             zmax = std::max(zmax, z);
         }
     }
+    // Drawn to scale, a diagram's ordinates (and the deflected line) have world sizes that do not
+    // depend on the view; the lines of the display list frame them.
+    if (p.prikaz.jednakaRazmera)
+        for (const TChartItem& s : g.Stavke()) {
+            if (s.ItemKind != tkMoveTo && s.ItemKind != tkLineto) continue;
+            if (!std::isfinite(s.x) || !std::isfinite(s.y)) continue;
+            xmin = std::min(xmin, s.x);
+            xmax = std::max(xmax, s.x);
+            zmin = std::min(zmin, s.y);
+            zmax = std::max(zmax, s.y);
+        }
     PostaviOsu(g.Scale1X, xmin, xmax, t);
     PostaviOsu(g.Scale1Y, zmin, zmax, t);
 }
