@@ -143,33 +143,24 @@ void Napred(const double* L, size_t ldl, int i0, int r, int kOd, double* p) {
     }
 }
 
-static_assert(W == 32, "the back substitution below holds a row of 32 lanes in eight registers");
-
+// A row of W lanes stays in W/4 registers through its whole sum.
 void Nazad(const double* U, size_t ldu, int n, double* p) {
+    constexpr int V = W / 4;
     for (int i = n - 1; i >= 0; --i) {
         const double* red = U + static_cast<size_t>(i) * ldu;
         double* pi = p + static_cast<size_t>(i) * W;
-        __m256d s0 = _mm256_loadu_pd(pi), s1 = _mm256_loadu_pd(pi + 4);
-        __m256d s2 = _mm256_loadu_pd(pi + 8), s3 = _mm256_loadu_pd(pi + 12);
-        __m256d s4 = _mm256_loadu_pd(pi + 16), s5 = _mm256_loadu_pd(pi + 20);
-        __m256d s6 = _mm256_loadu_pd(pi + 24), s7 = _mm256_loadu_pd(pi + 28);
+        __m256d s[V];
+#pragma GCC unroll 16
+        for (int v = 0; v < V; ++v) s[v] = _mm256_loadu_pd(pi + 4 * v);
         const double* pk = pi + W;
         for (int k = i + 1; k < n; ++k, pk += W) {
             const __m256d x = _mm256_broadcast_sd(red + k);
-            s0 = Korak<true>(s0, _mm256_loadu_pd(pk), x);
-            s1 = Korak<true>(s1, _mm256_loadu_pd(pk + 4), x);
-            s2 = Korak<true>(s2, _mm256_loadu_pd(pk + 8), x);
-            s3 = Korak<true>(s3, _mm256_loadu_pd(pk + 12), x);
-            s4 = Korak<true>(s4, _mm256_loadu_pd(pk + 16), x);
-            s5 = Korak<true>(s5, _mm256_loadu_pd(pk + 20), x);
-            s6 = Korak<true>(s6, _mm256_loadu_pd(pk + 24), x);
-            s7 = Korak<true>(s7, _mm256_loadu_pd(pk + 28), x);
+#pragma GCC unroll 16
+            for (int v = 0; v < V; ++v) s[v] = Korak<true>(s[v], _mm256_loadu_pd(pk + 4 * v), x);
         }
         const __m256d d = _mm256_broadcast_sd(red + i);
-        _mm256_storeu_pd(pi, _mm256_div_pd(s0, d)), _mm256_storeu_pd(pi + 4, _mm256_div_pd(s1, d));
-        _mm256_storeu_pd(pi + 8, _mm256_div_pd(s2, d)), _mm256_storeu_pd(pi + 12, _mm256_div_pd(s3, d));
-        _mm256_storeu_pd(pi + 16, _mm256_div_pd(s4, d)), _mm256_storeu_pd(pi + 20, _mm256_div_pd(s5, d));
-        _mm256_storeu_pd(pi + 24, _mm256_div_pd(s6, d)), _mm256_storeu_pd(pi + 28, _mm256_div_pd(s7, d));
+#pragma GCC unroll 16
+        for (int v = 0; v < V; ++v) _mm256_storeu_pd(pi + 4 * v, _mm256_div_pd(s[v], d));
     }
 }
 
