@@ -8,6 +8,14 @@ namespace matrica_jezgro {
 
 inline int Zaokruzi(int n, int korak) { return (n + korak - 1) / korak * korak; }
 
+// Work buffers are allocated Poravnanje doubles longer and used from their first 64-byte boundary:
+// a 32-byte load that straddles two cache lines costs two.
+constexpr std::size_t Poravnanje = 8;
+inline double* Poravnaj(double* p) {
+    const auto adresa = reinterpret_cast<std::size_t>(p);
+    return p + ((64 - adresa % 64) % 64) / sizeof(double);
+}
+
 // Copies a(i, k) = a[k * lda + i], i < m, k < kc, into strips of MR rows, MR values per k (rows
 // past m are 0): Zaokruzi(m, MR) * kc values.
 void PakujA(const double* a, std::size_t lda, int m, int kc, double* pak);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "Matrix.h"
+#include "MatrixBlokovi.h"
 #include "MatrixInverzija.h"
 
 namespace {
@@ -38,10 +39,10 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
     Alociraj(skala, N);
     Alociraj(pivoti, N);
     Alociraj(mesto, N);
-    Alociraj(pakA, TRadRastavljanja::VelicinaA(n));
-    Alociraj(pakB, TRadRastavljanja::VelicinaB(n));
+    Alociraj(pakA, TRadRastavljanja::VelicinaA(n) + Poravnanje);
+    Alociraj(pakB, TRadRastavljanja::VelicinaB(n) + Poravnanje);
     const int nitiZamene = std::max(1, std::min(racun.niti, (n + W - 1) / W));
-    Alociraj(paneli, TRadZamene::VelicinaPanela(n) * static_cast<std::size_t>(nitiZamene));
+    Alociraj(paneli, TRadZamene::VelicinaPanela(n) * static_cast<std::size_t>(nitiZamene) + Poravnanje);
     Alociraj(rezultat, N * N);
 
     // Implicit scaling: each row by its largest magnitude.
@@ -57,13 +58,13 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
     if (neuspeh) return false;
 
     const TIshodRastavljanja ishod =
-        Rastavi(el.data(), n, skala.data(), pivoti.data(), {pakA.data(), pakB.data()}, racun, napredak);
+        Rastavi(el.data(), n, skala.data(), pivoti.data(), {Poravnaj(pakA.data()), Poravnaj(pakB.data())}, racun, napredak);
     if (ishod.prekinuto) return false;
     if (najmanjiRelativniPivot) *najmanjiRelativniPivot = ishod.najmanji;
     if (ishod.neuspeh) return false;
 
     TransponujKvadratnu(el.data(), n);
-    if (!Zameni(el.data(), n, pivoti.data(), rezultat.data(), {paneli.data(), mesto.data()}, TRacun{racun.jezgro, nitiZamene},
+    if (!Zameni(el.data(), n, pivoti.data(), rezultat.data(), {Poravnaj(paneli.data()), mesto.data()}, TRacun{racun.jezgro, nitiZamene},
                 napredak))
         return false;
     el.swap(rezultat);

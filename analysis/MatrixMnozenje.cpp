@@ -70,15 +70,16 @@ bool TMatrix::Multiply(const TMatrix* MatB, TMatrix* MatRes) const {
     const int niti = jednaNit ? 1 : std::min(racun.niti, (nc + NR - 1) / NR);
     const int traka = Zaokruzi((nc + niti - 1) / niti, NR);
     const int kc = std::min(KC, kk);
-    const std::size_t velA = static_cast<std::size_t>(Zaokruzi(m, MR)) * kc;
-    const std::size_t velB = static_cast<std::size_t>(traka) * kc;
+    // Multiples of 8 doubles keep every thread's buffers on 64-byte boundaries.
+    const std::size_t velA = static_cast<std::size_t>(Zaokruzi(Zaokruzi(m, MR) * kc, 8));
+    const std::size_t velB = static_cast<std::size_t>(Zaokruzi(traka * kc, 8));
     std::vector<double> rad;
-    Alociraj(rad, (velA + velB) * niti);
+    Alociraj(rad, (velA + velB) * niti + Poravnanje);
     const std::size_t M = static_cast<std::size_t>(m), K = static_cast<std::size_t>(kk);
     Paralelno(niti, [&](int t) {
         const int c0 = std::min(nc, t * traka), c1 = std::min(nc, (t + 1) * traka);
         if (c0 >= c1) return;
-        double* pakA = rad.data() + (velA + velB) * t;
+        double* pakA = Poravnaj(rad.data()) + (velA + velB) * t;
         double* pakB = pakA + velA;
         for (int j = c0; j < c1; ++j) std::fill_n(r + j * M, m, 0.0);
         for (int p0 = 0; p0 < kk; p0 += kc) {
