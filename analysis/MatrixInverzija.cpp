@@ -40,7 +40,7 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
     Alociraj(pivoti, N);
     Alociraj(mesto, N);
     Alociraj(pakA, TRadRastavljanja::VelicinaA(n) + Poravnanje);
-    Alociraj(pakB, TRadRastavljanja::VelicinaB(n) + Poravnanje);
+    Alociraj(pakB, TRadRastavljanja::VelicinaB(n) * static_cast<std::size_t>(racun.niti) + Poravnanje);
     const int nitiZamene = std::max(1, std::min(racun.niti, (n + W - 1) / W));
     Alociraj(paneli, TRadZamene::VelicinaPanela(n) * static_cast<std::size_t>(nitiZamene) + Poravnanje);
     Alociraj(rezultat, N * N);

@@ -14,9 +14,9 @@ using TNapredakFn = std::function<bool(double)>;
 struct TRadRastavljanja {
     static int Dubina(int n);            // columns of a block step
     static std::size_t VelicinaA(int n);  // doubles of the packed left block
-    static std::size_t VelicinaB(int n);  // doubles of the packed upper block
+    static std::size_t VelicinaB(int n);  // doubles of one thread's packed upper block
     double* pakA;
-    double* pakB;
+    double* pakB;  // one VelicinaB per thread
 };
 
 struct TIshodRastavljanja {
