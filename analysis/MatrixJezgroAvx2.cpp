@@ -143,7 +143,9 @@ void Napred(const double* L, size_t ldl, int i0, int r, int kOd, double* p) {
     }
 }
 
-// A row of W lanes stays in W/4 registers through its whole sum.
+// A row of W lanes stays in W/4 registers through its whole sum. The panel is read again for every
+// row and should stay in the second-level cache; the row of U is read once per panel, so it is
+// fetched ahead without a claim on that cache.
 void Nazad(const double* U, size_t ldu, int n, double* p) {
     constexpr int V = W / 4;
     for (int i = n - 1; i >= 0; --i) {
@@ -154,6 +156,7 @@ void Nazad(const double* U, size_t ldu, int n, double* p) {
         for (int v = 0; v < V; ++v) s[v] = _mm256_loadu_pd(pi + 4 * v);
         const double* pk = pi + W;
         for (int k = i + 1; k < n; ++k, pk += W) {
+            if ((k & 7) == 0) _mm_prefetch(reinterpret_cast<const char*>(red + k + 64), _MM_HINT_NTA);
             const __m256d x = _mm256_broadcast_sd(red + k);
 #pragma GCC unroll 16
             for (int v = 0; v < V; ++v) s[v] = Korak<true>(s[v], _mm256_loadu_pd(pk + 4 * v), x);
