@@ -156,7 +156,7 @@ void Nazad(const double* U, size_t ldu, int n, double* p) {
         for (int v = 0; v < V; ++v) s[v] = _mm256_loadu_pd(pi + 4 * v);
         const double* pk = pi + W;
         for (int k = i + 1; k < n; ++k, pk += W) {
-            if ((k & 7) == 0) _mm_prefetch(reinterpret_cast<const char*>(red + k + 64), _MM_HINT_NTA);
+            if ((k & 7) == 0 && k + 64 < n) _mm_prefetch(reinterpret_cast<const char*>(red + k + 64), _MM_HINT_NTA);
             const __m256d x = _mm256_broadcast_sd(red + k);
 #pragma GCC unroll 16
             for (int v = 0; v < V; ++v) s[v] = Korak<true>(s[v], _mm256_loadu_pd(pk + 4 * v), x);
