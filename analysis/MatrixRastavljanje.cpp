@@ -125,7 +125,9 @@ std::size_t TRadRastavljanja::VelicinaA(int n) {
 }
 
 std::size_t TRadRastavljanja::VelicinaB(int n) {
-    return static_cast<std::size_t>(Zaokruzi(Zaokruzi(std::min(n, Komad), NR) * Dubina(n), 8));
+    // A chunk, or the next block's columns.
+    const int kolona = std::min(n, std::max(Komad, Dubina(n)));
+    return static_cast<std::size_t>(Zaokruzi(Zaokruzi(kolona, NR) * Dubina(n), 8));
 }
 
 TIshodRastavljanja Rastavi(double* a, int n, double* skala, int* pivoti, const TRadRastavljanja& rad,
@@ -139,7 +141,7 @@ TIshodRastavljanja Rastavi(double* a, int n, double* skala, int* pivoti, const T
         const int j2 = std::min(n, b.j1 + r.nb);  // the next block is [b.j1, j2)
         // Chunks: first the columns left of the block (exchanges only), then those right of the
         // next block.
-        const int levih = (b.j0 + Komad - 1) / Komad;
+        const int levih = b.razmena ? (b.j0 + Komad - 1) / Komad : 0;
         const int komada = levih + (n - j2 + Komad - 1) / Komad;
         std::atomic<int> sledeci{0};
         TBlok naredni{};
