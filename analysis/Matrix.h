@@ -51,8 +51,9 @@ public:
     // merely badly scaled one.
     bool InvertSaPivotom(double& najmanjiRelativniPivot) { return Invertuj(&najmanjiRelativniPivot, nullptr); }
     // Reports the fraction done (0 .. 1) from the calling thread every few milliseconds of a large
-    // inversion; returning false stops it within about as long, and the inversion then returns
-    // false with the matrix holding no meaningful values.
+    // inversion, and 1 at its end; returning false stops it within about as long, and it returns
+    // false with the matrix holding no meaningful values. An exception from the report stops it
+    // the same way and comes out of the call.
     using TNapredak = std::function<bool(double udeo)>;
     bool InvertSaPivotom(double& najmanjiRelativniPivot, const TNapredak& napredak) {
         return Invertuj(&najmanjiRelativniPivot, &napredak);

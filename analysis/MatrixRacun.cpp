@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -70,9 +71,16 @@ void Paralelno(int niti, const std::function<void(int)>& posao) {
             bezNiti.push_back(t);
         }
     }
-    posao(0);
-    for (int t : bezNiti) posao(t);
+    // The calling thread's share may throw (a progress report can); the others are joined first.
+    std::exception_ptr greska;
+    try {
+        posao(0);
+        for (int t : bezNiti) posao(t);
+    } catch (...) {
+        greska = std::current_exception();
+    }
     for (auto& n : pomocne) n.join();
+    if (greska) std::rethrow_exception(greska);
 }
 
 }  // namespace matrica_jezgro

@@ -19,7 +19,8 @@ TRacun TrenutniRacun();
 
 // Runs posao(t) for t = 0 .. niti-1, t = 0 on the calling thread, and returns when all are done.
 // A thread that cannot be started leaves its share to the calling thread, so the work is always
-// complete; the shares must not depend on running at the same time. posao must not throw.
+// complete; the shares must not depend on running at the same time. Only the calling thread's
+// share may throw; its exception comes out after the other threads have ended.
 void Paralelno(int niti, const std::function<void(int)>& posao);
 
 }  // namespace matrica_jezgro

@@ -92,13 +92,24 @@ bool Zameni(const double* lu, int n, const int* pivoti, double* rezultat, const 
                 for (int i = 0; i < n; ++i) kol[i] = p[static_cast<std::size_t>(i) * W + l];
             }
             const int g = gotovi.fetch_add(1) + 1;
-            // Only the calling thread reports, between its own panels.
-            if (t == 0 && napredak && *napredak &&
-                !(*napredak)(UdeoRastavljanja + (1.0 - UdeoRastavljanja) * g / paneli))
-                stani.store(true);
+            // Only the calling thread reports, between its own panels; a report that throws
+            // stops the others too.
+            if (t == 0 && napredak && *napredak) {
+                bool dalje = false;
+                try {
+                    dalje = (*napredak)(UdeoRastavljanja + (1.0 - UdeoRastavljanja) * g / paneli);
+                } catch (...) {
+                    stani.store(true);
+                    throw;
+                }
+                if (!dalje) stani.store(true);
+            }
         }
     });
-    return !stani.load();
+    if (stani.load()) return false;
+    // The last word: all done. A stop asked now has nothing left to stop.
+    if (napredak && *napredak) (*napredak)(1.0);
+    return true;
 }
 
 }  // namespace matrica_jezgro
