@@ -50,8 +50,8 @@ public:
     // steps; 0 when a row is all zero. Lets a caller tell a numerically singular matrix from a
     // merely badly scaled one.
     bool InvertSaPivotom(double& najmanjiRelativniPivot) { return Invertuj(&najmanjiRelativniPivot, nullptr); }
-    // Reports the fraction done (0 .. 1) from the calling thread every few milliseconds of a large
-    // inversion, and 1 at its end; returning false stops it within about as long, and it returns
+    // Reports the fraction done (0 .. 1) from the calling thread every few tens of milliseconds of a
+    // large inversion, and 1 at its end; returning false stops it within about as long, and it returns
     // false with the matrix holding no meaningful values. An exception from the report stops it
     // the same way and comes out of the call.
     using TNapredak = std::function<bool(double udeo)>;
