@@ -12,8 +12,10 @@ using namespace matrica_jezgro;
 
 // Below this many products the plain loop is quickest.
 constexpr double MaloProizvoda = 32.0 * 32.0 * 32.0;
-// Below this many elements of A one thread walks them.
+// Below this many elements of A one thread walks them: starting a thread costs as much as a
+// product of a vector with a few million elements, which only streams A from memory.
 constexpr double MaloZaNiti = 65536.0;
+constexpr double MaloZaNitiVektor = 4.0 * 1024 * 1024;
 // Depth of a block of the blocked product.
 constexpr int KC = 256;
 
@@ -56,7 +58,8 @@ bool TMatrix::Multiply(const TMatrix* MatB, TMatrix* MatRes) const {
 
     if (nc < NR) {
         // A few columns of B: each pass over A serves one column; the threads share the rows.
-        const int niti = jednaNit ? 1 : std::min(racun.niti, std::max(1, m / 64));
+        const bool jedna = static_cast<double>(m) * kk * nc < MaloZaNitiVektor;
+        const int niti = jedna ? 1 : std::min(racun.niti, std::max(1, m / 64));
         const int traka = Zaokruzi((m + niti - 1) / niti, 8);
         Paralelno(niti, [&](int t) {
             const int i0 = std::min(m, t * traka), i1 = std::min(m, (t + 1) * traka);
