@@ -156,9 +156,10 @@ TEST_P(MatrixPut, MultiplyMatchesTheTextbookLoop) {
     struct TOblik {
         int m, k, n;
     };
-    // Square, the pipeline's matrix times vector, fewer columns than a tile, and ragged edges.
+    // Square, the pipeline's matrix times vector, fewer columns than a tile, ragged edges, and a
+    // product with a few columns large enough to be shared by threads.
     for (TOblik o : {TOblik{1, 1, 1}, {7, 7, 7}, {65, 65, 65}, {301, 301, 301}, {301, 301, 1}, {300, 200, 5},
-                     {97, 301, 33}, {33, 600, 65}, {1000, 70, 1}}) {
+                     {97, 301, 33}, {33, 600, 65}, {1000, 70, 1}, {2053, 2050, 2}}) {
         TRedovi a(o.m, std::vector<double>(o.k)), b(o.k, std::vector<double>(o.n));
         for (auto& red : a)
             for (double& v : red) v = d(g) * 1e3;
