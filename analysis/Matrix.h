@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -8,6 +10,10 @@ class EMatrixError : public std::runtime_error {
 public:
     explicit EMatrixError(const std::string& ime);
 };
+
+// Which inner loops the large operations use. Every choice gives the same bits; Podrazumevani takes
+// the environment (VELT_MATRICA_KOD = prenosivi | avx2), else the fastest the processor allows.
+enum class TKodMatrice { Podrazumevani, Prenosivi, Avx2 };
 
 // The dense matrix of the analysis. Indexing is 1-based and column-first: Elem(c, r) is the element
 // in column c and row r. A vector is a matrix of one column. Elements are stored contiguously column
@@ -38,12 +44,26 @@ public:
     // In-place inverse by Crout decomposition with implicit partial pivoting. False for a non-square
     // matrix or an all-zero row (matrix unchanged) and for a pivot below 1e-100 (the matrix then
     // holds the row-permuted LU factors).
-    bool Invert() { return Invertuj(nullptr); }
+    bool Invert() { return Invertuj(nullptr, nullptr); }
     // The same inversion, bit for bit, that also reports the smallest relative pivot: the pivot's
     // magnitude times the scale of its row (1 / the row's largest original magnitude), over all
     // steps; 0 when a row is all zero. Lets a caller tell a numerically singular matrix from a
     // merely badly scaled one.
-    bool InvertSaPivotom(double& najmanjiRelativniPivot) { return Invertuj(&najmanjiRelativniPivot); }
+    bool InvertSaPivotom(double& najmanjiRelativniPivot) { return Invertuj(&najmanjiRelativniPivot, nullptr); }
+    // Reports the fraction done (0 .. 1) from the calling thread every few tens of milliseconds of a
+    // large inversion, and 1 at its end; returning false stops it within about as long, and it returns
+    // false with the matrix holding no meaningful values. An exception from the report stops it
+    // the same way and comes out of the call.
+    using TNapredak = std::function<bool(double udeo)>;
+    bool InvertSaPivotom(double& najmanjiRelativniPivot, const TNapredak& napredak) {
+        return Invertuj(&najmanjiRelativniPivot, &napredak);
+    }
+
+    // How the large products and inversions run: the inner loops (an AVX2 request on a processor
+    // without it takes the portable ones) and the number of threads (0: the environment's
+    // VELT_MATRICA_NITI, else one per core). Results are the same bits whatever is chosen.
+    static void PodesiRacunanje(TKodMatrice kod, int brojNiti);
+    static bool PodrzavaAvx2();
 
     const std::string& Name() const { return ime; }
     void SetName(std::string v) { ime = std::move(v); }
@@ -53,10 +73,18 @@ public:
     const double* Kolona(int c) const { return el.data() + static_cast<size_t>(c - 1) * redova; }
 
 private:
-    bool Invertuj(double* najmanjiRelativniPivot);
+    bool Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak);
     size_t Indeks(int c, int r) const { return static_cast<size_t>(c - 1) * redova + (r - 1); }
     template <class T>
-    void Alociraj(std::vector<T>& v, size_t n) const;
+    void Alociraj(std::vector<T>& v, size_t n) const {
+        try {
+            v.assign(n, T{});
+        } catch (const std::bad_alloc&) {
+            throw EMatrixError(ime);
+        } catch (const std::length_error&) {
+            throw EMatrixError(ime);
+        }
+    }
 
     int kolona = 1;
     int redova = 1;

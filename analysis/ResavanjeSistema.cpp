@@ -1,11 +1,7 @@
 #include "ResavanjeSistema.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <exception>
+#include <algorithm>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 #include "Greska.h"
 #include "Model.h"
@@ -43,46 +39,19 @@ const T& Prisutna(const std::shared_ptr<const T>& m) {
     return *m;
 }
 
-// The exact inversion of Kss on a thread of its own, so that Stop is answered while it runs: the
-// pipeline then leaves it to finish on its own copy, whose result nobody reads. True when done.
-bool InvertujPrekidivo(const std::shared_ptr<TMatrix>& inv, bool& uspeh, double& pivot,
-                       const std::function<bool()>& radi) {
-    struct TZajednicko {
-        std::mutex m;
-        std::condition_variable gotovo;
-        bool kraj = false, uspeh = false;
-        double pivot = 0;
-        std::exception_ptr greska;
-    };
-    auto z = std::make_shared<TZajednicko>();
-    std::thread radnik([z, inv] {
-        bool u = false;
-        double p = 0;
-        std::exception_ptr g;
-        try {
-            u = inv->InvertSaPivotom(p);
-        } catch (...) {
-            g = std::current_exception();
-        }
-        std::lock_guard zakljucano(z->m);
-        z->uspeh = u, z->pivot = p, z->greska = g, z->kraj = true;
-        z->gotovo.notify_all();
+// The exact inversion of Kss, asking between its steps whether to go on, so that Stop is answered
+// within a fraction of a second; the step's share of the progress bar follows the inversion.
+// True when done, false when stopped.
+bool InvertujPrekidivo(TMatrix& inv, bool& uspeh, double& pivot, const std::function<bool()>& radi,
+                       TPosmatracProracuna& posmatrac) {
+    bool prekinuto = false;
+    uspeh = inv.InvertSaPivotom(pivot, [&](double udeo) {
+        posmatrac.Napredak("Resavanje sistema", 55 + static_cast<int>(35 * std::clamp(udeo, 0.0, 1.0)));
+        if (radi()) return true;
+        prekinuto = true;
+        return false;
     });
-    std::unique_lock zakljucano(z->m);
-    while (!z->kraj) {
-        z->gotovo.wait_for(zakljucano, std::chrono::milliseconds(20));
-        if (!z->kraj && !radi()) {
-            zakljucano.unlock();
-            radnik.detach();
-            return false;
-        }
-    }
-    zakljucano.unlock();
-    radnik.join();
-    if (z->greska) std::rethrow_exception(z->greska);
-    uspeh = z->uspeh;
-    pivot = z->pivot;
-    return true;
+    return !prekinuto;
 }
 
 }  // namespace
@@ -120,7 +89,7 @@ bool ResiSistem(TModel& model, TStanjeAnalize& stanje, const TOpterecenjaPoStapu
         if (n_s > 0) {
             bool uspeh = false;
             double pivot = 0;
-            if (!InvertujPrekidivo(kopija, uspeh, pivot, radi)) return false;
+            if (!InvertujPrekidivo(*kopija, uspeh, pivot, radi, posmatrac)) return false;
             // What a failed inversion left is no inverse; showing it would mislead.
             if (!uspeh || !(pivot >= PragRelativnogPivota)) throw TGreska(PorukaLabilanSistem);
         }

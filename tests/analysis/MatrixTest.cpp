@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "DoslovnaMatrica.h"
 #include "Matrix.h"
 
 namespace {
@@ -34,69 +35,6 @@ void OcekujRedove(const TMatrix& m, std::initializer_list<std::initializer_list<
         }
         ++r;
     }
-}
-
-// The inversion exactly as the textbook loop writes it (row-wise sums, one unit vector at a time),
-// for checking that the rearranged loops give the same bits.
-bool InvertujDoslovno(std::vector<std::vector<double>>& a) {
-    const int n = static_cast<int>(a.size());
-    std::vector<double> vv(n);
-    std::vector<int> indx(n);
-    for (int i = 0; i < n; ++i) {
-        double big = 0;
-        for (int j = 0; j < n; ++j) big = std::max(big, std::fabs(a[i][j]));
-        if (big == 0) return false;
-        vv[i] = 1.0 / big;
-    }
-    bool neuspeh = false;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < j; ++i) {
-            double sum = a[i][j];
-            for (int k = 0; k < i; ++k) sum = sum - a[i][k] * a[k][j];
-            a[i][j] = sum;
-        }
-        double big = 0;
-        int imax = j;
-        for (int i = j; i < n; ++i) {
-            double sum = a[i][j];
-            for (int k = 0; k < j; ++k) sum = sum - a[i][k] * a[k][j];
-            a[i][j] = sum;
-            if (vv[i] * std::fabs(sum) >= big) big = vv[i] * std::fabs(sum), imax = i;
-        }
-        if (j != imax) {
-            std::swap(a[imax], a[j]);
-            vv[imax] = vv[j];
-        }
-        indx[j] = imax;
-        if (std::fabs(a[j][j]) < 1e-100) a[j][j] = 1e-100, neuspeh = true;
-        if (j < n - 1)
-            for (int i = j + 1; i < n; ++i) a[i][j] = a[i][j] / a[j][j];
-    }
-    if (neuspeh) return false;
-    std::vector<std::vector<double>> inv(n, std::vector<double>(n));
-    for (int j = 0; j < n; ++j) {
-        std::vector<double> b(n, 0.0);
-        b[j] = 1;
-        int f = -1;
-        for (int i = 0; i < n; ++i) {
-            int ip = indx[i];
-            double sum = b[ip];
-            b[ip] = b[i];
-            if (f >= 0)
-                for (int k = f; k < i; ++k) sum = sum - a[i][k] * b[k];
-            else if (sum != 0)
-                f = i;
-            b[i] = sum;
-        }
-        for (int i = n - 1; i >= 0; --i) {
-            double sum = b[i];
-            for (int k = i + 1; k < n; ++k) sum = sum - a[i][k] * b[k];
-            b[i] = sum / a[i][i];
-        }
-        for (int i = 0; i < n; ++i) inv[i][j] = b[i];
-    }
-    a = inv;
-    return true;
 }
 
 }  // namespace
@@ -207,7 +145,7 @@ TEST(Matrix, InvertMatchesTheTextbookLoopBitForBit) {
     std::mt19937_64 g(7);
     std::uniform_real_distribution<double> d(-1, 1);
     for (int n : {1, 2, 3, 7, 31, 32, 33, 70}) {
-        std::vector<std::vector<double>> a(n, std::vector<double>(n));
+        TRedovi a(n, std::vector<double>(n));
         TMatrix m;
         m.Resize(n, n);
         for (int i = 0; i < n; ++i)

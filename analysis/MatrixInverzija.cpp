@@ -1,0 +1,72 @@
+// Inversion by Crout decomposition with implicit partial pivoting, then forward and back
+// substitution for every unit vector. The work is arranged for the machine (MatrixRastavljanje,
+// MatrixZamena); every element still receives the operations of the textbook loop in its order.
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "Matrix.h"
+#include "MatrixBlokovi.h"
+#include "MatrixInverzija.h"
+
+namespace {
+
+// Stored by columns becomes stored by rows, in place, tile by tile.
+void TransponujKvadratnu(double* a, int n) {
+    constexpr int T = 32;
+    const std::size_t N = static_cast<std::size_t>(n);
+    for (int i0 = 0; i0 < n; i0 += T)
+        for (int j0 = i0; j0 < n; j0 += T) {
+            const int i1 = std::min(n, i0 + T), j1 = std::min(n, j0 + T);
+            for (int i = i0; i < i1; ++i)
+                for (int j = std::max(j0, i + 1); j < j1; ++j) std::swap(a[j * N + i], a[i * N + j]);
+        }
+}
+
+}  // namespace
+
+bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak) {
+    using namespace matrica_jezgro;
+    if (najmanjiRelativniPivot) *najmanjiRelativniPivot = 0.0;
+    if (redova != kolona) return false;
+    const int n = redova;
+    const std::size_t N = static_cast<std::size_t>(n);
+    const TRacun racun = TrenutniRacun();
+
+    // All the work storage first: a matrix that cannot be inverted for want of memory stays as it was.
+    std::vector<double> skala, pakA, pakB, paneli, rezultat;
+    std::vector<int> pivoti, mesto;
+    Alociraj(skala, N);
+    Alociraj(pivoti, N);
+    Alociraj(mesto, N);
+    Alociraj(pakA, TRadRastavljanja::VelicinaA(n) + Poravnanje);
+    Alociraj(pakB, TRadRastavljanja::VelicinaB(n) * static_cast<std::size_t>(racun.niti) + Poravnanje);
+    const int nitiZamene = std::max(1, std::min(racun.niti, (n + W - 1) / W));
+    Alociraj(paneli, TRadZamene::VelicinaPanela(n) * static_cast<std::size_t>(nitiZamene) + Poravnanje);
+    Alociraj(rezultat, N * N);
+
+    // Implicit scaling: each row by its largest magnitude.
+    for (int j = 0; j < n; ++j) {
+        const double* k = el.data() + static_cast<std::size_t>(j) * N;
+        for (int i = 0; i < n; ++i) skala[i] = std::max(skala[i], std::fabs(k[i]));
+    }
+    bool neuspeh = false;
+    for (int i = 0; i < n; ++i) {
+        if (skala[i] == 0.0) neuspeh = true;
+        else skala[i] = 1.0 / skala[i];
+    }
+    if (neuspeh) return false;
+
+    const TIshodRastavljanja ishod =
+        Rastavi(el.data(), n, skala.data(), pivoti.data(), {Poravnaj(pakA.data()), Poravnaj(pakB.data())}, racun, napredak);
+    if (ishod.prekinuto) return false;
+    if (najmanjiRelativniPivot) *najmanjiRelativniPivot = ishod.najmanji;
+    if (ishod.neuspeh) return false;
+
+    TransponujKvadratnu(el.data(), n);
+    if (!Zameni(el.data(), n, pivoti.data(), rezultat.data(), {Poravnaj(paneli.data()), mesto.data()}, TRacun{racun.jezgro, nitiZamene},
+                napredak))
+        return false;
+    el.swap(rezultat);
+    return true;
+}
