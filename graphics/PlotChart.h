@@ -251,8 +251,9 @@ public:
 private:
     int MarginaZaOpseg(const QFontMetrics& m, double yL, double yH, int w, int h) const;
     int Senka() const { return ShadowWidth; }
-    void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, TPodeoci& px,
-                          TPodeoci& py) const;
+    // Ticks of both axes over the plot area [levo, desno] x [gore, dole] showing the ranges `v`.
+    void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, const TOpsezi& v,
+                          TPodeoci& px, TPodeoci& py) const;
     void Dodaj(TChartItem&& s);
 
     // Levo() is asked for on every mouse move and mapping; the labels are measured again only

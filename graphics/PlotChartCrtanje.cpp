@@ -181,9 +181,9 @@ int TPlotPovrsina::Levo() const {
 }
 
 // Ticks of both axes over the plot area [levo, desno] x [gore, dole], as painted.
-void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, TPodeoci& px,
-                                     TPodeoci& py) const {
-    const double xL = Scale1X.RangeLow(), xH = Scale1X.RangeHigh();
+void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole,
+                                     const TOpsezi& v, TPodeoci& px, TPodeoci& py) const {
+    const double xL = v.xL, xH = v.xH;
     // Horizontal axis: widen the spacing until the labels no longer touch.
     for (int razmak = 70; razmak <= 1120; razmak *= 2) {
         px = Podeoci(xL, xH, desno - levo, razmak);
@@ -192,12 +192,14 @@ void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno
         if (px.glavni.size() <= 3 || double(desno - levo) / double(px.glavni.size()) > najsira + 8)
             break;
     }
-    py = Podeoci(Scale1Y.RangeLow(), Scale1Y.RangeHigh(), dole - gore, RazmakPodeokaY(mo));
+    py = Podeoci(v.yL, v.yH, dole - gore, RazmakPodeokaY(mo));
 }
 
 void TPlotPovrsina::PodeociOsa(TPodeoci& px, TPodeoci& py) const {
     const QFontMetrics mo(Font(VelicinaFontaOsa));
-    PodeociZaMetriku(mo, Levo(), sirina - RRim - Senka(), TRim, visina - BRim - Senka(), px, py);
+    const int levo = Levo();
+    PodeociZaMetriku(mo, levo, sirina - RRim - Senka(), TRim, visina - BRim - Senka(), Opsezi(levo, sirina, visina), px,
+                     py);
 }
 
 void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
@@ -229,7 +231,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.setPen(QPen(Boja(clBlack), 0));
 
     TPodeoci px, py;
-    PodeociZaMetriku(mo, r.levo, r.desno, r.gore, r.dole, px, py);
+    PodeociZaMetriku(mo, r.levo, r.desno, r.gore, r.dole, v, px, py);
 
     for (double v : px.sporedni) {
         const int x = r.X(v);
