@@ -172,3 +172,26 @@ TEST(JednakaRazmera, FitFramesTheDeformedShapeWhenItIsShown) {
     EXPECT_DOUBLE_EQ(g.Scale1Y.RangeLow(), -5 - 2);  // Z -5..5 with 20 % margins
     EXPECT_DOUBLE_EQ(g.Scale1Y.RangeHigh(), 5 + 2);
 }
+
+// A wide square view of a flat frame shows far more Z than the axis range holds: the ticks (and so
+// the grid and the labels) must reach across everything shown, not stop at the axis range.
+TEST(JednakaRazmera, TicksCoverTheShownRange) {
+    Aplikacija();  // the ticks are spaced by the measured label font
+    TModelZaTest m;
+    m.Cvor(0, 0);
+    m.Cvor(6, 0);
+    m.Cvor(6, 1);
+    TPodesavanja p = SaJednakomRazmerom();
+    TPlotPovrsina g;
+    g.PostaviVelicinu(500, 800);
+    CrtajGrafik(g, m.model, p);
+    TPlotPovrsina::TPodeoci px, pz;
+    g.PodeociOsa(px, pz);
+    ASSERT_FALSE(pz.glavni.empty());
+    const double gore = g.PikselUY(g.Gore()), dole = g.PikselUY(g.Dole());
+    const double korak = pz.glavni.size() > 1 ? pz.glavni[1] - pz.glavni[0] : 1;
+    EXPECT_LT(pz.glavni.front(), dole + korak + 1e-9);
+    EXPECT_GT(pz.glavni.back(), gore - korak - 1e-9);
+    EXPECT_LT(pz.glavni.front(), g.Scale1Y.RangeLow());
+    EXPECT_GT(pz.glavni.back(), g.Scale1Y.RangeHigh());
+}
