@@ -3,8 +3,10 @@
 // and placed labels of the engineering drawing.
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPointF>
 
+#include <algorithm>
 #include <vector>
 
 #include "PlotChart.h"
@@ -22,6 +24,14 @@ struct TRaspored {
 
 QColor BojaIzTColor(TColor c);
 QFont FontPlota(int tacaka, bool podebljan = false);
+
+// Axis labels: their size, their text, the room they keep, the spacing of vertical ticks.
+inline constexpr int VelicinaFontaOsa = 8;
+QString TekstPodeoka(double v, int decimala);
+// Room between a vertical axis label and the plot area (the tick) and before the control's edge.
+inline constexpr int RazmakDoOse = 8;
+inline constexpr int RazmakDoIvice = 2;
+inline int RazmakPodeokaY(const QFontMetrics& m) { return std::max(40, m.height() * 3); }
 
 // The pixel points of a figure, and of every copy of a row.
 std::vector<QPointF> TackeOblika(const TOblik& o, const TRaspored& r);
