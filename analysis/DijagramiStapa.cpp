@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ElementStapa.h"
 #include "Greska.h"
 #include "Matrix.h"
 #include "Model.h"
@@ -147,7 +148,7 @@ TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
 TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, const TMatrix& qL,
                                         const std::vector<const TOpterecenje*>& opterecenja) {
     TDijagramiStapa d;
-    const LD L = stap.DuzinaStapa();
+    const LD L = DuzinaStapa(stap);
     d.L = L;
     const TMesta m = Mesta(stap.TipStapa());
     if (!m.u1 || !(L > 0)) {

@@ -5,6 +5,7 @@
 
 #include "Brojevi.h"
 #include "Dijalozi.h"
+#include "ElementStapa.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ long double TolerancijaKlika(const TModel& model) {
     long double tol = 0;
     bool prvi = true;
     for (const auto& s : model.nizStapova) {
-        const long double cetvrtina = 0.25L * s->DuzinaStapa();
+        const long double cetvrtina = 0.25L * DuzinaStapa(*s);
         if (prvi || cetvrtina < tol)
             tol = cetvrtina;
         prvi = false;
@@ -90,7 +91,7 @@ std::string TekstStapaZaKlik(const TModel& model, const TStap& s) {
     for (const auto& o : model.nizOpterecenja)
         if (o->IDStapa() == s.ID())
             r.push_back("Ime opterecenja stapa = \"" + o->Ime() + " (ID=" + std::to_string(o->ID()) + ")\"");
-    r.push_back("Lstapa = " + FormatBroja(s.DuzinaStapa()));
+    r.push_back("Lstapa = " + FormatBroja(DuzinaStapa(s)));
     r.push_back("SILE I POMERANJA NA KRAJEVIMA STAPA POGLEDAJTE U TABU LEVO!!!");
     return Spoji(r);
 }

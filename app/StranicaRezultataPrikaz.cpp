@@ -10,6 +10,7 @@
 
 #include "Brojevi.h"
 #include "Dijalozi.h"
+#include "ElementStapa.h"
 #include "SileStapa.h"
 #include "TabelaMatrice.h"
 
@@ -253,9 +254,9 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
             t.PostaviVelicinu(m.NrOfColumns(), m.NrOfRows());
             t.PostaviSopstvenuMatricu(0, 0, std::move(m), sk, *c);
         };
-        postavi("StringGridMT", s.MatricaTransformacije(), TSkaliranje::KaoIzracunato);
-        postavi("StringGridMKLKS", s.MatricaKrutostiLKS(), TSkaliranje::Podeljeno);
-        postavi("StringGridMKGKS", s.MatricaKrutostiGKS(), TSkaliranje::Podeljeno);
+        postavi("StringGridMT", MatricaTransformacije(s), TSkaliranje::KaoIzracunato);
+        postavi("StringGridMKLKS", MatricaKrutostiLKS(s), TSkaliranje::Podeljeno);
+        postavi("StringGridMKGKS", MatricaKrutostiGKS(s), TSkaliranje::Podeljeno);
 
         const std::vector<int> kodovi = KodniBrojeviStapa(s);
         {
@@ -274,8 +275,8 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
             ql.Isprazni();
             qg.Isprazni();
             if (o.IDStapa() == s.ID()) {
-                TMatrix QL = s.GetVektorQLKS(o);
-                TMatrix QG = s.GetVektorQGKS(o);
+                TMatrix QL = GetVektorQLKS(s, o);
+                TMatrix QG = GetVektorQGKS(s, o);
                 ql.PostaviVelicinu(1, QL.NrOfRows());
                 ql.PostaviSopstvenuMatricu(0, 0, std::move(QL));
                 qg.PostaviVelicinu(2, QG.NrOfRows());

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "Brojevi.h"
+#include "ElementStapa.h"
 #include "Greska.h"
 #include "IzvestajAnalize.h"
 #include "Komande.h"
@@ -138,7 +139,7 @@ void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
         const TStap& s = *m.nizStapova[i];
         const TSileStapa r = IzracunajSileStapa(m, st, s, false, indeks);
         o << (i ? "," : "") << "{\"id\":" << s.ID() << ",\"type\":" << JsonTekst(ImeTipa(s.TipStapa()))
-          << ",\"length\":" << Realan(s.DuzinaStapa()) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
+          << ",\"length\":" << Realan(DuzinaStapa(s)) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
           << ",\"q_gks\":" << Niz(r.qG) << ",\"q_lks\":" << Niz(r.qL) << ",\"Q_gks\":" << Niz(r.QG)
           << ",\"Q_lks\":" << Niz(r.QL) << ",\"R_gks\":" << Niz(r.RG) << ",\"R_lks\":" << Niz(r.RL) << "}";
     }

@@ -1,6 +1,7 @@
 #include "IzvestajAnalize.h"
 
 #include "Brojevi.h"
+#include "ElementStapa.h"
 #include "Model.h"
 #include "SileStapa.h"
 
@@ -109,7 +110,7 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                  "Broj pocetnog cvora stapa: " + std::to_string(s->PocetniCvor()->ID()) + RL +
                  "Broj krajnjeg cvora stapa: " + std::to_string(s->KrajnjiCvor()->ID()) + RL;
             if (const char* ime = ImeTipa(s->TipStapa())) t += std::string("Tip stapa: ") + ime + RL;
-            t += "Duzina: " + FormatBroja(s->DuzinaStapa()) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
+            t += "Duzina: " + FormatBroja(DuzinaStapa(*s)) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
                  RL + RL;
         }
     }
