@@ -42,20 +42,16 @@ void Simetricno(TMatrix& m, int r, int c, LD v) {
     m.SetElem(r, c, static_cast<double>(v));
 }
 
-// One row per local degree of freedom: u1 w1 [phi1] u2 w2 [phi2]. Indices of the translations of
-// the end node and of the two rotations (0 when the type has none).
-struct TRaspored {
-    int n, u1, w1, fi1, u2, w2, fi2;
+// Where each end displacement and rotation sits in the member's local order (0 when the type has
+// none), and how many rows there are; all 0 for an unknown type.
+struct TRaspored : TMestaStapa {
+    int n;
 };
 
 TRaspored Raspored(int tip) {
-    switch (tip) {
-        case tsK: return {6, 1, 2, 3, 4, 5, 6};
-        case tsIG: return {5, 1, 2, 3, 4, 5, 0};
-        case tsGK: return {5, 1, 2, 0, 3, 4, 5};
-        case tsProst: return {4, 1, 2, 0, 3, 4, 0};
-        default: return {0, 0, 0, 0, 0, 0, 0};
-    }
+    const TOsobineTipa* t = OsobineTipa(tip);
+    if (!t) return {{0, 0, 0, 0, 0, 0}, 0};
+    return {t->Mesta(), t->brojStepeni};
 }
 
 }  // namespace
@@ -108,47 +104,38 @@ TMatrix MatricaKrutostiLKS(const TStap& stap) {
     Simetricno(k, r.u2, r.u2, EA_L);
     Simetricno(k, r.u1, r.u2, -EA_L);
 
-    switch (stap.TipStapa()) {
-        case tsK: {
-            const LD D = 1 + fi;
-            const LD k12 = 12 * E * I / (D * (L * L * L));
-            const LD k6 = 6 * E * I / (D * (L * L));
-            const LD k4 = 4 * (1 + fi / 4) * E * I / (D * L);
-            const LD k2 = 2 * (1 - fi / 2) * E * I / (D * L);
-            Simetricno(k, r.w1, r.w1, k12);
-            Simetricno(k, r.w1, r.fi1, k6);
-            Simetricno(k, r.w1, r.w2, -k12);
-            Simetricno(k, r.w1, r.fi2, k6);
-            Simetricno(k, r.fi1, r.fi1, k4);
-            Simetricno(k, r.fi1, r.w2, -k6);
-            Simetricno(k, r.fi1, r.fi2, k2);
-            Simetricno(k, r.w2, r.w2, k12);
-            Simetricno(k, r.w2, r.fi2, -k6);
-            Simetricno(k, r.fi2, r.fi2, k4);
-            break;
-        }
-        case tsIG:
-        case tsGK: {
-            const LD d = 1 + fi / 4;
-            const LD k3 = 3 * E * I / (d * (L * L * L));
-            const LD k2 = 3 * E * I / (d * (L * L));
-            const LD k1 = 3 * E * I / (d * L);
-            Simetricno(k, r.w1, r.w1, k3);
-            Simetricno(k, r.w1, r.w2, -k3);
-            Simetricno(k, r.w2, r.w2, k3);
-            if (stap.TipStapa() == tsIG) {
-                Simetricno(k, r.w1, r.fi1, k2);
-                Simetricno(k, r.fi1, r.fi1, k1);
-                Simetricno(k, r.fi1, r.w2, -k2);
-            } else {
-                Simetricno(k, r.w1, r.fi2, k2);
-                Simetricno(k, r.w2, r.fi2, -k2);
-                Simetricno(k, r.fi2, r.fi2, k1);
-            }
-            break;
-        }
-        default: break;  // a truss bar has no transverse stiffness
+    const TOsobineTipa& tip = *OsobineTipa(stap.TipStapa());
+    if (tip.krutPocetak && tip.krutKraj) {
+        const LD D = 1 + fi;
+        const LD k12 = 12 * E * I / (D * (L * L * L));
+        const LD k6 = 6 * E * I / (D * (L * L));
+        const LD k4 = 4 * (1 + fi / 4) * E * I / (D * L);
+        const LD k2 = 2 * (1 - fi / 2) * E * I / (D * L);
+        Simetricno(k, r.w1, r.w1, k12);
+        Simetricno(k, r.w1, r.fi1, k6);
+        Simetricno(k, r.w1, r.w2, -k12);
+        Simetricno(k, r.w1, r.fi2, k6);
+        Simetricno(k, r.fi1, r.fi1, k4);
+        Simetricno(k, r.fi1, r.w2, -k6);
+        Simetricno(k, r.fi1, r.fi2, k2);
+        Simetricno(k, r.w2, r.w2, k12);
+        Simetricno(k, r.w2, r.fi2, -k6);
+        Simetricno(k, r.fi2, r.fi2, k4);
+    } else if (tip.krutPocetak || tip.krutKraj) {
+        // The hinged end's rotation condensed out; the rigid end's rotation keeps its row.
+        const int f = tip.RotacijaKondenzovana(false) ? r.fi1 : r.fi2;
+        const LD d = 1 + fi / 4;
+        const LD k3 = 3 * E * I / (d * (L * L * L));
+        const LD k2 = 3 * E * I / (d * (L * L));
+        const LD k1 = 3 * E * I / (d * L);
+        Simetricno(k, r.w1, r.w1, k3);
+        Simetricno(k, r.w1, r.w2, -k3);
+        Simetricno(k, r.w2, r.w2, k3);
+        Simetricno(k, r.w1, f, k2);
+        Simetricno(k, f, f, k1);
+        Simetricno(k, f, r.w2, -k2);
     }
+    // Both rotations condensed out leave a truss bar, which has no transverse stiffness.
     return k;
 }
 

@@ -77,12 +77,10 @@ std::string TekstCvoraZaKlik(const TCvor& c, const std::string& faktor) {
 }
 
 std::string TekstStapaZaKlik(const TModel& model, const TStap& s) {
-    static const char* tipovi[] = {"k", "ig", "gk", "prost"};
-    const int tip = s.TipStapa();
     std::vector<std::string> r = {
         "PODACI O SELEKTOVANOM STAPU:",
         "Broj stapa = " + std::to_string(s.ID()),
-        std::string("Tip stapa = \"") + (tip >= 0 && tip < 4 ? tipovi[tip] : "") + "\"",
+        std::string("Tip stapa = \"") + ImeTipaStapa(s.TipStapa()) + "\"",
         "Materijal stapa = \"" + s.Materijal()->Ime() + " (ID=" + std::to_string(s.Materijal()->ID()) + ")\"",
         "Presek stapa = \"" + s.Presek()->Ime() + " (ID=" + std::to_string(s.Presek()->ID()) + ")\"",
         "Pocetni cvor stapa = " + std::to_string(s.PocetniCvor()->ID()),

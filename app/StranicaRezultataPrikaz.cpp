@@ -35,11 +35,6 @@ QString T(const std::string& s) { return QString::fromStdString(s); }
 QString Broj(long double v) { return T(FormatBroja(v)); }
 QString DaNe(bool da) { return da ? QStringLiteral("DA") : QStringLiteral("NE"); }
 
-const char* TekstTipa(int tip) {
-    static const char* tipovi[] = {"k", "ig", "gk", "prost"};
-    return tip >= 0 && tip < 4 ? tipovi[tip] : "";
-}
-
 }  // namespace
 
 // ---- global results ----
@@ -242,7 +237,7 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
                << QStringLiteral("Krajnji cvor: ") + QString::number(s.KrajnjiCvor()->ID())
                << QStringLiteral("Materijal: ") + T(s.Materijal()->Ime())
                << QStringLiteral("Presek: ") + T(s.Presek()->Ime())
-               << QStringLiteral("Tip stapa: ") + QString::fromLatin1(TekstTipa(s.TipStapa()));
+               << QStringLiteral("Tip stapa: ") + QString::fromLatin1(ImeTipaStapa(s.TipStapa()));
         for (const auto& o : model.nizOpterecenja)
             if (o->IDStapa() == s.ID())
                 redovi << QStringLiteral("Opterecenje: ") + T(o->Ime());

@@ -2,9 +2,7 @@
 #include "Cvor.h"
 #include "Materijal.h"
 #include "Presek.h"
-
-// Member type codes, the item index of the member-type list.
-enum TTipStapa : int { tsK = 0, tsIG = 1, tsGK = 2, tsProst = 3 };
+#include "TipoviStapa.h"
 
 // A member between two nodes. It refers to its material, section and nodes without owning them;
 // the model's lists own those objects and refuse to delete any that a member uses. What the
