@@ -6,17 +6,18 @@
 
 namespace {
 
-constexpr TStepenSlobode Ui{true, TPravacCvora::X}, Wi{true, TPravacCvora::Z}, Fi_i{true, TPravacCvora::Obrtanje};
-constexpr TStepenSlobode Uk{false, TPravacCvora::X}, Wk{false, TPravacCvora::Z}, Fi_k{false, TPravacCvora::Obrtanje};
+// A node direction at the start (i) or the end (k) node; Y is the rotation about Y.
+constexpr TStepenSlobode Xi{true, TPravacCvora::X}, Zi{true, TPravacCvora::Z}, Yi{true, TPravacCvora::Obrtanje};
+constexpr TStepenSlobode Xk{false, TPravacCvora::X}, Zk{false, TPravacCvora::Z}, Yk{false, TPravacCvora::Obrtanje};
 // Fills the unused places of a shorter layout; never read.
 constexpr TStepenSlobode Nema{true, TPravacCvora::X};
 
 // A rotation is a degree of freedom of the member exactly where its end is rigid.
 constexpr std::array<TOsobineTipa, BrojTipovaStapa> Tipovi{{
-    {tsK, "k", "Stap tipa k", true, true, 6, {Ui, Wi, Fi_i, Uk, Wk, Fi_k}},
-    {tsIG, "ig", "Stap tipa ig", true, false, 5, {Ui, Wi, Fi_i, Uk, Wk, Nema}},
-    {tsGK, "gk", "Stap tipa gk", false, true, 5, {Ui, Wi, Uk, Wk, Fi_k, Nema}},
-    {tsProst, "prost", "Prost stap", false, false, 4, {Ui, Wi, Uk, Wk, Nema, Nema}},
+    {tsK, "k", "Stap tipa k", true, true, 6, {Xi, Zi, Yi, Xk, Zk, Yk}},
+    {tsIG, "ig", "Stap tipa ig", true, false, 5, {Xi, Zi, Yi, Xk, Zk, Nema}},
+    {tsGK, "gk", "Stap tipa gk", false, true, 5, {Xi, Zi, Xk, Zk, Yk, Nema}},
+    {tsProst, "prost", "Prost stap", false, false, 4, {Xi, Zi, Xk, Zk, Nema, Nema}},
 }};
 
 std::string NapisiPorukuNepoznatogTipa() {
