@@ -3,27 +3,21 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ElementStapa.h"
 #include "Greska.h"
 #include "Matrix.h"
 #include "Model.h"
 #include "SileStapa.h"
+#include "TipoviStapa.h"
 
 namespace {
 
 using LD = long double;
 
 // Positions of the end forces and displacements in the member's local order; 0 = the type has none.
-struct TMesta {
-    int u1, w1, f1, u2, w2, f2;
-};
-TMesta Mesta(int tip) {
-    switch (tip) {
-        case tsK: return {1, 2, 3, 4, 5, 6};
-        case tsIG: return {1, 2, 3, 4, 5, 0};
-        case tsGK: return {1, 2, 0, 3, 4, 5};
-        case tsProst: return {1, 2, 0, 3, 4, 0};
-        default: return {0, 0, 0, 0, 0, 0};
-    }
+TMestaStapa Mesta(int tip) {
+    const TOsobineTipa* t = OsobineTipa(tip);
+    return t ? t->Mesta() : TMestaStapa{0, 0, 0, 0, 0, 0};
 }
 
 LD Clan(const TMatrix& v, int red) { return red ? LD(v.Elem(1, red)) : 0.0L; }
@@ -147,9 +141,9 @@ TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
 TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, const TMatrix& qL,
                                         const std::vector<const TOpterecenje*>& opterecenja) {
     TDijagramiStapa d;
-    const LD L = stap.DuzinaStapa();
+    const LD L = DuzinaStapa(stap);
     d.L = L;
-    const TMesta m = Mesta(stap.TipStapa());
+    const TMestaStapa m = Mesta(stap.TipStapa());
     if (!m.u1 || !(L > 0)) {
         d.delovi.push_back(TDeoDijagrama{0, L, {}, {}, {}, {}, {}, {}});
         return d;
@@ -216,7 +210,7 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
 
     // The state at the start from the end forces on the member there: N = -R_u1, T = R_w1,
     // M = -R_phi1 (0 at a hinge). The start rotation of a hinged start is found below.
-    TVrednostiPreseka s{-Clan(RL, m.u1), Clan(RL, m.w1), -Clan(RL, m.f1), Clan(qL, m.u1), Clan(qL, m.w1), Clan(qL, m.f1)};
+    TVrednostiPreseka s{-Clan(RL, m.u1), Clan(RL, m.w1), -Clan(RL, m.fi1), Clan(qL, m.u1), Clan(qL, m.w1), Clan(qL, m.fi1)};
     for (size_t j = 0; j < b.size(); ++j) {
         if (imaAkciju[j]) {
             TSkok skok{b[j], s, s};
@@ -250,23 +244,22 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
     // loads leave shear out. The correction is the member's own unloaded response (a start rotation
     // where the start is hinged, a linear moment otherwise), so the line keeps every end condition.
     const LD ew = s.w - Clan(qL, m.w2);
-    const LD ef = m.f2 ? s.fi - Clan(qL, m.f2) : 0;
+    const LD ef = m.fi2 ? s.fi - Clan(qL, m.fi2) : 0;
     LD a0 = 0, m0 = 0, t0 = 0;  // correction: fi += a0 + (m0 x + t0 x^2/2)/EI, w += its integral - c t0 x
     const LD savitljivost = L * L * L / (3 * EI) + c * L;
-    switch (stap.TipStapa()) {
-        case tsK: {
-            const LD a11 = L / EI, a12 = L * L / (2 * EI), a22 = L * L * L / (6 * EI) - c * L;
-            const LD det = a11 * a22 - a12 * a12;
-            m0 = (-ef * a22 + ew * a12) / det;
-            t0 = (-ew * a11 + ef * a12) / det;
-            break;
-        }
-        case tsIG: t0 = ew / savitljivost, m0 = -t0 * L; break;
-        case tsGK:
-            t0 = (ew - ef * L) / savitljivost;
-            a0 = -ef - t0 * L * L / (2 * EI);
-            break;
-        default: a0 = -ew / L; break;
+    const TOsobineTipa& tip = *OsobineTipa(stap.TipStapa());  // a known type: Mesta found its rows
+    if (tip.krutPocetak && tip.krutKraj) {
+        const LD a11 = L / EI, a12 = L * L / (2 * EI), a22 = L * L * L / (6 * EI) - c * L;
+        const LD det = a11 * a22 - a12 * a12;
+        m0 = (-ef * a22 + ew * a12) / det;
+        t0 = (-ew * a11 + ef * a12) / det;
+    } else if (tip.krutPocetak) {
+        t0 = ew / savitljivost, m0 = -t0 * L;
+    } else if (tip.krutKraj) {
+        t0 = (ew - ef * L) / savitljivost;
+        a0 = -ef - t0 * L * L / (2 * EI);
+    } else {
+        a0 = -ew / L;
     }
     for (TDeoDijagrama& p : d.delovi) {
         const LD x = p.x0;

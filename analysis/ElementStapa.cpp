@@ -1,9 +1,10 @@
 // Element matrices and equivalent nodal loads of a member. Everything is computed in the entities'
 // extended precision and rounded to double only where it is stored into a TMatrix; the products
 // T^T * k * T and T^T * Q are then done by TMatrix in double, as every other product of the analysis.
+#include "ElementStapa.h"
+
 #include <cmath>
 
-#include "Matrix.h"
 #include "Opterecenje.h"
 #include "StanjeAnalize.h"
 #include "Stap.h"
@@ -41,43 +42,39 @@ void Simetricno(TMatrix& m, int r, int c, LD v) {
     m.SetElem(r, c, static_cast<double>(v));
 }
 
-// One row per local degree of freedom: u1 w1 [phi1] u2 w2 [phi2]. Indices of the translations of
-// the end node and of the two rotations (0 when the type has none).
-struct TRaspored {
-    int n, u1, w1, fi1, u2, w2, fi2;
+// Where each end displacement and rotation sits in the member's local order (0 when the type has
+// none), and how many rows there are; all 0 for an unknown type.
+struct TRaspored : TMestaStapa {
+    int n;
 };
 
 TRaspored Raspored(int tip) {
-    switch (tip) {
-        case tsK: return {6, 1, 2, 3, 4, 5, 6};
-        case tsIG: return {5, 1, 2, 3, 4, 5, 0};
-        case tsGK: return {5, 1, 2, 0, 3, 4, 5};
-        case tsProst: return {4, 1, 2, 0, 3, 4, 0};
-        default: return {0, 0, 0, 0, 0, 0, 0};
-    }
+    const TOsobineTipa* t = OsobineTipa(tip);
+    if (!t) return {{0, 0, 0, 0, 0, 0}, 0};
+    return {t->Mesta(), t->brojStepeni};
 }
 
 }  // namespace
 
-long double TStap::DuzinaStapa() const {
-    const LD dx = KrajnjiCvor()->X() - PocetniCvor()->X();
-    const LD dz = KrajnjiCvor()->Z() - PocetniCvor()->Z();
+long double DuzinaStapa(const TStap& stap) {
+    const LD dx = stap.KrajnjiCvor()->X() - stap.PocetniCvor()->X();
+    const LD dz = stap.KrajnjiCvor()->Z() - stap.PocetniCvor()->Z();
     return std::sqrt(dx * dx + dz * dz);
 }
 
-long double TStap::Fi() const {
-    const LD L = DuzinaStapa();
-    const TMaterijal& m = *Materijal();
-    const TPresek& p = *Presek();
+long double Fi(const TStap& stap) {
+    const LD L = DuzinaStapa(stap);
+    const TMaterijal& m = *stap.Materijal();
+    const TPresek& p = *stap.Presek();
     return 12 * m.E() * p.I() * p.k() / (m.G() * p.Aaksijalno() * (L * L));
 }
 
-TMatrix TStap::MatricaTransformacije() const {
-    const TRaspored r = Raspored(TipStapa());
+TMatrix MatricaTransformacije(const TStap& stap) {
+    const TRaspored r = Raspored(stap.TipStapa());
     if (r.n == 0) return TMatrix();
-    const LD L = DuzinaStapa();
-    const double c = static_cast<double>((KrajnjiCvor()->X() - PocetniCvor()->X()) / L);
-    const double s = static_cast<double>((KrajnjiCvor()->Z() - PocetniCvor()->Z()) / L);
+    const LD L = DuzinaStapa(stap);
+    const double c = static_cast<double>((stap.KrajnjiCvor()->X() - stap.PocetniCvor()->X()) / L);
+    const double s = static_cast<double>((stap.KrajnjiCvor()->Z() - stap.PocetniCvor()->Z()) / L);
     TMatrix T = Kvadratna(r.n);
     // Rows are local (u, w), columns the same node's global (X, Z).
     for (int u : {r.u1, r.u2}) {
@@ -92,14 +89,14 @@ TMatrix TStap::MatricaTransformacije() const {
     return T;
 }
 
-TMatrix TStap::MatricaKrutostiLKS() const {
-    const TRaspored r = Raspored(TipStapa());
+TMatrix MatricaKrutostiLKS(const TStap& stap) {
+    const TRaspored r = Raspored(stap.TipStapa());
     if (r.n == 0) return TMatrix();
-    const LD L = DuzinaStapa();
-    const LD E = Materijal()->E();
-    const LD A = Presek()->Aaksijalno();
-    const LD I = Presek()->I();
-    const LD fi = Fi();
+    const LD L = DuzinaStapa(stap);
+    const LD E = stap.Materijal()->E();
+    const LD A = stap.Presek()->Aaksijalno();
+    const LD I = stap.Presek()->I();
+    const LD fi = Fi(stap);
     TMatrix k = Kvadratna(r.n);
 
     const LD EA_L = E * A / L;
@@ -107,57 +104,48 @@ TMatrix TStap::MatricaKrutostiLKS() const {
     Simetricno(k, r.u2, r.u2, EA_L);
     Simetricno(k, r.u1, r.u2, -EA_L);
 
-    switch (TipStapa()) {
-        case tsK: {
-            const LD D = 1 + fi;
-            const LD k12 = 12 * E * I / (D * (L * L * L));
-            const LD k6 = 6 * E * I / (D * (L * L));
-            const LD k4 = 4 * (1 + fi / 4) * E * I / (D * L);
-            const LD k2 = 2 * (1 - fi / 2) * E * I / (D * L);
-            Simetricno(k, r.w1, r.w1, k12);
-            Simetricno(k, r.w1, r.fi1, k6);
-            Simetricno(k, r.w1, r.w2, -k12);
-            Simetricno(k, r.w1, r.fi2, k6);
-            Simetricno(k, r.fi1, r.fi1, k4);
-            Simetricno(k, r.fi1, r.w2, -k6);
-            Simetricno(k, r.fi1, r.fi2, k2);
-            Simetricno(k, r.w2, r.w2, k12);
-            Simetricno(k, r.w2, r.fi2, -k6);
-            Simetricno(k, r.fi2, r.fi2, k4);
-            break;
-        }
-        case tsIG:
-        case tsGK: {
-            const LD d = 1 + fi / 4;
-            const LD k3 = 3 * E * I / (d * (L * L * L));
-            const LD k2 = 3 * E * I / (d * (L * L));
-            const LD k1 = 3 * E * I / (d * L);
-            Simetricno(k, r.w1, r.w1, k3);
-            Simetricno(k, r.w1, r.w2, -k3);
-            Simetricno(k, r.w2, r.w2, k3);
-            if (TipStapa() == tsIG) {
-                Simetricno(k, r.w1, r.fi1, k2);
-                Simetricno(k, r.fi1, r.fi1, k1);
-                Simetricno(k, r.fi1, r.w2, -k2);
-            } else {
-                Simetricno(k, r.w1, r.fi2, k2);
-                Simetricno(k, r.w2, r.fi2, -k2);
-                Simetricno(k, r.fi2, r.fi2, k1);
-            }
-            break;
-        }
-        default: break;  // a truss bar has no transverse stiffness
+    const TOsobineTipa& tip = *OsobineTipa(stap.TipStapa());
+    if (tip.krutPocetak && tip.krutKraj) {
+        const LD D = 1 + fi;
+        const LD k12 = 12 * E * I / (D * (L * L * L));
+        const LD k6 = 6 * E * I / (D * (L * L));
+        const LD k4 = 4 * (1 + fi / 4) * E * I / (D * L);
+        const LD k2 = 2 * (1 - fi / 2) * E * I / (D * L);
+        Simetricno(k, r.w1, r.w1, k12);
+        Simetricno(k, r.w1, r.fi1, k6);
+        Simetricno(k, r.w1, r.w2, -k12);
+        Simetricno(k, r.w1, r.fi2, k6);
+        Simetricno(k, r.fi1, r.fi1, k4);
+        Simetricno(k, r.fi1, r.w2, -k6);
+        Simetricno(k, r.fi1, r.fi2, k2);
+        Simetricno(k, r.w2, r.w2, k12);
+        Simetricno(k, r.w2, r.fi2, -k6);
+        Simetricno(k, r.fi2, r.fi2, k4);
+    } else if (tip.krutPocetak || tip.krutKraj) {
+        // The hinged end's rotation condensed out; the rigid end's rotation keeps its row.
+        const int f = tip.RotacijaKondenzovana(false) ? r.fi1 : r.fi2;
+        const LD d = 1 + fi / 4;
+        const LD k3 = 3 * E * I / (d * (L * L * L));
+        const LD k2 = 3 * E * I / (d * (L * L));
+        const LD k1 = 3 * E * I / (d * L);
+        Simetricno(k, r.w1, r.w1, k3);
+        Simetricno(k, r.w1, r.w2, -k3);
+        Simetricno(k, r.w2, r.w2, k3);
+        Simetricno(k, r.w1, f, k2);
+        Simetricno(k, f, f, k1);
+        Simetricno(k, f, r.w2, -k2);
     }
+    // Both rotations condensed out leave a truss bar, which has no transverse stiffness.
     return k;
 }
 
-TMatrix TStap::MatricaKrutostiGKS() const {
-    const int n = Raspored(TipStapa()).n;
+TMatrix MatricaKrutostiGKS(const TStap& stap) {
+    const int n = Raspored(stap.TipStapa()).n;
     if (n == 0) return TMatrix();
-    TMatrix T = MatricaTransformacije();
-    TMatrix Tt = MatricaTransformacije();
+    TMatrix T = MatricaTransformacije(stap);
+    TMatrix Tt = MatricaTransformacije(stap);
     Tt.Transpose();
-    TMatrix kL = MatricaKrutostiLKS();
+    TMatrix kL = MatricaKrutostiLKS(stap);
     TMatrix P = Kvadratna(n);
     Tt.Multiply(&kL, &P);
     TMatrix kG = Kvadratna(n);
@@ -165,11 +153,11 @@ TMatrix TStap::MatricaKrutostiGKS() const {
     return kG;
 }
 
-TMatrix TStap::GetVektorQLKS(const TOpterecenje& o) const {
-    const TRaspored r = Raspored(TipStapa());
+TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& o) {
+    const TRaspored r = Raspored(stap.TipStapa());
     if (r.n == 0) return TMatrix();
-    const int tip = TipStapa();
-    const LD L = DuzinaStapa();
+    const int tip = stap.TipStapa();
+    const LD L = DuzinaStapa(stap);
     TMatrix Q = Vektor(r.n);
     auto upisi = [&](int red, LD v) {
         if (red) Q.SetElem(1, red, static_cast<double>(v));
@@ -276,13 +264,16 @@ TMatrix TStap::GetVektorQLKS(const TOpterecenje& o) const {
             break;
         }
         case toT: {
-            const LD N = Materijal()->AlfaT() * o.TemperaturnaPromena() * Materijal()->E() * Presek()->Aaksijalno();
+            const TMaterijal& m = *stap.Materijal();
+            const LD N = m.AlfaT() * o.TemperaturnaPromena() * m.E() * stap.Presek()->Aaksijalno();
             upisi(r.u1, -N);
             upisi(r.u2, N);
             break;
         }
         case toDeltaT: {
-            const LD Mt = Materijal()->AlfaT() * o.TemperaturnaRazlika() * Materijal()->E() * Presek()->I() / Presek()->h();
+            const TMaterijal& m = *stap.Materijal();
+            const TPresek& p = *stap.Presek();
+            const LD Mt = m.AlfaT() * o.TemperaturnaRazlika() * m.E() * p.I() / p.h();
             switch (tip) {
                 case tsK:
                     upisi(r.fi1, Mt);
@@ -323,11 +314,11 @@ TMatrix TStap::GetVektorQLKS(const TOpterecenje& o) const {
     return Q;
 }
 
-TMatrix TStap::GetVektorQGKS(const TOpterecenje& o) const {
-    const int n = Raspored(TipStapa()).n;
+TMatrix GetVektorQGKS(const TStap& stap, const TOpterecenje& o) {
+    const int n = Raspored(stap.TipStapa()).n;
     if (n == 0) return TMatrix();
-    TMatrix QL = GetVektorQLKS(o);
-    TMatrix Tt = MatricaTransformacije();
+    TMatrix QL = GetVektorQLKS(stap, o);
+    TMatrix Tt = MatricaTransformacije(stap);
     Tt.Transpose();
     // An unknown load kind gives a 1 x 1 QL; the product then fails its size check and the member's
     // zero vector is returned.

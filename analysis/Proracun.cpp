@@ -12,6 +12,7 @@
 #include "ProveraRezultata.h"
 #include "ResavanjeSistema.h"
 #include "Sklapanje.h"
+#include "TipoviStapa.h"
 
 std::string TPosmatracProracuna::DatumVreme() {
     const std::time_t t = std::time(nullptr);
@@ -28,36 +29,6 @@ void TPosmatracBezEkrana::PrikaziRezultate() {
 }
 
 namespace {
-
-bool PocetakKrut(int tip) { return tip == tsK || tip == tsIG; }
-bool KrajKrut(int tip) { return tip == tsK || tip == tsGK; }
-
-// Per node ID: how many member ends meet there, rigid and hinged, and the first member (in list
-// order) with an end there.
-struct TKrajeviCvora {
-    int krutih = 0;
-    int zglobnih = 0;
-    const TStap* prviStap = nullptr;
-};
-
-std::unordered_map<int, TKrajeviCvora> KrajeviCvorova(const TModel& model) {
-    std::unordered_map<int, TKrajeviCvora> krajevi;
-    for (const auto& st : model.nizStapova) {
-        const int tip = st->TipStapa();
-        TKrajeviCvora& i = krajevi[st->PocetniCvor()->ID()];
-        (PocetakKrut(tip) ? i.krutih : i.zglobnih)++;
-        if (!i.prviStap) i.prviStap = st.get();
-        TKrajeviCvora& k = krajevi[st->KrajnjiCvor()->ID()];
-        (KrajKrut(tip) ? k.krutih : k.zglobnih)++;
-        if (!k.prviStap) k.prviStap = st.get();
-    }
-    return krajevi;
-}
-
-TKrajeviCvora KrajeviCvora(const std::unordered_map<int, TKrajeviCvora>& krajevi, const TCvor& c) {
-    auto it = krajevi.find(c.ID());
-    return it == krajevi.end() ? TKrajeviCvora{} : it->second;
-}
 
 TMatrix NovaMatrica(int kolona, int redova) {
     TMatrix m;
@@ -105,7 +76,7 @@ bool ProveriOslonce(const TModel& model) {
         if (k.krutih + k.zglobnih != 1) continue;
         if (!c->OslX() && !c->OslZ()) return false;
         const TStap& st = *k.prviStap;
-        const bool krut = st.PocetniCvor()->ID() == c->ID() ? PocetakKrut(st.TipStapa()) : KrajKrut(st.TipStapa());
+        const bool krut = KrajKrut(st.TipStapa(), st.PocetniCvor()->ID() == c->ID());
         if (krut != c->UkljY()) return false;
     }
     return true;

@@ -1,43 +1,17 @@
 #include "ProveraModela.h"
 
-#include <unordered_map>
-
 #include "Model.h"
 #include "Proracun.h"
+#include "TipoviStapa.h"
 
 namespace {
 
-bool KrutPocetak(int tip) { return tip == tsK || tip == tsIG; }
-bool KrutKraj(int tip) { return tip == tsK || tip == tsGK; }
-
-// The member type with the end at the given side made rigid or hinged, the other end as it is.
+// The name of the member type with the end at the given side made rigid or hinged, the other end
+// as it is.
 const char* TipSaKrajem(int tip, bool naPocetku, bool krut) {
-    const bool pocetak = naPocetku ? krut : KrutPocetak(tip);
-    const bool kraj = naPocetku ? KrutKraj(tip) : krut;
-    return pocetak ? (kraj ? "k" : "ig") : (kraj ? "gk" : "prost");
-}
-
-// The member ends meeting at one node.
-struct TKrajevi {
-    int krutih = 0, zglobnih = 0;
-    const TStap* prvi = nullptr;        // first member (list order) with an end there
-    const TStap* prviKrut = nullptr;    // first member whose end there is rigid
-};
-
-std::unordered_map<int, TKrajevi> KrajeviPoCvoru(const TModel& model) {
-    std::unordered_map<int, TKrajevi> k;
-    for (const auto& st : model.nizStapova) {
-        for (bool pocetak : {true, false}) {
-            const TCvor* c = pocetak ? st->PocetniCvor() : st->KrajnjiCvor();
-            if (!c) continue;
-            TKrajevi& e = k[c->ID()];
-            const bool krut = pocetak ? KrutPocetak(st->TipStapa()) : KrutKraj(st->TipStapa());
-            (krut ? e.krutih : e.zglobnih)++;
-            if (!e.prvi) e.prvi = st.get();
-            if (krut && !e.prviKrut) e.prviKrut = st.get();
-        }
-    }
-    return k;
+    const bool pocetak = naPocetku ? krut : KrajKrut(tip, true);
+    const bool kraj = naPocetku ? KrajKrut(tip, false) : krut;
+    return TipSaKrajevima(pocetak, kraj).ime;
 }
 
 bool PocinjeU(const TStap& st, const TCvor& c) { return st.PocetniCvor() && st.PocetniCvor()->ID() == c.ID(); }
@@ -45,10 +19,10 @@ bool PocinjeU(const TStap& st, const TCvor& c) { return st.PocetniCvor() && st.P
 std::string Navodnik(const char* tip) { return std::string("\"") + tip + "\""; }
 
 // The first node at a free end: it needs a support, and a clamp exactly when the end is rigid.
-bool OsloniKraj(const TCvor& c, const TKrajevi& e, TUzrokOdbijanja& u) {
-    const TStap& st = *e.prvi;
+bool OsloniKraj(const TCvor& c, const TKrajeviCvora& e, TUzrokOdbijanja& u) {
+    const TStap& st = *e.prviStap;
     const bool pocetak = PocinjeU(st, c);
-    const bool krut = pocetak ? KrutPocetak(st.TipStapa()) : KrutKraj(st.TipStapa());
+    const bool krut = KrajKrut(st.TipStapa(), pocetak);
     const std::string cvor = "Cvor " + std::to_string(c.ID());
     const std::string stap = "stapa " + std::to_string(st.ID());
     const std::string zglobni = Navodnik(TipSaKrajem(st.TipStapa(), pocetak, false));
@@ -82,24 +56,21 @@ TUzrokOdbijanja UzrokOdbijanja(const TModel& model) {
         u.savet = "Sistem mora imati najmanje jedan stap izmedju dva cvora.";
         return u;
     }
-    const auto krajevi = KrajeviPoCvoru(model);
-    auto krajeviCvora = [&](const TCvor& c) {
-        auto it = krajevi.find(c.ID());
-        return it == krajevi.end() ? TKrajevi{} : it->second;
-    };
+    const TKrajeviCvorova krajevi = KrajeviCvorova(model);
+    auto krajeviCvora = [&](const TCvor& c) { return KrajeviCvora(krajevi, c); };
     // The checks in the order the analysis runs them; the first that refuses is the one named.
     for (const auto& c : model.nizCvorova) {
-        if (krajeviCvora(*c).prvi) continue;
+        if (krajeviCvora(*c).prviStap) continue;
         u.idCvora = c->ID();
         u.savet = "Cvor " + std::to_string(c->ID()) + " nije kraj nijednog stapa: povezite ga stapom ili ga obrisite.";
         return u;
     }
     for (const auto& c : model.nizCvorova) {
-        const TKrajevi e = krajeviCvora(*c);
+        const TKrajeviCvora e = krajeviCvora(*c);
         if (e.krutih + e.zglobnih == 1 && OsloniKraj(*c, e, u)) return u;
     }
     for (const auto& c : model.nizCvorova) {
-        const TKrajevi e = krajeviCvora(*c);
+        const TKrajeviCvora e = krajeviCvora(*c);
         if (e.krutih + e.zglobnih < 2 || e.krutih != 1 || ((c->OslX() || c->OslZ()) && c->UkljY())) continue;
         const TStap& st = *e.prviKrut;
         u.idCvora = c->ID();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ElementStapa.h"
 #include "Greska.h"
 #include "Model.h"
 
@@ -85,15 +86,15 @@ TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<cons
     r.QG = Vektor(m);
     r.QL = Vektor(m);
     for (const TOpterecenje* opt : opterecenja) {
-        const TMatrix qg = stap.GetVektorQGKS(*opt);
-        const TMatrix ql = stap.GetVektorQLKS(*opt);
+        const TMatrix qg = GetVektorQGKS(stap, *opt);
+        const TMatrix ql = GetVektorQLKS(stap, *opt);
         r.QG.Add(&qg);
         r.QL.Add(&ql);
     }
 
-    r.T = stap.MatricaTransformacije();
-    r.KL = stap.MatricaKrutostiLKS();
-    r.KG = stap.MatricaKrutostiGKS();
+    r.T = MatricaTransformacije(stap);
+    r.KL = MatricaKrutostiLKS(stap);
+    r.KG = MatricaKrutostiGKS(stap);
     r.qL = Vektor(m);
     r.T.Multiply(&r.qG, &r.qL);
     r.RG = Sile(r.KG, r.qG, r.QG);

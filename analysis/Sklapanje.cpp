@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "ElementStapa.h"
 #include "Greska.h"
 #include "Matrix.h"
 #include "Model.h"
@@ -26,7 +27,7 @@ bool ZaDoprinoseK(const TModel& model, const TPozicije& pozicije, const std::fun
     for (const auto& st : model.nizStapova) {
         if (napredak && svakihStapova && gotovih % svakihStapova == 0 && !napredak(gotovih)) return false;
         ++gotovih;
-        const TMatrix Kg = st->MatricaKrutostiGKS();
+        const TMatrix Kg = MatricaKrutostiGKS(*st);
         ProveriKonacnost(Kg, *st);
         const std::vector<int> kod = KodniBrojeviStapa(*st);
         const int m = static_cast<int>(kod.size());
@@ -128,7 +129,7 @@ void SaberiOpterecenjaStapova(const TModel& model, const TPozicije& pozicije, in
         if (it == poStapu.end()) continue;
         const std::vector<int> kodovi = KodniBrojeviStapa(*st);
         for (const TOpterecenje* o : it->second) {
-            const TMatrix Qg = st->GetVektorQGKS(*o);
+            const TMatrix Qg = GetVektorQGKS(*st, *o);
             ProveriKonacnost(Qg, *st);
             for (size_t a = 0; a < kodovi.size(); ++a) {
                 const double v = Qg.Elem(1, static_cast<int>(a) + 1);

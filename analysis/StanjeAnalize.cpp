@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "Model.h"
+#include "TipoviStapa.h"
 
 std::vector<std::unique_ptr<TMatrix>*> TStanjeAnalize::SveMatrice() {
     return {&matricaKGKS,
@@ -70,27 +71,20 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
 }
 
 int BrojStepeniSlobode(int tipStapa) {
-    switch (tipStapa) {
-        case tsK: return 6;
-        case tsIG:
-        case tsGK: return 5;
-        case tsProst: return 4;
-        default: return 0;
-    }
+    const TOsobineTipa* t = OsobineTipa(tipStapa);
+    return t ? t->brojStepeni : 0;
 }
 
 std::vector<int> KodniBrojeviStapa(const TStap& stap) {
-    const TCvor& i = *stap.PocetniCvor();
-    const TCvor& k = *stap.KrajnjiCvor();
-    switch (stap.TipStapa()) {
-        case tsK:
-            return {i.BrPomeranjaX(), i.BrPomeranjaZ(), i.BrObrtanjaY(),
-                    k.BrPomeranjaX(), k.BrPomeranjaZ(), k.BrObrtanjaY()};
-        case tsIG: return {i.BrPomeranjaX(), i.BrPomeranjaZ(), i.BrObrtanjaY(), k.BrPomeranjaX(), k.BrPomeranjaZ()};
-        case tsGK: return {i.BrPomeranjaX(), i.BrPomeranjaZ(), k.BrPomeranjaX(), k.BrPomeranjaZ(), k.BrObrtanjaY()};
-        case tsProst: return {i.BrPomeranjaX(), i.BrPomeranjaZ(), k.BrPomeranjaX(), k.BrPomeranjaZ()};
-        default: return {};
+    const TOsobineTipa* t = OsobineTipa(stap.TipStapa());
+    if (!t) return {};
+    std::vector<int> kodovi;
+    kodovi.reserve(static_cast<size_t>(t->brojStepeni));
+    for (int a = 0; a < t->brojStepeni; ++a) {
+        const TStepenSlobode& d = t->stepeni[static_cast<size_t>(a)];
+        kodovi.push_back(KodniBroj(d.naPocetku ? *stap.PocetniCvor() : *stap.KrajnjiCvor(), d.pravac));
     }
+    return kodovi;
 }
 
 void SacuvajPomeranjaCvorova(TModel& model, const TStanjeAnalize& stanje) {

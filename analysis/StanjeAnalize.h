@@ -88,9 +88,9 @@ private:
 // Number of local degrees of freedom of a member type: 6, 5, 5, 4; 0 for an unknown type.
 int BrojStepeniSlobode(int tipStapa);
 
-// The code numbers a member's local degrees of freedom take, in local order (i = start node,
-// k = end node): k: iX iZ iY kX kZ kY; ig: iX iZ iY kX kZ; gk: iX iZ kX kZ kY; prost: iX iZ kX kZ.
-// Empty for an unknown type.
+// The code numbers a member's local degrees of freedom take, in the local order of its type
+// (each degree of freedom takes its node's code number of the same direction). Empty for an
+// unknown type.
 std::vector<int> KodniBrojeviStapa(const TStap& stap);
 
 // Algorithm of storing the solution in the nodes: Ux, Uz, Fiy from qs over the s list, then from

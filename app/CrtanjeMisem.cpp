@@ -216,7 +216,7 @@ void TCrtanjeMisem::DodajStapDo(const TTacka& kraj) {
         }
         if (izbor.materijal < 0 || izbor.materijal >= static_cast<int>(m.nizMaterijala.size())) izbor.materijal = 0;
         if (izbor.presek < 0 || izbor.presek >= static_cast<int>(m.nizPreseka.size())) izbor.presek = 0;
-        if (izbor.tip < tsK || izbor.tip > tsProst) izbor.tip = tsK;
+        if (!OsobineTipa(izbor.tip)) izbor.tip = tsK;
         izbor.pocetniCvor = cvor(poc);
         // The same point twice is the same node: the member check then says why it cannot be.
         const bool isto = kraj.id >= 0 ? kraj.id == poc.id : poc.id < 0 && kraj.x == poc.x && kraj.z == poc.z;

@@ -5,6 +5,7 @@
 
 #include "Brojevi.h"
 #include "Dijalozi.h"
+#include "ElementStapa.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ long double TolerancijaKlika(const TModel& model) {
     long double tol = 0;
     bool prvi = true;
     for (const auto& s : model.nizStapova) {
-        const long double cetvrtina = 0.25L * s->DuzinaStapa();
+        const long double cetvrtina = 0.25L * DuzinaStapa(*s);
         if (prvi || cetvrtina < tol)
             tol = cetvrtina;
         prvi = false;
@@ -76,12 +77,10 @@ std::string TekstCvoraZaKlik(const TCvor& c, const std::string& faktor) {
 }
 
 std::string TekstStapaZaKlik(const TModel& model, const TStap& s) {
-    static const char* tipovi[] = {"k", "ig", "gk", "prost"};
-    const int tip = s.TipStapa();
     std::vector<std::string> r = {
         "PODACI O SELEKTOVANOM STAPU:",
         "Broj stapa = " + std::to_string(s.ID()),
-        std::string("Tip stapa = \"") + (tip >= 0 && tip < 4 ? tipovi[tip] : "") + "\"",
+        std::string("Tip stapa = \"") + ImeTipaStapa(s.TipStapa()) + "\"",
         "Materijal stapa = \"" + s.Materijal()->Ime() + " (ID=" + std::to_string(s.Materijal()->ID()) + ")\"",
         "Presek stapa = \"" + s.Presek()->Ime() + " (ID=" + std::to_string(s.Presek()->ID()) + ")\"",
         "Pocetni cvor stapa = " + std::to_string(s.PocetniCvor()->ID()),
@@ -90,7 +89,7 @@ std::string TekstStapaZaKlik(const TModel& model, const TStap& s) {
     for (const auto& o : model.nizOpterecenja)
         if (o->IDStapa() == s.ID())
             r.push_back("Ime opterecenja stapa = \"" + o->Ime() + " (ID=" + std::to_string(o->ID()) + ")\"");
-    r.push_back("Lstapa = " + FormatBroja(s.DuzinaStapa()));
+    r.push_back("Lstapa = " + FormatBroja(DuzinaStapa(s)));
     r.push_back("SILE I POMERANJA NA KRAJEVIMA STAPA POGLEDAJTE U TABU LEVO!!!");
     return Spoji(r);
 }

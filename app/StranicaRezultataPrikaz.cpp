@@ -10,6 +10,7 @@
 
 #include "Brojevi.h"
 #include "Dijalozi.h"
+#include "ElementStapa.h"
 #include "SileStapa.h"
 #include "TabelaMatrice.h"
 
@@ -33,11 +34,6 @@ const std::unique_ptr<TMatrix>& Matrica(const std::unique_ptr<TMatrix>& m) {
 QString T(const std::string& s) { return QString::fromStdString(s); }
 QString Broj(long double v) { return T(FormatBroja(v)); }
 QString DaNe(bool da) { return da ? QStringLiteral("DA") : QStringLiteral("NE"); }
-
-const char* TekstTipa(int tip) {
-    static const char* tipovi[] = {"k", "ig", "gk", "prost"};
-    return tip >= 0 && tip < 4 ? tipovi[tip] : "";
-}
 
 }  // namespace
 
@@ -241,7 +237,7 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
                << QStringLiteral("Krajnji cvor: ") + QString::number(s.KrajnjiCvor()->ID())
                << QStringLiteral("Materijal: ") + T(s.Materijal()->Ime())
                << QStringLiteral("Presek: ") + T(s.Presek()->Ime())
-               << QStringLiteral("Tip stapa: ") + QString::fromLatin1(TekstTipa(s.TipStapa()));
+               << QStringLiteral("Tip stapa: ") + QString::fromLatin1(ImeTipaStapa(s.TipStapa()));
         for (const auto& o : model.nizOpterecenja)
             if (o->IDStapa() == s.ID())
                 redovi << QStringLiteral("Opterecenje: ") + T(o->Ime());
@@ -253,9 +249,9 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
             t.PostaviVelicinu(m.NrOfColumns(), m.NrOfRows());
             t.PostaviSopstvenuMatricu(0, 0, std::move(m), sk, *c);
         };
-        postavi("StringGridMT", s.MatricaTransformacije(), TSkaliranje::KaoIzracunato);
-        postavi("StringGridMKLKS", s.MatricaKrutostiLKS(), TSkaliranje::Podeljeno);
-        postavi("StringGridMKGKS", s.MatricaKrutostiGKS(), TSkaliranje::Podeljeno);
+        postavi("StringGridMT", MatricaTransformacije(s), TSkaliranje::KaoIzracunato);
+        postavi("StringGridMKLKS", MatricaKrutostiLKS(s), TSkaliranje::Podeljeno);
+        postavi("StringGridMKGKS", MatricaKrutostiGKS(s), TSkaliranje::Podeljeno);
 
         const std::vector<int> kodovi = KodniBrojeviStapa(s);
         {
@@ -274,8 +270,8 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
             ql.Isprazni();
             qg.Isprazni();
             if (o.IDStapa() == s.ID()) {
-                TMatrix QL = s.GetVektorQLKS(o);
-                TMatrix QG = s.GetVektorQGKS(o);
+                TMatrix QL = GetVektorQLKS(s, o);
+                TMatrix QG = GetVektorQGKS(s, o);
                 ql.PostaviVelicinu(1, QL.NrOfRows());
                 ql.PostaviSopstvenuMatricu(0, 0, std::move(QL));
                 qg.PostaviVelicinu(2, QG.NrOfRows());

@@ -26,8 +26,7 @@ void TStraniceModela::NapraviStranicuStap() {
     Red(f, "Pocetni cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaPocetniCvorStapa));
     Red(f, "Krajnji cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaKrajnjiCvorStapa));
     Red(f, "Tip stapa", VELT_SPISAK(ComboBoxTipStapa));
-    ComboBoxTipStapa->addItems({QStringLiteral("Stap tipa k"), QStringLiteral("Stap tipa ig"),
-                                QStringLiteral("Stap tipa gk"), QStringLiteral("Prost stap")});
+    for (const TOsobineTipa& tip : TipoviStapa()) ComboBoxTipStapa->addItem(QString::fromLatin1(tip.natpis));
     ComboBoxTipStapa->setCurrentIndex(0);
     v->addWidget(grupa);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonDodajStap, "Dodaj"), VELT_DUGME(ButtonPromeniStap, "Promeni"),

@@ -21,11 +21,6 @@ std::string Realan(long double v) {
     return buf;
 }
 
-const char* ImeTipa(int tip) {
-    static const char* const imena[] = {"k", "ig", "gk", "prost"};
-    return tip >= 0 && tip <= 3 ? imena[tip] : "";
-}
-
 // One quantity of every station, as a JSON array.
 template <class F>
 std::string Niz(const std::vector<TVrednostiPreseka>& v, F polje) {
@@ -78,7 +73,7 @@ void IspisiTabelu(const TModel& m, const std::vector<TDijagramiStapa>& dijagrami
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TDijagramiStapa& d = dijagrami[i];
         const TStap& s = *m.nizStapova[i];
-        o << "\nstap " << s.ID() << " (" << ImeTipa(s.TipStapa()) << "), L = " << FormatBroja(d.L) << "\n";
+        o << "\nstap " << s.ID() << " (" << ImeTipaStapa(s.TipStapa()) << "), L = " << FormatBroja(d.L) << "\n";
         for (const char* h : {"x", "N", "T", "M", "u", "w", "fi"}) o << Kolona(h);
         o << "\n";
         for (long double x : d.Stanice(n)) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "Brojevi.h"
+#include "ElementStapa.h"
 #include "Greska.h"
 #include "IzvestajAnalize.h"
 #include "Komande.h"
@@ -117,11 +118,6 @@ std::string JsonTekst(const std::string& t) {
     return s + "\"";
 }
 
-const char* ImeTipa(int tip) {
-    static const char* const imena[] = {"k", "ig", "gk", "prost"};
-    return tip >= 0 && tip <= 3 ? imena[tip] : "";
-}
-
 void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
     std::ostringstream o;
     o << "{\"s\":" << Niz(*st.nizKodnihBrojevaNepoznatihPomeranja) << ",\"o\":" << Niz(*st.nizKodnihBrojevaPoznatihPomeranja)
@@ -137,8 +133,8 @@ void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
     for (size_t i = 0; i < m.nizStapova.size(); ++i) {
         const TStap& s = *m.nizStapova[i];
         const TSileStapa r = IzracunajSileStapa(m, st, s, false, indeks);
-        o << (i ? "," : "") << "{\"id\":" << s.ID() << ",\"type\":" << JsonTekst(ImeTipa(s.TipStapa()))
-          << ",\"length\":" << Realan(s.DuzinaStapa()) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
+        o << (i ? "," : "") << "{\"id\":" << s.ID() << ",\"type\":" << JsonTekst(ImeTipaStapa(s.TipStapa()))
+          << ",\"length\":" << Realan(DuzinaStapa(s)) << ",\"code_numbers\":" << Niz(r.kodniBrojevi)
           << ",\"q_gks\":" << Niz(r.qG) << ",\"q_lks\":" << Niz(r.qL) << ",\"Q_gks\":" << Niz(r.QG)
           << ",\"Q_lks\":" << Niz(r.QL) << ",\"R_gks\":" << Niz(r.RG) << ",\"R_lks\":" << Niz(r.RL) << "}";
     }
@@ -160,7 +156,7 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
     const TIndeksSila indeks(m, st);
     for (const auto& s : m.nizStapova) {
         const TSileStapa r = IzracunajSileStapa(m, st, *s, false, indeks);
-        std::cout << "stap " << s->ID() << " (" << ImeTipa(s->TipStapa()) << "):";
+        std::cout << "stap " << s->ID() << " (" << ImeTipaStapa(s->TipStapa()) << "):";
         for (int i = 1; i <= r.RL.NrOfRows(); ++i) std::cout << " " << FormatBroja(r.RL.Elem(1, i));
         std::cout << "\n";
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Brojevi.h"
+#include "ElementStapa.h"
 
 namespace {
 
@@ -233,7 +234,7 @@ std::optional<TTackaNaStapu> StapPodTackom(const TPlotPovrsina& g, const TModel&
         const double rastojanje = std::hypot(ax + t * dx - px, ay + t * dy - py);
         if (rastojanje <= najbliza) {
             najbliza = rastojanje;
-            r = TTackaNaStapu{i, t * s.DuzinaStapa()};
+            r = TTackaNaStapu{i, t * DuzinaStapa(s)};
         }
     }
     return r;

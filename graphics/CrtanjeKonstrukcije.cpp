@@ -7,6 +7,7 @@
 #include "Brojevi.h"
 #include "CrtanjeDijagrama.h"
 #include "CrtanjeSimbola.h"
+#include "TipoviStapa.h"
 
 namespace {
 
@@ -174,12 +175,11 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
                 if (!a || !b) continue;
                 g.MoveTo(double(a->X()), double(a->Z()));
                 g.DrawTo(double(b->X()), double(b->Z()));
-                const int tip = s->TipStapa();
-                if (tip == tsGK || tip == tsProst) {
+                if (KrajZglobni(s->TipStapa(), true)) {
                     const TTacka z = Izmedju(*a, *b, PolozajZgloba);
                     g.MarkAt(z.x, z.z, 17);
                 }
-                if (tip == tsIG || tip == tsProst) {
+                if (KrajZglobni(s->TipStapa(), false)) {
                     const TTacka z = Izmedju(*a, *b, 1 - PolozajZgloba);
                     g.MarkAt(z.x, z.z, 17);
                 }

@@ -7,6 +7,7 @@
 #include "SimboliOslonaca.h"
 #include "Brojevi.h"
 #include "GradnjaOblika.h"
+#include "TipoviStapa.h"
 
 namespace {
 
@@ -100,30 +101,19 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
     // member of a node is hinged at it, the node itself is the hinge: one circle on the node, as a
     // truss is drawn.
     if (p.prikaziSimbolStapa) {
-        std::unordered_map<const TCvor*, std::pair<int, int>> krajevi;  // members, hinged ends
-        for (const auto& s : model.nizStapova) {
-            const TCvor* a = s->PocetniCvor();
-            const TCvor* b = s->KrajnjiCvor();
-            if (!a || !b) continue;
-            const int tip = s->TipStapa();
-            ++krajevi[a].first;
-            ++krajevi[b].first;
-            if (tip == tsGK || tip == tsProst) ++krajevi[a].second;
-            if (tip == tsIG || tip == tsProst) ++krajevi[b].second;
-        }
+        const TKrajeviCvorova krajevi = KrajeviCvorova(model);
         auto celZglob = [&](const TCvor* c) {
-            const auto& k = krajevi[c];
-            return k.first >= 2 && k.second == k.first;
+            const TKrajeviCvora k = KrajeviCvora(krajevi, *c);
+            return k.Ukupno() >= 2 && k.krutih == 0;
         };
         for (const auto& s : model.nizStapova) {
             const TCvor* a = s->PocetniCvor();
             const TCvor* b = s->KrajnjiCvor();
             if (!a || !b) continue;
             const double dx = double(b->X() - a->X()), dz = double(b->Z() - a->Z());
-            const int tip = s->TipStapa();
-            if ((tip == tsGK || tip == tsProst) && !celZglob(a))
+            if (KrajZglobni(s->TipStapa(), true) && !celZglob(a))
                 g.Oblik(SimbolZgloba(double(a->X()), double(a->Z()), dx, dz));
-            if ((tip == tsIG || tip == tsProst) && !celZglob(b))
+            if (KrajZglobni(s->TipStapa(), false) && !celZglob(b))
                 g.Oblik(SimbolZgloba(double(b->X()), double(b->Z()), -dx, -dz));
         }
         for (const auto& c : model.nizCvorova)

@@ -81,7 +81,7 @@ const char* GreskaKoeficijentaOblika(long double k) {
 }
 
 const char* GreskaTipaStapa(int tip) {
-    return tip >= tsK && tip <= tsProst ? nullptr : "Tip stapa mora biti 0 (k), 1 (ig), 2 (gk) ili 3 (prost)!!!";
+    return OsobineTipa(tip) ? nullptr : PorukaNepoznatogTipaStapa();
 }
 
 const char* GreskaIstihCvorova(int idPocetnog, int idKrajnjeg) {

@@ -2,15 +2,11 @@
 #include "Cvor.h"
 #include "Materijal.h"
 #include "Presek.h"
-
-class TMatrix;
-class TOpterecenje;
-
-// Member type codes, the item index of the member-type list.
-enum TTipStapa : int { tsK = 0, tsIG = 1, tsGK = 2, tsProst = 3 };
+#include "TipoviStapa.h"
 
 // A member between two nodes. It refers to its material, section and nodes without owning them;
-// the model's lists own those objects and refuse to delete any that a member uses.
+// the model's lists own those objects and refuse to delete any that a member uses. What the
+// analysis computes from a member (its matrices and load vectors) lives with the analysis.
 class TStap {
 public:
     TStap(int ID, TMaterijal* Materijal, TPresek* Presek, TCvor* PocCvor, TCvor* KrCvor, int Tip)
@@ -29,16 +25,6 @@ public:
     void SetKrajnjiCvor(TCvor* v) { KrajnjiCvorStapa = v; }
     int TipStapa() const { return TipStapaUKlasi; }
     void SetTipStapa(int v) { TipStapaUKlasi = v; }
-
-    // Computed afresh from the current node, material and section data on every call; each
-    // returned matrix belongs to the caller. Defined by the analysis library.
-    TMatrix MatricaKrutostiLKS() const;
-    long double DuzinaStapa() const;
-    long double Fi() const;
-    TMatrix MatricaTransformacije() const;
-    TMatrix MatricaKrutostiGKS() const;
-    TMatrix GetVektorQLKS(const TOpterecenje& opterecenje) const;
-    TMatrix GetVektorQGKS(const TOpterecenje& opterecenje) const;
 
 private:
     int IDStapa;

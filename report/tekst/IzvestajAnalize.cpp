@@ -1,24 +1,16 @@
 #include "IzvestajAnalize.h"
 
 #include "Brojevi.h"
+#include "ElementStapa.h"
 #include "Model.h"
 #include "SileStapa.h"
+#include "TipoviStapa.h"
 
 namespace {
 
 const char* const RL = "\r\n";
 
 std::string Da(bool b) { return b ? "DA" : "NE"; }
-
-const char* ImeTipa(int tip) {
-    switch (tip) {
-        case tsK: return "k";
-        case tsIG: return "ig";
-        case tsGK: return "gk";
-        case tsProst: return "prost";
-        default: return nullptr;
-    }
-}
 
 std::string Spojeno(const std::vector<int>& kodovi) {
     std::string s;
@@ -108,8 +100,9 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                  "(ID=" + std::to_string(s->Presek()->ID()) + ")" + RL +
                  "Broj pocetnog cvora stapa: " + std::to_string(s->PocetniCvor()->ID()) + RL +
                  "Broj krajnjeg cvora stapa: " + std::to_string(s->KrajnjiCvor()->ID()) + RL;
-            if (const char* ime = ImeTipa(s->TipStapa())) t += std::string("Tip stapa: ") + ime + RL;
-            t += "Duzina: " + FormatBroja(s->DuzinaStapa()) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
+            if (const TOsobineTipa* tip = OsobineTipa(s->TipStapa()))
+                t += std::string("Tip stapa: ") + tip->ime + RL;
+            t += "Duzina: " + FormatBroja(DuzinaStapa(*s)) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
                  RL + RL;
         }
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ElementStapa.h"
 #include "PomocModela.h"
 #include "Stap.h"
 
@@ -68,12 +69,12 @@ TEST(MatriceStapa, LocalStiffnessOfEachTypeWithoutShear) {
     };
     for (const auto& sl : slucajevi) {
         TJedanStap st(0, 0, 4, 0, sl.tip);
-        EXPECT_TRUE(Blizu(st.s->DuzinaStapa(), 4));
-        EXPECT_EQ(st.s->Fi(), 0);
-        OcekujMatricu(st.s->MatricaKrutostiLKS(), sl.ocekivano, "k_L type " + std::to_string(sl.tip));
+        EXPECT_TRUE(Blizu(DuzinaStapa(*st.s), 4));
+        EXPECT_EQ(Fi(*st.s), 0);
+        OcekujMatricu(MatricaKrutostiLKS(*st.s), sl.ocekivano, "k_L type " + std::to_string(sl.tip));
         // A horizontal member: T is the identity and k_G = k_L.
-        OcekujMatricu(st.s->MatricaKrutostiGKS(), sl.ocekivano, "k_G type " + std::to_string(sl.tip));
-        const TMatrix T = st.s->MatricaTransformacije();
+        OcekujMatricu(MatricaKrutostiGKS(*st.s), sl.ocekivano, "k_G type " + std::to_string(sl.tip));
+        const TMatrix T = MatricaTransformacije(*st.s);
         for (int r = 1; r <= T.NrOfRows(); ++r)
             for (int c = 1; c <= T.NrOfColumns(); ++c) EXPECT_EQ(T.Elem(c, r), r == c ? 1.0 : 0.0);
     }
@@ -85,8 +86,8 @@ TEST(MatriceStapa, ShearParameterEntersAsWritten) {
     TCvor* a = g.Cvor(0, 0);
     TCvor* b = g.Cvor(2, 0);
     TStap* k = g.Stap(a, b, tsK);
-    EXPECT_TRUE(Blizu(k->Fi(), 2));
-    const TMatrix kl = k->MatricaKrutostiLKS();
+    EXPECT_TRUE(Blizu(Fi(*k), 2));
+    const TMatrix kl = MatricaKrutostiLKS(*k);
     // D = 3: 12EI/(D L^3) = 0.5, 6EI/(D L^2) = 0.5, (4+phi)EI/(D L) = 1, (2-phi)EI/(D L) = 0.
     EXPECT_TRUE(Blizu(kl.Elem(2, 2), 0.5));
     EXPECT_TRUE(Blizu(kl.Elem(3, 2), 0.5));
@@ -95,12 +96,12 @@ TEST(MatriceStapa, ShearParameterEntersAsWritten) {
     EXPECT_TRUE(Blizu(kl.Elem(6, 6), 1));
     // Hinged types: d = 1 + phi/4 = 1.5: 3EI/(d L^3) = 0.25, 3EI/(d L^2) = 0.5, 3EI/(d L) = 1.
     k->SetTipStapa(tsIG);
-    const TMatrix ig = k->MatricaKrutostiLKS();
+    const TMatrix ig = MatricaKrutostiLKS(*k);
     EXPECT_TRUE(Blizu(ig.Elem(2, 2), 0.25));
     EXPECT_TRUE(Blizu(ig.Elem(3, 2), 0.5));
     EXPECT_TRUE(Blizu(ig.Elem(3, 3), 1));
     k->SetTipStapa(tsGK);
-    const TMatrix gk = k->MatricaKrutostiLKS();
+    const TMatrix gk = MatricaKrutostiLKS(*k);
     EXPECT_TRUE(Blizu(gk.Elem(2, 2), 0.25));
     EXPECT_TRUE(Blizu(gk.Elem(5, 4), -0.5));
     EXPECT_TRUE(Blizu(gk.Elem(5, 5), 1));
@@ -112,10 +113,10 @@ TEST(MatriceStapa, GlobalStiffnessOfVerticalAndReversedMembers) {
         // (0,0) -> (0,3): c = 0, s = 1; EA/L at the Z translations, 12EI/L^3 at the X translations.
         const long double L = 3, a = E * A / L, k12 = 12 * E * I / (L * L * L), k6 = 6 * E * I / (L * L);
         TJedanStap st(0, 0, 0, 3, tsK);
-        const TMatrix T = st.s->MatricaTransformacije();
+        const TMatrix T = MatricaTransformacije(*st.s);
         EXPECT_EQ(T.Elem(2, 1), 1.0);   // u = W
         EXPECT_EQ(T.Elem(1, 2), -1.0);  // w = -U
-        const TMatrix kg = st.s->MatricaKrutostiGKS();
+        const TMatrix kg = MatricaKrutostiGKS(*st.s);
         EXPECT_TRUE(Blizu(kg.Elem(2, 2), a));
         EXPECT_TRUE(Blizu(kg.Elem(5, 2), -a));
         EXPECT_TRUE(Blizu(kg.Elem(1, 1), k12));
@@ -126,7 +127,7 @@ TEST(MatriceStapa, GlobalStiffnessOfVerticalAndReversedMembers) {
         // (4,0) -> (0,0): c = -1, local y points down.
         const long double L = 4, a = E * A / L, k6 = 6 * E * I / (L * L);
         TJedanStap st(4, 0, 0, 0, tsK);
-        const TMatrix kg = st.s->MatricaKrutostiGKS();
+        const TMatrix kg = MatricaKrutostiGKS(*st.s);
         EXPECT_TRUE(Blizu(kg.Elem(1, 1), a));
         EXPECT_TRUE(Blizu(kg.Elem(3, 2), -k6));
         EXPECT_TRUE(Blizu(kg.Elem(6, 5), k6));
@@ -135,7 +136,7 @@ TEST(MatriceStapa, GlobalStiffnessOfVerticalAndReversedMembers) {
         // 3-4-5 truss bar: k_G = EA/L [c^2 cs; cs s^2] blocks.
         const long double L = 5, a = E * A / L, c = 0.6L, s = 0.8L;
         TJedanStap st(0, 0, 3, 4, tsProst);
-        OcekujMatricu(st.s->MatricaKrutostiGKS(),
+        OcekujMatricu(MatricaKrutostiGKS(*st.s),
                       {{a * c * c, a * c * s, -a * c * c, -a * c * s},
                        {a * c * s, a * s * s, -a * c * s, -a * s * s},
                        {-a * c * c, -a * c * s, a * c * c, a * c * s},
@@ -151,7 +152,7 @@ TEST(MatriceStapa, RigidBodyMotionGivesNoForcesOnInclinedMembers) {
         for (auto [x2, z2] : {std::pair{3.0L, 4.0L}, {-2.0L, 1.5L}, {-1.0L, -3.0L}}) {
             TGraditeljModela g(2e8L, 0.3L, 0, 1e-4L, 1e-2L, 0.3L, 1.2L);  // with shear
             TStap* s = g.Stap(g.Cvor(1, 1), g.Cvor(1 + x2, 1 + z2), tip);
-            const TMatrix kg = s->MatricaKrutostiGKS();
+            const TMatrix kg = MatricaKrutostiGKS(*s);
             const int n = kg.NrOfRows();
             // Translation (0.3, -0.7) and a rotation 0.01 about the start node.
             const long double th = 0.01L;
@@ -176,8 +177,8 @@ TEST(MatriceStapa, UnknownTypeGivesOneByOneZero) {
     TJedanStap st(0, 0, 4, 0, 5);
     TGraditeljModela& g = st.g;
     TOpterecenje* o = g.Opt(0, 0, 10, 0.5L);
-    for (const TMatrix& M : {st.s->MatricaTransformacije(), st.s->MatricaKrutostiLKS(), st.s->MatricaKrutostiGKS(),
-                             st.s->GetVektorQLKS(*o), st.s->GetVektorQGKS(*o)}) {
+    for (const TMatrix& M : {MatricaTransformacije(*st.s), MatricaKrutostiLKS(*st.s), MatricaKrutostiGKS(*st.s),
+                             GetVektorQLKS(*st.s, *o), GetVektorQGKS(*st.s, *o)}) {
         EXPECT_EQ(M.NrOfColumns(), 1);
         EXPECT_EQ(M.NrOfRows(), 1);
         EXPECT_EQ(M.Elem(1, 1), 0.0);
@@ -228,8 +229,8 @@ TEST(OpterecenjaStapa, ClosedFormVectorsOfEveryKind) {
         st.g.m.nizPreseka[0]->Seth(h);
         const TOpterecenje* o = st.g.Opt(sl.tipOpt, 0, sl.v, sl.p1, sl.p2);
         const std::string opis = "member " + std::to_string(sl.tipStapa) + " load " + std::to_string(sl.tipOpt);
-        OcekujVektor(st.s->GetVektorQLKS(*o), sl.Q, opis);
-        OcekujVektor(st.s->GetVektorQGKS(*o), sl.Q, opis + " (GKS of a horizontal member)");
+        OcekujVektor(GetVektorQLKS(*st.s, *o), sl.Q, opis);
+        OcekujVektor(GetVektorQGKS(*st.s, *o), sl.Q, opis + " (GKS of a horizontal member)");
     }
 }
 
@@ -241,7 +242,7 @@ TEST(OpterecenjaStapa, PartialUniformLoadMatchesIntegratedPointLoadsAndEquilibri
     for (int tip : {tsK, tsIG, tsGK, tsProst}) {
         TJedanStap st(0, 0, 5, 0, tip);
         const TOpterecenje* pn = st.g.Opt(2, 0, q, s0, s1);
-        const TMatrix Q = st.s->GetVektorQLKS(*pn);
+        const TMatrix Q = GetVektorQLKS(*st.s, *pn);
         const int n = Q.NrOfRows();
         std::vector<long double> integral(n, 0);
         const long double a0 = s0 * L, a1 = s1 * L, c = a1 - a0;
@@ -249,7 +250,7 @@ TEST(OpterecenjaStapa, PartialUniformLoadMatchesIntegratedPointLoadsAndEquilibri
         for (int i = 0; i < 3; ++i) {
             const long double pos = (a0 + i * c / 2) / L;
             const TOpterecenje* v = st.g.Opt(0, 0, q, pos);
-            const TMatrix Qv = st.s->GetVektorQLKS(*v);
+            const TMatrix Qv = GetVektorQLKS(*st.s, *v);
             for (int r = 0; r < n; ++r) integral[r] += tezine[i] * c / 6 * Qv.Elem(1, r + 1);
         }
         for (int r = 0; r < n; ++r)
@@ -260,7 +261,7 @@ TEST(OpterecenjaStapa, PartialUniformLoadMatchesIntegratedPointLoadsAndEquilibri
         const int w1 = 2;
         for (int k = 0; k <= 6; ++k) {
             const TOpterecenje* o = st.g.Opt(k, 0, 3, 0.3L, 0.9L);
-            const TMatrix Qk = st.s->GetVektorQLKS(*o);
+            const TMatrix Qk = GetVektorQLKS(*st.s, *o);
             long double sw = Qk.Elem(1, w1) + Qk.Elem(1, w2), su = Qk.Elem(1, 1) + Qk.Elem(1, w2 - 1), sm = 0;
             for (int r = 1; r <= n; ++r)
                 if (r != 1 && r != w1 && r != w2 && r != w2 - 1) sm += Qk.Elem(1, r);
@@ -285,16 +286,16 @@ TEST(OpterecenjaStapa, GlobalVectorOfVerticalMemberAndUnknownKind) {
     TJedanStap st(0, 0, 0, 3, tsK);
     const TOpterecenje* v = st.g.Opt(0, 0, 10, 0.5L);
     // Local y of a member pointing up is global -X.
-    OcekujVektor(st.s->GetVektorQGKS(*v), {-5, 0, 10 * 3.0L / 8, -5, 0, -10 * 3.0L / 8}, "vertical V");
+    OcekujVektor(GetVektorQGKS(*st.s, *v), {-5, 0, 10 * 3.0L / 8, -5, 0, -10 * 3.0L / 8}, "vertical V");
     const TOpterecenje* nepoznato = st.g.Opt(9, 0, 10);
-    const TMatrix ql = st.s->GetVektorQLKS(*nepoznato);
+    const TMatrix ql = GetVektorQLKS(*st.s, *nepoznato);
     EXPECT_EQ(ql.NrOfRows(), 1);
     EXPECT_EQ(ql.Elem(1, 1), 0.0);
-    OcekujVektor(st.s->GetVektorQGKS(*nepoznato), {0, 0, 0, 0, 0, 0}, "unknown kind");
+    OcekujVektor(GetVektorQGKS(*st.s, *nepoznato), {0, 0, 0, 0, 0, 0}, "unknown kind");
     // Inclined 3-4-5 truss bar, V = 10 at mid-length: local w = 5 at each end -> X = -s*5, Z = c*5.
     TJedanStap kosi(0, 0, 3, 4, tsProst);
     const TOpterecenje* v2 = kosi.g.Opt(0, 0, 10, 0.5L);
-    OcekujVektor(kosi.s->GetVektorQGKS(*v2), {-4, 3, -4, 3}, "inclined V");
+    OcekujVektor(GetVektorQGKS(*kosi.s, *v2), {-4, 3, -4, 3}, "inclined V");
 }
 
 }  // namespace

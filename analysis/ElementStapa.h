@@ -1,0 +1,17 @@
+#pragma once
+// What a member gives the direct stiffness method: its length, shear parameter, transformation and
+// stiffness matrices and the equivalent nodal loads of a load it carries. Each is computed afresh
+// from the current node, material and section data on every call (a member caches nothing), and
+// every returned matrix belongs to the caller. Rows follow the member type's local order.
+#include "Matrix.h"
+
+class TStap;
+class TOpterecenje;
+
+long double DuzinaStapa(const TStap& stap);
+long double Fi(const TStap& stap);
+TMatrix MatricaTransformacije(const TStap& stap);
+TMatrix MatricaKrutostiLKS(const TStap& stap);
+TMatrix MatricaKrutostiGKS(const TStap& stap);
+TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& opterecenje);
+TMatrix GetVektorQGKS(const TStap& stap, const TOpterecenje& opterecenje);
