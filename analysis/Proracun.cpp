@@ -10,6 +10,7 @@
 #include "Model.h"
 #include "ProcenaMemorije.h"
 #include "ProveraRezultata.h"
+#include "PutanjaResavanja.h"
 #include "ResavanjeSistema.h"
 #include "Sklapanje.h"
 #include "TipoviStapa.h"
@@ -29,24 +30,6 @@ void TPosmatracBezEkrana::PrikaziRezultate() {
 }
 
 namespace {
-
-TMatrix NovaMatrica(int kolona, int redova) {
-    TMatrix m;
-    m.Resize(kolona, redova);
-    return m;
-}
-
-// Block of K: rows r0+1 .. r0+nr, columns c0+1 .. c0+nc (an empty range leaves the 1-sized zero).
-std::unique_ptr<TMatrix> Blok(const TMatrix& K, int r0, int nr, int c0, int nc) {
-    auto b = std::make_unique<TMatrix>();
-    b->Resize(nc, nr);
-    for (int c = 1; c <= nc; ++c) {
-        const double* iz = K.Kolona(c0 + c) + r0;
-        double* u = b->Kolona(c);
-        for (int r = 0; r < nr; ++r) u[r] = iz[r];
-    }
-    return b;
-}
 
 // The step's log line, and the step's name and share of the run to the progress display.
 void Loguj(TPosmatracProracuna& posmatrac, const char* tekst, int procenat = -2) {
@@ -143,164 +126,164 @@ TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosm
     return rezultat;
 }
 
+namespace {
+
+// What the steps of one run share. A list or matrix a step needs is absent only when an earlier
+// step was skipped by Stop, and then this step is skipped too; reading one that is absent anyway
+// is an error of the run.
+struct TTokProracuna {
+    TTokProracuna(TModel& m, TStanjeAnalize& st, TPosmatracProracuna& p)
+        : model(m), stanje(st), posmatrac(p), imaSistema(m.nizCvorova.size() >= 2 && !m.nizStapova.empty()) {}
+
+    TModel& model;
+    TStanjeAnalize& stanje;
+    TPosmatracProracuna& posmatrac;
+    bool imaSistema;
+    TKrajeviCvorova krajevi;
+    const TOblikSistema* oblik = nullptr;  // set once the size is known
+    TOpterecenjaPoStapu poStapu;           // loads of each member in list order, gathered once
+
+    bool Radi() const { return stanje.radimProracun.load(); }
+    static const std::vector<int>& Lista(const TNizKodnihBrojeva& l) {
+        if (!l) throw TGreska("Kodni brojevi nisu odredjeni!!!");
+        return *l;
+    }
+    int Ns() const { return static_cast<int>(Lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size()); }
+    int No() const { return static_cast<int>(Lista(stanje.nizKodnihBrojevaPoznatihPomeranja).size()); }
+    const TIzvorMatrice& K() const {
+        if (!stanje.matricaKGKS) throw TGreska("Matrica krutosti nije formirana!!!");
+        return *stanje.matricaKGKS;
+    }
+};
+
+// The s list, the o list, then both: each guarded on its own.
+void OdrediKodneBrojeve(TTokProracuna& t) {
+    Loguj(t.posmatrac, "Odredjivanje kodnih brojeva - ", 0);
+    auto krutih = [&](const TCvor& c) { return KrajeviCvora(t.krajevi, c).krutih; };
+    if (t.Radi()) {
+        std::vector<int> s;
+        if (t.imaSistema)
+            for (const auto& c : t.model.nizCvorova) {
+                if (!c->OslX()) s.push_back(c->BrPomeranjaX());
+                if (!c->OslZ()) s.push_back(c->BrPomeranjaZ());
+                if (!c->UkljY() && krutih(*c) >= 2) s.push_back(c->BrObrtanjaY());
+            }
+        t.stanje.nizKodnihBrojevaNepoznatihPomeranja = std::move(s);
+    }
+    if (t.Radi()) {
+        std::vector<int> o;
+        if (t.imaSistema)
+            for (const auto& c : t.model.nizCvorova) {
+                if (c->OslX()) o.push_back(c->BrPomeranjaX());
+                if (c->OslZ()) o.push_back(c->BrPomeranjaZ());
+                if (c->UkljY() && krutih(*c) >= 1) o.push_back(c->BrObrtanjaY());
+            }
+        t.stanje.nizKodnihBrojevaPoznatihPomeranja = std::move(o);
+    }
+    if (t.Radi()) {
+        std::vector<int> sve = t.stanje.nizKodnihBrojevaNepoznatihPomeranja.value();
+        const auto& o = t.stanje.nizKodnihBrojevaPoznatihPomeranja.value();
+        sve.insert(sve.end(), o.begin(), o.end());
+        t.stanje.nizKodnihBrojeva = std::move(sve);
+    }
+}
+
+// The path is chosen once the size is known; a stop before that leaves the dense one.
+void IzaberiOblik(TTokProracuna& t) {
+    const auto& s = t.stanje.nizKodnihBrojevaNepoznatihPomeranja;
+    const auto& sve = t.stanje.nizKodnihBrojeva;
+    if (s && sve)
+        t.stanje.putanja = IzaberiPutanju(t.stanje.zahtevanaPutanja, static_cast<int>(s->size()), static_cast<int>(sve->size()));
+    t.oblik = &OblikSistema(t.stanje.putanja);
+}
+
+// K in the path's form. Assembly reports its progress between members and gives up at once on
+// Stop, leaving the slot as it was.
+void SklopiK(TTokProracuna& t) {
+    Loguj(t.posmatrac, "Formiranje K u GKS - ", 5);
+    if (!t.Radi()) return;
+    const size_t brojStapova = t.model.nizStapova.size();
+    auto napredak = [&](size_t gotovih) {
+        t.posmatrac.Napredak("Formiranje K u GKS", 5 + static_cast<int>(40 * gotovih / std::max<size_t>(brojStapova, 1)));
+        return t.Radi();
+    };
+    const auto& sve = TTokProracuna::Lista(t.stanje.nizKodnihBrojeva);
+    if (auto K = t.oblik->SklopiK(t.model, sve, t.Ns(), napredak)) t.stanje.matricaKGKS = std::move(K);
+}
+
+// Kss, Kso, Kos and Koo cut out of K.
+void FormirajBlokove(TTokProracuna& t) {
+    auto blok = [&](TGlobalnaMatrica& slot, int r0, int nr, int c0, int nc) { slot = t.K().Blok(r0, nr, c0, nc); };
+    Loguj(t.posmatrac, "Formiranje Kss - ", 46);
+    if (t.Radi()) blok(t.stanje.matricaKssGKS, 0, t.Ns(), 0, t.Ns());
+    Loguj(t.posmatrac, "Formiranje Kso - ", 48);
+    if (t.Radi()) blok(t.stanje.matricaKsoGKS, 0, t.Ns(), t.Ns(), t.No());
+    Loguj(t.posmatrac, "Formiranje Kos - ", 49);
+    if (t.Radi()) blok(t.stanje.matricaKosGKS, t.Ns(), t.No(), 0, t.Ns());
+    Loguj(t.posmatrac, "Formiranje Koo - ", 50);
+    if (t.Radi()) blok(t.stanje.matricaKooGKS, t.Ns(), t.No(), t.Ns(), t.No());
+}
+
+// Ss = Ps + Qs: member loads first, then node loads.
+void FormirajSs(TTokProracuna& t) {
+    Loguj(t.posmatrac, "Formiranje Ss - ", 51);
+    if (!t.Radi()) return;
+    const auto& s = TTokProracuna::Lista(t.stanje.nizKodnihBrojevaNepoznatihPomeranja);
+    const int n_s = static_cast<int>(s.size());
+    auto Ss = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
+    auto Ps = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
+    auto Qs = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
+    const TPozicije pozicije(s);
+    SaberiOpterecenjaStapova(t.model, pozicije, n_s, t.poStapu, {Ss.get(), Qs.get()});
+    for (const auto& c : t.model.nizCvorova) {
+        auto dodaj = [&](int kod, long double P) {
+            pozicije.ZaSve(kod, [&](int p) {
+                Ss->SetElem(1, p, static_cast<double>(Ss->Elem(1, p) + P));
+                Ps->SetElem(1, p, static_cast<double>(Ps->Elem(1, p) + P));
+            });
+        };
+        dodaj(c->BrPomeranjaX(), c->Px());
+        dodaj(c->BrPomeranjaZ(), c->Pz());
+        dodaj(c->BrObrtanjaY(), c->MkoncY());
+    }
+    t.stanje.vektorSsGKS = std::move(Ss);
+    t.stanje.vektorPsGKS = std::move(Ps);
+    t.stanje.vektorQsGKS = std::move(Qs);
+}
+
+// The solution and the reactions, then the results shown; true when the run got to its end.
+bool ResiIPrikazi(TTokProracuna& t) {
+    Loguj(t.posmatrac, "Resavanje sistema - ", 55);
+    const TTokResavanja tok{[&] { return t.Radi(); },
+                            [&](const std::string& korak, int procenat) { t.posmatrac.Napredak(korak, procenat); }};
+    if (!t.Radi() || !ResiSistem(t.model, t.stanje, t.poStapu, *t.oblik, tok)) return false;
+    ProveriRezultate(t.model, t.stanje);
+    Loguj(t.posmatrac, "Ispisivanje rezultata analize - ", 95);
+    t.posmatrac.PrikaziRezultate();
+    t.posmatrac.PrikaziSileStapa();
+    t.stanje.radimProracun = false;
+    Loguj(t.posmatrac, "Kraj analize - ", 100);
+    return true;
+}
+
+}  // namespace
+
 TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac) {
-    auto radi = [&] { return stanje.radimProracun.load(); };
     bool resenoJe = false;
     try {
-        const bool imaSistema = model.nizCvorova.size() >= 2 && !model.nizStapova.empty();
-        std::unordered_map<int, TKrajeviCvora> krajevi;
-        if (imaSistema) krajevi = KrajeviCvorova(model);
+        TTokProracuna t(model, stanje, posmatrac);
+        if (t.imaSistema) t.krajevi = KrajeviCvorova(model);
         ProveriPodatkeCvorova(model);
 
-        // 1. Code numbers.
-        Loguj(posmatrac, "Odredjivanje kodnih brojeva - ", 0);
-        if (radi()) {
-            std::vector<int> s;
-            if (imaSistema)
-                for (const auto& c : model.nizCvorova) {
-                    if (!c->OslX()) s.push_back(c->BrPomeranjaX());
-                    if (!c->OslZ()) s.push_back(c->BrPomeranjaZ());
-                    if (!c->UkljY() && KrajeviCvora(krajevi, *c).krutih >= 2) s.push_back(c->BrObrtanjaY());
-                }
-            stanje.nizKodnihBrojevaNepoznatihPomeranja = std::move(s);
-        }
-        if (radi()) {
-            std::vector<int> o;
-            if (imaSistema)
-                for (const auto& c : model.nizCvorova) {
-                    if (c->OslX()) o.push_back(c->BrPomeranjaX());
-                    if (c->OslZ()) o.push_back(c->BrPomeranjaZ());
-                    if (c->UkljY() && KrajeviCvora(krajevi, *c).krutih >= 1) o.push_back(c->BrObrtanjaY());
-                }
-            stanje.nizKodnihBrojevaPoznatihPomeranja = std::move(o);
-        }
-        if (radi()) {
-            std::vector<int> sve = stanje.nizKodnihBrojevaNepoznatihPomeranja.value();
-            const auto& o = stanje.nizKodnihBrojevaPoznatihPomeranja.value();
-            sve.insert(sve.end(), o.begin(), o.end());
-            stanje.nizKodnihBrojeva = std::move(sve);
-        }
+        OdrediKodneBrojeve(t);
+        IzaberiOblik(t);
+        SklopiK(t);
+        FormirajBlokove(t);
+        for (const auto& o : model.nizOpterecenja) t.poStapu[o->IDStapa()].push_back(o.get());
+        FormirajSs(t);
+        resenoJe = ResiIPrikazi(t);
 
-        // Later steps need the lists; a stop before they exist skips those steps anyway.
-        auto lista = [](const TNizKodnihBrojeva& l) -> const std::vector<int>& {
-            if (!l) throw TGreska("Kodni brojevi nisu odredjeni!!!");
-            return *l;
-        };
-        auto matrica = [](const std::unique_ptr<TMatrix>& m) -> TMatrix& {
-            if (!m) throw TGreska("Matrica krutosti nije formirana!!!");
-            return *m;
-        };
-
-        // The path is chosen once the size is known; a stop before that leaves the dense one.
-        if (stanje.nizKodnihBrojevaNepoznatihPomeranja && stanje.nizKodnihBrojeva)
-            stanje.putanja = IzaberiPutanju(stanje.zahtevanaPutanja,
-                                            static_cast<int>(stanje.nizKodnihBrojevaNepoznatihPomeranja->size()),
-                                            static_cast<int>(stanje.nizKodnihBrojeva->size()));
-        const bool retko = stanje.putanja == TPutanjaResavanja::Retka;
-        const size_t brojStapova = model.nizStapova.size();
-        // Assembly reports its progress between members and gives up at once on Stop.
-        auto napredakSklapanja = [&](size_t gotovih) {
-            posmatrac.Napredak("Formiranje K u GKS", 5 + static_cast<int>(40 * gotovih / std::max<size_t>(brojStapova, 1)));
-            return radi();
-        };
-
-        // 2. Assembly of K: diagonal and upper triangle, then the lower one mirrored.
-        Loguj(posmatrac, "Formiranje K u GKS - ", 5);
-        if (radi()) {
-            const auto& sve = lista(stanje.nizKodnihBrojeva);
-            // Each matrix is held in one form only: the other one (a stand-in) is dropped.
-            if (retko) {
-                stanje.matricaKGKS.reset();
-                stanje.retkaKGKS = SklopiRetkuK(model, sve, napredakSklapanja);
-            } else {
-                stanje.retkaKGKS.reset();
-                ProveriMemorijuGustogProracuna(sve.size(), lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size());
-                const int n = static_cast<int>(sve.size());
-                const TPozicije pozicije(sve);
-                auto K = std::make_unique<TMatrix>();
-                K->Resize(n, n);
-                const bool ceo = ZaDoprinoseK(
-                    model, pozicije, [&](int kol, int red, double v) { K->SetElem(kol, red, K->Elem(kol, red) + v); },
-                    napredakSklapanja);
-                if (ceo) {
-                    for (int j = 1; j <= n; ++j) {
-                        double* kol = K->Kolona(j);
-                        for (int i = j + 1; i <= n; ++i) kol[i - 1] = K->Elem(i, j);
-                    }
-                    stanje.matricaKGKS = std::move(K);
-                }
-            }
-        }
-
-        // 3.-6. The four blocks.
-        auto ns = [&] { return static_cast<int>(lista(stanje.nizKodnihBrojevaNepoznatihPomeranja).size()); };
-        auto no = [&] { return static_cast<int>(lista(stanje.nizKodnihBrojevaPoznatihPomeranja).size()); };
-        auto retkaK = [&]() -> const TRetkaMatrica& {
-            if (!stanje.retkaKGKS) throw TGreska("Matrica krutosti nije formirana!!!");
-            return *stanje.retkaKGKS;
-        };
-        auto blok = [&](std::unique_ptr<TMatrix>& gusta, std::shared_ptr<const TRetkaMatrica>& retka, int r0, int nr,
-                        int c0, int nc) {
-            if (retko) {
-                gusta.reset();
-                retka = std::make_shared<TRetkaMatrica>(retkaK().Blok(r0, nr, c0, nc));
-            } else {
-                retka.reset();
-                gusta = Blok(matrica(stanje.matricaKGKS), r0, nr, c0, nc);
-            }
-        };
-        Loguj(posmatrac, "Formiranje Kss - ", 46);
-        if (radi()) blok(stanje.matricaKssGKS, stanje.retkaKssGKS, 0, ns(), 0, ns());
-        Loguj(posmatrac, "Formiranje Kso - ", 48);
-        if (radi()) blok(stanje.matricaKsoGKS, stanje.retkaKsoGKS, 0, ns(), ns(), no());
-        Loguj(posmatrac, "Formiranje Kos - ", 49);
-        if (radi()) blok(stanje.matricaKosGKS, stanje.retkaKosGKS, ns(), no(), 0, ns());
-        Loguj(posmatrac, "Formiranje Koo - ", 50);
-        if (radi()) blok(stanje.matricaKooGKS, stanje.retkaKooGKS, ns(), no(), ns(), no());
-
-        // Loads of each member in list order, gathered once.
-        TOpterecenjaPoStapu poStapu;
-        for (const auto& o : model.nizOpterecenja) poStapu[o->IDStapa()].push_back(o.get());
-
-        // 7. Ss = Ps + Qs: member loads first, then node loads.
-        Loguj(posmatrac, "Formiranje Ss - ", 51);
-        if (radi()) {
-            const auto& s = lista(stanje.nizKodnihBrojevaNepoznatihPomeranja);
-            const int n_s = static_cast<int>(s.size());
-            auto Ss = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
-            auto Ps = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
-            auto Qs = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
-            const TPozicije pozicije(s);
-            SaberiOpterecenjaStapova(model, pozicije, n_s, poStapu, {Ss.get(), Qs.get()});
-            for (const auto& c : model.nizCvorova) {
-                auto dodaj = [&](int kod, long double P) {
-                    pozicije.ZaSve(kod, [&](int p) {
-                        Ss->SetElem(1, p, static_cast<double>(Ss->Elem(1, p) + P));
-                        Ps->SetElem(1, p, static_cast<double>(Ps->Elem(1, p) + P));
-                    });
-                };
-                dodaj(c->BrPomeranjaX(), c->Px());
-                dodaj(c->BrPomeranjaZ(), c->Pz());
-                dodaj(c->BrObrtanjaY(), c->MkoncY());
-            }
-            stanje.vektorSsGKS = std::move(Ss);
-            stanje.vektorPsGKS = std::move(Ps);
-            stanje.vektorQsGKS = std::move(Qs);
-        }
-
-        // 8. Solution and reactions.
-        Loguj(posmatrac, "Resavanje sistema - ", 55);
-        if (radi() && ResiSistem(model, stanje, poStapu, radi, posmatrac)) {
-            ProveriRezultate(model, stanje);
-            Loguj(posmatrac, "Ispisivanje rezultata analize - ", 95);
-            posmatrac.PrikaziRezultate();
-            posmatrac.PrikaziSileStapa();
-            stanje.radimProracun = false;
-            Loguj(posmatrac, "Kraj analize - ", 100);
-            resenoJe = true;
-        }
-
-        // 9. Whether or not the solution ran.
+        // Whether or not the solution ran.
         posmatrac.PodesiSirineKolona();
         posmatrac.CrtajGrafik();
     } catch (const std::exception& e) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ResavacKss.h"
 #include "StanjeAnalize.h"
 
 struct TModel;
@@ -110,14 +111,3 @@ TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosm
 
 // The pipeline: code numbers, K, its blocks, the load vectors, the solution, the reactions.
 TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);
-
-// Message of the run refused because Kss cannot be inverted.
-inline constexpr const char* PorukaLabilanSistem = "Sistem je labilan - matrica Kss je singularna!!!";
-
-// Kss is taken for singular when some pivot of its decomposition is this small against the largest
-// original entry of its row. Round-off leaves the pivot of a mechanism some 1e-16..1e-14 of its row
-// (whatever the angle of the free motion), while a pivot of a sound structure is, relative to its
-// row, about the ratio of the softest to the stiffest stiffness meeting there. The threshold keeps
-// three orders of magnitude from either side; a structure whose stiffnesses differ by more than
-// about 1e11 in series is indistinguishable from a mechanism in double precision anyway.
-inline constexpr double PragRelativnogPivota = 1e-12;

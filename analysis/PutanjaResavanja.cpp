@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include "GustiOblik.h"
+#include "RetkiOblik.h"
+
 namespace {
 
 double FizickaMemorija() {
@@ -18,6 +21,10 @@ TPutanjaResavanja IzaberiPutanju(TPutanjaResavanja zahtev, int n_s, int n) {
     const double memorija = FizickaMemorija();
     if (memorija > 0 && gusteMatrice > memorija / 2) return TPutanjaResavanja::Retka;
     return TPutanjaResavanja::Gusta;
+}
+
+const TOblikSistema& OblikSistema(TPutanjaResavanja putanja) {
+    return putanja == TPutanjaResavanja::Retka ? RetkiOblik() : GustiOblik();
 }
 
 std::optional<TPutanjaResavanja> ParsirajPutanju(const std::string& ime) {

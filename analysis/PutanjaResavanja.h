@@ -15,5 +15,11 @@ inline constexpr int NajviseNepoznatihGustePutanje = 3000;
 // blocks and the inverse: about three n x n) fit in half of the machine's memory, else the sparse.
 TPutanjaResavanja IzaberiPutanju(TPutanjaResavanja zahtev, int n_s, int n);
 
+class TOblikSistema;
+
+// The form that carries out a path that IzaberiPutanju gave (Automatska is not one: it takes the
+// dense form).
+const TOblikSistema& OblikSistema(TPutanjaResavanja putanja);
+
 // "dense", "sparse", "auto" (the command-line names); nullopt for anything else.
 std::optional<TPutanjaResavanja> ParsirajPutanju(const std::string& ime);

@@ -37,7 +37,16 @@ std::vector<double> TRetkaMatrica::Puta(const std::vector<double>& x) const {
     return y;
 }
 
-TRetkaMatrica TRetkaMatrica::Blok(int r0, int nr, int c0, int nc) const {
+TMatrix TRetkaMatrica::Puta(const TMatrix& x) const {
+    std::vector<double> v(static_cast<size_t>(kolona));
+    for (int c = 1; c <= kolona; ++c) v[static_cast<size_t>(c - 1)] = x.Elem(1, c);
+    const std::vector<double> y = Puta(v);
+    TMatrix m = NovaMatrica(1, redova);
+    for (int r = 1; r <= redova; ++r) m.SetElem(1, r, y[static_cast<size_t>(r - 1)]);
+    return m;
+}
+
+std::shared_ptr<const TIzvorMatrice> TRetkaMatrica::Blok(int r0, int nr, int c0, int nc) const {
     std::vector<int> p(static_cast<size_t>(nc) + 1, 0), rr;
     std::vector<double> vv;
     for (int c = 1; c <= nc; ++c) {
@@ -49,5 +58,22 @@ TRetkaMatrica TRetkaMatrica::Blok(int r0, int nr, int c0, int nc) const {
             }
         p[static_cast<size_t>(c)] = static_cast<int>(rr.size());
     }
-    return TRetkaMatrica(nc, nr, std::move(p), std::move(rr), std::move(vv));
+    return std::make_shared<const TRetkaMatrica>(nc, nr, std::move(p), std::move(rr), std::move(vv));
+}
+
+std::shared_ptr<const TRetkaMatrica> TRetkaMatrica::Iz(const TIzvorMatrice& m) {
+    if (auto* retka = dynamic_cast<const TRetkaMatrica*>(&m))
+        return std::make_shared<const TRetkaMatrica>(*retka);
+    std::vector<int> p(static_cast<size_t>(m.BrojKolona()) + 1, 0), rr;
+    std::vector<double> vv;
+    for (int c = 1; c <= m.BrojKolona(); ++c) {
+        for (int r = 1; r <= m.BrojRedova(); ++r)
+            if (const double v = m.Element(c, r); v != 0) {
+                rr.push_back(r);
+                vv.push_back(v);
+            }
+        p[static_cast<size_t>(c)] = static_cast<int>(rr.size());
+    }
+    return std::make_shared<const TRetkaMatrica>(m.BrojKolona(), m.BrojRedova(), std::move(p), std::move(rr),
+                                                 std::move(vv));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "IzvorMatrice.h"
@@ -26,8 +27,12 @@ public:
     // y := self * x for a vector of BrojKolona() entries, each sum in increasing column, as the
     // dense product sums in increasing k (the skipped terms are exact zeros).
     std::vector<double> Puta(const std::vector<double>& x) const;
-    // The block of rows r0+1 .. r0+nr and columns c0+1 .. c0+nc.
-    TRetkaMatrica Blok(int r0, int nr, int c0, int nc) const;
+    TMatrix Puta(const TMatrix& x) const override;
+    // The block of rows r0+1 .. r0+nr and columns c0+1 .. c0+nc, sparse.
+    std::shared_ptr<const TIzvorMatrice> Blok(int r0, int nr, int c0, int nc) const override;
+
+    // The entries of any source that are not 0, sparse.
+    static std::shared_ptr<const TRetkaMatrica> Iz(const TIzvorMatrice& m);
 
 private:
     int kolona, redova;

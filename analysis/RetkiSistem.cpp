@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "Greska.h"
-#include "Proracun.h"
+#include "ResavacKss.h"
 #include "Sklapanje.h"
 
 namespace {
@@ -19,6 +19,41 @@ using TLDLT = Eigen::SimplicialLDLT<TEigenRetka, Eigen::Lower, Eigen::AMDOrderin
 // against; a mechanism that slipped past the pivot rule leaves a residual of the order of its
 // huge displacements.
 constexpr double PragOstatka = 1e-8;
+
+// ---- the singular-system verdict of the sparse path ----
+// Three rules: the factorisation fails outright (a zero pivot, in Faktorisi), a pivot is lost in
+// round-off against its row, or a refined solve leaves a residual far above round-off.
+
+// Relative pivot as in the dense inversion: the pivot against the largest magnitude of its row in
+// the original matrix.
+bool PivotJeIzgubljen(const TRetkaMatrica& Kss, const TLDLT& ldlt) {
+    const int n = Kss.BrojKolona();
+    std::vector<double> najveci(static_cast<size_t>(n), 0.0);
+    for (int c = 1; c <= n; ++c)
+        Kss.ZaKolonu(c, [&](int r, double v) {
+            najveci[static_cast<size_t>(r - 1)] = std::max(najveci[static_cast<size_t>(r - 1)], std::fabs(v));
+        });
+    const auto& D = ldlt.vectorD();
+    const auto& P = ldlt.permutationP().indices();
+    for (int i = 0; i < n; ++i) {
+        const double red = najveci[static_cast<size_t>(i)];
+        const double pivot = std::fabs(D[P[i]]);
+        if (!(red > 0) || !(pivot / red >= PragRelativnogPivota)) return true;
+    }
+    return false;
+}
+
+// The refined residual r of x against the sizes involved: a sound structure leaves round-off.
+bool OstatakNijeMali(long double normaKss, const std::vector<double>& b, const Eigen::VectorXd& x,
+                     const std::vector<long double>& r) {
+    long double normaX = 0, normaB = 0, normaR = 0;
+    for (size_t i = 0; i < b.size(); ++i) {
+        normaX = std::max(normaX, std::fabs(static_cast<long double>(x[static_cast<Eigen::Index>(i)])));
+        normaB = std::max(normaB, std::fabs(static_cast<long double>(b[i])));
+        normaR = std::max(normaR, std::fabs(r[i]));
+    }
+    return !std::isfinite(static_cast<double>(normaX)) || normaR > PragOstatka * (normaKss * normaX + normaB);
+}
 
 }  // namespace
 
@@ -46,6 +81,10 @@ TRetkiFaktor::TRetkiFaktor(std::unique_ptr<TPodaci> p) : p(std::move(p)) {}
 TRetkiFaktor::~TRetkiFaktor() = default;
 
 int TRetkiFaktor::Red() const { return p->Kss->BrojKolona(); }
+
+std::int64_t TRetkiFaktor::BrojNenultih() const {
+    return static_cast<std::int64_t>(p->ldlt.matrixL().nestedExpression().nonZeros()) + Red();
+}
 
 std::unique_ptr<TRetkiFaktor> TRetkiFaktor::Faktorisi(std::shared_ptr<const TRetkaMatrica> Kss,
                                                       const std::function<bool()>& radi) {
@@ -78,25 +117,12 @@ std::unique_ptr<TRetkiFaktor> TRetkiFaktor::FaktorisiBezProvereMemorije(std::sha
     podaci->ldlt.factorize(donji);
     if (podaci->ldlt.info() != Eigen::Success) throw TGreska(PorukaLabilanSistem);
 
-    // Relative pivot as in the dense inversion: the pivot against the largest magnitude of its
-    // row in the original matrix.
-    std::vector<double> najveci(static_cast<size_t>(n), 0.0);
-    for (int c = 1; c <= n; ++c)
-        Kss->ZaKolonu(c, [&](int r, double v) {
-            najveci[static_cast<size_t>(r - 1)] = std::max(najveci[static_cast<size_t>(r - 1)], std::fabs(v));
-        });
     for (int c = 1; c <= n; ++c) {
         long double zbir = 0;
         Kss->ZaKolonu(c, [&](int, double v) { zbir += std::fabs(static_cast<long double>(v)); });
         podaci->normaKss = std::max(podaci->normaKss, zbir);  // symmetric: column sums are row sums
     }
-    const auto& D = podaci->ldlt.vectorD();
-    const auto& P = podaci->ldlt.permutationP().indices();
-    for (int i = 0; i < n; ++i) {
-        const double red = najveci[static_cast<size_t>(i)];
-        const double pivot = std::fabs(D[P[i]]);
-        if (!(red > 0) || !(pivot / red >= PragRelativnogPivota)) throw TGreska(PorukaLabilanSistem);
-    }
+    if (PivotJeIzgubljen(*Kss, podaci->ldlt)) throw TGreska(PorukaLabilanSistem);
     if (!radi()) return nullptr;
     return std::unique_ptr<TRetkiFaktor>(new TRetkiFaktor(std::move(podaci)));
 }
@@ -110,16 +136,7 @@ std::vector<double> TRetkiFaktor::Resi(const std::vector<double>& b) const {
     for (int i = 0; i < n; ++i) rd[i] = static_cast<double>(r[static_cast<size_t>(i)]);
     x += p->ldlt.solve(rd);
 
-    // The refined residual against the sizes involved: a sound structure leaves round-off.
-    r = p->Ostatak(b, x);
-    long double normaX = 0, normaB = 0, normaR = 0;
-    for (int i = 0; i < n; ++i) {
-        normaX = std::max(normaX, std::fabs(static_cast<long double>(x[i])));
-        normaB = std::max(normaB, std::fabs(static_cast<long double>(b[static_cast<size_t>(i)])));
-        normaR = std::max(normaR, std::fabs(r[static_cast<size_t>(i)]));
-    }
-    if (!std::isfinite(static_cast<double>(normaX)) || normaR > PragOstatka * (p->normaKss * normaX + normaB))
-        throw TGreska(PorukaLabilanSistem);
+    if (OstatakNijeMali(p->normaKss, b, x, p->Ostatak(b, x))) throw TGreska(PorukaLabilanSistem);
     return std::vector<double>(x.data(), x.data() + n);
 }
 
@@ -129,6 +146,15 @@ double TInverzNaZahtev::Element(int c, int r) const {
         return (*Kolona(c))[static_cast<size_t>(r - 1)];
     } catch (const std::exception&) {
         return 0.0;
+    }
+}
+
+std::vector<double> TInverzNaZahtev::Red(int r) const {
+    if (r < 1 || r > BrojRedova()) return std::vector<double>(static_cast<size_t>(BrojKolona()), 0.0);
+    try {
+        return *Kolona(r);
+    } catch (const std::exception&) {
+        return std::vector<double>(static_cast<size_t>(BrojKolona()), 0.0);
     }
 }
 

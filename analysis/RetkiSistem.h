@@ -24,6 +24,8 @@ public:
                                                    const std::function<bool()>& radi);
 
     int Red() const;
+    // Entries the factor stores: L below its unit diagonal, and D.
+    std::int64_t BrojNenultih() const;
     // x := Kss^-1 b, refined once. Throws TGreska with the unstable-structure message when the
     // refined residual is not small against the sizes of Kss, x and b.
     std::vector<double> Resi(const std::vector<double>& b) const;
@@ -50,6 +52,8 @@ public:
         return false;
     }
     bool NaZahtev() const override { return true; }
+    // Kss^-1 is symmetric: row r is column r, one solve.
+    std::vector<double> Red(int r) const override;
     // Column c, solved for now or taken from the kept ones.
     std::shared_ptr<const std::vector<double>> Kolona(int c) const;
 

@@ -63,27 +63,18 @@ std::shared_ptr<TRetkaMatrica> SklopiRetkuK(const TModel& model, const std::vect
 
 namespace {
 
-std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int>& sve,
-                                      const std::function<bool(size_t)>& napredak) {
-    const int n = static_cast<int>(sve.size());
-    struct TDoprinos {
-        int kolona, red;
-        double v;
-    };
-    std::vector<TDoprinos> doprinosi;
-    doprinosi.reserve(model.nizStapova.size() * 21);
-    const TPozicije pozicije(sve);
-    if (!ZaDoprinoseK(model, pozicije, [&](int k, int r, double v) { doprinosi.push_back({k, r, v}); }, napredak))
-        return nullptr;
-    // A stable sort keeps each place's additions in assembly order.
-    std::stable_sort(doprinosi.begin(), doprinosi.end(), [](const TDoprinos& a, const TDoprinos& b) {
+// One entry of the upper triangle (red <= kolona) with a value.
+struct TMesto {
+    int kolona, red;
+    double v;
+};
+
+// The additions summed per place, each place's in assembly order: a stable sort keeps that order
+// among equal places.
+std::vector<TMesto> SaberiPoMestima(std::vector<TMesto> doprinosi) {
+    std::stable_sort(doprinosi.begin(), doprinosi.end(), [](const TMesto& a, const TMesto& b) {
         return a.kolona != b.kolona ? a.kolona < b.kolona : a.red < b.red;
     });
-    // The upper triangle summed, then both triangles laid out column by column.
-    struct TMesto {
-        int kolona, red;
-        double v;
-    };
     std::vector<TMesto> gornji;
     for (size_t i = 0; i < doprinosi.size();) {
         double zbir = 0.0;
@@ -93,7 +84,11 @@ std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int
         gornji.push_back({doprinosi[i].kolona, doprinosi[i].red, zbir});
         i = j;
     }
-    doprinosi = {};
+    return gornji;
+}
+
+// Both triangles of n columns laid out from the summed upper one, given in (column, row) order.
+std::shared_ptr<TRetkaMatrica> ObaTrougla(const std::vector<TMesto>& gornji, int n) {
     std::vector<int> broj(static_cast<size_t>(n) + 1, 0);
     for (const TMesto& m : gornji) {
         ++broj[static_cast<size_t>(m.kolona)];
@@ -118,6 +113,17 @@ std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int
         }
     }
     return std::make_shared<TRetkaMatrica>(n, n, std::move(pocetak), std::move(redovi), std::move(vrednosti));
+}
+
+std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int>& sve,
+                                      const std::function<bool(size_t)>& napredak) {
+    std::vector<TMesto> doprinosi;
+    doprinosi.reserve(model.nizStapova.size() * 21);
+    const TPozicije pozicije(sve);
+    if (!ZaDoprinoseK(model, pozicije, [&](int k, int r, double v) { doprinosi.push_back({k, r, v}); }, napredak))
+        return nullptr;
+    const std::vector<TMesto> gornji = SaberiPoMestima(std::move(doprinosi));
+    return ObaTrougla(gornji, static_cast<int>(sve.size()));
 }
 
 }  // namespace

@@ -5,14 +5,13 @@
 #include "Model.h"
 #include "TipoviStapa.h"
 
-std::vector<std::unique_ptr<TMatrix>*> TStanjeAnalize::SveMatrice() {
-    return {&matricaKGKS,
-            &matricaKssGKS,
-            &matricaKsoGKS,
-            &matricaKosGKS,
-            &matricaKooGKS,
-            &matricaKssGKSInvertovana,
-            &vektorPsGKS,
+std::vector<TGlobalnaMatrica*> TStanjeAnalize::SveMatrice() {
+    return {&matricaKGKS,   &matricaKssGKS, &matricaKsoGKS,
+            &matricaKosGKS, &matricaKooGKS, &matricaKssGKSInvertovana};
+}
+
+std::vector<std::unique_ptr<TMatrix>*> TStanjeAnalize::SviVektori() {
+    return {&vektorPsGKS,
             &vektorQsGKS,
             &vektorSsGKS,
             &vektorQoGKS,
@@ -26,32 +25,8 @@ void TStanjeAnalize::Inicijalizuj() {
     nizKodnihBrojevaNepoznatihPomeranja.emplace();
     nizKodnihBrojevaPoznatihPomeranja.emplace();
     nizKodnihBrojeva.emplace();
-    for (auto* m : SveMatrice()) *m = std::make_unique<TMatrix>();
-    ObrisiRetke();
-}
-
-void TStanjeAnalize::ObrisiRetke() {
-    retkaKGKS.reset();
-    retkaKssGKS.reset();
-    retkaKsoGKS.reset();
-    retkaKosGKS.reset();
-    retkaKooGKS.reset();
-    inverzKssNaZahtev.reset();
-}
-
-std::shared_ptr<const TIzvorMatrice> TStanjeAnalize::Izvor(TGlobalna koja) const {
-    const std::unique_ptr<TMatrix>* gusta = nullptr;
-    std::shared_ptr<const TIzvorMatrice> retka;
-    switch (koja) {
-        case TGlobalna::K: gusta = &matricaKGKS, retka = retkaKGKS; break;
-        case TGlobalna::Kss: gusta = &matricaKssGKS, retka = retkaKssGKS; break;
-        case TGlobalna::Kso: gusta = &matricaKsoGKS, retka = retkaKsoGKS; break;
-        case TGlobalna::Kos: gusta = &matricaKosGKS, retka = retkaKosGKS; break;
-        case TGlobalna::Koo: gusta = &matricaKooGKS, retka = retkaKooGKS; break;
-        case TGlobalna::InvKss: gusta = &matricaKssGKSInvertovana, retka = inverzKssNaZahtev; break;
-    }
-    if (gusta && *gusta) return std::make_shared<TGustiIzvor>(**gusta);
-    return retka;
+    for (auto* m : SveMatrice()) *m = GustiIzvor(TMatrix());
+    for (auto* v : SviVektori()) *v = std::make_unique<TMatrix>();
 }
 
 void TStanjeAnalize::ObrisiRezultate(TModel& model) {
@@ -59,7 +34,7 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
     nizKodnihBrojevaPoznatihPomeranja.reset();
     nizKodnihBrojeva.reset();
     for (auto* m : SveMatrice()) m->reset();
-    ObrisiRetke();
+    for (auto* v : SviVektori()) v->reset();
     for (auto& c : model.nizCvorova) {
         c->SetRx(0);
         c->SetRz(0);

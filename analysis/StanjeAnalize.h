@@ -7,13 +7,15 @@
 #include "IzvorMatrice.h"
 #include "Matrix.h"
 #include "PutanjaResavanja.h"
-#include "RetkaMatrica.h"
 
 struct TModel;
 class TStap;
 
 // An ordered list of code numbers; absent (std::nullopt) after a clear.
 using TNizKodnihBrojeva = std::optional<std::vector<int>>;
+
+// A global matrix; null when absent.
+using TGlobalnaMatrica = std::shared_ptr<const TIzvorMatrice>;
 
 // Everything an analysis run leaves behind for the result pages, the plot and the report.
 //
@@ -31,12 +33,15 @@ struct TStanjeAnalize {
     TNizKodnihBrojeva nizKodnihBrojevaPoznatihPomeranja;    // o list
     TNizKodnihBrojeva nizKodnihBrojeva;                     // s list, then o list
 
-    std::unique_ptr<TMatrix> matricaKGKS;
-    std::unique_ptr<TMatrix> matricaKssGKS;
-    std::unique_ptr<TMatrix> matricaKsoGKS;
-    std::unique_ptr<TMatrix> matricaKosGKS;
-    std::unique_ptr<TMatrix> matricaKooGKS;
-    std::unique_ptr<TMatrix> matricaKssGKSInvertovana;
+    // The global matrices, in the form the run's path made them (dense, sparse, or the inverse of
+    // Kss solved column by column). Shared, so a grid that shows one keeps it readable until the
+    // grid is emptied.
+    TGlobalnaMatrica matricaKGKS;
+    TGlobalnaMatrica matricaKssGKS;
+    TGlobalnaMatrica matricaKsoGKS;
+    TGlobalnaMatrica matricaKosGKS;
+    TGlobalnaMatrica matricaKooGKS;
+    TGlobalnaMatrica matricaKssGKSInvertovana;
     std::unique_ptr<TMatrix> vektorPsGKS;
     std::unique_ptr<TMatrix> vektorQsGKS;
     std::unique_ptr<TMatrix> vektorSsGKS;
@@ -45,12 +50,6 @@ struct TStanjeAnalize {
     std::unique_ptr<TMatrix> vektor_qoGKS;
     std::unique_ptr<TMatrix> vektor_qsGKSPomeranjeOslonaca;
     std::unique_ptr<TMatrix> vektor_qsGKS;
-
-    // The sparse path keeps K and its blocks sparse and the inverse of Kss as columns solved on
-    // demand; the dense slots of those six are then absent. Shared, so a grid that shows one keeps
-    // it readable until the grid is emptied.
-    std::shared_ptr<const TRetkaMatrica> retkaKGKS, retkaKssGKS, retkaKsoGKS, retkaKosGKS, retkaKooGKS;
-    std::shared_ptr<const TIzvorMatrice> inverzKssNaZahtev;
 
     // The path the next run asks for (the window: automatic), and the one the last run took.
     TPutanjaResavanja zahtevanaPutanja = TPutanjaResavanja::Automatska;
@@ -72,17 +71,10 @@ struct TStanjeAnalize {
     // every node to 0. The grid part of the window's clear is the window's business.
     void ObrisiRezultate(TModel& model);
 
-    // The fourteen matrices and vectors in the order of the state table, for code that treats them
-    // alike (freeing, checking for presence).
-    std::vector<std::unique_ptr<TMatrix>*> SveMatrice();
-
-    // The global matrices, whichever form holds them; null when absent. A dense one is seen
-    // through a view that is valid while its slot keeps the matrix.
-    enum class TGlobalna { K, Kss, Kso, Kos, Koo, InvKss };
-    std::shared_ptr<const TIzvorMatrice> Izvor(TGlobalna koja) const;
-
-private:
-    void ObrisiRetke();
+    // The six matrices and the eight vectors, each in the order of the state table, for code that
+    // treats them alike (freeing, checking for presence).
+    std::vector<TGlobalnaMatrica*> SveMatrice();
+    std::vector<std::unique_ptr<TMatrix>*> SviVektori();
 };
 
 // Number of local degrees of freedom of a member type: 6, 5, 5, 4; 0 for an unknown type.

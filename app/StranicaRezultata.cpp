@@ -260,7 +260,7 @@ void TStranicaRezultata::ObrisiRezultate() {
 }
 
 void TStranicaRezultata::PrikaziNapomenuInverza() {
-    const auto inverz = kontekst.Stanje().Izvor(TStanjeAnalize::TGlobalna::InvKss);
+    const auto& inverz = kontekst.Stanje().matricaKssGKSInvertovana;
     if (!inverz || !inverz->NaZahtev()) {
         LabelInvKssNaZahtev->hide();
         return;

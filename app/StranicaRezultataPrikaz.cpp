@@ -47,23 +47,13 @@ void TStranicaRezultata::PrikaziRezultate() {
         TStanjeAnalize& st = kontekst.Stanje();
         TModel& model = kontekst.Model();
 
-        // A dense matrix is shown from its slot; a sparse one, or the inverse solved column by
-        // column, through its source.
-        using TG = TStanjeAnalize::TGlobalna;
-        auto matrica = [&](const char* ime, const std::unique_ptr<TMatrix>& m, TG koja, TSkaliranje s) {
+        auto matrica = [&](const char* ime, const TGlobalnaMatrica& m, TSkaliranje s) {
             TTabelaMatrice& t = G(ime).Tabela();
-            if (m) {
-                t.Isprazni();
-                t.PostaviVelicinu(m->NrOfColumns(), m->NrOfRows());
-                t.PostaviMatricu(0, 0, m, s, *c);
-                return;
-            }
-            const auto izvor = st.Izvor(koja);
-            if (!izvor)
+            if (!m)
                 throw TNemaRezultata{};
             t.Isprazni();
-            t.PostaviVelicinu(izvor->BrojKolona(), izvor->BrojRedova());
-            t.PostaviIzvor(0, 0, izvor, s, *c);
+            t.PostaviVelicinu(m->BrojKolona(), m->BrojRedova());
+            t.PostaviIzvor(0, 0, m, s, *c);
         };
         auto dole = [&](const char* ime, const TNizKodnihBrojeva& l) {
             TTabelaMatrice& t = G(ime).Tabela();
@@ -97,19 +87,19 @@ void TStranicaRezultata::PrikaziRezultate() {
         constexpr auto mnozi = TSkaliranje::Pomnozeno;
         constexpr auto kao = TSkaliranje::KaoIzracunato;
 
-        matrica("StringGridK", st.matricaKGKS, TG::K, deli);
+        matrica("StringGridK", st.matricaKGKS, deli);
         dole("StringGridKKodniBrojevi", st.nizKodnihBrojeva);
-        matrica("StringGridKss", st.matricaKssGKS, TG::Kss, deli);
+        matrica("StringGridKss", st.matricaKssGKS, deli);
         dole("StringGridKssKodniBrojevi", S);
-        matrica("StringGridKso", st.matricaKsoGKS, TG::Kso, deli);
+        matrica("StringGridKso", st.matricaKsoGKS, deli);
         dole("StringGridKsoKodniBrojeviVertikala", S);
         preko("StringGridKsoKodniBrojeviHorizontala", O);
-        matrica("StringGridKos", st.matricaKosGKS, TG::Kos, deli);
+        matrica("StringGridKos", st.matricaKosGKS, deli);
         dole("StringGridKosKodniBrojeviVertikala", O);
         preko("StringGridKosKodniBrojeviHorizontala", S);
-        matrica("StringGridKoo", st.matricaKooGKS, TG::Koo, deli);
+        matrica("StringGridKoo", st.matricaKooGKS, deli);
         dole("StringGridKooKodniBrojeviVertikala", O);
-        matrica("StringGridInvKss", st.matricaKssGKSInvertovana, TG::InvKss, mnozi);
+        matrica("StringGridInvKss", st.matricaKssGKSInvertovana, mnozi);
         PrikaziNapomenuInverza();
         dole("StringGridInvKssKodniBrojevi", S);
 

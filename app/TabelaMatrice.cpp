@@ -246,14 +246,18 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
         const int mk = k - b.k0 + 1;
         if (mk < 1 || mk > b.brojKolona)
             continue;
+        const double* kol = nullptr;
         if (b.izvor) {
-            w = SirinaKoloneIzvora(b, mk, w, merac);
+            kol = b.izvor->GustaKolona(mk);
+            if (!kol) {
+                w = SirinaKoloneIzvora(b, mk, w, merac);
+                continue;
+            }
+        } else if (const TMatrix* m = b.Matrica()) {
+            kol = m->Kolona(mk);
+        } else {
             continue;
         }
-        const TMatrix* m = b.Matrica();
-        if (!m)
-            continue;
-        const double* kol = m->Kolona(mk);
         const int n = std::min(b.brojRedova, redova - b.r0);
         const bool bezSkaliranja = b.skaliranje == TSkaliranje::KaoIzracunato || b.c == 1.0L;
         const double c = static_cast<double>(b.c);

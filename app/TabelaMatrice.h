@@ -24,9 +24,10 @@ enum class TSkaliranje { KaoIzracunato, Podeljeno, Pomnozeno };
 //
 // Matrices of a thousand-node frame have millions of elements, so nothing is stored per cell:
 // a grid holds blocks (a matrix placed at a column offset, a list of code numbers down a column or
-// across a row, a few loose texts) and formats a cell only when it is asked for. A matrix block
-// refers to the analysis state's own slot, so a block whose matrix has been freed or replaced by a
-// matrix of another size reads as empty instead of reading freed memory.
+// across a row, a few loose texts) and formats a cell only when it is asked for. A global matrix is
+// shared with the analysis state through its source; a vector block refers to the state's own
+// slot, so a block whose vector has been freed or replaced by one of another size reads as empty
+// instead of reading freed memory.
 class TTabelaMatrice : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -48,8 +49,8 @@ public:
     // The matrix in `slot` placed with its element (1, 1) at cell (k0, r0).
     void PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s = TSkaliranje::KaoIzracunato,
                         long double c = 1.0L);
-    // A matrix read through its source (the sparse forms of a large model, the inverse of Kss
-    // solved column by column); the grid shares the source, so it stays readable until emptied.
+    // A matrix read through its source, whatever its form (dense, sparse, the inverse of Kss solved
+    // column by column); the grid shares the source, so it stays readable until emptied.
     void PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor,
                       TSkaliranje s = TSkaliranje::KaoIzracunato, long double c = 1.0L);
     // A matrix of the grid's own (the member matrices, which nobody else keeps).

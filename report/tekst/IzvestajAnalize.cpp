@@ -32,15 +32,13 @@ void Matrica(std::string& t, const TMatrix& m, F&& element) {
     }
 }
 
-// The same layout read through a matrix source. A matrix whose columns are solved for on demand
-// is symmetric (the inverse of Kss), so its row r is read as column r: one solve per row.
+// The same layout read through a matrix source, a row at a time.
 template <class F>
 void Matrica(std::string& t, const TIzvorMatrice& m, F&& element) {
     t += "----------";
     t += RL;
     for (int r = 1; r <= m.BrojRedova(); ++r) {
-        for (int c = 1; c <= m.BrojKolona(); ++c)
-            t += element(m.NaZahtev() ? m.Element(r, c) : m.Element(c, r)) + "  ";
+        for (double v : m.Red(r)) t += element(v) + "  ";
         t += RL;
         t += "----------";
         t += RL;
@@ -174,9 +172,7 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
     t += std::string(RL) + RL + "Broj ispred matrica krutosti i vektora pomeranja: " + FormatBroja(f);
 
     auto krutost = [&](double v) { return FormatFiksno(v / f, 6); };
-    using TG = TStanjeAnalize::TGlobalna;
-    auto blok = [&](const std::string& otvaranje, TG koja, auto&& element) {
-        const auto m = st.Izvor(koja);
+    auto blok = [&](const std::string& otvaranje, const TGlobalnaMatrica& m, auto&& element) {
         if (!m || m->BrojRedova() < 1) return;
         t += otvaranje;
         const long long elemenata = static_cast<long long>(m->BrojRedova()) * m->BrojKolona();
@@ -184,12 +180,12 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
         else Matrica(t, *m, element);
     };
     const std::string rl = RL, rl2 = std::string(RL) + RL;
-    blok(rl2 + "K celog sistema - GKS" + rl, TG::K, krutost);
-    blok(rl2 + "Kss - GKS" + rl, TG::Kss, krutost);
-    blok(rl + "Kss^-1 - GKS" + rl, TG::InvKss, [&](double v) { return FormatFiksno(v * f, 12); });
-    blok(rl2 + "Kso - GKS" + rl, TG::Kso, krutost);
-    blok(rl2 + "Kos - GKS" + rl, TG::Kos, krutost);
-    blok(rl2 + "Koo - GKS" + rl, TG::Koo, krutost);
+    blok(rl2 + "K celog sistema - GKS" + rl, st.matricaKGKS, krutost);
+    blok(rl2 + "Kss - GKS" + rl, st.matricaKssGKS, krutost);
+    blok(rl + "Kss^-1 - GKS" + rl, st.matricaKssGKSInvertovana, [&](double v) { return FormatFiksno(v * f, 12); });
+    blok(rl2 + "Kso - GKS" + rl, st.matricaKsoGKS, krutost);
+    blok(rl2 + "Kos - GKS" + rl, st.matricaKosGKS, krutost);
+    blok(rl2 + "Koo - GKS" + rl, st.matricaKooGKS, krutost);
 
     auto vektor = [&](const std::string& otvaranje, const std::unique_ptr<TMatrix>& v, const char* oznaka,
                       const TNizKodnihBrojeva& lista, bool pomeranje) {

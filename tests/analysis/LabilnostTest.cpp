@@ -91,7 +91,7 @@ double NajmanjiPivot(TModel& m) {
     TPosmatracBezEkrana p(m, st);
     st.radimProracun = true;
     IzvrsiProracun(m, st, p);
-    TMatrix k = *st.matricaKssGKS;
+    TMatrix k = st.matricaKssGKS->GustaKopija();
     double pivot = 0;
     k.InvertSaPivotom(pivot);
     return pivot;

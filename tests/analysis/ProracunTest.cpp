@@ -434,6 +434,7 @@ TEST(Proracun, ClearingFreesTheStateAndZeroesNodeResults) {
     TPokretanje p(g.m);
     p.stanje.ObrisiRezultate(g.m);
     for (auto* m : p.stanje.SveMatrice()) EXPECT_FALSE(*m);
+    for (auto* v : p.stanje.SviVektori()) EXPECT_FALSE(*v);
     EXPECT_FALSE(p.stanje.nizKodnihBrojeva);
     EXPECT_EQ(g.m.nizCvorova[1]->Uz(), 0);
     EXPECT_EQ(g.m.nizCvorova[0]->Rz(), 0);

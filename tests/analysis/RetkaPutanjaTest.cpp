@@ -8,6 +8,7 @@
 #include "PomocModela.h"
 #include "Proracun.h"
 #include "PutanjaResavanja.h"
+#include "RetkaMatrica.h"
 
 namespace {
 
@@ -164,23 +165,24 @@ TEST(RetkaPutanja, GeneratedFramesAgreeWithTheDensePath) {
         ASSERT_EQ(Pokreni(gusti, stG, TPutanjaResavanja::Gusta).ishod, TIshodProracuna::Uspeh);
         ASSERT_EQ(Pokreni(retki, stR, TPutanjaResavanja::Retka).ishod, TIshodProracuna::Uspeh);
         ASSERT_EQ(stR.putanja, TPutanjaResavanja::Retka);
-        EXPECT_FALSE(stR.matricaKGKS);
-        EXPECT_FALSE(stR.matricaKssGKSInvertovana);
+        ASSERT_TRUE(stR.matricaKGKS && stR.matricaKssGKSInvertovana);
+        EXPECT_TRUE(dynamic_cast<const TRetkaMatrica*>(stR.matricaKGKS.get()));  // held sparse
+        EXPECT_TRUE(stR.matricaKssGKSInvertovana->NaZahtev());
 
         const auto a = Kolicine(gusti, stG), b = Kolicine(retki, stR);
         for (size_t q = 0; q < a.size(); ++q) EXPECT_LE(RelativnaRazlika(a[q], b[q]), 1e-9L) << "quantity " << q;
 
         // The sparse K holds the dense K's bits, entry for entry, and so do its blocks.
-        using TG = TStanjeAnalize::TGlobalna;
-        for (TG koja : {TG::K, TG::Kss, TG::Kso, TG::Kos, TG::Koo}) {
-            const auto d = stG.Izvor(koja), s = stR.Izvor(koja);
+        const auto gusteMatrice = stG.SveMatrice(), retkeMatrice = stR.SveMatrice();
+        for (size_t koja = 0; koja < 5; ++koja) {  // K and its blocks; the inverse is checked below
+            const auto &d = *gusteMatrice[koja], &s = *retkeMatrice[koja];
             ASSERT_TRUE(d && s);
             ASSERT_EQ(d->BrojKolona(), s->BrojKolona());
             ASSERT_EQ(d->BrojRedova(), s->BrojRedova());
             int razlicitih = 0;
             for (int c = 1; c <= d->BrojKolona(); c += 7)
                 for (int r = 1; r <= d->BrojRedova(); ++r) razlicitih += d->Element(c, r) != s->Element(c, r);
-            EXPECT_EQ(razlicitih, 0) << static_cast<int>(koja);
+            EXPECT_EQ(razlicitih, 0) << koja;
         }
         // Equilibrium: the storey forces and the beam loads come back through the supports.
         long double rx = 0, rz = 0, px = 0;
@@ -196,11 +198,11 @@ TEST(RetkaPutanja, InverseColumnsOnDemandMatchTheDenseInverse) {
     TStanjeAnalize stG, stR;
     ASSERT_EQ(Pokreni(gusti, stG, TPutanjaResavanja::Gusta).ishod, TIshodProracuna::Uspeh);
     ASSERT_EQ(Pokreni(retki, stR, TPutanjaResavanja::Retka).ishod, TIshodProracuna::Uspeh);
-    const auto inv = stR.Izvor(TStanjeAnalize::TGlobalna::InvKss);
+    const auto inv = stR.matricaKssGKSInvertovana;
     ASSERT_TRUE(inv);
     EXPECT_TRUE(inv->NaZahtev());
     EXPECT_EQ(inv->BrojNenultih(), -1);
-    const TMatrix& D = *stG.matricaKssGKSInvertovana;
+    const TMatrix D = stG.matricaKssGKSInvertovana->GustaKopija();
     ASSERT_EQ(inv->BrojKolona(), D.NrOfColumns());
     double najveci = 0, razlika = 0;
     for (int c = 1; c <= D.NrOfColumns(); ++c)
@@ -248,8 +250,8 @@ TEST(RetkaPutanja, UnstableStructuresAreRefusedOnTheSparsePath) {
             EXPECT_EQ(r.ishod, TIshodProracuna::Greska);
             EXPECT_EQ(r.poruka, PorukaLabilanSistem);
             EXPECT_FALSE(st.vektor_qsGKS);
-            EXPECT_FALSE(st.Izvor(TStanjeAnalize::TGlobalna::InvKss));
-            EXPECT_TRUE(st.retkaKssGKS);  // what was made before the solution stays
+            EXPECT_FALSE(st.matricaKssGKSInvertovana);
+            EXPECT_TRUE(st.matricaKssGKS);  // what was made before the solution stays
         }
     }
     // A large frame that nothing holds horizontally.
@@ -278,10 +280,10 @@ TEST(RetkaPutanja, StopInsideTheSolutionLeavesNoPartOfIt) {
         const TRezultatProracuna r = PokreniAnalizu(m, st, p);
         EXPECT_EQ(r.ishod, TIshodProracuna::Prekinut);
         for (auto* v : {&st.vektor_qsGKS, &st.vektor_qsGKSOpterecenje, &st.vektor_qsGKSPomeranjeOslonaca,
-                        &st.vektor_qoGKS, &st.vektorQoGKS, &st.matricaKssGKSInvertovana})
+                        &st.vektor_qoGKS, &st.vektorQoGKS})
             EXPECT_FALSE(*v);
-        EXPECT_FALSE(st.Izvor(TStanjeAnalize::TGlobalna::InvKss));
-        EXPECT_TRUE(st.Izvor(TStanjeAnalize::TGlobalna::Kss));
+        EXPECT_FALSE(st.matricaKssGKSInvertovana);
+        EXPECT_TRUE(st.matricaKssGKS);
         for (const auto& c : m.nizCvorova) EXPECT_EQ(c->Rx(), 0);
         EXPECT_EQ(p.log.back().rfind("Resavanje sistema - ", 0), 0u);
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "GeneratorModela.h"
+#include "RetkaMatrica.h"
 #include "StranicaAnalizePomocTest.h"
 
 namespace {
@@ -23,7 +24,8 @@ TEST(RetkiPrikaz, GridsReadSparseMatricesAndInverseColumnsOnDemand) {
     TOkruzenjeAnalize gusto, retko;
     Analiziraj(gusto, TPutanjaResavanja::Gusta);
     Analiziraj(retko, TPutanjaResavanja::Retka);
-    EXPECT_FALSE(retko.stanje.matricaKGKS);
+    ASSERT_TRUE(retko.stanje.matricaKGKS);
+    EXPECT_TRUE(dynamic_cast<const TRetkaMatrica*>(retko.stanje.matricaKGKS.get()));  // held sparse
 
     // K and its blocks hold the same bits on both paths, so every cell reads the same, zeros
     // the sparse form does not store included.

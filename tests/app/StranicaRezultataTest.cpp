@@ -138,7 +138,7 @@ TEST(StranicaRezultata, FactorDividesStiffnessAndMultipliesDisplacements) {
                       {"StringGridMT", 0, 0, "1"}, {"StringGridK", 0, 0, "25000"}, {"StringGridR", 0, 3, "0.0004"}});
     EXPECT_EQ(o.stanje.brojIspredMatriceKrutosti, 2.0L);
     // Stored results are never scaled.
-    EXPECT_EQ(o.stanje.matricaKGKS->Elem(1, 1), 50000.0);
+    EXPECT_EQ(o.stanje.matricaKGKS->Element(1, 1), 50000.0);
     o.rezultati->ComboBoxRezultatCvor->setCurrentIndex(1);
     const QStringList cvor = Redovi(o.rezultati->MemoRezultatCvor);
     EXPECT_EQ(cvor[18], "Mnozilac pomeranja i obrtanja = 2");

@@ -174,7 +174,7 @@ TEST(UredjivanjeProzora, UndoClearsResultsAndTheListsShowWhatWasAddedOrChanged) 
     EXPECT_EQ(p.K<QComboBox>("ComboBoxSpisakImenaMaterijala")->currentText(), "B");
 
     // An undo keeps the selection where it still exists and clears the results.
-    p.w->Stanje().matricaKGKS = std::make_unique<TMatrix>();
+    p.w->Stanje().matricaKGKS = GustiIzvor(TMatrix());
     p.Meni("Ponisti1");
     EXPECT_FALSE(p.w->Stanje().matricaKGKS);
     EXPECT_EQ(p.K<QComboBox>("ComboBoxSpisakImenaMaterijala")->currentText(), "A");
