@@ -51,7 +51,6 @@ void TFormGlavniProzor::UcitajModel() {
 }
 
 void TFormGlavniProzor::SnimiModelUFajl() {
-    PodesavanjaIzKontrola();
     SnimiModel(UPutanju(putanjaDoFajla), model, podesavanja);
     // The writer puts "1.0" in place of a factor or multiplier that it could not use.
     if (QLineEdit* faktor = EditVrednostIspredMatrica())

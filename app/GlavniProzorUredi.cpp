@@ -54,27 +54,27 @@ void TFormGlavniProzor::Ponovi1Click() {
     dokument->Ponovi();
 }
 
-void TFormGlavniProzor::NaIzmenuDokumenta(TVrstaIzmene vrsta) {
-    OsveziMeniUredi();
-    if (vrsta != TVrstaIzmene::Snimanje)
+void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
+    const bool komanda = izmena.vrsta == TVrstaIzmene::Komanda || izmena.vrsta == TVrstaIzmene::Istorija;
+    if (izmena.Dotice(ddIstorija))
+        OsveziMeniUredi();
+    // A refused analysis stays marked until the model changes.
+    if (komanda || izmena.vrsta == TVrstaIzmene::NoviModel)
         UkloniUzrokOdbijanja();
-    switch (vrsta) {
-    case TVrstaIzmene::Komanda:
-        // The page that ran the command refreshes its own lists as it always has.
-        PosleIzmeneModela();
+    // Reading and "Nov..." bring the pages, the controls and the plot up to date before they
+    // announce the new model.
+    if (izmena.vrsta == TVrstaIzmene::NoviModel)
+        return;
+    if (izmena.vrsta == TVrstaIzmene::Podesavanja)
+        NaIzmenuPodesavanja(izmena.podesavanja);
+    if (izmena.Dotice(ddRezultati) && naBrisanjeRezultata)
+        naBrisanjeRezultata();
+    // The result page lists every node, member and load, and its member text names materials and
+    // sections; every command refills it, as the editing pages' own lists are.
+    if ((komanda || izmena.Dotice(ddListe)) && naOsvezavanjeListiRezultata)
+        naOsvezavanjeListiRezultata();
+    if (komanda || izmena.Dotice(ddListe | ddRezultati))
+        CrtajGrafikGlavni();
+    if (izmena.Dotice(ddPutanja))
         OsveziNaslov();
-        break;
-    case TVrstaIzmene::Istorija:
-        if (stranice)
-            stranice->OsveziSveZadrziIzbor();
-        PosleIzmeneModela();
-        OsveziNaslov();
-        break;
-    case TVrstaIzmene::Snimanje:
-        OsveziNaslov();
-        break;
-    case TVrstaIzmene::NoviModel:
-        // Reading and "Nov..." refresh the pages and the caption themselves.
-        break;
-    }
 }

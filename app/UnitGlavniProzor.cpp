@@ -78,6 +78,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     }
     CrtajGrafikGlavni();
     connect(dokument.get(), &TDokumentModela::izmenjen, this, &TFormGlavniProzor::NaIzmenuDokumenta);
+    connect(dokument.get(), &TDokumentModela::izmenjen, stranice, [this](const TIzmena& i) { stranice->NaIzmenu(i); });
     dokument->NovModel();
     setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -216,32 +217,26 @@ void TFormGlavniProzor::OsveziNaslov() {
 
 void TFormGlavniProzor::PorukaZauzet() { dijalozi->Informacija(this, Tekst(PorukaProracunUToku)); }
 
-void TFormGlavniProzor::ObrisiRezultate() {
-    stanje.ObrisiRezultate(model);
-    if (naBrisanjeRezultata)
-        naBrisanjeRezultata();
-}
+void TFormGlavniProzor::ObrisiRezultate() { dokument->ObrisiRezultate(); }
 
 void TFormGlavniProzor::PosleIzmeneModela() {
+    // A refused command: the results go and the lists and plot are shown afresh, as after one
+    // that ran.
     ObrisiRezultate();
     if (naOsvezavanjeListiRezultata)
         naOsvezavanjeListiRezultata();
-    CrtajGrafikGlavni();
 }
 
 void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik)
         return;
-    PodesavanjaIzKontrola();
+    // The drawing replaces a multiplier that is not a number; the replacement goes back through
+    // the document, whose announcement shows it in its field.
+    TPodesavanja p = podesavanja;
     // The diagrams read the results, which a run is writing until it clears its flag (its last
     // redraw comes after that).
-    CrtajGrafik(*PlotChartGrafik, model, podesavanja, stanje.radimProracun ? nullptr : &stanje);
-    if (GrupaDijagrama)
-        GrupaDijagrama->PrikazUKontrole(podesavanja.prikaz);
-    // The drawing replaces a multiplier that is not a number.
-    const QString mnozilac = QString::fromStdString(podesavanja.mnozilacPomeranja);
-    if (EditMnozilacPomeranja->text() != mnozilac)
-        EditMnozilacPomeranja->setText(mnozilac);
+    CrtajGrafik(*PlotChartGrafik, model, p, stanje.radimProracun ? nullptr : &stanje);
+    dokument->PostaviPodesavanja(p);
 }
 
 void TFormGlavniProzor::PrikaziProzorPreseka() {
