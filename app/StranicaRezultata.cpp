@@ -290,6 +290,8 @@ void TStranicaRezultata::OsveziListe() {
         ComboBoxSpisakOpterecenjaZaQ->setCurrentIndex(model.nizOpterecenja.empty() ? -1 : 0);
         ComboBoxRezultatStap->setCurrentIndex(model.nizStapova.empty() ? -1 : 0);
     }
-    PrikaziRezultatCvora();
-    PrikaziRezultatStapa();
+    Rukuj([this] {
+        PrikaziRezultatCvora();
+        PrikaziRezultatStapa();
+    });
 }
