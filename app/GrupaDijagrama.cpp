@@ -9,7 +9,11 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+#include <exception>
+
 #include "CrtanjeDijagrama.h"
+#include "Dijalozi.h"
+#include "Greska.h"
 #include "PlotChart.h"
 #include "UnitGlavniProzor.h"
 
@@ -52,8 +56,11 @@ private:
             const TDijagramiStapa d = DijagramiStapa(model, prozor.Stanje(), *model.nizStapova[naStapu->stap]);
             tekst = QString::fromStdString(OpisTackeNaStapu(model, *naStapu, d));
             QToolTip::showText(e->globalPosition().toPoint(), tekst, &plot);
-        } catch (const std::exception&) {
+        } catch (const TGreska&) {
             tekst.clear();
+        } catch (const std::exception& e) {
+            tekst.clear();
+            prozor.Dijalozi().Greska(prozor.ProzorZaPoruke(), QString::fromUtf8(e.what()));
         }
     }
 
