@@ -274,24 +274,26 @@ void TStranicaRezultata::PrikaziNapomenuInverza() {
 }
 
 void TStranicaRezultata::OsveziListe() {
-    const TModel& model = kontekst.Model();
-    {
-        const QSignalBlocker b1(ComboBoxRezultatCvor), b2(ComboBoxRezultatStap), b3(ComboBoxSpisakOpterecenjaZaQ);
-        ComboBoxRezultatCvor->clear();
-        for (const auto& c : model.nizCvorova)
-            ComboBoxRezultatCvor->addItem(QStringLiteral("Cvor broj ") + QString::number(c->ID()));
-        ComboBoxSpisakOpterecenjaZaQ->clear();
-        for (const auto& o : model.nizOpterecenja)
-            ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
-        ComboBoxRezultatStap->clear();
-        for (const auto& s : model.nizStapova)
-            ComboBoxRezultatStap->addItem(QStringLiteral("Stap broj ") + QString::number(s->ID()));
-        ComboBoxRezultatCvor->setCurrentIndex(model.nizCvorova.empty() ? -1 : 0);
-        ComboBoxSpisakOpterecenjaZaQ->setCurrentIndex(model.nizOpterecenja.empty() ? -1 : 0);
-        ComboBoxRezultatStap->setCurrentIndex(model.nizStapova.empty() ? -1 : 0);
-    }
     Rukuj([this] {
+        PopuniListe();
         PrikaziRezultatCvora();
         PrikaziRezultatStapa();
     });
+}
+
+void TStranicaRezultata::PopuniListe() {
+    const TModel& model = kontekst.Model();
+    const QSignalBlocker b1(ComboBoxRezultatCvor), b2(ComboBoxRezultatStap), b3(ComboBoxSpisakOpterecenjaZaQ);
+    ComboBoxRezultatCvor->clear();
+    for (const auto& c : model.nizCvorova)
+        ComboBoxRezultatCvor->addItem(QStringLiteral("Cvor broj ") + QString::number(c->ID()));
+    ComboBoxSpisakOpterecenjaZaQ->clear();
+    for (const auto& o : model.nizOpterecenja)
+        ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
+    ComboBoxRezultatStap->clear();
+    for (const auto& s : model.nizStapova)
+        ComboBoxRezultatStap->addItem(QStringLiteral("Stap broj ") + QString::number(s->ID()));
+    ComboBoxRezultatCvor->setCurrentIndex(model.nizCvorova.empty() ? -1 : 0);
+    ComboBoxSpisakOpterecenjaZaQ->setCurrentIndex(model.nizOpterecenja.empty() ? -1 : 0);
+    ComboBoxRezultatStap->setCurrentIndex(model.nizStapova.empty() ? -1 : 0);
 }

@@ -78,6 +78,7 @@ private:
     void Rukuj(const std::function<void()>& operacije, const QString& poruka = {});
     // The parts of the display operations, inside their handling of TGreska.
     bool PrikaziGlobalneRezultate(long double c);
+    void PopuniListe();
     void PrikaziIzabraniStap(long double c);
     bool PrikaziQStapa(const TStap& s, const std::vector<int>& kodovi);
     void PrikaziIzabraniCvor();

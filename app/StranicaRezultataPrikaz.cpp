@@ -52,15 +52,15 @@ void TStranicaRezultata::PrikaziSileStapa() {
         prazan();
         return;
     }
-    R.PostaviVelicinu(R.BrojKolona(), 2);
-    R.IsprazniRed(1);
-    const TModel& model = kontekst.Model();
-    const int i = ComboBoxRezultatStap->currentIndex();
-    if (i < 0 || i >= static_cast<int>(model.nizStapova.size())) {
-        prazan();
-        return;
-    }
     try {
+        R.PostaviVelicinu(R.BrojKolona(), 2);
+        R.IsprazniRed(1);
+        const TModel& model = kontekst.Model();
+        const int i = ComboBoxRezultatStap->currentIndex();
+        if (i < 0 || i >= static_cast<int>(model.nizStapova.size())) {
+            prazan();
+            return;
+        }
         // Absent results come back as the analysis's own error: nothing to show.
         TSileStapa s = IzracunajSileStapa(model, kontekst.Stanje(), *model.nizStapova[i]);
         const int m = s.qG.NrOfRows();
