@@ -73,7 +73,9 @@ void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     // sections; every command refills it, as the editing pages' own lists are.
     if ((komanda || izmena.Dotice(ddListe)) && naOsvezavanjeListiRezultata)
         naOsvezavanjeListiRezultata();
-    if (komanda || izmena.Dotice(ddListe | ddRezultati))
+    // Results alone matter to the plot only while it draws them (the deformed shape, a diagram).
+    const bool crtaRezultate = podesavanja.deformacijaNosaca || podesavanja.prikaz.dijagram != TPrikaz::Bez;
+    if (komanda || izmena.Dotice(ddListe) || (izmena.Dotice(ddRezultati) && crtaRezultate))
         CrtajGrafikGlavni();
     if (izmena.Dotice(ddPutanja))
         OsveziNaslov();
