@@ -29,7 +29,8 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     auto* raspored = stranice_modela::SadrzajSaKlizacem(strana);
 
     // Each box changes its own setting through the document; what it shows follows the announcement.
-    auto prekidac = [this](QWidget* roditelj, QLayout* u, const char* ime, const char* naslov, bool TPodesavanja::*polje) {
+    auto prekidac = [this](QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
+                           bool TPodesavanja::*polje) {
         auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
         if (u)
             u->addWidget(c);
@@ -43,17 +44,25 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
 
     auto* cvor = new QGroupBox(QStringLiteral("Cvor"), strana);
     auto* cvorR = new QVBoxLayout(cvor);
-    CheckBoxPrikaziSimbolCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", &TPodesavanja::prikaziSimbolCvora);
-    CheckBoxPrikaziBrojCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", &TPodesavanja::prikaziBrojCvora);
-    CheckBoxPrikaziOslonceCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", &TPodesavanja::prikaziOslonceCvora);
-    CheckBoxPrikaziOpterecenjeCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje", &TPodesavanja::prikaziOpterecenjeCvora);
+    CheckBoxPrikaziSimbolCvora =
+        prekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", &TPodesavanja::prikaziSimbolCvora);
+    CheckBoxPrikaziBrojCvora =
+        prekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", &TPodesavanja::prikaziBrojCvora);
+    CheckBoxPrikaziOslonceCvora =
+        prekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", &TPodesavanja::prikaziOslonceCvora);
+    CheckBoxPrikaziOpterecenjeCvora =
+        prekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje", &TPodesavanja::prikaziOpterecenjeCvora);
 
     auto* stap = new QGroupBox(QStringLiteral("Stap"), strana);
     auto* stapR = new QVBoxLayout(stap);
-    CheckBoxPrikaziSimbolStapa = prekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", &TPodesavanja::prikaziSimbolStapa);
-    CheckBoxPrikaziBrojStapa = prekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", &TPodesavanja::prikaziBrojStapa);
-    CheckBoxPrikaziOrjentacijuStapa = prekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija", &TPodesavanja::prikaziOrjentacijuStapa);
-    CheckBoxPrikaziOpterecenjeStapa = prekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje", &TPodesavanja::prikaziOpterecenjeStapa);
+    CheckBoxPrikaziSimbolStapa =
+        prekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", &TPodesavanja::prikaziSimbolStapa);
+    CheckBoxPrikaziBrojStapa =
+        prekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", &TPodesavanja::prikaziBrojStapa);
+    CheckBoxPrikaziOrjentacijuStapa =
+        prekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija", &TPodesavanja::prikaziOrjentacijuStapa);
+    CheckBoxPrikaziOpterecenjeStapa =
+        prekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje", &TPodesavanja::prikaziOpterecenjeStapa);
 
     auto* grupe = new QHBoxLayout;
     grupe->addWidget(cvor);
@@ -62,7 +71,8 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
 
     auto* karakteristike = new QGroupBox(QStringLiteral("Karakteristike grafika"), strana);
     auto* karR = new QGridLayout(karakteristike);
-    CheckBoxMrezaGrafika = prekidac(karakteristike, nullptr, "CheckBoxMrezaGrafika", "mreza", &TPodesavanja::mrezaGrafika);
+    CheckBoxMrezaGrafika =
+        prekidac(karakteristike, nullptr, "CheckBoxMrezaGrafika", "mreza", &TPodesavanja::mrezaGrafika);
     CheckBoxDeformacijaNosaca =
         prekidac(karakteristike, nullptr, "CheckBoxDeformacijaNosaca", "pomeranja", &TPodesavanja::deformacijaNosaca);
     auto* labelaMnozilac = new QLabel(QStringLiteral("mnozilac pomeranja"), karakteristike);

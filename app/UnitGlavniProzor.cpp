@@ -225,6 +225,7 @@ void TFormGlavniProzor::PosleIzmeneModela() {
     ObrisiRezultate();
     if (naOsvezavanjeListiRezultata)
         naOsvezavanjeListiRezultata();
+    CrtajGrafikGlavni();
 }
 
 void TFormGlavniProzor::CrtajGrafikGlavni() {
