@@ -37,7 +37,8 @@ void TDokumentModela::Snimljen() {
 
 void TDokumentModela::NovModel() {
     dokument.NovaIstorija();
-    emit izmenjen({TVrstaIzmene::NoviModel, ddSve});
+    // The results are not the history's: whoever brings the new model clears or starts them.
+    emit izmenjen({TVrstaIzmene::NoviModel, ddSve & ~ddRezultati, ~0u});
 }
 
 void TDokumentModela::PostaviPodesavanja(const TPodesavanja& nova) {

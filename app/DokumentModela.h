@@ -37,6 +37,8 @@ public:
     bool Ponovi();
     bool Izmenjen() const { return dokument.Izmenjen(); }
     void Snimljen();
+    // A model was read or started afresh: a new history, and everything but the results (which
+    // the caller clears or starts) announced as changed.
     void NovModel();
     // Takes the new settings and announces the groups that differ; nothing when they are equal.
     void PostaviPodesavanja(const TPodesavanja& nova);

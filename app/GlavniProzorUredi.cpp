@@ -61,10 +61,10 @@ void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     // A refused analysis stays marked until the model changes.
     if (komanda || izmena.vrsta == TVrstaIzmene::NoviModel)
         UkloniUzrokOdbijanja();
-    // Reading and "Nov..." bring the pages, the controls and the plot up to date before they
-    // announce the new model.
-    if (izmena.vrsta == TVrstaIzmene::NoviModel)
+    if (izmena.vrsta == TVrstaIzmene::NoviModel) {
+        NaNoviModel();
         return;
+    }
     if (izmena.vrsta == TVrstaIzmene::Podesavanja)
         NaIzmenuPodesavanja(izmena.podesavanja);
     if (izmena.Dotice(ddRezultati) && naBrisanjeRezultata)
@@ -79,4 +79,14 @@ void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
         CrtajGrafikGlavni();
     if (izmena.Dotice(ddPutanja))
         OsveziNaslov();
+}
+
+void TFormGlavniProzor::NaNoviModel() {
+    // The caption is left to the command: at start-up without a file it shows the program alone.
+    // The settings were read with the model.
+    PodesavanjaUKontrole();
+    PrimeniAkcijuMisa();
+    if (naOsvezavanjeListiRezultata)
+        naOsvezavanjeListiRezultata();
+    CrtajGrafikGlavni();
 }

@@ -65,6 +65,10 @@ void TStraniceModela::OsveziZadrziIzbor(unsigned liste) {
 }
 
 void TStraniceModela::NaIzmenu(const TIzmena& izmena) {
+    if (izmena.vrsta == TVrstaIzmene::NoviModel) {
+        OsveziSve();
+        return;
+    }
     if (izvrsavam) return;
     if (izmena.vrsta != TVrstaIzmene::Komanda && izmena.vrsta != TVrstaIzmene::Istorija) return;
     if (izmena.Dotice(ddListe)) OsveziZadrziIzbor(izmena.delovi & ddListe);

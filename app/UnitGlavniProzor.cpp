@@ -76,9 +76,9 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
         }
         OsveziNaslov();
     }
-    CrtajGrafikGlavni();
     connect(dokument.get(), &TDokumentModela::izmenjen, this, &TFormGlavniProzor::NaIzmenuDokumenta);
     connect(dokument.get(), &TDokumentModela::izmenjen, stranice, [this](const TIzmena& i) { stranice->NaIzmenu(i); });
+    // The first announcement shows the model the window starts with everywhere.
     dokument->NovModel();
     setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -190,6 +190,7 @@ private:
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).
     void NaIzmenuDokumenta(const TIzmena& izmena);
     void NaIzmenuPodesavanja(unsigned delovi);
+    void NaNoviModel();
     void OsveziMeniUredi();
     // Before "Nov...", "Otvori..." and closing: asks about unsaved changes and saves on "Da".
     // False when the command must not go on.

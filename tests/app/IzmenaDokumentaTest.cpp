@@ -122,7 +122,7 @@ TEST(IzmenaDokumenta, EveryChangeIsAnnouncedOnceWithWhatItConcerns) {
          },
          {{TVrstaIzmene::Podesavanja, ddPodesavanja, dpMreza | dpCrtez, -1}}},
         {"results cleared", [&] { d.ObrisiRezultate(); }, {{TVrstaIzmene::Rezultati, ddRezultati, 0, -1}}},
-        {"a new model", [&] { d.NovModel(); }, {{TVrstaIzmene::NoviModel, ddSve, 0, -1}}},
+        {"a new model", [&] { d.NovModel(); }, {{TVrstaIzmene::NoviModel, ddSve & ~ddRezultati, ~0u, -1}}},
     };
     for (const auto& sl : slucajevi) {
         s.izmene.clear();
