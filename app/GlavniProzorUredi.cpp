@@ -67,7 +67,8 @@ void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     }
     if (izmena.vrsta == TVrstaIzmene::Podesavanja)
         NaIzmenuPodesavanja(izmena.podesavanja);
-    if (izmena.Dotice(ddRezultati) && naBrisanjeRezultata)
+    // Results that went empty the grids; results a run installs are shown by their own path.
+    if (izmena.Dotice(ddRezultati) && !stanje.nizKodnihBrojeva && naBrisanjeRezultata)
         naBrisanjeRezultata();
     // The result page lists every node, member and load, and its member text names materials and
     // sections; every command refills it, as the editing pages' own lists are.

@@ -17,6 +17,7 @@
 
 #include "DokumentModela.h"
 #include "PlotChart.h"
+#include "TabelaMatrice.h"
 #include "PomocniProzora.h"
 #include "UnitGlavniProzor.h"
 #include "UredjivanjeCvorova.h"
@@ -246,4 +247,29 @@ TEST(IzmenaDokumenta, SettingsChangeThroughTheDocumentNotThroughARedraw) {
     EXPECT_FALSE(p.w->CheckBoxPrikaziSimbolStapa->isChecked());
     EXPECT_EQ(p.w->AkcijaMisa(), 1);
     EXPECT_EQ(p.plot->MouseAction(), maZoomDrag);
+}
+
+TEST(IzmenaDokumenta, ResultsGoWithAModelChangeAndStayWithASettingsChange) {
+    OsigurajAplikaciju();
+    auto dijalozi = std::make_unique<TLazniDijalozi>();
+    TFormGlavniProzor w(QStringList{QStringLiteral(VELT_EXAMPLES_DIR "/portalni-ram.velt")}, std::move(dijalozi));
+    w.pokreniNovuInstancu = [] { return false; };
+    auto K = [&w](const char* ime) { return w.findChild<QWidget*>(QString::fromLatin1(ime)); };
+    auto celija = [&w] {
+        auto* r = w.findChild<QWidget*>(QStringLiteral("StringGridK"));
+        return r ? static_cast<TStringGrid*>(r)->Celija(0, 0) : QString();
+    };
+    w.findChild<QAction*>(QStringLiteral("Pokrenianalizu1"))->trigger();
+    ASSERT_NE(celija(), QString());
+
+    // Settings: the grids keep their results.
+    w.CheckBoxDeformacijaNosaca->click();
+    EXPECT_NE(celija(), QString());
+    ASSERT_TRUE(w.Stanje().nizKodnihBrojeva);
+
+    // A page edit: the document clears the results and the grids follow.
+    static_cast<QLineEdit*>(K("EditKoncSilaUCvoruPx"))->setText(QStringLiteral("3"));
+    static_cast<QPushButton*>(K("ButtonPromeniOpterecenjeCvora"))->click();
+    EXPECT_FALSE(w.Stanje().nizKodnihBrojeva);
+    EXPECT_EQ(celija(), QString());
 }
