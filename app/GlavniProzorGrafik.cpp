@@ -23,58 +23,60 @@
 
 using namespace glavni_prozor;
 
-QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
-    auto* strana = new QWidget;
-    strana->setObjectName(QStringLiteral("TabSheetGrafik"));
-    auto* raspored = stranice_modela::SadrzajSaKlizacem(strana);
+// Each box changes its own setting through the document; what it shows follows the announcement.
+QCheckBox* TFormGlavniProzor::NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
+                                              bool TPodesavanja::*polje) {
+    auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
+    if (u)
+        u->addWidget(c);
+    prekidaci.emplace_back(c, polje);
+    connect(c, &QCheckBox::toggled, this, [this, polje](bool da) {
+        if (!punimKontrole)
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.*polje = da; });
+    });
+    return c;
+}
 
-    // Each box changes its own setting through the document; what it shows follows the announcement.
-    auto prekidac = [this](QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
-                           bool TPodesavanja::*polje) {
-        auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
-        if (u)
-            u->addWidget(c);
-        prekidaci.emplace_back(c, polje);
-        connect(c, &QCheckBox::toggled, this, [this, polje](bool da) {
-            if (!punimKontrole)
-                dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.*polje = da; });
-        });
-        return c;
-    };
-
+QLayout* TFormGlavniProzor::NapraviGrupeSimbola(QWidget* strana) {
     auto* cvor = new QGroupBox(QStringLiteral("Cvor"), strana);
     auto* cvorR = new QVBoxLayout(cvor);
     CheckBoxPrikaziSimbolCvora =
-        prekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", &TPodesavanja::prikaziSimbolCvora);
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", &TPodesavanja::prikaziSimbolCvora);
     CheckBoxPrikaziBrojCvora =
-        prekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", &TPodesavanja::prikaziBrojCvora);
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", &TPodesavanja::prikaziBrojCvora);
     CheckBoxPrikaziOslonceCvora =
-        prekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", &TPodesavanja::prikaziOslonceCvora);
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", &TPodesavanja::prikaziOslonceCvora);
     CheckBoxPrikaziOpterecenjeCvora =
-        prekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje", &TPodesavanja::prikaziOpterecenjeCvora);
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje",
+                        &TPodesavanja::prikaziOpterecenjeCvora);
 
     auto* stap = new QGroupBox(QStringLiteral("Stap"), strana);
     auto* stapR = new QVBoxLayout(stap);
     CheckBoxPrikaziSimbolStapa =
-        prekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", &TPodesavanja::prikaziSimbolStapa);
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", &TPodesavanja::prikaziSimbolStapa);
     CheckBoxPrikaziBrojStapa =
-        prekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", &TPodesavanja::prikaziBrojStapa);
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", &TPodesavanja::prikaziBrojStapa);
     CheckBoxPrikaziOrjentacijuStapa =
-        prekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija", &TPodesavanja::prikaziOrjentacijuStapa);
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija",
+                        &TPodesavanja::prikaziOrjentacijuStapa);
     CheckBoxPrikaziOpterecenjeStapa =
-        prekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje", &TPodesavanja::prikaziOpterecenjeStapa);
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje",
+                        &TPodesavanja::prikaziOpterecenjeStapa);
 
     auto* grupe = new QHBoxLayout;
     grupe->addWidget(cvor);
     grupe->addWidget(stap);
-    raspored->addLayout(grupe);
+    return grupe;
+}
 
+QGroupBox* TFormGlavniProzor::NapraviKarakteristike(QWidget* strana) {
     auto* karakteristike = new QGroupBox(QStringLiteral("Karakteristike grafika"), strana);
     auto* karR = new QGridLayout(karakteristike);
     CheckBoxMrezaGrafika =
-        prekidac(karakteristike, nullptr, "CheckBoxMrezaGrafika", "mreza", &TPodesavanja::mrezaGrafika);
+        NapraviPrekidac(karakteristike, nullptr, "CheckBoxMrezaGrafika", "mreza", &TPodesavanja::mrezaGrafika);
     CheckBoxDeformacijaNosaca =
-        prekidac(karakteristike, nullptr, "CheckBoxDeformacijaNosaca", "pomeranja", &TPodesavanja::deformacijaNosaca);
+        NapraviPrekidac(karakteristike, nullptr, "CheckBoxDeformacijaNosaca", "pomeranja",
+                        &TPodesavanja::deformacijaNosaca);
     auto* labelaMnozilac = new QLabel(QStringLiteral("mnozilac pomeranja"), karakteristike);
     labelaMnozilac->setObjectName(QStringLiteral("LabelMnozilacPomeranja"));
     EditMnozilacPomeranja = Imenuj(new QLineEdit(karakteristike), QStringLiteral("EditMnozilacPomeranja"));
@@ -93,9 +95,10 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     karR->addWidget(labelaMnozilac, 2, 0);
     karR->addWidget(EditMnozilacPomeranja, 2, 1);
     karR->addWidget(ButtonOsveziPomeranja, 3, 1);
-    raspored->addWidget(karakteristike);
-    raspored->addWidget(GrupaDijagrama = new TGrupaDijagrama(*this, strana));
+    return karakteristike;
+}
 
+QGroupBox* TFormGlavniProzor::NapraviAkcijeMisa(QWidget* strana) {
     RadioGroupAkcijeMisa = Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana),
                                   QStringLiteral("RadioGroupAkcijeMisa"));
     auto* akcijeR = new QVBoxLayout(RadioGroupAkcijeMisa);
@@ -123,8 +126,11 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
         akcijeR->addLayout(red);
     }
     connect(akcijeMisa, &QButtonGroup::idClicked, this, &TFormGlavniProzor::RadioGroupAkcijeMisaClick);
-    raspored->addWidget(RadioGroupAkcijeMisa);
+    return RadioGroupAkcijeMisa;
+}
 
+// "zoom u realnom vremenu" over the zoom factor and its button.
+QLayout* TFormGlavniProzor::NapraviZoom(QWidget* strana) {
     CheckBoxZoomURealnomVremenu = Imenuj(new QCheckBox(QStringLiteral("zoom u realnom vremenu"), strana),
                                          QStringLiteral("CheckBoxZoomURealnomVremenu"));
     // Read by the drawing only; no redraw of its own.
@@ -132,9 +138,11 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
         if (!punimKontrole)
             dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.zoomURealnomVremenu = da; });
     });
-    raspored->addWidget(CheckBoxZoomURealnomVremenu);
 
-    auto* zoom = new QHBoxLayout;
+    auto* zoom = new QVBoxLayout;
+    zoom->addWidget(CheckBoxZoomURealnomVremenu);
+    auto* red = new QHBoxLayout;
+    zoom->addLayout(red);
     auto* labelaZoom = new QLabel(QStringLiteral("zoom"), strana);
     ComboBoxZoomSve = Imenuj(new QComboBox(strana), QStringLiteral("ComboBoxZoomSve"));
     for (const char* t : TekstoviFaktoraZooma)
@@ -144,10 +152,21 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     connect(ComboBoxZoomSve, &QComboBox::currentIndexChanged, this, &TFormGlavniProzor::ComboBoxZoomSveChange);
     ButtonZumSve = Imenuj(new QPushButton(QStringLiteral("Zoom"), strana), QStringLiteral("ButtonZumSve"));
     connect(ButtonZumSve, &QPushButton::clicked, this, &TFormGlavniProzor::ButtonZumSveClick);
-    zoom->addWidget(labelaZoom);
-    zoom->addWidget(ComboBoxZoomSve, 1);
-    zoom->addWidget(ButtonZumSve);
-    raspored->addLayout(zoom);
+    red->addWidget(labelaZoom);
+    red->addWidget(ComboBoxZoomSve, 1);
+    red->addWidget(ButtonZumSve);
+    return zoom;
+}
+
+QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
+    auto* strana = new QWidget;
+    strana->setObjectName(QStringLiteral("TabSheetGrafik"));
+    auto* raspored = stranice_modela::SadrzajSaKlizacem(strana);
+    raspored->addLayout(NapraviGrupeSimbola(strana));
+    raspored->addWidget(NapraviKarakteristike(strana));
+    raspored->addWidget(GrupaDijagrama = new TGrupaDijagrama(*this, strana));
+    raspored->addWidget(NapraviAkcijeMisa(strana));
+    raspored->addLayout(NapraviZoom(strana));
     GrupaPrikaza = new TGrupaPrikaza(
         podesavanja.prikaz,
         [this](bool TPrikaz::*polje, bool da) {

@@ -22,6 +22,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -197,6 +198,13 @@ private:
     bool SacuvajIzmene();
     void NapraviStrane();
     QWidget* NapraviStranuGrafik();
+    // The parts of the "Grafik" page (GlavniProzorGrafik.cpp).
+    QCheckBox* NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
+                               bool TPodesavanja::*polje);
+    QLayout* NapraviGrupeSimbola(QWidget* strana);
+    QGroupBox* NapraviKarakteristike(QWidget* strana);
+    QGroupBox* NapraviAkcijeMisa(QWidget* strana);
+    QLayout* NapraviZoom(QWidget* strana);
     void Inicijalizuj();
     void OsveziNaslov();
     void PorukaZauzet();
