@@ -137,8 +137,12 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
     connect(ButtonPreracunajPonovoMatriceSaBrojemIspred, &QPushButton::clicked, this,
             [this] { ButtonPreracunajPonovoMatriceSaBrojemIspredClick(); });
     // The factor travels in the model file; the settings always hold what the field shows.
-    connect(EditVrednostIspredMatricaKrutosti, &QLineEdit::textChanged, this,
-            [this](const QString& t) { this->kontekst.Podesavanja().vrednostIspredMatricaKrutosti = t.toStdString(); });
+    connect(EditVrednostIspredMatricaKrutosti, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (naPromenuFaktora)
+            naPromenuFaktora(t.toStdString());
+        else
+            this->kontekst.Podesavanja().vrednostIspredMatricaKrutosti = t.toStdString();
+    });
     PrimeniPodesavanja();
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "KontekstAnalize.h"
@@ -52,6 +53,9 @@ public:
     void OsveziListe();
     // Puts the factor text from the settings into the edit field (after a model was read).
     void PrimeniPodesavanja();
+    // Where the factor field's text goes as it changes: the owner of the settings, which announces
+    // it. Without it the field writes the context's settings itself.
+    std::function<void(const std::string&)> naPromenuFaktora;
 
     // The display operations. Absent results are nothing to show; the program's own errors (TGreska)
     // end an operation silently with what it has filled. Any other failure passes on, to the

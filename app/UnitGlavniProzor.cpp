@@ -34,6 +34,7 @@
 #include "PlotChart.h"
 #include "StranicaAnalize.h"
 #include "StranicaAnalizeProzor.h"
+#include "StranicaRezultata.h"
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
 #include "ZastitaTockica.h"
@@ -61,6 +62,11 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
         PokaziUzrokOdbijanja(r);
     };
+    // The factor field of the result page changes its setting through the document.
+    if (auto* rezultati = findChild<TStranicaRezultata*>())
+        rezultati->naPromenuFaktora = [this](const std::string& t) {
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.vrednostIspredMatricaKrutosti = t; });
+        };
     UgradiIzvestajIStampu();
     Inicijalizuj();
 

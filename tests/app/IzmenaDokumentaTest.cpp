@@ -273,3 +273,12 @@ TEST(IzmenaDokumenta, ResultsGoWithAModelChangeAndStayWithASettingsChange) {
     EXPECT_FALSE(w.Stanje().nizKodnihBrojeva);
     EXPECT_EQ(celija(), QString());
 }
+
+TEST(IzmenaDokumenta, TheFactorFieldChangesItsSettingThroughTheDocument) {
+    TProzor p;
+    TSlusalac s(p.w->Dokument());
+    p.K<QLineEdit>("EditVrednostIspredMatricaKrutosti")->setText(QStringLiteral("2"));
+    ASSERT_EQ(s.izmene.size(), 1u);
+    EXPECT_EQ(s.izmene[0].podesavanja, unsigned(dpFaktor));
+    EXPECT_EQ(p.w->Podesavanja().vrednostIspredMatricaKrutosti, "2");
+}
