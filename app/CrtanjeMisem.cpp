@@ -5,16 +5,11 @@
 #include <cmath>
 
 #include "Brojevi.h"
+#include "CrtanjeStapa.h"
 #include "Greska.h"
 #include "UredjivanjeCvorova.h"
-#include "UredjivanjeMaterijala.h"
-#include "UredjivanjePreseka.h"
 
 namespace {
-
-// The defaults of the material and section pages, for a member drawn before either exists.
-const TPoljaMaterijala podrazumevaniMaterijal{"Materijal 1", "30000000.0", "0.2", "2500.0", "0.00001"};
-const TPoljaPreseka podrazumevaniPresek{"Presek 1", "0.003125", "0.15", "0.5", "0.0"};
 
 // Pixel distance from (px, py) to the segment a-b.
 double DoDuzi(double px, double py, double ax, double ay, double bx, double by) {
@@ -197,31 +192,10 @@ void TCrtanjeMisem::Otkazi() {
 void TCrtanjeMisem::DodajStapDo(const TTacka& kraj) {
     const TTacka poc = *pocetak;
     pocetak.reset();
-    TIzborStapa izbor = k.izborStapa ? k.izborStapa() : TIzborStapa{};
+    const TIzborStapa izbor = k.izborStapa ? k.izborStapa() : TIzborStapa{};
+    // The nodes are found again by ID: the list may have changed since the first click.
     Izvrsi("Crtaj stap", [&](TModel& m) {
-        // The nodes are found again by ID: the list may have changed since the first click.
-        auto cvor = [&](const TTacka& t) {
-            if (t.id >= 0)
-                if (const int i = IndeksPoID(m.nizCvorova, t.id); i >= 0) return i;
-            DodajIliPromeniCvor(m, TRezimIzmene::Dodaj, -1, Tekst(t.x), Tekst(t.z));
-            return static_cast<int>(m.nizCvorova.size()) - 1;
-        };
-        if (m.nizMaterijala.empty()) {
-            DodajIliPromeniMaterijal(m, TRezimIzmene::Dodaj, -1, podrazumevaniMaterijal);
-            izbor.materijal = 0;
-        }
-        if (m.nizPreseka.empty()) {
-            DodajIliPromeniPresek(m, TRezimIzmene::Dodaj, -1, podrazumevaniPresek);
-            izbor.presek = 0;
-        }
-        if (izbor.materijal < 0 || izbor.materijal >= static_cast<int>(m.nizMaterijala.size())) izbor.materijal = 0;
-        if (izbor.presek < 0 || izbor.presek >= static_cast<int>(m.nizPreseka.size())) izbor.presek = 0;
-        if (!OsobineTipa(izbor.tip)) izbor.tip = tsK;
-        izbor.pocetniCvor = cvor(poc);
-        // The same point twice is the same node: the member check then says why it cannot be.
-        const bool isto = kraj.id >= 0 ? kraj.id == poc.id : poc.id < 0 && kraj.x == poc.x && kraj.z == poc.z;
-        izbor.krajnjiCvor = isto ? izbor.pocetniCvor : cvor(kraj);
-        return DodajStap(m, izbor);
+        return NacrtajStap(m, {poc.id, poc.x, poc.z}, {kraj.id, kraj.x, kraj.z}, izbor);
     });
     plot.Refresh();
 }

@@ -1,29 +1,60 @@
 #include "DokumentModela.h"
 
 bool TDokumentModela::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
-    const bool uradjeno = dokument.Izvrsi(naziv, izmena);
-    if (uradjeno) emit izmenjen(TVrstaIzmene::Komanda);
+    TIzmena razlika;
+    const bool uradjeno = dokument.Izvrsi(naziv, izmena, &razlika);
+    // A command that reports success is a command that ran, even when it left every value as it
+    // was: it still clears the results, as it always has.
+    if (uradjeno || razlika.delovi != 0) PosleKoraka(TVrstaIzmene::Komanda, razlika);
     return uradjeno;
 }
 
 bool TDokumentModela::Ponisti() {
-    if (!dokument.Ponisti()) return false;
-    emit izmenjen(TVrstaIzmene::Istorija);
+    TIzmena razlika;
+    if (!dokument.Ponisti(&razlika)) return false;
+    PosleKoraka(TVrstaIzmene::Istorija, razlika);
     return true;
 }
 
 bool TDokumentModela::Ponovi() {
-    if (!dokument.Ponovi()) return false;
-    emit izmenjen(TVrstaIzmene::Istorija);
+    TIzmena razlika;
+    if (!dokument.Ponovi(&razlika)) return false;
+    PosleKoraka(TVrstaIzmene::Istorija, razlika);
     return true;
+}
+
+void TDokumentModela::PosleKoraka(TVrstaIzmene vrsta, TIzmena razlika) {
+    stanje.ObrisiRezultate(dokument.Model());
+    razlika.vrsta = vrsta;
+    razlika.delovi |= ddRezultati | ddIstorija | ddPutanja;
+    emit izmenjen(razlika);
 }
 
 void TDokumentModela::Snimljen() {
     dokument.OznaciSnimljen();
-    emit izmenjen(TVrstaIzmene::Snimanje);
+    emit izmenjen({TVrstaIzmene::Snimanje, ddPutanja});
 }
 
 void TDokumentModela::NovModel() {
     dokument.NovaIstorija();
-    emit izmenjen(TVrstaIzmene::NoviModel);
+    // The results are not the history's: whoever brings the new model clears or starts them.
+    emit izmenjen({TVrstaIzmene::NoviModel, ddSve & ~ddRezultati, ~0u});
+}
+
+void TDokumentModela::PostaviPodesavanja(const TPodesavanja& nova) {
+    const unsigned razlika = RazlikaPodesavanja(podesavanja, nova);
+    if (razlika == 0) return;
+    podesavanja = nova;
+    emit izmenjen({TVrstaIzmene::Podesavanja, ddPodesavanja, razlika});
+}
+
+void TDokumentModela::IzmeniPodesavanja(const std::function<void(TPodesavanja&)>& izmena) {
+    TPodesavanja nova = podesavanja;
+    izmena(nova);
+    PostaviPodesavanja(nova);
+}
+
+void TDokumentModela::ObrisiRezultate() {
+    stanje.ObrisiRezultate(dokument.Model());
+    emit izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
 }

@@ -19,10 +19,8 @@ void TFormGlavniProzor::UgradiCrtanje() {
             PorukaZauzet();
             return false;
         }
-        const bool uradjeno = dokument->Izvrsi(naziv, izmena);
-        if (uradjeno && stranice)
-            stranice->OsveziSveZadrziIzbor();
-        return uradjeno;
+        // The pages, lists and plot follow the document's announcement.
+        return dokument->Izvrsi(naziv, izmena);
     };
     k.greska = [this](const std::string& poruka) { dijalozi->Greska(this, QString::fromStdString(poruka)); };
     k.izborStapa = [this] { return stranice ? stranice->IzborZaCrtanje() : TIzborStapa{}; };

@@ -40,18 +40,12 @@ void TFormGlavniProzor::UcitajModel() {
     // The reader replaces the model and the settings only when the whole file was read.
     ProcitajModel(UPutanju(putanjaDoFajla), model, podesavanja);
     ObrisiRezultate();
-    PodesavanjaUKontrole();
-    if (stranice)
-        stranice->OsveziSve();
-    if (naOsvezavanjeListiRezultata)
-        naOsvezavanjeListiRezultata();
-    CrtajGrafikGlavni();
-    PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
+    // The announcement brings the controls, pages, lists and plot up to the new model.
     dokument->NovModel();
+    PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
 }
 
 void TFormGlavniProzor::SnimiModelUFajl() {
-    PodesavanjaIzKontrola();
     SnimiModel(UPutanju(putanjaDoFajla), model, podesavanja);
     // The writer puts "1.0" in place of a factor or multiplier that it could not use.
     if (QLineEdit* faktor = EditVrednostIspredMatrica())
@@ -163,17 +157,9 @@ void TFormGlavniProzor::Nov1Click() {
     });
     korak([&] { ObrisiRezultate(); });
     korak([&] { Inicijalizuj(); });
+    // The announcement refreshes the plot, pages and lists.
     korak([&] { dokument->NovModel(); });
     korak([&] { OsveziNaslov(); });
-    korak([&] { CrtajGrafikGlavni(); });
-    korak([&] {
-        if (stranice)
-            stranice->OsveziSve();
-    });
-    korak([&] {
-        if (naOsvezavanjeListiRezultata)
-            naOsvezavanjeListiRezultata();
-    });
 }
 
 void TFormGlavniProzor::Stampajgrafik1Click() {

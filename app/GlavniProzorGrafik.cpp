@@ -23,53 +23,70 @@
 
 using namespace glavni_prozor;
 
-QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
-    auto* strana = new QWidget;
-    strana->setObjectName(QStringLiteral("TabSheetGrafik"));
-    auto* raspored = stranice_modela::SadrzajSaKlizacem(strana);
-
-    auto prekidac = [this](QWidget* roditelj, QLayout* u, const char* ime, const char* naslov, bool crtaj) {
-        auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
+// Each box changes its own setting through the document; what it shows follows the announcement.
+QCheckBox* TFormGlavniProzor::NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
+                                              bool TPodesavanja::*polje) {
+    auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
+    if (u)
         u->addWidget(c);
-        if (crtaj)
-            connect(c, &QCheckBox::clicked, this, &TFormGlavniProzor::CheckBoxPrikaziClick);
-        return c;
-    };
+    prekidaci.emplace_back(c, polje);
+    connect(c, &QCheckBox::toggled, this, [this, polje](bool da) {
+        if (!punimKontrole)
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.*polje = da; });
+    });
+    return c;
+}
 
+QLayout* TFormGlavniProzor::NapraviGrupeSimbola(QWidget* strana) {
     auto* cvor = new QGroupBox(QStringLiteral("Cvor"), strana);
     auto* cvorR = new QVBoxLayout(cvor);
-    CheckBoxPrikaziSimbolCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", true);
-    CheckBoxPrikaziBrojCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", true);
-    CheckBoxPrikaziOslonceCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", true);
-    CheckBoxPrikaziOpterecenjeCvora = prekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje", true);
+    CheckBoxPrikaziSimbolCvora =
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziSimbolCvora", "simbol", &TPodesavanja::prikaziSimbolCvora);
+    CheckBoxPrikaziBrojCvora =
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", &TPodesavanja::prikaziBrojCvora);
+    CheckBoxPrikaziOslonceCvora =
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", &TPodesavanja::prikaziOslonceCvora);
+    CheckBoxPrikaziOpterecenjeCvora =
+        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje",
+                        &TPodesavanja::prikaziOpterecenjeCvora);
 
     auto* stap = new QGroupBox(QStringLiteral("Stap"), strana);
     auto* stapR = new QVBoxLayout(stap);
-    CheckBoxPrikaziSimbolStapa = prekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", true);
-    CheckBoxPrikaziBrojStapa = prekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", true);
-    CheckBoxPrikaziOrjentacijuStapa = prekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija", true);
-    CheckBoxPrikaziOpterecenjeStapa = prekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje", true);
+    CheckBoxPrikaziSimbolStapa =
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", &TPodesavanja::prikaziSimbolStapa);
+    CheckBoxPrikaziBrojStapa =
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", &TPodesavanja::prikaziBrojStapa);
+    CheckBoxPrikaziOrjentacijuStapa =
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija",
+                        &TPodesavanja::prikaziOrjentacijuStapa);
+    CheckBoxPrikaziOpterecenjeStapa =
+        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje",
+                        &TPodesavanja::prikaziOpterecenjeStapa);
 
     auto* grupe = new QHBoxLayout;
     grupe->addWidget(cvor);
     grupe->addWidget(stap);
-    raspored->addLayout(grupe);
+    return grupe;
+}
 
+QGroupBox* TFormGlavniProzor::NapraviKarakteristike(QWidget* strana) {
     auto* karakteristike = new QGroupBox(QStringLiteral("Karakteristike grafika"), strana);
     auto* karR = new QGridLayout(karakteristike);
-    CheckBoxMrezaGrafika = Imenuj(new QCheckBox(QStringLiteral("mreza"), karakteristike),
-                                  QStringLiteral("CheckBoxMrezaGrafika"));
-    connect(CheckBoxMrezaGrafika, &QCheckBox::clicked, this, &TFormGlavniProzor::CheckBoxMrezaGrafikaClick);
-    CheckBoxDeformacijaNosaca = Imenuj(new QCheckBox(QStringLiteral("pomeranja"), karakteristike),
-                                       QStringLiteral("CheckBoxDeformacijaNosaca"));
-    connect(CheckBoxDeformacijaNosaca, &QCheckBox::clicked, this, &TFormGlavniProzor::CheckBoxPrikaziClick);
+    CheckBoxMrezaGrafika =
+        NapraviPrekidac(karakteristike, nullptr, "CheckBoxMrezaGrafika", "mreza", &TPodesavanja::mrezaGrafika);
+    CheckBoxDeformacijaNosaca =
+        NapraviPrekidac(karakteristike, nullptr, "CheckBoxDeformacijaNosaca", "pomeranja",
+                        &TPodesavanja::deformacijaNosaca);
     auto* labelaMnozilac = new QLabel(QStringLiteral("mnozilac pomeranja"), karakteristike);
     labelaMnozilac->setObjectName(QStringLiteral("LabelMnozilacPomeranja"));
     EditMnozilacPomeranja = Imenuj(new QLineEdit(karakteristike), QStringLiteral("EditMnozilacPomeranja"));
     labelaMnozilac->setBuddy(EditMnozilacPomeranja);
     EditMnozilacPomeranja->setAccessibleName(labelaMnozilac->text());
-    connect(EditMnozilacPomeranja, &QLineEdit::textEdited, this,
-            [this](const QString& t) { podesavanja.mnozilacPomeranja = t.toStdString(); });
+    // Kept as typed; "Prikazi" applies it.
+    connect(EditMnozilacPomeranja, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!punimKontrole)
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.mnozilacPomeranja = t.toStdString(); });
+    });
     ButtonOsveziPomeranja = Imenuj(new QPushButton(QStringLiteral("Prikazi"), karakteristike),
                                    QStringLiteral("ButtonOsveziPomeranja"));
     connect(ButtonOsveziPomeranja, &QPushButton::clicked, this, &TFormGlavniProzor::ButtonOsveziPomeranjaClick);
@@ -78,9 +95,10 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     karR->addWidget(labelaMnozilac, 2, 0);
     karR->addWidget(EditMnozilacPomeranja, 2, 1);
     karR->addWidget(ButtonOsveziPomeranja, 3, 1);
-    raspored->addWidget(karakteristike);
-    raspored->addWidget(GrupaDijagrama = new TGrupaDijagrama(*this, strana));
+    return karakteristike;
+}
 
+QGroupBox* TFormGlavniProzor::NapraviAkcijeMisa(QWidget* strana) {
     RadioGroupAkcijeMisa = Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana),
                                   QStringLiteral("RadioGroupAkcijeMisa"));
     auto* akcijeR = new QVBoxLayout(RadioGroupAkcijeMisa);
@@ -108,16 +126,23 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
         akcijeR->addLayout(red);
     }
     connect(akcijeMisa, &QButtonGroup::idClicked, this, &TFormGlavniProzor::RadioGroupAkcijeMisaClick);
-    raspored->addWidget(RadioGroupAkcijeMisa);
+    return RadioGroupAkcijeMisa;
+}
 
+// "zoom u realnom vremenu" over the zoom factor and its button.
+QLayout* TFormGlavniProzor::NapraviZoom(QWidget* strana) {
     CheckBoxZoomURealnomVremenu = Imenuj(new QCheckBox(QStringLiteral("zoom u realnom vremenu"), strana),
                                          QStringLiteral("CheckBoxZoomURealnomVremenu"));
     // Read by the drawing only; no redraw of its own.
-    connect(CheckBoxZoomURealnomVremenu, &QCheckBox::toggled, this,
-            [this](bool da) { podesavanja.zoomURealnomVremenu = da; });
-    raspored->addWidget(CheckBoxZoomURealnomVremenu);
+    connect(CheckBoxZoomURealnomVremenu, &QCheckBox::toggled, this, [this](bool da) {
+        if (!punimKontrole)
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.zoomURealnomVremenu = da; });
+    });
 
-    auto* zoom = new QHBoxLayout;
+    auto* zoom = new QVBoxLayout;
+    zoom->addWidget(CheckBoxZoomURealnomVremenu);
+    auto* red = new QHBoxLayout;
+    zoom->addLayout(red);
     auto* labelaZoom = new QLabel(QStringLiteral("zoom"), strana);
     ComboBoxZoomSve = Imenuj(new QComboBox(strana), QStringLiteral("ComboBoxZoomSve"));
     for (const char* t : TekstoviFaktoraZooma)
@@ -127,16 +152,32 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
     connect(ComboBoxZoomSve, &QComboBox::currentIndexChanged, this, &TFormGlavniProzor::ComboBoxZoomSveChange);
     ButtonZumSve = Imenuj(new QPushButton(QStringLiteral("Zoom"), strana), QStringLiteral("ButtonZumSve"));
     connect(ButtonZumSve, &QPushButton::clicked, this, &TFormGlavniProzor::ButtonZumSveClick);
-    zoom->addWidget(labelaZoom);
-    zoom->addWidget(ComboBoxZoomSve, 1);
-    zoom->addWidget(ButtonZumSve);
-    raspored->addLayout(zoom);
-    GrupaPrikaza = new TGrupaPrikaza(podesavanja.prikaz, [this] { CheckBoxPrikaziClick(); }, strana);
+    red->addWidget(labelaZoom);
+    red->addWidget(ComboBoxZoomSve, 1);
+    red->addWidget(ButtonZumSve);
+    return zoom;
+}
+
+QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
+    auto* strana = new QWidget;
+    strana->setObjectName(QStringLiteral("TabSheetGrafik"));
+    auto* raspored = stranice_modela::SadrzajSaKlizacem(strana);
+    raspored->addLayout(NapraviGrupeSimbola(strana));
+    raspored->addWidget(NapraviKarakteristike(strana));
+    raspored->addWidget(GrupaDijagrama = new TGrupaDijagrama(*this, strana));
+    raspored->addWidget(NapraviAkcijeMisa(strana));
+    raspored->addLayout(NapraviZoom(strana));
+    GrupaPrikaza = new TGrupaPrikaza(
+        podesavanja.prikaz,
+        [this](bool TPrikaz::*polje, bool da) {
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.prikaz.*polje = da; });
+        },
+        strana);
     raspored->addWidget(GrupaPrikaza);
     raspored->addStretch(1);
 
     // Start-up state of the controls: the default settings.
-    podesavanja = TPodesavanja{};
+    dokument->PostaviPodesavanja(TPodesavanja{});
     PodesavanjaUKontrole();
     return strana;
 }
@@ -148,52 +189,49 @@ QLineEdit* TFormGlavniProzor::EditVrednostIspredMatrica() const {
                             : nullptr;
 }
 
-void TFormGlavniProzor::PodesavanjaIzKontrola() {
-    if (QLineEdit* faktor = EditVrednostIspredMatrica())
-        podesavanja.vrednostIspredMatricaKrutosti = faktor->text().toStdString();
-    podesavanja.mnozilacPomeranja = EditMnozilacPomeranja->text().toStdString();
-    podesavanja.mrezaGrafika = CheckBoxMrezaGrafika->isChecked();
-    podesavanja.deformacijaNosaca = CheckBoxDeformacijaNosaca->isChecked();
-    podesavanja.prikaziSimbolStapa = CheckBoxPrikaziSimbolStapa->isChecked();
-    podesavanja.prikaziBrojStapa = CheckBoxPrikaziBrojStapa->isChecked();
-    podesavanja.prikaziOrjentacijuStapa = CheckBoxPrikaziOrjentacijuStapa->isChecked();
-    podesavanja.prikaziOpterecenjeStapa = CheckBoxPrikaziOpterecenjeStapa->isChecked();
-    podesavanja.prikaziSimbolCvora = CheckBoxPrikaziSimbolCvora->isChecked();
-    podesavanja.prikaziBrojCvora = CheckBoxPrikaziBrojCvora->isChecked();
-    podesavanja.prikaziOslonceCvora = CheckBoxPrikaziOslonceCvora->isChecked();
-    podesavanja.prikaziOpterecenjeCvora = CheckBoxPrikaziOpterecenjeCvora->isChecked();
-    podesavanja.zoomURealnomVremenu = CheckBoxZoomURealnomVremenu->isChecked();
-    podesavanja.zoomSve = ComboBoxZoomSve->currentIndex();
-    podesavanja.akcijeMisa = AkcijaMisa();
+namespace {
+
+void PostaviTekst(QLineEdit* polje, const std::string& tekst) {
+    const QString t = QString::fromStdString(tekst);
+    if (polje && polje->text() != t)
+        polje->setText(t);
 }
 
+}  // namespace
+
 void TFormGlavniProzor::PodesavanjaUKontrole() {
-    const TPodesavanja p = podesavanja;  // the controls' handlers write back into `podesavanja`
+    const TPodesavanja& p = podesavanja;
     punimKontrole = true;
-    if (QLineEdit* faktor = EditVrednostIspredMatrica())
-        faktor->setText(QString::fromStdString(p.vrednostIspredMatricaKrutosti));
-    EditMnozilacPomeranja->setText(QString::fromStdString(p.mnozilacPomeranja));
-    CheckBoxMrezaGrafika->setChecked(p.mrezaGrafika);
-    CheckBoxDeformacijaNosaca->setChecked(p.deformacijaNosaca);
-    CheckBoxPrikaziSimbolStapa->setChecked(p.prikaziSimbolStapa);
-    CheckBoxPrikaziBrojStapa->setChecked(p.prikaziBrojStapa);
-    CheckBoxPrikaziOrjentacijuStapa->setChecked(p.prikaziOrjentacijuStapa);
-    CheckBoxPrikaziOpterecenjeStapa->setChecked(p.prikaziOpterecenjeStapa);
-    CheckBoxPrikaziSimbolCvora->setChecked(p.prikaziSimbolCvora);
-    CheckBoxPrikaziBrojCvora->setChecked(p.prikaziBrojCvora);
-    CheckBoxPrikaziOslonceCvora->setChecked(p.prikaziOslonceCvora);
-    CheckBoxPrikaziOpterecenjeCvora->setChecked(p.prikaziOpterecenjeCvora);
+    PostaviTekst(EditVrednostIspredMatrica(), p.vrednostIspredMatricaKrutosti);
+    PostaviTekst(EditMnozilacPomeranja, p.mnozilacPomeranja);
+    for (const auto& [kutija, polje] : prekidaci)
+        kutija->setChecked(p.*polje);
     CheckBoxZoomURealnomVremenu->setChecked(p.zoomURealnomVremenu);
     ComboBoxZoomSve->setCurrentIndex(p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? p.zoomSve : -1);
-    PostaviAkcijuMisa(p.akcijeMisa);
+    if (QAbstractButton* b = akcijeMisa->button(p.akcijeMisa); !b || !b->isChecked())
+        PostaviAkcijuMisa(p.akcijeMisa);
     if (GrupaDijagrama)
         GrupaDijagrama->PrikazUKontrole(p.prikaz);
     if (GrupaPrikaza)
         GrupaPrikaza->IzPodesavanja();
     punimKontrole = false;
-    podesavanja = p;
     if (PlotChartGrafik)
         PlotChartGrafik->SetGridStyle(p.mrezaGrafika ? gsDotLines : gsNone);
+    // A zoom index or mouse action that names no item is shown as none, and kept as none.
+    dokument->IzmeniPodesavanja([this](TPodesavanja& n) {
+        n.zoomSve = ComboBoxZoomSve->currentIndex();
+        n.akcijeMisa = AkcijaMisa();
+    });
+}
+
+void TFormGlavniProzor::NaIzmenuPodesavanja(unsigned delovi) {
+    // While the controls are being filled they already show the settings.
+    if (!punimKontrole)
+        PodesavanjaUKontrole();
+    if (delovi & dpAkcijaMisa)
+        PrimeniAkcijuMisa();
+    if (delovi & dpCrtez)
+        CrtajGrafikGlavni();
 }
 
 int TFormGlavniProzor::AkcijaMisa() const { return akcijeMisa->checkedId(); }
@@ -211,23 +249,7 @@ void TFormGlavniProzor::PostaviAkcijuMisa(int indeks) {
     RadioGroupAkcijeMisaClick();
 }
 
-// ---- "Grafik" page ----
-
-void TFormGlavniProzor::CheckBoxPrikaziClick() {
-    if (!punimKontrole)
-        CrtajGrafikGlavni();
-}
-
-void TFormGlavniProzor::CheckBoxMrezaGrafikaClick() {
-    podesavanja.mrezaGrafika = CheckBoxMrezaGrafika->isChecked();
-    if (PlotChartGrafik)
-        PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
-}
-
-void TFormGlavniProzor::ButtonOsveziPomeranjaClick() { CrtajGrafikGlavni(); }
-
-void TFormGlavniProzor::RadioGroupAkcijeMisaClick() {
-    podesavanja.akcijeMisa = AkcijaMisa();
+void TFormGlavniProzor::PrimeniAkcijuMisa() {
     if (!PlotChartGrafik)
         return;
     switch (podesavanja.akcijeMisa) {
@@ -240,12 +262,26 @@ void TFormGlavniProzor::RadioGroupAkcijeMisaClick() {
     PostaviCrtanje(podesavanja.akcijeMisa == 3);
 }
 
-void TFormGlavniProzor::ComboBoxZoomSveChange() { podesavanja.zoomSve = ComboBoxZoomSve->currentIndex(); }
+// ---- "Grafik" page ----
 
-void TFormGlavniProzor::ButtonZumSveClick() {
-    PodesavanjaIzKontrola();
-    PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
+void TFormGlavniProzor::ButtonOsveziPomeranjaClick() { CrtajGrafikGlavni(); }
+
+void TFormGlavniProzor::RadioGroupAkcijeMisaClick() {
+    const int akcija = AkcijaMisa();
+    if (akcija == podesavanja.akcijeMisa) {
+        PrimeniAkcijuMisa();
+        return;
+    }
+    dokument->IzmeniPodesavanja([akcija](TPodesavanja& p) { p.akcijeMisa = akcija; });
 }
+
+void TFormGlavniProzor::ComboBoxZoomSveChange() {
+    const int zoom = ComboBoxZoomSve->currentIndex();
+    if (!punimKontrole)
+        dokument->IzmeniPodesavanja([zoom](TPodesavanja& p) { p.zoomSve = zoom; });
+}
+
+void TFormGlavniProzor::ButtonZumSveClick() { PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja); }
 
 void TFormGlavniProzor::PlotChartGrafikResize() { CrtajGrafikGlavni(); }
 

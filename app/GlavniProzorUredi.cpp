@@ -54,27 +54,40 @@ void TFormGlavniProzor::Ponovi1Click() {
     dokument->Ponovi();
 }
 
-void TFormGlavniProzor::NaIzmenuDokumenta(TVrstaIzmene vrsta) {
-    OsveziMeniUredi();
-    if (vrsta != TVrstaIzmene::Snimanje)
+void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
+    const bool komanda = izmena.vrsta == TVrstaIzmene::Komanda || izmena.vrsta == TVrstaIzmene::Istorija;
+    if (izmena.Dotice(ddIstorija))
+        OsveziMeniUredi();
+    // A refused analysis stays marked until the model changes.
+    if (komanda || izmena.vrsta == TVrstaIzmene::NoviModel)
         UkloniUzrokOdbijanja();
-    switch (vrsta) {
-    case TVrstaIzmene::Komanda:
-        // The page that ran the command refreshes its own lists as it always has.
-        PosleIzmeneModela();
-        OsveziNaslov();
-        break;
-    case TVrstaIzmene::Istorija:
-        if (stranice)
-            stranice->OsveziSveZadrziIzbor();
-        PosleIzmeneModela();
-        OsveziNaslov();
-        break;
-    case TVrstaIzmene::Snimanje:
-        OsveziNaslov();
-        break;
-    case TVrstaIzmene::NoviModel:
-        // Reading and "Nov..." refresh the pages and the caption themselves.
-        break;
+    if (izmena.vrsta == TVrstaIzmene::NoviModel) {
+        NaNoviModel();
+        return;
     }
+    if (izmena.vrsta == TVrstaIzmene::Podesavanja)
+        NaIzmenuPodesavanja(izmena.podesavanja);
+    // Results that went empty the grids; results a run installs are shown by their own path.
+    if (izmena.Dotice(ddRezultati) && !stanje.nizKodnihBrojeva && naBrisanjeRezultata)
+        naBrisanjeRezultata();
+    // The result page lists every node, member and load, and its member text names materials and
+    // sections; every command refills it, as the editing pages' own lists are.
+    if ((komanda || izmena.Dotice(ddListe)) && naOsvezavanjeListiRezultata)
+        naOsvezavanjeListiRezultata();
+    // Results alone matter to the plot only while it draws them (the deformed shape, a diagram).
+    const bool crtaRezultate = podesavanja.deformacijaNosaca || podesavanja.prikaz.dijagram != TPrikaz::Bez;
+    if (komanda || izmena.Dotice(ddListe) || (izmena.Dotice(ddRezultati) && crtaRezultate))
+        CrtajGrafikGlavni();
+    if (izmena.Dotice(ddPutanja))
+        OsveziNaslov();
+}
+
+void TFormGlavniProzor::NaNoviModel() {
+    // The caption is left to the command: at start-up without a file it shows the program alone.
+    // The settings were read with the model.
+    PodesavanjaUKontrole();
+    PrimeniAkcijuMisa();
+    if (naOsvezavanjeListiRezultata)
+        naOsvezavanjeListiRezultata();
+    CrtajGrafikGlavni();
 }

@@ -9,7 +9,11 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+#include <exception>
+
 #include "CrtanjeDijagrama.h"
+#include "Dijalozi.h"
+#include "Greska.h"
 #include "PlotChart.h"
 #include "UnitGlavniProzor.h"
 
@@ -52,8 +56,11 @@ private:
             const TDijagramiStapa d = DijagramiStapa(model, prozor.Stanje(), *model.nizStapova[naStapu->stap]);
             tekst = QString::fromStdString(OpisTackeNaStapu(model, *naStapu, d));
             QToolTip::showText(e->globalPosition().toPoint(), tekst, &plot);
-        } catch (const std::exception&) {
+        } catch (const TGreska&) {
             tekst.clear();
+        } catch (const std::exception& e) {
+            tekst.clear();
+            prozor.Dijalozi().Greska(prozor.ProzorZaPoruke(), QString::fromUtf8(e.what()));
         }
     }
 
@@ -83,10 +90,16 @@ TGrupaDijagrama::TGrupaDijagrama(TFormGlavniProzor& prozor, QWidget* parent)
     PrikazUKontrole(prozor.Podesavanja().prikaz);
 
     connect(ComboBoxDijagrami, &QComboBox::currentIndexChanged, this, [this] { Promena(); });
-    connect(CheckBoxLinijaDeformacije, &QCheckBox::clicked, this, [this] { Promena(); });
-    connect(EditMnozilacDijagrama, &QLineEdit::textEdited, this,
-            [this](const QString& t) { this->prozor.Podesavanja().prikaz.mnozilacDijagrama = t.toStdString(); });
-    connect(EditMnozilacDijagrama, &QLineEdit::returnPressed, this, [this] { Promena(); });
+    connect(CheckBoxLinijaDeformacije, &QCheckBox::toggled, this, [this] { Promena(); });
+    // The multiplier is kept as typed and applied on Enter.
+    connect(EditMnozilacDijagrama, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!punim)
+            this->prozor.Dokument().IzmeniPodesavanja([&](TPodesavanja& p) { p.prikaz.mnozilacDijagrama = t.toStdString(); });
+    });
+    connect(EditMnozilacDijagrama, &QLineEdit::returnPressed, this, [this] {
+        Promena();
+        this->prozor.CrtajGrafikGlavni();
+    });
 }
 
 void TGrupaDijagrama::PrikazUKontrole(const TPrikaz& p) {
@@ -100,11 +113,13 @@ void TGrupaDijagrama::PrikazUKontrole(const TPrikaz& p) {
 
 void TGrupaDijagrama::Promena() {
     if (punim) return;
-    TPrikaz& p = prozor.Podesavanja().prikaz;
-    p.dijagram = ComboBoxDijagrami->currentIndex() < 0 ? TPrikaz::Bez : ComboBoxDijagrami->currentIndex();
-    p.linijaDeformacije = CheckBoxLinijaDeformacije->isChecked();
-    p.mnozilacDijagrama = EditMnozilacDijagrama->text().toStdString();
-    prozor.CrtajGrafikGlavni();
+    // The document announces what differs; the window redraws on that.
+    prozor.Dokument().IzmeniPodesavanja([this](TPodesavanja& s) {
+        TPrikaz& p = s.prikaz;
+        p.dijagram = ComboBoxDijagrami->currentIndex() < 0 ? TPrikaz::Bez : ComboBoxDijagrami->currentIndex();
+        p.linijaDeformacije = CheckBoxLinijaDeformacije->isChecked();
+        p.mnozilacDijagrama = EditMnozilacDijagrama->text().toStdString();
+    });
 }
 
 void PratiDijagramePodMisem(TFormGlavniProzor& prozor, TPlotChart& plot) {

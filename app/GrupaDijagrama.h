@@ -11,7 +11,7 @@ class TPlotChart;
 
 // The "Dijagrami" group of the "Grafik" page: which force diagram the plot shows ("bez", "N", "T",
 // "M"), whether the deformed shape is the exact deflected line, and the diagram multiplier. The
-// controls write the window's settings and redraw the plot.
+// controls change the settings through the window's document, whose announcement redraws the plot.
 class TGrupaDijagrama : public QGroupBox {
     Q_OBJECT
 public:

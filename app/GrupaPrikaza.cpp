@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 
-TGrupaPrikaza::TGrupaPrikaza(TPrikaz& p, std::function<void()> c, QWidget* roditelj)
-    : QGroupBox(QStringLiteral("Prikaz"), roditelj), prikaz(p), crtaj(std::move(c)) {
+TGrupaPrikaza::TGrupaPrikaza(const TPrikaz& p, TPostavi postavi, QWidget* roditelj)
+    : QGroupBox(QStringLiteral("Prikaz"), roditelj), prikaz(p), postavi(std::move(postavi)) {
     setObjectName(QStringLiteral("GroupBoxPrikaz"));
     auto* r = new QHBoxLayout(this);
     auto prekidac = [&](const char* ime, const char* naslov, bool TPrikaz::*polje) {
@@ -12,9 +12,8 @@ TGrupaPrikaza::TGrupaPrikaza(TPrikaz& p, std::function<void()> c, QWidget* rodit
         k->setObjectName(QString::fromLatin1(ime));
         k->setAccessibleDescription(k->objectName());
         r->addWidget(k);
-        connect(k, &QCheckBox::clicked, this, [this, polje](bool da) {
-            prikaz.*polje = da;
-            if (crtaj) crtaj();
+        connect(k, &QCheckBox::toggled, this, [this, polje](bool da) {
+            if (this->postavi) this->postavi(polje, da);
         });
         return k;
     };

@@ -7,19 +7,21 @@
 
 class QCheckBox;
 
-// The group "Prikaz" of the "Grafik" page: equal scale and engineering symbols. Each box writes
-// its option into the settings and redraws; the settings travel with the model.
+// The group "Prikaz" of the "Grafik" page: equal scale and engineering symbols. Each box hands its
+// option to `postavi`, which changes the settings through their owner (who then redraws); the
+// settings travel with the model.
 class TGrupaPrikaza : public QGroupBox {
     Q_OBJECT
 public:
-    TGrupaPrikaza(TPrikaz& prikaz, std::function<void()> crtaj, QWidget* roditelj = nullptr);
-    // The boxes from the settings, without a redraw (after a model is read or a new one started).
+    using TPostavi = std::function<void(bool TPrikaz::*polje, bool da)>;
+    TGrupaPrikaza(const TPrikaz& prikaz, TPostavi postavi, QWidget* roditelj = nullptr);
+    // The boxes from the settings, without a redraw (after the settings changed elsewhere).
     void IzPodesavanja();
 
     QCheckBox* CheckBoxJednakaRazmera = nullptr;
     QCheckBox* CheckBoxSimboli = nullptr;
 
 private:
-    TPrikaz& prikaz;
-    std::function<void()> crtaj;
+    const TPrikaz& prikaz;
+    TPostavi postavi;
 };

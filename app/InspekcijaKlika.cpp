@@ -1,11 +1,13 @@
 #include "InspekcijaKlika.h"
 
 #include <cmath>
+#include <exception>
 #include <vector>
 
 #include "Brojevi.h"
 #include "Dijalozi.h"
 #include "ElementStapa.h"
+#include "Greska.h"
 
 namespace {
 
@@ -114,7 +116,10 @@ void PlotChartGrafikClick(const TKlikNaGrafik& klik, double mx, double mz) {
                 klik.prikaziStap(static_cast<int>(i));
             klik.dijalozi.Informacija(klik.roditelj, QString::fromStdString(tekst));
         }
-    } catch (...) {
+    } catch (const TGreska&) {
         // Boxes already shown stay shown; the rest of this click is dropped.
+    } catch (const std::exception& e) {
+        // Anything else is a fault, and the user sees it.
+        klik.dijalozi.Greska(klik.roditelj, QString::fromUtf8(e.what()));
     }
 }

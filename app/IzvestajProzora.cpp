@@ -33,8 +33,6 @@ void TFormGlavniProzor::UgradiIzvestajIStampu() {
     FormGrafikStampa->izvor = [this] {
         TFormGrafikStampa::TIzvor i;
         i.model = &model;
-        // The settings as the "Grafik" page shows them now.
-        PodesavanjaIzKontrola();
         i.podesavanja = podesavanja;
         i.mreza = PlotChartGrafik ? PlotChartGrafik->GridStyle() : gsNone;
         i.stanje = &stanje;

@@ -137,8 +137,12 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
     connect(ButtonPreracunajPonovoMatriceSaBrojemIspred, &QPushButton::clicked, this,
             [this] { ButtonPreracunajPonovoMatriceSaBrojemIspredClick(); });
     // The factor travels in the model file; the settings always hold what the field shows.
-    connect(EditVrednostIspredMatricaKrutosti, &QLineEdit::textChanged, this,
-            [this](const QString& t) { this->kontekst.Podesavanja().vrednostIspredMatricaKrutosti = t.toStdString(); });
+    connect(EditVrednostIspredMatricaKrutosti, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (naPromenuFaktora)
+            naPromenuFaktora(t.toStdString());
+        else
+            this->kontekst.Podesavanja().vrednostIspredMatricaKrutosti = t.toStdString();
+    });
     PrimeniPodesavanja();
 }
 
@@ -274,22 +278,26 @@ void TStranicaRezultata::PrikaziNapomenuInverza() {
 }
 
 void TStranicaRezultata::OsveziListe() {
+    Rukuj([this] {
+        PopuniListe();
+        PrikaziRezultatCvora();
+        PrikaziRezultatStapa();
+    });
+}
+
+void TStranicaRezultata::PopuniListe() {
     const TModel& model = kontekst.Model();
-    {
-        const QSignalBlocker b1(ComboBoxRezultatCvor), b2(ComboBoxRezultatStap), b3(ComboBoxSpisakOpterecenjaZaQ);
-        ComboBoxRezultatCvor->clear();
-        for (const auto& c : model.nizCvorova)
-            ComboBoxRezultatCvor->addItem(QStringLiteral("Cvor broj ") + QString::number(c->ID()));
-        ComboBoxSpisakOpterecenjaZaQ->clear();
-        for (const auto& o : model.nizOpterecenja)
-            ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
-        ComboBoxRezultatStap->clear();
-        for (const auto& s : model.nizStapova)
-            ComboBoxRezultatStap->addItem(QStringLiteral("Stap broj ") + QString::number(s->ID()));
-        ComboBoxRezultatCvor->setCurrentIndex(model.nizCvorova.empty() ? -1 : 0);
-        ComboBoxSpisakOpterecenjaZaQ->setCurrentIndex(model.nizOpterecenja.empty() ? -1 : 0);
-        ComboBoxRezultatStap->setCurrentIndex(model.nizStapova.empty() ? -1 : 0);
-    }
-    PrikaziRezultatCvora();
-    PrikaziRezultatStapa();
+    const QSignalBlocker b1(ComboBoxRezultatCvor), b2(ComboBoxRezultatStap), b3(ComboBoxSpisakOpterecenjaZaQ);
+    ComboBoxRezultatCvor->clear();
+    for (const auto& c : model.nizCvorova)
+        ComboBoxRezultatCvor->addItem(QStringLiteral("Cvor broj ") + QString::number(c->ID()));
+    ComboBoxSpisakOpterecenjaZaQ->clear();
+    for (const auto& o : model.nizOpterecenja)
+        ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
+    ComboBoxRezultatStap->clear();
+    for (const auto& s : model.nizStapova)
+        ComboBoxRezultatStap->addItem(QStringLiteral("Stap broj ") + QString::number(s->ID()));
+    ComboBoxRezultatCvor->setCurrentIndex(model.nizCvorova.empty() ? -1 : 0);
+    ComboBoxSpisakOpterecenjaZaQ->setCurrentIndex(model.nizOpterecenja.empty() ? -1 : 0);
+    ComboBoxRezultatStap->setCurrentIndex(model.nizStapova.empty() ? -1 : 0);
 }

@@ -2,8 +2,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "KontekstAnalize.h"
@@ -51,7 +53,13 @@ public:
     void OsveziListe();
     // Puts the factor text from the settings into the edit field (after a model was read).
     void PrimeniPodesavanja();
+    // Where the factor field's text goes as it changes: the owner of the settings, which announces
+    // it. Without it the field writes the context's settings itself.
+    std::function<void(const std::string&)> naPromenuFaktora;
 
+    // The display operations. Absent results are nothing to show; the program's own errors (TGreska)
+    // end an operation silently with what it has filled. Any other failure passes on, to the
+    // handler that shows it.
     void PrikaziRezultate();
     void PrikaziSileStapa();
     void PrikaziRezultatStapa();
@@ -69,6 +77,15 @@ public:
 
 private:
     std::optional<long double> Faktor() const;
+    // Runs display operations for a handler: a failure that is not the program's own is shown in an
+    // error box with its text, after `poruka` when one is given.
+    void Rukuj(const std::function<void()>& operacije, const QString& poruka = {});
+    // The parts of the display operations, inside their handling of TGreska.
+    bool PrikaziGlobalneRezultate(long double c);
+    void PopuniListe();
+    void PrikaziIzabraniStap(long double c);
+    bool PrikaziQStapa(const TStap& s, const std::vector<int>& kodovi);
+    void PrikaziIzabraniCvor();
     TStringGrid& G(const char* ime) const;
     TStringGrid* NoviGrid(const char* ime, bool fiksniPrviRed = false, int sirinaKolone = 20);
     QWidget* NapraviTabove();

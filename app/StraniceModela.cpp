@@ -1,5 +1,6 @@
 #include "StraniceModela.h"
 
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QTabWidget>
 
@@ -47,15 +48,30 @@ void TStraniceModela::OsveziSve() {
     OsveziOpterecenja();
 }
 
-void TStraniceModela::OsveziSveZadrziIzbor() {
-    QComboBox* const liste[] = {ComboBoxSpisakImenaMaterijala,     ComboBoxSpisakImenaPreseka,
-                                ComboBoxSpisakCvorova,             ComboBoxSpisakStapova,
-                                ComboBoxSpisakCvorovaZaOslonce,    ComboBoxSpisakCvorovaZaOpterecenje,
-                                ComboBoxSpisakOpterecenjaStapova, ComboBoxSpisakStapovaZaOpterecenje};
-    int indeksi[std::size(liste)];
-    for (size_t i = 0; i < std::size(liste); ++i) indeksi[i] = liste[i]->currentIndex();
-    OsveziSve();
-    for (size_t i = 0; i < std::size(liste); ++i) PokaziStavku(liste[i], std::min(indeksi[i], liste[i]->count() - 1));
+void TStraniceModela::OsveziZadrziIzbor(unsigned liste) {
+    QComboBox* const spiskovi[] = {ComboBoxSpisakImenaMaterijala,     ComboBoxSpisakImenaPreseka,
+                                   ComboBoxSpisakCvorova,             ComboBoxSpisakStapova,
+                                   ComboBoxSpisakCvorovaZaOslonce,    ComboBoxSpisakCvorovaZaOpterecenje,
+                                   ComboBoxSpisakOpterecenjaStapova, ComboBoxSpisakStapovaZaOpterecenje};
+    int indeksi[std::size(spiskovi)];
+    for (size_t i = 0; i < std::size(spiskovi); ++i) indeksi[i] = spiskovi[i]->currentIndex();
+    if (liste & ddMaterijali) OsveziMaterijale();
+    if (liste & ddPreseci) OsveziPreseke();
+    if (liste & ddCvorovi) OsveziCvorove();
+    if (liste & ddStapovi) OsveziStapove();
+    if (liste & ddOpterecenja) OsveziOpterecenja();
+    for (size_t i = 0; i < std::size(spiskovi); ++i)
+        PokaziStavku(spiskovi[i], std::min(indeksi[i], spiskovi[i]->count() - 1));
+}
+
+void TStraniceModela::NaIzmenu(const TIzmena& izmena) {
+    if (izmena.vrsta == TVrstaIzmene::NoviModel) {
+        OsveziSve();
+        return;
+    }
+    if (izvrsavam) return;
+    if (izmena.vrsta != TVrstaIzmene::Komanda && izmena.vrsta != TVrstaIzmene::Istorija) return;
+    if (izmena.Dotice(ddListe)) OsveziZadrziIzbor(izmena.delovi & ddListe);
 }
 
 void TStraniceModela::IzaberiCvor(int indeks) { PokaziStavku(ComboBoxSpisakCvorova, indeks); }
@@ -63,6 +79,7 @@ void TStraniceModela::IzaberiStap(int indeks) { PokaziStavku(ComboBoxSpisakStapo
 
 TStraniceModela::TIshod TStraniceModela::Izvrsi(const char* naziv, const std::function<bool(TModel&)>& komanda) {
     try {
+        const QScopedValueRollback<bool> vratiPosle(izvrsavam, true);
         return kontekst.IzvrsiIzmenu(naziv, komanda) ? TIshod::Uradjeno : TIshod::Nista;
     } catch (const TGreska& g) {
         PrikaziGresku(g.what());

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "Izmena.h"
 #include "UredjivanjeStapova.h"
 #include "UredjivanjeZajednicko.h"
 
@@ -29,8 +30,13 @@ public:
     QWidget* Stranica(int indeks);
     // Refresh every list on these pages from the model (after a load or New).
     void OsveziSve();
-    // The same after an undo or redo: each list keeps the item it showed, while there is one.
-    void OsveziSveZadrziIzbor();
+    // The lists of the model lists named by `liste` (ddListe bits), each keeping the item it showed
+    // while there is one (after an undo, a redo or a drawing step).
+    void OsveziZadrziIzbor(unsigned liste = ddListe);
+    // The pages' part of a document change: a new model refreshes every list; a step that did not
+    // come from these pages (the mouse, the history) refreshes the lists it touched. A command of these pages refreshes its lists by
+    // its own rule once it returns.
+    void NaIzmenu(const TIzmena& izmena);
     // Select a node or member on its page and show it (a double click on the plot).
     void IzaberiCvor(int indeks);
     void IzaberiStap(int indeks);
@@ -125,6 +131,8 @@ private:
     std::array<QLineEdit*, 3> PoljaVrste(int tip) const;
 
     TKontekstUredjivanja& kontekst;
+    // Set while a command of these pages runs.
+    bool izvrsavam = false;
     // The pages go to the main window's page control, which then owns them; until then (and in
     // tests) they are ours to free.
     QPointer<QWidget> stranice[6];

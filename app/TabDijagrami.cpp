@@ -11,9 +11,12 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <exception>
 
 #include "Brojevi.h"
 #include "CrtanjeDijagrama.h"
+#include "Dijalozi.h"
+#include "Greska.h"
 #include "KontekstAnalize.h"
 #include "TabelaMatrice.h"
 
@@ -153,8 +156,12 @@ void TTabDijagrami::Osvezi() {
         // Not while a run writes the results.
         if (i >= 0 && i < int(model.nizStapova.size()) && !kontekst.Stanje().radimProracun && ImaRezultata(kontekst.Stanje()))
             d = DijagramiStapa(model, kontekst.Stanje(), *model.nizStapova[size_t(i)]);
-    } catch (const std::exception&) {
+    } catch (const TGreska&) {
         d.reset();
+    } catch (const std::exception& e) {
+        // Not the program's own error: a fault the user must see.
+        d.reset();
+        kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QString::fromUtf8(e.what()));
     }
     PaintBoxDijagrami->Postavi(d);
     if (!d) return;

@@ -34,6 +34,7 @@
 #include "PlotChart.h"
 #include "StranicaAnalize.h"
 #include "StranicaAnalizeProzor.h"
+#include "StranicaRezultata.h"
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
 #include "ZastitaTockica.h"
@@ -61,6 +62,11 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
         PokaziUzrokOdbijanja(r);
     };
+    // The factor field of the result page changes its setting through the document.
+    if (auto* rezultati = findChild<TStranicaRezultata*>())
+        rezultati->naPromenuFaktora = [this](const std::string& t) {
+            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.vrednostIspredMatricaKrutosti = t; });
+        };
     UgradiIzvestajIStampu();
     Inicijalizuj();
 
@@ -76,8 +82,9 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
         }
         OsveziNaslov();
     }
-    CrtajGrafikGlavni();
     connect(dokument.get(), &TDokumentModela::izmenjen, this, &TFormGlavniProzor::NaIzmenuDokumenta);
+    connect(dokument.get(), &TDokumentModela::izmenjen, stranice, [this](const TIzmena& i) { stranice->NaIzmenu(i); });
+    // The first announcement shows the model the window starts with everywhere.
     dokument->NovModel();
     setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -216,13 +223,11 @@ void TFormGlavniProzor::OsveziNaslov() {
 
 void TFormGlavniProzor::PorukaZauzet() { dijalozi->Informacija(this, Tekst(PorukaProracunUToku)); }
 
-void TFormGlavniProzor::ObrisiRezultate() {
-    stanje.ObrisiRezultate(model);
-    if (naBrisanjeRezultata)
-        naBrisanjeRezultata();
-}
+void TFormGlavniProzor::ObrisiRezultate() { dokument->ObrisiRezultate(); }
 
 void TFormGlavniProzor::PosleIzmeneModela() {
+    // A refused command: the results go and the lists and plot are shown afresh, as after one
+    // that ran.
     ObrisiRezultate();
     if (naOsvezavanjeListiRezultata)
         naOsvezavanjeListiRezultata();
@@ -232,16 +237,13 @@ void TFormGlavniProzor::PosleIzmeneModela() {
 void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik)
         return;
-    PodesavanjaIzKontrola();
+    // The drawing replaces a multiplier that is not a number; the replacement goes back through
+    // the document, whose announcement shows it in its field.
+    TPodesavanja p = podesavanja;
     // The diagrams read the results, which a run is writing until it clears its flag (its last
     // redraw comes after that).
-    CrtajGrafik(*PlotChartGrafik, model, podesavanja, stanje.radimProracun ? nullptr : &stanje);
-    if (GrupaDijagrama)
-        GrupaDijagrama->PrikazUKontrole(podesavanja.prikaz);
-    // The drawing replaces a multiplier that is not a number.
-    const QString mnozilac = QString::fromStdString(podesavanja.mnozilacPomeranja);
-    if (EditMnozilacPomeranja->text() != mnozilac)
-        EditMnozilacPomeranja->setText(mnozilac);
+    CrtajGrafik(*PlotChartGrafik, model, p, stanje.radimProracun ? nullptr : &stanje);
+    dokument->PostaviPodesavanja(p);
 }
 
 void TFormGlavniProzor::PrikaziProzorPreseka() {

@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "Dijalozi.h"
 #include "DokumentModela.h"
@@ -20,6 +22,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -72,12 +75,13 @@ public:
     std::function<bool()> zauzet;
     bool Zauzet() const { return stanje.radimProracun || (zauzet && zauzet()); }
     void PostaviRadimProracun(bool da) { stanje.radimProracun = da; }
-    // Clears the analysis state and node results, then whatever the result page registered.
+    // Clears the analysis state and node results through the document, which announces it; the
+    // result page empties its grids on that.
     void ObrisiRezultate();
-    // CrtajGrafik on PlotChartGrafik with the current settings.
+    // CrtajGrafik on PlotChartGrafik with the document's settings.
     void CrtajGrafikGlavni();
-    // What the result page does on top of ObrisiRezultate (emptying its grids), and how it
-    // refreshes its selection lists after the model changed.
+    // How the result page takes part in the document's changes: emptying its grids when the
+    // results went, refilling its selection lists when the model's lists changed.
     std::function<void()> naBrisanjeRezultata;
     std::function<void()> naOsvezavanjeListiRezultata;
     // "Stampaj grafik (A4)" hands its two arguments to the print window once there is one.
@@ -163,8 +167,6 @@ public:
     QAction* Ponovi1 = nullptr;
 
     // "Grafik" page handlers.
-    void CheckBoxPrikaziClick();
-    void CheckBoxMrezaGrafikaClick();
     void ButtonOsveziPomeranjaClick();
     void RadioGroupAkcijeMisaClick();
     void ComboBoxZoomSveChange();
@@ -187,24 +189,36 @@ private:
     void PostaviCrtanje(bool ukljuceno);
     std::unique_ptr<TCrtanjeMisem> crtanje;
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).
-    void NaIzmenuDokumenta(TVrstaIzmene vrsta);
+    void NaIzmenuDokumenta(const TIzmena& izmena);
+    void NaIzmenuPodesavanja(unsigned delovi);
+    void NaNoviModel();
     void OsveziMeniUredi();
     // Before "Nov...", "Otvori..." and closing: asks about unsaved changes and saves on "Da".
     // False when the command must not go on.
     bool SacuvajIzmene();
     void NapraviStrane();
     QWidget* NapraviStranuGrafik();
+    // The parts of the "Grafik" page (GlavniProzorGrafik.cpp).
+    QCheckBox* NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
+                               bool TPodesavanja::*polje);
+    QLayout* NapraviGrupeSimbola(QWidget* strana);
+    QGroupBox* NapraviKarakteristike(QWidget* strana);
+    QGroupBox* NapraviAkcijeMisa(QWidget* strana);
+    QLayout* NapraviZoom(QWidget* strana);
     void Inicijalizuj();
     void OsveziNaslov();
     void PorukaZauzet();
     // Reads the model named by putanjaDoFajla and brings every page and the plot up to date.
     void UcitajModel();
-    // Writes the model to putanjaDoFajla; the settings are taken from the controls first.
+    // Writes the model with the document's settings to putanjaDoFajla.
     void SnimiModelUFajl();
     // True when the model was written.
     bool Snimi(bool uvekPitaj);
-    void PodesavanjaIzKontrola();
+    // The "Grafik" page's controls (and the factor field) show the document's settings; only the
+    // controls whose value differs are set, so a field being typed in keeps its cursor.
     void PodesavanjaUKontrole();
+    // The mouse action of the settings on the plot.
+    void PrimeniAkcijuMisa();
     QLineEdit* EditVrednostIspredMatrica() const;
     void KlikniDugme(const char* ime);
 
@@ -219,8 +233,10 @@ private:
     bool pokrenutSaFajlom = false;
     // Set while the window closes itself on purpose ("Nov..." with a fresh instance).
     bool zatvaranjeBezPitanja = false;
-    // Set while the controls are filled from the settings, so their handlers do not redraw.
+    // Set while the controls are filled from the settings, so their handlers write nothing back.
     bool punimKontrole = false;
+    // The check boxes of the "Grafik" page, each with the setting it shows.
+    std::vector<std::pair<QCheckBox*, bool TPodesavanja::*>> prekidaci;
 
     TStraniceModela* stranice = nullptr;
     QButtonGroup* akcijeMisa = nullptr;

@@ -13,7 +13,7 @@ std::shared_ptr<const TModel> TDokument::Trenutno() {
     return trenutno;
 }
 
-bool TDokument::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
+bool TDokument::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena, TIzmena* razlika) {
     const std::shared_ptr<const TModel> pre = Trenutno();
     bool uradjeno = false;
     try {
@@ -22,7 +22,9 @@ bool TDokument::Izvrsi(const std::string& naziv, const std::function<bool(TModel
         if (!IstiModeli(*pre, model)) PrepisiModel(*pre, model);
         throw;
     }
-    if (IstiModeli(*pre, model)) return uradjeno;
+    const TIzmena r = RazlikaModela(*pre, model);
+    if (razlika) *razlika = r;
+    if (r.delovi == 0) return uradjeno;
     std::shared_ptr<const TModel> posle = KopirajModel(model);
     // A new step drops whatever could have been redone; a saved state among those is lost.
     koraci.resize(indeks);
@@ -52,17 +54,19 @@ void TDokument::Skrati() {
 std::string TDokument::NazivPonistavanja() const { return MozePonisti() ? koraci[indeks - 1]->Naziv() : std::string(); }
 std::string TDokument::NazivPonavljanja() const { return MozePonovi() ? koraci[indeks]->Naziv() : std::string(); }
 
-bool TDokument::Ponisti() {
+bool TDokument::Ponisti(TIzmena* razlika) {
     if (!MozePonisti()) return false;
     const TKomandaIzmene& k = *koraci[--indeks];
+    if (razlika) *razlika = RazlikaModela(*k.Posle(), *k.Pre());
     k.Ponisti(model);
     trenutno = k.Pre();
     return true;
 }
 
-bool TDokument::Ponovi() {
+bool TDokument::Ponovi(TIzmena* razlika) {
     if (!MozePonovi()) return false;
     const TKomandaIzmene& k = *koraci[indeks++];
+    if (razlika) *razlika = RazlikaModela(*k.Pre(), *k.Posle());
     k.Ponovi(model);
     trenutno = k.Posle();
     return true;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Izmena.h"
 #include "Komanda.h"
 #include "Model.h"
 
@@ -19,16 +20,17 @@ public:
     // Runs `izmena` over the model as one step named `naziv` and returns what it returned. A step
     // is recorded only when the model really changed. An exception leaves the model exactly as it
     // was before the call (an edit of several parts that fails half-way is rolled back) and is
-    // passed on.
-    bool Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena);
+    // passed on. `razlika`, when given, receives which lists the step changed (see RazlikaModela).
+    bool Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena, TIzmena* razlika = nullptr);
 
     bool MozePonisti() const { return indeks > 0; }
     bool MozePonovi() const { return indeks < koraci.size(); }
     // Names of the steps the next Ponisti and Ponovi would take; empty when there is none.
     std::string NazivPonistavanja() const;
     std::string NazivPonavljanja() const;
-    bool Ponisti();
-    bool Ponovi();
+    // `razlika`, when given, receives which lists the step taken back or again touched.
+    bool Ponisti(TIzmena* razlika = nullptr);
+    bool Ponovi(TIzmena* razlika = nullptr);
 
     // Whether the model differs from the saved state (going back to it by undo clears the flag).
     bool Izmenjen() const { return cisto != static_cast<long>(indeks); }

@@ -1,5 +1,6 @@
 #include "KopijaModela.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
@@ -73,7 +74,76 @@ bool IsteListe(const std::vector<std::unique_ptr<T>>& a, const std::vector<std::
     return true;
 }
 
+// How one list differs: not at all, in one entity (the index `jedan` into the list `uPre` names),
+// or more broadly (jedan < 0).
+struct TRazlikaListe {
+    bool razlikuju = false;
+    long jedan = -1;
+    bool uPre = false;
+};
+
+// Trims the equal head and tail of the two lists; one entity left over on either side is the one
+// that changed, came or went.
+template <class F>
+TRazlikaListe UporediListe(size_t na, size_t nb, F isti) {
+    const size_t n = std::min(na, nb);
+    size_t glava = 0;
+    while (glava < n && isti(glava, glava)) ++glava;
+    if (glava == n && na == nb) return {};
+    size_t rep = 0;
+    while (rep < n - glava && isti(na - 1 - rep, nb - 1 - rep)) ++rep;
+    const size_t ostaloPre = na - glava - rep, ostaloPosle = nb - glava - rep;
+    if (ostaloPre + ostaloPosle == 1 || (ostaloPre == 1 && ostaloPosle == 1))
+        return {true, static_cast<long>(glava), ostaloPosle == 0};
+    return {true, -1, false};
+}
+
+template <class T>
+TRazlikaListe UporediEntitete(const std::vector<std::unique_ptr<T>>& a, const std::vector<std::unique_ptr<T>>& b) {
+    return UporediListe(a.size(), b.size(), [&](size_t i, size_t j) { return Isti(*a[i], *b[j]); });
+}
+
+template <class T>
+long IDIli(const T* e) {
+    return e ? e->ID() : -1L - (1L << 32);
+}
+
+// For what a change shows, a member is the same while it joins the same IDs: deleting a node
+// that no member uses moves the positions of later nodes but leaves every member as it was.
+TRazlikaListe UporediStapove(const TModel& a, const TModel& b) {
+    return UporediListe(a.nizStapova.size(), b.nizStapova.size(), [&](size_t i, size_t j) {
+        const TStap& x = *a.nizStapova[i];
+        const TStap& y = *b.nizStapova[j];
+        return x.ID() == y.ID() && x.TipStapa() == y.TipStapa() && IDIli(x.Materijal()) == IDIli(y.Materijal()) &&
+               IDIli(x.Presek()) == IDIli(y.Presek()) && IDIli(x.PocetniCvor()) == IDIli(y.PocetniCvor()) &&
+               IDIli(x.KrajnjiCvor()) == IDIli(y.KrajnjiCvor());
+    });
+}
+
 }  // namespace
+
+TIzmena RazlikaModela(const TModel& pre, const TModel& posle) {
+    TIzmena izmena;
+    int brojJednih = 0, id = -1;
+    auto zabelezi = [&](unsigned deo, const TRazlikaListe& r, const auto& listaPre, const auto& listaPosle) {
+        if (!r.razlikuju) return;
+        izmena.delovi |= deo;
+        const auto& lista = r.uPre ? listaPre : listaPosle;
+        brojJednih += r.jedan >= 0 ? 1 : 2;
+        if (r.jedan >= 0) id = lista[static_cast<size_t>(r.jedan)]->ID();
+    };
+    zabelezi(ddMaterijali, UporediEntitete(pre.nizMaterijala, posle.nizMaterijala), pre.nizMaterijala, posle.nizMaterijala);
+    zabelezi(ddPreseci, UporediEntitete(pre.nizPreseka, posle.nizPreseka), pre.nizPreseka, posle.nizPreseka);
+    zabelezi(ddCvorovi, UporediEntitete(pre.nizCvorova, posle.nizCvorova), pre.nizCvorova, posle.nizCvorova);
+    zabelezi(ddStapovi, UporediStapove(pre, posle), pre.nizStapova, posle.nizStapova);
+    zabelezi(ddOpterecenja, UporediEntitete(pre.nizOpterecenja, posle.nizOpterecenja), pre.nizOpterecenja,
+             posle.nizOpterecenja);
+    if (pre.minRastojanjeCvorova != posle.minRastojanjeCvorova) izmena.delovi |= ddCvorovi, brojJednih += 2;
+    // Repeated IDs can hide a member moved to another entity of the same ID.
+    if (izmena.delovi == 0 && !IstiModeli(pre, posle)) izmena.delovi |= ddStapovi, brojJednih += 2;
+    if (brojJednih == 1) izmena.id = id;
+    return izmena;
+}
 
 std::unique_ptr<TModel> KopirajModel(const TModel& model) {
     auto kopija = std::make_unique<TModel>();

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "Izmena.h"
 #include "Model.h"
 
 // A deep copy of the model: every entity copied, members pointing at the copies of their material,
@@ -17,3 +18,8 @@ bool IstiModeli(const TModel& a, const TModel& b);
 
 // How many entities the model holds, all lists together.
 size_t BrojEntiteta(const TModel& model);
+
+// Which lists of `posle` differ from those of `pre` (ddListe bits of TIzmena::delovi; the node
+// distance counts with the nodes) and, when exactly one entity differs (changed in place, added or
+// removed), its ID. No bits exactly when IstiModeli holds.
+TIzmena RazlikaModela(const TModel& pre, const TModel& posle);
