@@ -1,6 +1,7 @@
 #include "StanjeAnalize.h"
 
 #include <unordered_map>
+#include <utility>
 
 #include "Model.h"
 
@@ -67,6 +68,22 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
         c->SetUz(0);
         c->SetFiy(0);
     }
+}
+
+void TStanjeAnalize::ZameniRezultate(TStanjeAnalize& drugo) {
+    std::swap(nizKodnihBrojevaNepoznatihPomeranja, drugo.nizKodnihBrojevaNepoznatihPomeranja);
+    std::swap(nizKodnihBrojevaPoznatihPomeranja, drugo.nizKodnihBrojevaPoznatihPomeranja);
+    std::swap(nizKodnihBrojeva, drugo.nizKodnihBrojeva);
+    const auto moje = SveMatrice();
+    const auto njene = drugo.SveMatrice();
+    for (size_t i = 0; i < moje.size(); ++i) moje[i]->swap(*njene[i]);
+    std::swap(retkaKGKS, drugo.retkaKGKS);
+    std::swap(retkaKssGKS, drugo.retkaKssGKS);
+    std::swap(retkaKsoGKS, drugo.retkaKsoGKS);
+    std::swap(retkaKosGKS, drugo.retkaKosGKS);
+    std::swap(retkaKooGKS, drugo.retkaKooGKS);
+    std::swap(inverzKssNaZahtev, drugo.inverzKssNaZahtev);
+    std::swap(putanja, drugo.putanja);
 }
 
 int BrojStepeniSlobode(int tipStapa) {

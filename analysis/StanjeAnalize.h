@@ -81,6 +81,10 @@ struct TStanjeAnalize {
     enum class TGlobalna { K, Kss, Kso, Kos, Koo, InvKss };
     std::shared_ptr<const TIzvorMatrice> Izvor(TGlobalna koja) const;
 
+    // Exchanges every list and matrix and the path taken with `drugo`: a run made on a state of its
+    // own enters the shown one in one step. The flag, the requested path and the factor stay.
+    void ZameniRezultate(TStanjeAnalize& drugo);
+
 private:
     void ObrisiRetke();
 };
