@@ -1,5 +1,7 @@
 #include "DokumentModela.h"
 
+#include "PoslovProracuna.h"
+
 bool TDokumentModela::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
     const bool uradjeno = dokument.Izvrsi(naziv, izmena);
     if (uradjeno) emit izmenjen(TVrstaIzmene::Komanda);
@@ -26,4 +28,10 @@ void TDokumentModela::Snimljen() {
 void TDokumentModela::NovModel() {
     dokument.NovaIstorija();
     emit izmenjen(TVrstaIzmene::NoviModel);
+}
+
+bool TDokumentModela::PostaviRezultate(TPoslovProracuna& posao) {
+    if (!posao.PrenesiRezultate(Model(), stanje)) return false;
+    emit izmenjen(TVrstaIzmene::Rezultati);
+    return true;
 }

@@ -9,12 +9,15 @@
 #include "Podesavanja.h"
 #include "StanjeAnalize.h"
 
+class TPoslovProracuna;
+
 // What happened to the document, for those who listen to it.
 enum class TVrstaIzmene {
     Komanda,    // an editing step was done
     Istorija,   // a step was undone or redone
     NoviModel,  // a model was read or started afresh; the history is new
     Snimanje,   // the model was saved: only the modified flag and the path changed
+    Rezultati,  // a finished analysis was installed: node results and the analysis state
 };
 
 // The document of the main window: the model with its undo history and modified flag, the display
@@ -39,6 +42,10 @@ public:
     bool Izmenjen() const { return dokument.Izmenjen(); }
     void Snimljen();
     void NovModel();
+    // A finished run's results, in one step: node results into the model, the lists and
+    // matrices into the analysis state. False, with nothing changed, when the model is no longer
+    // the one the run copied.
+    bool PostaviRezultate(TPoslovProracuna& posao);
 
 signals:
     void izmenjen(TVrstaIzmene vrsta);

@@ -4,6 +4,8 @@
 #include "StanjeAnalize.h"
 
 class TDijalozi;
+class TPoslovProracuna;
+class TZauzetost;
 class QWidget;
 
 // What the "Analiza" and "Ulaz/Izlaz" pages and the click inspection need from the main window.
@@ -19,6 +21,11 @@ public:
     virtual void CrtajGrafik() = 0;
     // Shows a page of PageControlGlavniMeni (6 "Analiza", 7 "Ulaz/Izlaz").
     virtual void PrikaziGlavnuStranu(int indeks) = 0;
+    // The window's busy state, which a run holds from its start until its outcome is shown.
+    virtual TZauzetost& Zauzetost() = 0;
+    // Installs a finished run's results into the model and state above in one step; false when
+    // they no longer describe that model.
+    virtual bool PostaviRezultate(TPoslovProracuna& posao) = 0;
 };
 
 inline constexpr int StranaAnalize = 6;

@@ -37,6 +37,7 @@
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
 #include "ZastitaTockica.h"
+#include "Zauzetost.h"
 #include "CrtanjeMisem.h"
 
 using namespace glavni_prozor;
@@ -49,6 +50,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
       podesavanja(dokument->Podesavanja()),
       stanje(dokument->Stanje()),
       putanjaDoFajla(dokument->putanjaDoFajla) {
+    zauzetost = new TZauzetost(this);
     UgradiZastituTockica();
     setObjectName(QStringLiteral("FormGlavniProzor"));
     setWindowTitle(QStringLiteral("VELT"));
@@ -58,6 +60,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     // The "Grafik" page was filled before the plot existed; the plot takes its grid from it now.
     PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
     UgradiCrtanje();
+    connect(zauzetost, &TZauzetost::promenjena, this, [this] { PrimeniZauzetost(); });
     UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
         PokaziUzrokOdbijanja(r);
     };
@@ -195,7 +198,7 @@ void TFormGlavniProzor::Inicijalizuj() {
     korak([&] { stanje.Inicijalizuj(); });
     korak([&] { PostaviAkcijuMisa(0); });
     korak([&] { ComboBoxZoomSve->setCurrentIndex(4); });
-    korak([&] { stanje.radimProracun = false; });
+    korak([&] { zauzetost->Postavi(false); });
     korak([&] { putanjaDoFajla.clear(); });
     korak([&] {
         izvestajAnalizeUlaz.clear();
@@ -212,6 +215,20 @@ void TFormGlavniProzor::PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeomet
 void TFormGlavniProzor::OsveziNaslov() {
     // An asterisk marks changes not yet saved.
     setWindowTitle(QStringLiteral("VELT - ") + putanjaDoFajla + (dokument->Izmenjen() ? QStringLiteral("*") : QString()));
+}
+
+bool TFormGlavniProzor::Zauzet() const { return zauzetost->Aktivna(); }
+
+void TFormGlavniProzor::PostaviRadimProracun(bool da) { zauzetost->Postavi(da); }
+
+void TFormGlavniProzor::PrimeniZauzetost() {
+    const bool z = Zauzet();
+    for (QWidget* strana : {TabSheetMaterijal, TabSheetPresek, TabSheetCvor, TabSheetStap, TabSheetOslonac,
+                            TabSheetOpterecenje})
+        if (strana)
+            strana->setEnabled(!z);
+    OsveziMeniUredi();
+    PostaviCrtanje(AkcijaMisa() == 3);
 }
 
 void TFormGlavniProzor::PorukaZauzet() { dijalozi->Informacija(this, Tekst(PorukaProracunUToku)); }
@@ -233,9 +250,7 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik)
         return;
     PodesavanjaIzKontrola();
-    // The diagrams read the results, which a run is writing until it clears its flag (its last
-    // redraw comes after that).
-    CrtajGrafik(*PlotChartGrafik, model, podesavanja, stanje.radimProracun ? nullptr : &stanje);
+    CrtajGrafik(*PlotChartGrafik, model, podesavanja, &stanje);
     if (GrupaDijagrama)
         GrupaDijagrama->PrikazUKontrole(podesavanja.prikaz);
     // The drawing replaces a multiplier that is not a number.
@@ -265,7 +280,7 @@ void TFormGlavniProzor::Stop1Click() {
         TabSheetParametriAnalize->findChild<QAbstractButton*>(QStringLiteral("ButtonPrekiniAnalizu")))
         KlikniDugme("ButtonPrekiniAnalizu");
     else
-        stanje.radimProracun = false;
+        zauzetost->Postavi(false);
 }
 
 void TFormGlavniProzor::Izvestaj1Click() { KlikniDugme("ButtonFormirajIzvestaj"); }
