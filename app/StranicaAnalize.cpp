@@ -53,11 +53,10 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     connect(ButtonPokreniAnalizu, &QPushButton::clicked, this, [this] { ButtonPokreniAnalizuClick(); });
     connect(ButtonPrekiniAnalizu, &QPushButton::clicked, this, [this] { ButtonPrekiniAnalizuClick(); });
     connect(ButtonFormirajIzvestaj, &QPushButton::clicked, this, [this] { ButtonFormirajIzvestajClick(); });
-    connect(this, &TStranicaAnalize::proracunZavrsen, this, &TStranicaAnalize::PosleProracuna, Qt::QueuedConnection);
 }
 
 TStranicaAnalize::~TStranicaAnalize() {
-    // The worker posts to this page until it ends; what it posted is dropped with the page.
+    // The worker sends to this page until it ends; what it sent is dropped with the page.
     if (posao)
         posao->Zaustavi();
     if (radnik.joinable())
@@ -83,8 +82,9 @@ void TStranicaAnalize::PokreniRadnika(std::string faktor) {
     prijem.isprazniLog = [this] { MemoPorukaTrenutnogStanjaAnalize->clear(); };
     prijem.obrisiRezultate = [this] { ObrisiPrikazaneRezultate(); };
     prijem.napredak = [this](const QString& korak, int procenat) { PrikaziNapredak(korak, procenat); };
-    posmatrac = std::make_unique<TPosmatracRadnika>(*posao, std::move(faktor), this, std::move(prijem),
-                                                    naRadnikuPreKoraka);
+    posmatrac = std::make_unique<TPosmatracRadnika>(
+        *posao, std::move(faktor), [this](std::function<void()> poziv) { posta.Posalji(std::move(poziv)); },
+        std::move(prijem), naRadnikuPreKoraka);
     radnik = std::thread([this, p = posao.get(), o = posmatrac.get()] {
         TRezultatProracuna r;
         try {
@@ -94,7 +94,7 @@ void TStranicaAnalize::PokreniRadnika(std::string faktor) {
             r = {TIshodProracuna::Greska, e.what()};
             o->poruke.push_back(e.what());
         }
-        emit proracunZavrsen(r);
+        posta.Posalji([this, r] { PosleProracuna(r); });
     });
 }
 

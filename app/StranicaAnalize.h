@@ -9,22 +9,22 @@
 
 #include "KontekstAnalize.h"
 #include "Proracun.h"
+#include "StranicaAnalizeRadnik.h"
 
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class TPoslovProracuna;
-class TPosmatracRadnika;
 class TStranicaRezultata;
 
 // The "Analiza" page: start, stop, report and the time-stamped log of the run.
 //
 // "Pokreni analizu" copies the model into a job (TPoslovProracuna) and hands it to a worker
 // thread, then returns: the window stays live while the run goes. The worker touches nothing but
-// its copy; the log lines, the clear at the start and the progress come back as posted calls, and
-// the outcome as the queued signal `proracunZavrsen`. Only then, on the window's thread, does a
-// successful run enter the document in one step, followed by the grids and the plot; a failed or
-// stopped run leaves nothing behind.
+// its copy; the log lines, the clear at the start, the progress and, last, the outcome come back
+// through the page's mailbox. Only then, on the window's thread, does a successful run enter the
+// document in one step, followed by the grids and the plot; a failed or stopped run leaves
+// nothing behind.
 class TStranicaAnalize : public QWidget {
     Q_OBJECT
 public:
@@ -58,9 +58,8 @@ public:
 
     const TRezultatProracuna& PoslednjiRezultat() const { return rezultat; }
 
-signals:
-    // Emitted by the worker when its run has ended; delivered on the window's thread.
-    void proracunZavrsen(const TRezultatProracuna& rezultat);
+    // Runs what the worker has sent (called through the mailbox's queued wake-up).
+    Q_INVOKABLE void IsporuciPostu() { posta.Isporuci(); }
 
 private:
     void PokreniRadnika(std::string faktor);
@@ -77,4 +76,5 @@ private:
     std::unique_ptr<TPoslovProracuna> posao;
     std::unique_ptr<TPosmatracRadnika> posmatrac;
     std::thread radnik;
+    TPostaRadnika posta{this, "IsporuciPostu"};
 };
