@@ -155,7 +155,7 @@ TEST(PoslovProracuna, InstallsOnlyIntoTheModelItWasTakenFrom) {
 // A Stop from another thread while a large frame is being solved: the run ends at the next point
 // that asks, with nothing solved.
 TEST(PoslovProracuna, StopFromAnotherThreadEndsALargeRun) {
-    const TModel ram = GenerisiRamSaCvorova(1500);
+    const TModel ram = GenerisiRamSaCvorova(500);
     TPoslovProracuna posao(ram, TPutanjaResavanja::Gusta);
     struct TPrati : TPosmatracBezEkrana {
         using TPosmatracBezEkrana::TPosmatracBezEkrana;
