@@ -1,11 +1,11 @@
 #pragma once
 #include "Model.h"
 #include "Podesavanja.h"
+#include "PoslovProracuna.h"
 #include "StanjeAnalize.h"
+#include "Zauzetost.h"
 
 class TDijalozi;
-class TPoslovProracuna;
-class TZauzetost;
 class QWidget;
 
 // What the "Analiza" and "Ulaz/Izlaz" pages and the click inspection need from the main window.
@@ -21,11 +21,15 @@ public:
     virtual void CrtajGrafik() = 0;
     // Shows a page of PageControlGlavniMeni (6 "Analiza", 7 "Ulaz/Izlaz").
     virtual void PrikaziGlavnuStranu(int indeks) = 0;
-    // The window's busy state, which a run holds from its start until its outcome is shown.
-    virtual TZauzetost& Zauzetost() = 0;
+    // The window's busy state, which a run holds from its start until its outcome is shown. A
+    // context without a window keeps one of its own.
+    virtual TZauzetost& Zauzetost() { return vlastitaZauzetost; }
     // Installs a finished run's results into the model and state above in one step; false when
     // they no longer describe that model.
-    virtual bool PostaviRezultate(TPoslovProracuna& posao) = 0;
+    virtual bool PostaviRezultate(TPoslovProracuna& posao) { return posao.PrenesiRezultate(Model(), Stanje()); }
+
+private:
+    TZauzetost vlastitaZauzetost;
 };
 
 inline constexpr int StranaAnalize = 6;

@@ -19,11 +19,9 @@
 
 #include "Dijalozi.h"
 #include "KontekstAnalize.h"
-#include "PoslovProracuna.h"
 #include "StranicaAnalize.h"
 #include "StranicaRezultata.h"
 #include "TabelaMatrice.h"
-#include "Zauzetost.h"
 
 inline void AplikacijaZaTestove() {
     if (QApplication::instance())
@@ -107,8 +105,6 @@ public:
         glavnaStrana = i;
         dogadjaji << QStringLiteral("strana ") + QString::number(i);
     }
-    TZauzetost& Zauzetost() override { return zauzetost; }
-    bool PostaviRezultate(TPoslovProracuna& posao) override { return posao.PrenesiRezultate(model, stanje); }
 
     // Boxes only, without the page switches.
     QStringList Poruke() const {
@@ -165,7 +161,6 @@ public:
     TModel model;
     TStanjeAnalize stanje;
     TPodesavanja podesavanja;
-    TZauzetost zauzetost;
     TZapisaniDijalozi dijalozi;
     std::unique_ptr<QWidget> prozor;
     TStranicaRezultata* rezultati = nullptr;
