@@ -8,8 +8,8 @@
 struct TModel;
 
 // What the pipeline needs from whoever shows it: the log, the message box and the result pages.
-// The pipeline itself touches no widget; a window that runs it on a worker thread marshals these
-// calls to its main thread (blocking, so the state is not changed while a hook reads it).
+// The pipeline itself touches no widget; a window that runs it on a worker thread (on a copy of
+// the model, see TPoslovProracuna) hands these calls on to its own thread without waiting.
 class TPosmatracProracuna {
 public:
     virtual ~TPosmatracProracuna() = default;

@@ -21,9 +21,9 @@ using TNizKodnihBrojeva = std::optional<std::vector<int>>;
 // error keeps only what it had made. At start-up and on New the lists are empty and every matrix is
 // the 1 x 1 zero matrix. Readers must tolerate all three shapes (absent, 1 x 1, full size).
 //
-// radimProracun is atomic because the window may run the pipeline on a worker thread while its Stop
-// command clears the flag from the main thread. Nothing else here is shared across threads while a
-// run is going: the window reads the state only from the hooks the pipeline calls, or after it ends.
+// radimProracun is atomic because a run may go on a worker thread while Stop clears the flag from
+// another. Nothing else here is shared across threads: a run on a worker has a state of its own,
+// which enters the shown one only after the run has ended (ZameniRezultate).
 struct TStanjeAnalize {
     std::atomic<bool> radimProracun{false};
 
