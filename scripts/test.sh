@@ -26,13 +26,13 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/ve
 echo "== threads"
 rm -rf build-tsan
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELT_TSAN=ON -DVELT_BENCH=OFF
-ninja -C build-tsan -j "$jobs" velt_analysis_tests velt_app_tests
+ninja -C build-tsan -j "$jobs" velt_analysis_tests velt_app_tsan_tests
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/scripts/tsan.supp"
 # The slowest tests of one thread only (the matrix kernels on one thread among them) are left to
 # the plain run above.
 build-tsan/tests/velt_analysis_tests --gtest_filter='-RetkaPutanja.GeneratedFramesAgreeWithTheDensePath:'\
 'RetkaPutanja.ReportGivesTheSizeOfAMatrixOverTheLimit:ProcenaMemorije.*:SviPutevi/MatrixPut.*1'
-QT_QPA_PLATFORM=offscreen build-tsan/tests/velt_app_tests \
+QT_QPA_PLATFORM=offscreen build-tsan/tests/velt_app_tsan_tests \
   --gtest_filter='ProracunUPozadini.*:StranicaAnalize.*:StranicaAnalizeProzor.*:RetkiPrikaz.*:GlavniProzor.BusyGuard'
 unset TSAN_OPTIONS
 
