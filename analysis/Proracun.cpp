@@ -90,14 +90,17 @@ TRezultatProracuna PokreniAnalizu(TModel& model, TStanjeAnalize& stanje, TPosmat
         posmatrac.PorukaGreske("Proracun je vec pokrenut!!!");
         return {TIshodProracuna::VecPokrenut, "Proracun je vec pokrenut!!!"};
     }
+    stanje.radimProracun = true;
+    return ZapocniProracun(model, stanje, posmatrac);
+}
+
+TRezultatProracuna ZapocniProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac) {
     posmatrac.IsprazniLog();
     Loguj(posmatrac, "Pocetak analize - ");
-    stanje.radimProracun = true;
     return PripremiProracun(model, stanje, posmatrac);
 }
 
-TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac,
-                                    const std::function<void(TProracun&)>& pokreni) {
+TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac) {
     TRezultatProracuna rezultat;
     try {
         Loguj(posmatrac, "Priprema za proracun - ");
@@ -107,16 +110,8 @@ TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosm
         posmatrac.CrtajGrafik();
         const std::string greska = PrvaGreskaProvere(model);
         if (!greska.empty()) throw TGreska(greska);
-        // The result lives as long as the run object's closure: a worker may finish after this
-        // function has returned.
-        auto ishod = std::make_shared<TRezultatProracuna>();
-        TProracun proracun([ishod, &model, &stanje, &posmatrac] { *ishod = IzvrsiProracun(model, stanje, posmatrac); });
-        if (pokreni) {
-            pokreni(proracun);
-        } else {
-            proracun.Execute();
-            rezultat = *ishod;
-        }
+        TProracun proracun([&] { rezultat = IzvrsiProracun(model, stanje, posmatrac); });
+        proracun.Execute();
     } catch (const std::exception& e) {
         stanje.radimProracun = false;
         Loguj(posmatrac, "Greska u ulaznim podacima - ");

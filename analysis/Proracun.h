@@ -9,8 +9,8 @@
 struct TModel;
 
 // What the pipeline needs from whoever shows it: the log, the message box and the result pages.
-// The pipeline itself touches no widget; a window that runs it on a worker thread marshals these
-// calls to its main thread (blocking, so the state is not changed while a hook reads it).
+// The pipeline itself touches no widget; a window that runs it on a worker thread (on a copy of
+// the model, see TPoslovProracuna) hands these calls on to its own thread without waiting.
 class TPosmatracProracuna {
 public:
     virtual ~TPosmatracProracuna() = default;
@@ -63,7 +63,6 @@ private:
 };
 
 // The run object: holds the closure that runs the pipeline; Execute calls it and nothing else.
-// Whether Execute runs on the caller's thread or on a worker is the caller's choice.
 class TProracun {
 public:
     explicit TProracun(std::function<void()> tRefProcedure) : referencaProcedure(std::move(tRefProcedure)) {}
@@ -98,16 +97,15 @@ bool ProveriTipoveStapova(const TModel& model);
 std::string PrvaGreskaProvere(const TModel& model);
 
 // The start command without its page switch: refuses with "Proracun je vec pokrenut!!!" while a
-// run is going; otherwise empties the log, logs the start, sets radimProracun and prepares.
+// run is going; otherwise sets radimProracun and goes on as ZapocniProracun.
 TRezultatProracuna PokreniAnalizu(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);
 
-// Log, clear, checks; then, when they pass, the run object runs the pipeline. `pokreni` decides how
-// the run object runs: by default its Execute is called here, on the caller's thread; a window may
-// pass one that copies it to a worker (the result then reports Uspeh for "started"; the model,
-// state and observer must outlive the worker, and the caller must not start another run until the
-// worker has finished, even after Stop).
-TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac,
-                                    const std::function<void(TProracun&)>& pokreni = {});
+// The run once radimProracun is set: empties the log, logs the start and prepares. A Stop that
+// clears the flag before this is called is honoured by every step.
+TRezultatProracuna ZapocniProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);
+
+// Log, clear, checks; then, when they pass, the run object runs the pipeline on the caller's thread.
+TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);
 
 // The pipeline: code numbers, K, its blocks, the load vectors, the solution, the reactions.
 TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac);

@@ -1,6 +1,7 @@
 #include "StanjeAnalize.h"
 
 #include <unordered_map>
+#include <utility>
 
 #include "Model.h"
 #include "TipoviStapa.h"
@@ -43,6 +44,19 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
         c->SetUz(0);
         c->SetFiy(0);
     }
+}
+
+void TStanjeAnalize::ZameniRezultate(TStanjeAnalize& drugo) {
+    std::swap(nizKodnihBrojevaNepoznatihPomeranja, drugo.nizKodnihBrojevaNepoznatihPomeranja);
+    std::swap(nizKodnihBrojevaPoznatihPomeranja, drugo.nizKodnihBrojevaPoznatihPomeranja);
+    std::swap(nizKodnihBrojeva, drugo.nizKodnihBrojeva);
+    const auto moje = SveMatrice();
+    const auto njene = drugo.SveMatrice();
+    for (size_t i = 0; i < moje.size(); ++i) moje[i]->swap(*njene[i]);
+    const auto mojiV = SviVektori();
+    const auto njeniV = drugo.SviVektori();
+    for (size_t i = 0; i < mojiV.size(); ++i) mojiV[i]->swap(*njeniV[i]);
+    std::swap(putanja, drugo.putanja);
 }
 
 int BrojStepeniSlobode(int tipStapa) {

@@ -23,9 +23,9 @@ using TGlobalnaMatrica = std::shared_ptr<const TIzvorMatrice>;
 // error keeps only what it had made. At start-up and on New the lists are empty and every matrix is
 // the 1 x 1 zero matrix. Readers must tolerate all three shapes (absent, 1 x 1, full size).
 //
-// radimProracun is atomic because the window may run the pipeline on a worker thread while its Stop
-// command clears the flag from the main thread. Nothing else here is shared across threads while a
-// run is going: the window reads the state only from the hooks the pipeline calls, or after it ends.
+// radimProracun is atomic because a run may go on a worker thread while Stop clears the flag from
+// another. Nothing else here is shared across threads: a run on a worker has a state of its own,
+// which enters the shown one only after the run has ended (ZameniRezultate).
 struct TStanjeAnalize {
     std::atomic<bool> radimProracun{false};
 
@@ -75,6 +75,10 @@ struct TStanjeAnalize {
     // treats them alike (freeing, checking for presence).
     std::vector<TGlobalnaMatrica*> SveMatrice();
     std::vector<std::unique_ptr<TMatrix>*> SviVektori();
+
+    // Exchanges every list and matrix and the path taken with `drugo`: a run made on a state of its
+    // own enters the shown one in one step. The flag, the requested path and the factor stay.
+    void ZameniRezultate(TStanjeAnalize& drugo);
 };
 
 // Number of local degrees of freedom of a member type: 6, 5, 5, 4; 0 for an unknown type.

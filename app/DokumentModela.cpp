@@ -1,5 +1,7 @@
 #include "DokumentModela.h"
 
+#include "PoslovProracuna.h"
+
 bool TDokumentModela::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
     TIzmena razlika;
     const bool uradjeno = dokument.Izvrsi(naziv, izmena, &razlika);
@@ -57,4 +59,10 @@ void TDokumentModela::IzmeniPodesavanja(const std::function<void(TPodesavanja&)>
 void TDokumentModela::ObrisiRezultate() {
     stanje.ObrisiRezultate(dokument.Model());
     emit izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
+}
+
+bool TDokumentModela::PostaviRezultate(TPoslovProracuna& posao) {
+    if (!posao.PrenesiRezultate(Model(), stanje)) return false;
+    emit izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
+    return true;
 }

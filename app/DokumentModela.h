@@ -10,6 +10,8 @@
 #include "Podesavanja.h"
 #include "StanjeAnalize.h"
 
+class TPoslovProracuna;
+
 // The document of the main window: the model with its undo history and modified flag, the display
 // settings that travel with it, the analysis state and the current file path. Every change is
 // announced once through `izmenjen`, saying what it concerns; the window's caption, menu, pages,
@@ -45,6 +47,10 @@ public:
     void IzmeniPodesavanja(const std::function<void(TPodesavanja&)>& izmena);
     // Clears the analysis state and the node results.
     void ObrisiRezultate();
+    // A finished run's results, in one step: node results into the model, the lists and
+    // matrices into the analysis state. False, with nothing changed, when the model is no longer
+    // the one the run copied.
+    bool PostaviRezultate(TPoslovProracuna& posao);
 
 signals:
     void izmenjen(const TIzmena& izmena);

@@ -14,11 +14,6 @@ void TFormGlavniProzor::UgradiCrtanje() {
     TKontekstCrtanja k;
     k.model = [this]() -> TModel& { return model; };
     k.izvrsi = [this](const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
-        // The running analysis reads the model.
-        if (Zauzet()) {
-            PorukaZauzet();
-            return false;
-        }
         // The pages, lists and plot follow the document's announcement.
         return dokument->Izvrsi(naziv, izmena);
     };
@@ -46,6 +41,8 @@ void TFormGlavniProzor::UgradiCrtanje() {
 void TFormGlavniProzor::PostaviCrtanje(bool ukljuceno) {
     if (!PlotChartGrafik || !crtanje)
         return;
+    // The busy state takes the tool off the plot and gives it back afterwards.
+    ukljuceno = ukljuceno && !Zauzet();
     if (ukljuceno == (PlotChartGrafik->Alat() == crtanje.get()))
         return;
     crtanje->Otkazi();

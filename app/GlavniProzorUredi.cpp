@@ -25,10 +25,13 @@ void TFormGlavniProzor::OsveziMeniUredi() {
     if (!Ponisti1 || !dokument)
         return;
     const TDokument& d = dokument->Jezgro();
-    Ponisti1->setEnabled(d.MozePonisti());
+    // A run takes its copy of the model at the start; an undo under it would leave the results
+    // it brings without a model to describe.
+    const bool z = Zauzet();
+    Ponisti1->setEnabled(d.MozePonisti() && !z);
     Ponisti1->setText(d.MozePonisti() ? QStringLiteral("&Ponisti: ") + QString::fromStdString(d.NazivPonistavanja())
                                       : QStringLiteral("&Ponisti"));
-    Ponovi1->setEnabled(d.MozePonovi());
+    Ponovi1->setEnabled(d.MozePonovi() && !z);
     Ponovi1->setText(d.MozePonovi() ? QStringLiteral("P&onovi: ") + QString::fromStdString(d.NazivPonavljanja())
                                     : QStringLiteral("P&onovi"));
 }
@@ -37,22 +40,9 @@ bool TFormGlavniProzor::IzvrsiIzmenu(const std::string& naziv, const std::functi
     return dokument->Izvrsi(naziv, izmena);
 }
 
-void TFormGlavniProzor::Ponisti1Click() {
-    // The running analysis reads the model.
-    if (Zauzet()) {
-        PorukaZauzet();
-        return;
-    }
-    dokument->Ponisti();
-}
+void TFormGlavniProzor::Ponisti1Click() { dokument->Ponisti(); }
 
-void TFormGlavniProzor::Ponovi1Click() {
-    if (Zauzet()) {
-        PorukaZauzet();
-        return;
-    }
-    dokument->Ponovi();
-}
+void TFormGlavniProzor::Ponovi1Click() { dokument->Ponovi(); }
 
 void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     const bool komanda = izmena.vrsta == TVrstaIzmene::Komanda || izmena.vrsta == TVrstaIzmene::Istorija;

@@ -1,7 +1,9 @@
 #pragma once
 #include "Model.h"
 #include "Podesavanja.h"
+#include "PoslovProracuna.h"
 #include "StanjeAnalize.h"
+#include "Zauzetost.h"
 
 class TDijalozi;
 class QWidget;
@@ -19,6 +21,15 @@ public:
     virtual void CrtajGrafik() = 0;
     // Shows a page of PageControlGlavniMeni (6 "Analiza", 7 "Ulaz/Izlaz").
     virtual void PrikaziGlavnuStranu(int indeks) = 0;
+    // The window's busy state, which a run holds from its start until its outcome is shown. A
+    // context without a window keeps one of its own.
+    virtual TZauzetost& Zauzetost() { return vlastitaZauzetost; }
+    // Installs a finished run's results into the model and state above in one step; false when
+    // they no longer describe that model.
+    virtual bool PostaviRezultate(TPoslovProracuna& posao) { return posao.PrenesiRezultate(Model(), Stanje()); }
+
+private:
+    TZauzetost vlastitaZauzetost;
 };
 
 inline constexpr int StranaAnalize = 6;

@@ -1,20 +1,19 @@
 #include "StranicaAnalize.h"
 
-#include <QDateTime>
-#include <QEventLoop>
 #include <QHBoxLayout>
-#include <QLocale>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <exception>
-#include <thread>
 
 #include "Dijalozi.h"
+#include "PoslovProracuna.h"
+#include "StranicaAnalizeRadnik.h"
 #include "StranicaRezultata.h"
+#include "Zauzetost.h"
 
 namespace {
 
@@ -25,72 +24,10 @@ W* Imenuj(W* w, const char* ime) {
     return w;
 }
 
-// The pipeline's view of this page. Each hook may be called from the worker; it is carried out on
-// the window's thread.
-class TPosmatracStranice : public TPosmatracProracuna {
-public:
-    TPosmatracStranice(TStranicaAnalize& stranica, TKontekstAnalize& kontekst, TStranicaRezultata& rezultati)
-        : stranica(stranica), kontekst(kontekst), rezultati(rezultati) {}
-
-    std::string DatumVreme() override {
-        const QLocale lokal;
-        const QDateTime sada = QDateTime::currentDateTime();
-        return (lokal.toString(sada.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                lokal.toString(sada.time(), QLocale::LongFormat))
-            .toStdString();
-    }
-    // What the run showed, for its outcome: a run handed to the worker reports only that it started.
-    bool kraj = false;
-    bool greska = false;
-    std::string poruka;
-
-    void Log(const std::string& linija) override {
-        if (linija.rfind("Kraj analize - ", 0) == 0)
-            kraj = true;
-        stranica.NaGlavnojNiti([&] {
-            const QString t = QString::fromStdString(linija);
-            stranica.MemoPorukaTrenutnogStanjaAnalize->appendPlainText(t);
-            if (stranica.posleLinijeLoga)
-                stranica.posleLinijeLoga(t);
-        });
-    }
-    void IsprazniLog() override {
-        stranica.NaGlavnojNiti([&] { stranica.MemoPorukaTrenutnogStanjaAnalize->clear(); });
-    }
-    void PorukaGreske(const std::string& tekst) override {
-        greska = true;
-        poruka = tekst;
-        stranica.NaGlavnojNiti(
-            [&] { kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QString::fromStdString(tekst)); });
-    }
-    void ObrisiRezultate() override {
-        stranica.NaGlavnojNiti([&] { rezultati.ObrisiRezultate(); });
-    }
-    void CrtajGrafik() override {
-        stranica.NaGlavnojNiti([&] { kontekst.CrtajGrafik(); });
-    }
-    void PrikaziRezultate() override {
-        stranica.NaGlavnojNiti([&] { rezultati.PrikaziRezultate(); });
-    }
-    void PrikaziSileStapa() override {
-        stranica.NaGlavnojNiti([&] { rezultati.PrikaziSileStapa(); });
-    }
-    void PodesiSirineKolona() override {
-        stranica.NaGlavnojNiti([&] { rezultati.PodesiSirineKolona(); });
-    }
-    void Napredak(const std::string& korak, int procenat) override { stranica.PrikaziNapredak(korak, procenat); }
-
-private:
-    TStranicaAnalize& stranica;
-    TKontekstAnalize& kontekst;
-    TStranicaRezultata& rezultati;
-};
-
 }  // namespace
 
 TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultata& rezultati, QWidget* parent)
-    : QWidget(parent), kontekst(kontekst), rezultati(rezultati),
-      posmatrac(std::make_unique<TPosmatracStranice>(*this, kontekst, rezultati)) {
+    : QWidget(parent), kontekst(kontekst), rezultati(rezultati) {
     setObjectName(QStringLiteral("StranicaAnalize"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(4, 4, 4, 4);
@@ -118,95 +55,110 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     connect(ButtonFormirajIzvestaj, &QPushButton::clicked, this, [this] { ButtonFormirajIzvestajClick(); });
 }
 
-TStranicaAnalize::~TStranicaAnalize() = default;
-
-bool TStranicaAnalize::Zauzet() const { return kontekst.Stanje().radimProracun || radnikAktivan; }
-
-void TStranicaAnalize::NaGlavnojNiti(const std::function<void()>& f) {
-    if (QThread::currentThread() == thread()) {
-        f();
-        return;
-    }
-    std::exception_ptr greska;
-    QMetaObject::invokeMethod(
-        this,
-        [&] {
-            try {
-                f();
-            } catch (...) {
-                greska = std::current_exception();
-            }
-        },
-        Qt::BlockingQueuedConnection);
-    if (greska)
-        std::rethrow_exception(greska);
+TStranicaAnalize::~TStranicaAnalize() {
+    // The worker sends to this page until it ends; what it sent is dropped with the page.
+    if (posao)
+        posao->Zaustavi();
+    if (radnik.joinable())
+        radnik.join();
 }
 
 void TStranicaAnalize::ButtonPokreniAnalizuClick() {
     kontekst.PrikaziGlavnuStranu(StranaAnalize);
-    if (Zauzet()) {
+    if (Zauzet() || kontekst.Zauzetost().Aktivna()) {
         kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QStringLiteral("Proracun je vec pokrenut!!!"));
         return;
     }
-    TModel& model = kontekst.Model();
-    TStanjeAnalize& stanje = kontekst.Stanje();
-    posmatrac->IsprazniLog();
-    posmatrac->Log("Pocetak analize - " + posmatrac->DatumVreme());
-    stanje.radimProracun = true;
-    auto& p = static_cast<TPosmatracStranice&>(*posmatrac);
-    p.kraj = p.greska = false;
-    p.poruka.clear();
-    PrikaziNapredak("", 0);
-    rezultat = PripremiProracun(model, stanje, *posmatrac, [this](TProracun& pr) { PokreniNaRadniku(pr); });
-    if (rezultat.ishod == TIshodProracuna::Uspeh) {
-        if (p.greska)
-            rezultat = {TIshodProracuna::Greska, p.poruka};
-        else if (!p.kraj)
-            rezultat = {TIshodProracuna::Prekinut, ""};
+    kontekst.Zauzetost().Postavi(true);
+    PrikaziNapredak(QString(), 0);
+    PokreniRadnika(rezultati.EditVrednostIspredMatricaKrutosti->text().toStdString());
+}
+
+void TStranicaAnalize::PokreniRadnika(std::string faktor) {
+    // The snapshot: from here on the run sees only its copy, whatever happens to the model.
+    posao = std::make_unique<TPoslovProracuna>(kontekst.Model(), kontekst.Stanje().zahtevanaPutanja);
+    TPrijemRada prijem;
+    prijem.linija = [this](const QString& t) { DodajRedLoga(t); };
+    prijem.isprazniLog = [this] { MemoPorukaTrenutnogStanjaAnalize->clear(); };
+    prijem.obrisiRezultate = [this] { ObrisiPrikazaneRezultate(); };
+    prijem.napredak = [this](const QString& korak, int procenat) { PrikaziNapredak(korak, procenat); };
+    posmatrac = std::make_unique<TPosmatracRadnika>(
+        *posao, std::move(faktor), [this](std::function<void()> poziv) { posta.Posalji(std::move(poziv)); },
+        std::move(prijem), naRadnikuPreKoraka);
+    radnik = std::thread([this, p = posao.get(), o = posmatrac.get()] {
+        TRezultatProracuna r;
+        try {
+            r = p->Izvrsi(*o);
+        } catch (const std::exception& e) {
+            // The pipeline reports its own errors; one that escapes it still reaches the user.
+            r = {TIshodProracuna::Greska, e.what()};
+            o->poruke.push_back(e.what());
+        }
+        posta.Posalji([this, r] { PosleProracuna(r); });
+    });
+}
+
+void TStranicaAnalize::DodajRedLoga(const QString& linija) {
+    MemoPorukaTrenutnogStanjaAnalize->appendPlainText(linija);
+    if (posleLinijeLoga)
+        posleLinijeLoga(linija);
+}
+
+void TStranicaAnalize::ObrisiPrikazaneRezultate() {
+    kontekst.Stanje().ObrisiRezultate(kontekst.Model());
+    rezultati.ObrisiRezultate();
+    kontekst.CrtajGrafik();
+}
+
+void TStranicaAnalize::PosleProracuna(TRezultatProracuna r) {
+    if (radnik.joinable())
+        radnik.join();
+    kontekst.Zauzetost().Postavi(false);
+    if (r.ishod == TIshodProracuna::Uspeh && !PrikaziUspeh())
+        r = {TIshodProracuna::Prekinut, ""};
+    // The lines after the result display, then what a run that computed nothing more still does.
+    for (const std::string& l : posmatrac->log)
+        DodajRedLoga(QString::fromStdString(l));
+    if (r.ishod == TIshodProracuna::Uspeh || r.ishod == TIshodProracuna::Prekinut) {
+        rezultati.PodesiSirineKolona();
+        kontekst.CrtajGrafik();
     }
-    // A run that did not end leaves no progress behind (its queued updates come first).
-    if (rezultat.ishod != TIshodProracuna::Uspeh)
-        QMetaObject::invokeMethod(this, [this] { PrikaziNapredak("", 0); }, Qt::QueuedConnection);
+    for (const std::string& p : posmatrac->poruke)
+        kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QString::fromStdString(p));
+    if (r.ishod != TIshodProracuna::Uspeh)
+        PrikaziNapredak(QString(), 0);
+    posmatrac.reset();
+    posao.reset();
+    rezultat = r;
     if (posleProracuna)
         posleProracuna(rezultat);
 }
 
-void TStranicaAnalize::PokreniNaRadniku(TProracun& proracun) {
-    radnikAktivan = true;
-    QEventLoop petlja;
-    std::thread radnik([&] {
-        try {
-            proracun.Execute();
-        } catch (...) {
-            // The pipeline reports its own errors; nothing else may end the program from here.
-        }
-        // Posted to the loop itself: if the worker finishes before the loop starts, the loop
-        // still gets it, and it is dropped with the loop.
-        QMetaObject::invokeMethod(&petlja, [&petlja] { petlja.quit(); }, Qt::QueuedConnection);
-    });
-    petlja.exec();
-    radnik.join();
-    radnikAktivan = false;
+bool TStranicaAnalize::PrikaziUspeh() {
+    if (!kontekst.PostaviRezultate(*posao))
+        return false;
+    rezultati.PrikaziRezultate();
+    rezultati.PrikaziSileStapa();
+    return true;
 }
 
-void TStranicaAnalize::PrikaziNapredak(const std::string& korak, int procenat) {
-    auto prikazi = [this, tekst = QString::fromStdString(korak), procenat] {
-        // A step of unknown length keeps the share reached so far; a busy bar would hide the name.
-        if (procenat >= 0)
-            ProgressBarAnalize->setValue(procenat);
-        ProgressBarAnalize->setFormat(tekst.isEmpty() ? QString() : QStringLiteral("%p% - ") + tekst);
-    };
-    if (QThread::currentThread() == thread())
-        prikazi();
+void TStranicaAnalize::PrikaziNapredak(const QString& korak, int procenat) {
+    // A step of unknown length keeps the share reached so far; a busy bar would hide the name.
+    if (procenat >= 0)
+        ProgressBarAnalize->setValue(procenat);
+    ProgressBarAnalize->setFormat(korak.isEmpty() ? QString() : QStringLiteral("%p% - ") + korak);
+}
+
+void TStranicaAnalize::ButtonPrekiniAnalizuClick() {
+    if (posao)
+        posao->Zaustavi();
     else
-        QMetaObject::invokeMethod(this, prikazi, Qt::QueuedConnection);
+        // A busy state with no run behind it has nothing else to wait for.
+        kontekst.Zauzetost().Postavi(false);
 }
-
-void TStranicaAnalize::ButtonPrekiniAnalizuClick() { kontekst.Stanje().radimProracun = false; }
 
 void TStranicaAnalize::ButtonFormirajIzvestajClick() {
-    // The report reads the results the worker is still writing.
-    if (Zauzet()) {
+    if (Zauzet() || kontekst.Zauzetost().Aktivna()) {
         kontekst.Dijalozi().Informacija(kontekst.ProzorZaPoruke(), QStringLiteral("Proracun je u toku!!!\r\nNije dopustena akcija!!!"));
         return;
     }

@@ -4,45 +4,53 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <thread>
 
 #include "KontekstAnalize.h"
 #include "Proracun.h"
+#include "StranicaAnalizeRadnik.h"
 
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class TPoslovProracuna;
 class TStranicaRezultata;
 
 // The "Analiza" page: start, stop, report and the time-stamped log of the run.
 //
-// The pipeline runs on a worker thread so that a long analysis never freezes the window and Stop
-// can be pressed; the start command waits for it in a local event loop. Every log line, grid, memo,
-// message and plot update that the pipeline asks for is carried out on the window's thread while
-// the worker waits, so the pipeline never runs ahead of what it is showing.
+// "Pokreni analizu" copies the model into a job (TPoslovProracuna) and hands it to a worker
+// thread, then returns: the window stays live while the run goes. The worker touches nothing but
+// its copy; the log lines, the clear at the start, the progress and, last, the outcome come back
+// through the page's mailbox. Only then, on the window's thread, does a successful run enter the
+// document in one step, followed by the grids and the plot; a failed or stopped run leaves
+// nothing behind.
 class TStranicaAnalize : public QWidget {
     Q_OBJECT
 public:
     TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultata& rezultati, QWidget* parent = nullptr);
+    // Stops a run that is still going and waits for its worker.
     ~TStranicaAnalize() override;
 
     QPushButton* ButtonPokreniAnalizu = nullptr;
     QPushButton* ButtonPrekiniAnalizu = nullptr;
     QPushButton* ButtonFormirajIzvestaj = nullptr;
     QPlainTextEdit* MemoPorukaTrenutnogStanjaAnalize = nullptr;
-    // How far the run is, with the name of the step it is in; busy (no per cent) while a step of
-    // unknown length runs.
+    // How far the run is, with the name of the step it is in.
     QProgressBar* ProgressBarAnalize = nullptr;
 
     // The report command; set by whoever builds the report.
     std::function<void()> naIzvestaj;
-    // Called with the outcome whenever "Pokreni analizu" has run (refused runs included).
+    // Called with the outcome once a run's outcome has been shown (refused runs included).
     std::function<void(const TRezultatProracuna&)> posleProracuna;
-    // Called on the window's thread after every log line is written (tests press Stop from here).
+    // Called on the window's thread after every log line is written.
     std::function<void(const QString&)> posleLinijeLoga;
+    // Called on the worker with every log line, before the step it names begins (tests hold a run
+    // there). Taken when a run starts.
+    std::function<void(const std::string&)> naRadnikuPreKoraka;
 
-    // True while a run is going, and also after Stop until the worker has left its current step:
-    // until then the pipeline still reads the model.
-    bool Zauzet() const;
+    // True from the start of a run until its outcome has been shown.
+    bool Zauzet() const { return posao != nullptr; }
 
     void ButtonPokreniAnalizuClick();
     void ButtonPrekiniAnalizuClick();
@@ -50,19 +58,23 @@ public:
 
     const TRezultatProracuna& PoslednjiRezultat() const { return rezultat; }
 
-    // Runs `f` on the window's thread, waiting for it when called from the worker. An exception
-    // thrown by `f` reaches the caller.
-    void NaGlavnojNiti(const std::function<void()>& f);
-
-    // Shows the progress of the run; may be called from the worker, never waits.
-    void PrikaziNapredak(const std::string& korak, int procenat);
+    // Runs what the worker has sent (called through the mailbox's queued wake-up).
+    Q_INVOKABLE void IsporuciPostu() { posta.Isporuci(); }
 
 private:
-    void PokreniNaRadniku(TProracun& proracun);
+    void PokreniRadnika(std::string faktor);
+    void PosleProracuna(TRezultatProracuna r);
+    // Installs a successful run and shows it; false when the model changed under it.
+    bool PrikaziUspeh();
+    void DodajRedLoga(const QString& linija);
+    void ObrisiPrikazaneRezultate();
+    void PrikaziNapredak(const QString& korak, int procenat);
 
     TKontekstAnalize& kontekst;
     TStranicaRezultata& rezultati;
-    std::unique_ptr<TPosmatracProracuna> posmatrac;
     TRezultatProracuna rezultat;
-    bool radnikAktivan = false;
+    std::unique_ptr<TPoslovProracuna> posao;
+    std::unique_ptr<TPosmatracRadnika> posmatrac;
+    std::thread radnik;
+    TPostaRadnika posta{this, "IsporuciPostu"};
 };

@@ -30,6 +30,8 @@ public:
         if (p.PageControlGlavniMeni)
             p.PageControlGlavniMeni->setCurrentIndex(indeks);
     }
+    TZauzetost& Zauzetost() override { return p.Zauzetost(); }
+    bool PostaviRezultate(TPoslovProracuna& posao) override { return p.Dokument().PostaviRezultate(posao); }
 
 private:
     TFormGlavniProzor& p;
@@ -57,18 +59,16 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     TStranicaRezultata* rezultati = s.rezultati;
     rezultati->PageControlUlazIzlaz->addTab(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap),
                                             QStringLiteral("Dijagrami"));
-    TStranicaAnalize* analiza = s.analiza;
     prozor.naBrisanjeRezultata = [rezultati] { rezultati->ObrisiRezultate(); };
     prozor.naOsvezavanjeListiRezultata = [rezultati] { rezultati->OsveziListe(); };
-    prozor.zauzet = [analiza] { return analiza->Zauzet(); };
 
     if (TPlotChart* plot = prozor.PlotChartGrafik) {
         PratiDijagramePodMisem(prozor, *plot);
         TFormGlavniProzor* p = &prozor;
-        plot->OnClick = [p, plot, rezultati, analiza] {
-            // Only in the mode "Klik na cvor ili sredinu stapa", and never while the analysis
-            // reads the model and fills the results the click would show.
-            if (p->AkcijaMisa() != 2 || analiza->Zauzet())
+        plot->OnClick = [p, plot, rezultati] {
+            // Only in the mode "Klik na cvor ili sredinu stapa", and not while a run holds the
+            // window on its log page.
+            if (p->AkcijaMisa() != 2 || p->Zauzet())
                 return;
             const TKlikNaGrafik klik{p->Model(), p->Dijalozi(), p->ProzorZaPoruke(),
                                      rezultati->EditVrednostIspredMatricaKrutosti->text().toStdString(),

@@ -38,6 +38,7 @@
 #include "UnitPomoc.h"
 #include "StraniceModela.h"
 #include "ZastitaTockica.h"
+#include "Zauzetost.h"
 #include "CrtanjeMisem.h"
 
 using namespace glavni_prozor;
@@ -50,6 +51,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
       podesavanja(dokument->Podesavanja()),
       stanje(dokument->Stanje()),
       putanjaDoFajla(dokument->putanjaDoFajla) {
+    zauzetost = new TZauzetost(this);
     UgradiZastituTockica();
     setObjectName(QStringLiteral("FormGlavniProzor"));
     setWindowTitle(QStringLiteral("VELT"));
@@ -59,6 +61,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     // The "Grafik" page was filled before the plot existed; the plot takes its grid from it now.
     PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
     UgradiCrtanje();
+    connect(zauzetost, &TZauzetost::promenjena, this, [this] { PrimeniZauzetost(); });
     UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
         PokaziUzrokOdbijanja(r);
     };
@@ -202,7 +205,7 @@ void TFormGlavniProzor::Inicijalizuj() {
     korak([&] { stanje.Inicijalizuj(); });
     korak([&] { PostaviAkcijuMisa(0); });
     korak([&] { ComboBoxZoomSve->setCurrentIndex(4); });
-    korak([&] { stanje.radimProracun = false; });
+    korak([&] { zauzetost->Postavi(false); });
     korak([&] { putanjaDoFajla.clear(); });
     korak([&] {
         izvestajAnalizeUlaz.clear();
@@ -219,6 +222,20 @@ void TFormGlavniProzor::PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeomet
 void TFormGlavniProzor::OsveziNaslov() {
     // An asterisk marks changes not yet saved.
     setWindowTitle(QStringLiteral("VELT - ") + putanjaDoFajla + (dokument->Izmenjen() ? QStringLiteral("*") : QString()));
+}
+
+bool TFormGlavniProzor::Zauzet() const { return zauzetost->Aktivna(); }
+
+void TFormGlavniProzor::PostaviRadimProracun(bool da) { zauzetost->Postavi(da); }
+
+void TFormGlavniProzor::PrimeniZauzetost() {
+    const bool z = Zauzet();
+    for (QWidget* strana : {TabSheetMaterijal, TabSheetPresek, TabSheetCvor, TabSheetStap, TabSheetOslonac,
+                            TabSheetOpterecenje})
+        if (strana)
+            strana->setEnabled(!z);
+    OsveziMeniUredi();
+    PostaviCrtanje(AkcijaMisa() == 3);
 }
 
 void TFormGlavniProzor::PorukaZauzet() { dijalozi->Informacija(this, Tekst(PorukaProracunUToku)); }
@@ -240,9 +257,7 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
     // The drawing replaces a multiplier that is not a number; the replacement goes back through
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
-    // The diagrams read the results, which a run is writing until it clears its flag (its last
-    // redraw comes after that).
-    CrtajGrafik(*PlotChartGrafik, model, p, stanje.radimProracun ? nullptr : &stanje);
+    CrtajGrafik(*PlotChartGrafik, model, p, &stanje);
     dokument->PostaviPodesavanja(p);
 }
 
@@ -267,7 +282,7 @@ void TFormGlavniProzor::Stop1Click() {
         TabSheetParametriAnalize->findChild<QAbstractButton*>(QStringLiteral("ButtonPrekiniAnalizu")))
         KlikniDugme("ButtonPrekiniAnalizu");
     else
-        stanje.radimProracun = false;
+        zauzetost->Postavi(false);
 }
 
 void TFormGlavniProzor::Izvestaj1Click() { KlikniDugme("ButtonFormirajIzvestaj"); }

@@ -35,6 +35,7 @@ class TFormPomoc;
 class TGrupaPrikaza;
 class TPlotChart;
 class TStraniceModela;
+class TZauzetost;
 
 // The main window: a shell of handlers around its document (TDokumentModela), which owns the
 // model with its undo history, the display settings, the analysis state and the current file
@@ -69,12 +70,13 @@ public:
     // Hooks for the analysis and result pages.
     TStanjeAnalize& Stanje() { return stanje; }
     TPodesavanja& Podesavanja() { return podesavanja; }
-    bool RadimProracun() const { return stanje.radimProracun; }
-    // The analysis page's busy state: set while a run goes and until its worker has let go of
-    // the model after Stop. Every guard below uses Zauzet().
-    std::function<bool()> zauzet;
-    bool Zauzet() const { return stanje.radimProracun || (zauzet && zauzet()); }
-    void PostaviRadimProracun(bool da) { stanje.radimProracun = da; }
+    // The busy state (radimProracun of the window): held by a run from its start until its
+    // outcome is shown. While it is set the editing pages, undo and redo and the drawing with
+    // the mouse are disabled, and the guarded commands answer with the busy message.
+    TZauzetost& Zauzetost() { return *zauzetost; }
+    bool Zauzet() const;
+    bool RadimProracun() const { return Zauzet(); }
+    void PostaviRadimProracun(bool da);
     // Clears the analysis state and node results through the document, which announces it; the
     // result page empties its grids on that.
     void ObrisiRezultate();
@@ -197,6 +199,9 @@ private:
     // False when the command must not go on.
     bool SacuvajIzmene();
     void NapraviStrane();
+    // What the busy state disables, set to its current value.
+    void PrimeniZauzetost();
+    TZauzetost* zauzetost = nullptr;
     QWidget* NapraviStranuGrafik();
     // The parts of the "Grafik" page (GlavniProzorGrafik.cpp).
     QCheckBox* NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,

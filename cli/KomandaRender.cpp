@@ -16,6 +16,7 @@
 #include "Komande.h"
 #include "ModelFajl.h"
 #include "Proracun.h"
+#include "PoslovProracuna.h"
 #include "ProveraModela.h"
 
 namespace {
@@ -130,8 +131,10 @@ int KomandaRender(const Argumenti& a) {
     if (p.deformacijaNosaca || p.prikaz.dijagram != TPrikaz::Bez || p.prikaz.linijaDeformacije) {
         // As in the window: the run stores the node displacements only when the factor in front
         // of the matrices is a number greater than 0.
-        TPosmatracBezEkrana posmatrac(model, stanje, p.vrednostIspredMatricaKrutosti);
-        const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
+        TPoslovProracuna posao(model);
+        TPosmatracBezEkrana posmatrac(posao.Model(), posao.Stanje(), p.vrednostIspredMatricaKrutosti);
+        const TRezultatProracuna r = posao.Izvrsi(posmatrac);
+        posao.PrenesiRezultate(model, stanje);
         for (const auto& poruka : posmatrac.poruke) std::cerr << poruka << "\n";
         if (r.ishod != TIshodProracuna::Uspeh) {
             if (posmatrac.poruke.empty()) std::cerr << r.poruka << "\n";

@@ -10,6 +10,7 @@
 #include "IzvestajAnalize.h"
 #include "Komande.h"
 #include "ModelFajl.h"
+#include "PoslovProracuna.h"
 #include "Proracun.h"
 #include "ProveraModela.h"
 #include "SileStapa.h"
@@ -64,9 +65,11 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
         return 1;
     }
     stanje.brojIspredMatriceKrutosti = *ParsirajReal(o.faktor);
-    stanje.zahtevanaPutanja = o.putanja;
-    TPosmatracBezEkrana posmatrac(model, stanje, o.faktor);
-    const TRezultatProracuna r = PokreniAnalizu(model, stanje, posmatrac);
+    TPoslovProracuna posao(model, o.putanja);
+    TPosmatracBezEkrana posmatrac(posao.Model(), posao.Stanje(), o.faktor);
+    const TRezultatProracuna r = posao.Izvrsi(posmatrac);
+    // A refused or failed run is installed too: the report shows what it had made.
+    posao.PrenesiRezultate(model, stanje);
     if (log)
         for (const auto& l : posmatrac.log) std::cerr << l << "\n";
     switch (r.ishod) {

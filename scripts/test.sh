@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds from scratch and runs every test:
 #   1. the whole program and its tests (ctest);
-#   2. the core libraries' tests again under AddressSanitizer and UBSan;
-#   3. a bounded libFuzzer pass over the model reader (clang).
+#   2. the model tests again under AddressSanitizer and UBSan;
+#   3. the analysis tests and the window tests of runs on the worker thread (running, stopping,
+#      editing, undoing, closing and deleting the window under a run) under ThreadSanitizer;
+#   4. a bounded libFuzzer pass over the model reader (clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,9 +20,21 @@ ninja -C build-test -j "$jobs"
 echo "== sanitizers"
 rm -rf build-asan
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT_SANITIZE=ON -DVELT_GUI=OFF -DVELT_BENCH=OFF
-ninja -C build-asan -j "$jobs" velt_model_tests velt_analysis_tests
+ninja -C build-asan -j "$jobs" velt_model_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_model_tests
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_analysis_tests
+
+echo "== threads"
+rm -rf build-tsan
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELT_TSAN=ON -DVELT_BENCH=OFF
+ninja -C build-tsan -j "$jobs" velt_analysis_tests velt_app_tsan_tests
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/scripts/tsan.supp"
+# The slowest tests of one thread only (the matrix kernels on one thread among them) are left to
+# the plain run above.
+build-tsan/tests/velt_analysis_tests --gtest_filter='-RetkaPutanja.GeneratedFramesAgreeWithTheDensePath:'\
+'RetkaPutanja.ReportGivesTheSizeOfAMatrixOverTheLimit:ProcenaMemorije.*:SviPutevi/MatrixPut.*1'
+QT_QPA_PLATFORM=offscreen build-tsan/tests/velt_app_tsan_tests \
+  --gtest_filter='ProracunUPozadini.*:StranicaAnalize.*:StranicaAnalizeProzor.*:RetkiPrikaz.*:GlavniProzor.BusyGuard'
+unset TSAN_OPTIONS
 
 echo "== fuzzing the model reader for ${fuzz_seconds} s"
 rm -rf build-fuzz

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "CekanjeAnalize.h"
 #include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
 #include "GrupaDijagrama.h"
@@ -62,6 +63,7 @@ TEST(DijagramiProzora, ChoiceDrawsTheDiagramOnceThereAreResults) {
     EXPECT_EQ(p.w->Podesavanja().prikaz.dijagram, TPrikaz::M);
     EXPECT_EQ(p.StavkiUBoji(BojaDijagramaM), 0u);  // no results yet
     p.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*p.w);
     EXPECT_GT(p.StavkiUBoji(BojaDijagramaM), 0u);
     izbor->setCurrentIndex(TPrikaz::T);
     EXPECT_EQ(p.StavkiUBoji(BojaDijagramaM), 0u);
@@ -96,6 +98,7 @@ TEST(DijagramiProzora, TabShowsStationsAndExtremesOfTheSelectedMember) {
     tab->Osvezi();
     EXPECT_EQ(tab->StringGridDijagrami->Celija(0, 1), "");  // no results
     p.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*p.w);
     tab->SpinEditBrojTacakaDijagrama->setValue(4);
     stap->setCurrentIndex(0);
     tab->Osvezi();

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "CekanjeAnalize.h"
 #include "DokumentModela.h"
 #include "PlotChart.h"
 #include "TabelaMatrice.h"
@@ -260,6 +261,7 @@ TEST(IzmenaDokumenta, ResultsGoWithAModelChangeAndStayWithASettingsChange) {
         return r ? static_cast<TStringGrid*>(r)->Celija(0, 0) : QString();
     };
     w.findChild<QAction*>(QStringLiteral("Pokrenianalizu1"))->trigger();
+    SacekajAnalizu(w);
     ASSERT_NE(celija(), QString());
 
     // Settings: the grids keep their results.

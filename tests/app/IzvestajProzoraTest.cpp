@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "CekanjeAnalize.h"
 #include "GeneratorModela.h"
 #include "ModelFajl.h"
 #include "PomocniProzora.h"
@@ -140,6 +141,7 @@ void ProveriPdf(const QString& pdf, const QString& tekst, int strana) {
 TEST(IzvestajProzora, ReportOfTheAnalysedExampleReachesThePdfWhole) {
     TIzvestajUProzoru t({Primer});
     t.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*t.w);
     ASSERT_NE(t.w->Stanje().matricaKGKS, nullptr);
     t.Meni("Izvestaj1");
     ASSERT_TRUE(t.Greske().isEmpty()) << t.Greske().join('|').toStdString();
@@ -185,6 +187,7 @@ TEST(IzvestajProzora, LargeFrameGivesManyNumberedPages) {
     TIzvestajUProzoru t({model});
     ASSERT_EQ(t.w->Model().nizCvorova.size(), 20u);
     t.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*t.w);
     ASSERT_NE(t.w->Stanje().matricaKGKS, nullptr);
     t.Izvestaj();
     ASSERT_TRUE(t.Greske().isEmpty());

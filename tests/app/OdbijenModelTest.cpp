@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "CekanjeAnalize.h"
 #include "PlotChart.h"
 #include "PomocniProzora.h"
 #include "UnitGlavniProzor.h"
@@ -51,6 +52,8 @@ TEST(OdbijenModel, MarksAndNamesTheNodeThatBreaksTheCheck) {
     EXPECT_FALSE(w.PlotChartGrafik->ImaIsticanje());
 
     pokreni->click();
+
+    SacekajAnalizu(w);
     ASSERT_EQ(dijalozi->Vrste(), QStringList({"greska"}));
     EXPECT_EQ(dijalozi->PoslednjiTekst(), "Oslonci nisu korektno zadati!!!\r\nNije dopusteno!!!");
     EXPECT_TRUE(w.PlotChartGrafik->ImaIsticanje());
@@ -75,6 +78,7 @@ TEST(OdbijenModel, MarksAndNamesTheNodeThatBreaksTheCheck) {
     EXPECT_FALSE(w.PlotChartGrafik->ImaIsticanje());
     EXPECT_TRUE(statusnaLinija->text().isEmpty());
     pokreni->click();
+    SacekajAnalizu(w);
     EXPECT_EQ(dijalozi->Vrste(), QStringList({"greska"}));
     EXPECT_FALSE(w.PlotChartGrafik->ImaIsticanje());
 }

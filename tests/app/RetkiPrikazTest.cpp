@@ -91,13 +91,9 @@ TEST(RetkiPrikaz, ProgressBarNamesTheStepAndEndsFull) {
 
 TEST(RetkiPrikaz, StopInsideTheSolveLeavesNoResultsAndAnEmptyBar) {
     TOkruzenjeAnalize o;
-    o.analiza->posleLinijeLoga = [&](const QString& l) {
-        if (l.startsWith(QStringLiteral("Resavanje sistema - ")))
-            o.analiza->ButtonPrekiniAnalizu->click();
-    };
     o.model = GenerisiRam(4, 4);
     o.rezultati->OsveziListe();
-    o.Pokreni();
+    PokreniIZadrzi(*o.analiza, "Resavanje sistema - ", [&] { o.analiza->ButtonPrekiniAnalizu->click(); });
     QApplication::processEvents();
     EXPECT_EQ(o.analiza->PoslednjiRezultat().ishod, TIshodProracuna::Prekinut);
     EXPECT_FALSE(o.stanje.vektor_qsGKS);

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <memory>
 
+#include "CekanjeAnalize.h"
 #include "CrtanjeDijagrama.h"
 #include "PlotChart.h"
 #include "PomocniProzora.h"
@@ -256,6 +257,7 @@ TEST(StampaGrafika, DeformedShapeInGreyWhenChecked) {
         TStampa t({Primer});
         if (!ImaAlate(t)) GTEST_SKIP() << "poppler tools are not available";
         t.Meni("Pokrenianalizu1");
+        SacekajAnalizu(*t.w);
         t.d->zapisi.clear();
         t.Postavi(t.w->CheckBoxDeformacijaNosaca, pomeranja);
         const TStrana s = Odstampaj(t);
@@ -291,6 +293,7 @@ TEST(StampaGrafika, ChosenDiagramIsPrintedToo) {
         TStampa t({Primer});
         if (!ImaAlate(t)) GTEST_SKIP() << "poppler tools are not available";
         t.Meni("Pokrenianalizu1");
+        SacekajAnalizu(*t.w);
         t.w->findChild<QComboBox*>(QStringLiteral("ComboBoxDijagrami"))->setCurrentIndex(dijagram);
         t.d->zapisi.clear();
         const TStrana s = Odstampaj(t);

@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "Dijalozi.h"
 #include "KontekstAnalize.h"
@@ -45,6 +50,42 @@ private:
     QStringList& dogadjaji;
 };
 
+// Lets the window's thread handle what a run posts until the run's outcome has been shown.
+inline void SacekajKraj(const TStranicaAnalize& analiza, int sekundi = 120) {
+    QElapsedTimer t;
+    t.start();
+    while (analiza.Zauzet() && t.elapsed() < sekundi * 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_FALSE(analiza.Zauzet()) << "the run did not end";
+    QCoreApplication::processEvents();
+}
+
+// Starts a run and, while its worker waits at the start of the step whose log line begins with
+// `korak`, runs `akcija` on the window's thread (the lines before it are in the log by then);
+// then lets the run go on and waits for its outcome.
+inline void PokreniIZadrzi(TStranicaAnalize& analiza, const std::string& korak, const std::function<void()>& akcija) {
+    std::atomic<bool> stigao{false}, pusti{false};
+    analiza.naRadnikuPreKoraka = [&](const std::string& l) {
+        if (l.rfind(korak, 0) != 0)
+            return;
+        stigao = true;
+        while (!pusti)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    analiza.ButtonPokreniAnalizu->click();
+    analiza.naRadnikuPreKoraka = nullptr;
+    QElapsedTimer t;
+    t.start();
+    while (!stigao && analiza.Zauzet() && t.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(stigao) << "the run never reached " << korak;
+    if (stigao)
+        akcija();
+    pusti = true;
+    SacekajKraj(analiza);
+}
+
 class TOkruzenjeAnalize : public TKontekstAnalize {
 public:
     TOkruzenjeAnalize() : dijalozi(dogadjaji) {
@@ -76,7 +117,11 @@ public:
     QStringList Log() const;
     QString Celija(const char* grid, int k, int r) const { return rezultati->Celija(QString::fromLatin1(grid), k, r); }
     TTabelaMatrice& Tabela(const char* grid) const { return rezultati->Grid(QString::fromLatin1(grid))->Tabela(); }
-    void Pokreni() { analiza->ButtonPokreniAnalizu->click(); }
+    // Starts a run and waits until its outcome has been shown.
+    void Pokreni() {
+        analiza->ButtonPokreniAnalizu->click();
+        SacekajKraj(*analiza);
+    }
 
     // Model building: one material (E, nu) and one section (I, A).
     void MaterijalIPresek(long double E, long double A, long double I = 1e-4L) {

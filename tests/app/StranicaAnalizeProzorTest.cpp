@@ -8,6 +8,7 @@
 #include "InspekcijaKlika.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
+#include "CekanjeAnalize.h"
 #include "StranicaAnalizePomocTest.h"
 #include "UnitGlavniProzor.h"
 
@@ -43,6 +44,7 @@ TEST(StranicaAnalizeProzor, PagesSitInTheirTabSheetsAndTheMenuDrivesThem) {
 
     t.prozor->PageControlGlavniMeni->setCurrentIndex(TFormGlavniProzor::StranaGrafik);
     t.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*t.prozor);
     EXPECT_EQ(t.prozor->PageControlGlavniMeni->currentIndex(), TFormGlavniProzor::StranaAnaliza);
     EXPECT_TRUE(t.analiza->MemoPorukaTrenutnogStanjaAnalize->toPlainText().split('\n').back().startsWith("Kraj analize - "));
     EXPECT_NE(t.rezultati->Celija("StringGridK", 0, 0), QString());
@@ -64,9 +66,7 @@ TEST(StranicaAnalizeProzor, WhileBusyTheWindowRefusesAndKeepsTheAnalysisPage) {
     QStringList tokom;
     int cvorova = -1;
     bool proslo = false;
-    t.analiza->posleLinijeLoga = [&](const QString& l) {
-        if (!l.startsWith("Formiranje Kss - "))
-            return;
+    PokreniIZadrzi(*t.analiza, "Formiranje Kss - ", [&] {
         t.prozor->PageControlGlavniMeni->setCurrentIndex(TFormGlavniProzor::StranaCvor);
         tokom << QString::number(t.prozor->PageControlGlavniMeni->currentIndex());
         t.dogadjaji.clear();
@@ -84,8 +84,7 @@ TEST(StranicaAnalizeProzor, WhileBusyTheWindowRefusesAndKeepsTheAnalysisPage) {
             t.prozor->PlotChartGrafik->OnClick();
         proslo = t.dogadjaji.isEmpty();
         t.Meni("Stop1");
-    };
-    t.Meni("Pokrenianalizu1");
+    });
     EXPECT_EQ(tokom, QStringList({"6", busy, busy, busy, busy, "G:Proracun je vec pokrenut!!!"}));
     EXPECT_GT(cvorova, 0);
     EXPECT_EQ(static_cast<int>(t.prozor->Model().nizCvorova.size()), cvorova);
@@ -103,6 +102,7 @@ TEST(StranicaAnalizeProzor, PlotClickInInspectionModeShowsTheMemberOnTheResultPa
     TModel& m = t.prozor->Model();
     ASSERT_GE(m.nizStapova.size(), 1u);
     t.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*t.prozor);
     const TStap& s = *m.nizStapova.back();
     const double mx = static_cast<double>(s.PocetniCvor()->X() + (s.KrajnjiCvor()->X() - s.PocetniCvor()->X()) / 2);
     const double mz = static_cast<double>(s.PocetniCvor()->Z() + (s.KrajnjiCvor()->Z() - s.PocetniCvor()->Z()) / 2);

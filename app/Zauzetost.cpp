@@ -1,0 +1,8 @@
+#include "Zauzetost.h"
+
+void TZauzetost::Postavi(bool da) {
+    if (da == aktivna)
+        return;
+    aktivna = da;
+    emit promenjena(da);
+}
