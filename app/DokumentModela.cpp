@@ -2,28 +2,28 @@
 
 bool TDokumentModela::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
     const bool uradjeno = dokument.Izvrsi(naziv, izmena);
-    if (uradjeno) emit izmenjen(TVrstaIzmene::Komanda);
+    if (uradjeno) Q_EMIT izmenjen(TVrstaIzmene::Komanda);
     return uradjeno;
 }
 
 bool TDokumentModela::Ponisti() {
     if (!dokument.Ponisti()) return false;
-    emit izmenjen(TVrstaIzmene::Istorija);
+    Q_EMIT izmenjen(TVrstaIzmene::Istorija);
     return true;
 }
 
 bool TDokumentModela::Ponovi() {
     if (!dokument.Ponovi()) return false;
-    emit izmenjen(TVrstaIzmene::Istorija);
+    Q_EMIT izmenjen(TVrstaIzmene::Istorija);
     return true;
 }
 
 void TDokumentModela::Snimljen() {
     dokument.OznaciSnimljen();
-    emit izmenjen(TVrstaIzmene::Snimanje);
+    Q_EMIT izmenjen(TVrstaIzmene::Snimanje);
 }
 
 void TDokumentModela::NovModel() {
     dokument.NovaIstorija();
-    emit izmenjen(TVrstaIzmene::NoviModel);
+    Q_EMIT izmenjen(TVrstaIzmene::NoviModel);
 }

@@ -40,7 +40,7 @@ public:
     void Snimljen();
     void NovModel();
 
-signals:
+Q_SIGNALS:
     void izmenjen(TVrstaIzmene vrsta);
 
 private:
