@@ -29,25 +29,25 @@ void TDokumentModela::PosleKoraka(TVrstaIzmene vrsta, TIzmena razlika) {
     stanje.ObrisiRezultate(dokument.Model());
     razlika.vrsta = vrsta;
     razlika.delovi |= ddRezultati | ddIstorija | ddPutanja;
-    emit izmenjen(razlika);
+    Q_EMIT izmenjen(razlika);
 }
 
 void TDokumentModela::Snimljen() {
     dokument.OznaciSnimljen();
-    emit izmenjen({TVrstaIzmene::Snimanje, ddPutanja});
+    Q_EMIT izmenjen({TVrstaIzmene::Snimanje, ddPutanja});
 }
 
 void TDokumentModela::NovModel() {
     dokument.NovaIstorija();
     // The results are not the history's: whoever brings the new model clears or starts them.
-    emit izmenjen({TVrstaIzmene::NoviModel, ddSve & ~ddRezultati, ~0u});
+    Q_EMIT izmenjen({TVrstaIzmene::NoviModel, ddSve & ~ddRezultati, ~0u});
 }
 
 void TDokumentModela::PostaviPodesavanja(const TPodesavanja& nova) {
     const unsigned razlika = RazlikaPodesavanja(podesavanja, nova);
     if (razlika == 0) return;
     podesavanja = nova;
-    emit izmenjen({TVrstaIzmene::Podesavanja, ddPodesavanja, razlika});
+    Q_EMIT izmenjen({TVrstaIzmene::Podesavanja, ddPodesavanja, razlika});
 }
 
 void TDokumentModela::IzmeniPodesavanja(const std::function<void(TPodesavanja&)>& izmena) {
@@ -58,11 +58,11 @@ void TDokumentModela::IzmeniPodesavanja(const std::function<void(TPodesavanja&)>
 
 void TDokumentModela::ObrisiRezultate() {
     stanje.ObrisiRezultate(dokument.Model());
-    emit izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
+    Q_EMIT izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
 }
 
 bool TDokumentModela::PostaviRezultate(TPoslovProracuna& posao) {
     if (!posao.PrenesiRezultate(Model(), stanje)) return false;
-    emit izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
+    Q_EMIT izmenjen({TVrstaIzmene::Rezultati, ddRezultati});
     return true;
 }

@@ -52,7 +52,7 @@ public:
     // the one the run copied.
     bool PostaviRezultate(TPoslovProracuna& posao);
 
-signals:
+Q_SIGNALS:
     void izmenjen(const TIzmena& izmena);
 
 private:

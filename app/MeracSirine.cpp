@@ -27,12 +27,12 @@ const std::vector<double>& StepeniDeset() {
 TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
     const QFontMetrics& fm = metrika;
     nula = fm.horizontalAdvance(QStringLiteral("0"));
-    QChar najsira('0');
+    QChar najsira = QLatin1Char('0');
     int cifra = -1;
     for (char d = '0'; d <= '9'; ++d)
-        if (fm.horizontalAdvance(QChar(d)) > cifra) {
-            cifra = fm.horizontalAdvance(QChar(d));
-            najsira = QChar(d);
+        if (fm.horizontalAdvance(QLatin1Char(d)) > cifra) {
+            cifra = fm.horizontalAdvance(QLatin1Char(d));
+            najsira = QLatin1Char(d);
         }
     siroka = najsira;
     // Shapes stand for texts only when the digits are of one width and no pair of them is kerned:
@@ -41,12 +41,12 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
     jednakeCifre = true;
     for (char a = '0'; a <= '9' && jednakeCifre; ++a)
         for (char b = '0'; b <= '9' && jednakeCifre; ++b)
-            jednakeCifre = fm.horizontalAdvance(QString(QChar(a)) + QChar(b)) == dveNule;
+            jednakeCifre = fm.horizontalAdvance(QString(QLatin1Char(a)) + QLatin1Char(b)) == dveNule;
     // Nor a digit kerned against the other characters of a number.
     for (QChar z : {QLatin1Char('.'), QLatin1Char('-'), QLatin1Char('E'), QLatin1Char('+')})
         for (char d = '0'; d <= '9' && jednakeCifre; ++d)
-            jednakeCifre = fm.horizontalAdvance(QString(QChar(d)) + z) == fm.horizontalAdvance(QStringLiteral("0") + z) &&
-                           fm.horizontalAdvance(QString(z) + QChar(d)) == fm.horizontalAdvance(QString(z) + QLatin1Char('0'));
+            jednakeCifre = fm.horizontalAdvance(QString(QLatin1Char(d)) + z) == fm.horizontalAdvance(QStringLiteral("0") + z) &&
+                           fm.horizontalAdvance(QString(z) + QLatin1Char(d)) == fm.horizontalAdvance(QString(z) + QLatin1Char('0'));
     // The widest text FormatBroja gives for a decimal exponent e: the fixed characters as they
     // are, every significant digit the widest digit. Measured whole, as a cell is measured.
     auto tekst = [&](int e, bool negativan) {

@@ -111,7 +111,7 @@ void TStranicaRezultata::PrikaziIzabraniStap(long double c) {
     for (const auto& o : model.nizOpterecenja)
         if (o->IDStapa() == s.ID())
             redovi << QStringLiteral("Opterecenje: ") + T(o->Ime());
-    MemoRezultatStap->setPlainText(redovi.join(QChar('\n')));
+    MemoRezultatStap->setPlainText(redovi.join(QLatin1Char('\n')));
 
     auto postavi = [&](const char* ime, TMatrix m, TSkaliranje sk) {
         TTabelaMatrice& t = G(ime).Tabela();
@@ -199,7 +199,7 @@ void TStranicaRezultata::PrikaziIzabraniCvor() {
       << QStringLiteral("Pomeranje u X pravcu = ") + Broj(c.Ux() * mnozilac)
       << QStringLiteral("Pomeranje u Z pravcu = ") + Broj(c.Uz() * mnozilac)
       << QStringLiteral("Obrtanje oko Y ose = ") + Broj(c.Fiy() * mnozilac);
-    MemoRezultatCvor->setPlainText(r.join(QChar('\n')));
+    MemoRezultatCvor->setPlainText(r.join(QLatin1Char('\n')));
     MemoRezultatCvor->moveCursor(QTextCursor::Start);
 
     const auto& sve = kontekst.Stanje().nizKodnihBrojeva;

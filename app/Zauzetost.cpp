@@ -4,5 +4,5 @@ void TZauzetost::Postavi(bool da) {
     if (da == aktivna)
         return;
     aktivna = da;
-    emit promenjena(da);
+    Q_EMIT promenjena(da);
 }

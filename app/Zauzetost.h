@@ -12,7 +12,7 @@ public:
     bool Aktivna() const { return aktivna; }
     void Postavi(bool da);
 
-signals:
+Q_SIGNALS:
     void promenjena(bool aktivna);
 
 private:

@@ -89,8 +89,9 @@ TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime
             if (!red.endsWith(QLatin1Char(']')))
                 Neispravan(ime, c.red, QStringLiteral("nezatvorena sekcija"));
             sekcija = red.mid(1, red.size() - 2).trimmed().toLower();
-            static const std::set<QString> poznate = {"podaci", "strana", "tekst", "zaglavlje",
-                                                      "podnozje"};
+            static const std::set<QString> poznate = {
+                QStringLiteral("podaci"), QStringLiteral("strana"), QStringLiteral("tekst"),
+                QStringLiteral("zaglavlje"), QStringLiteral("podnozje")};
             if (!poznate.count(sekcija))
                 Neispravan(ime, c.red, QStringLiteral("nepoznata sekcija \"%1\"").arg(sekcija));
             if (!vidjeni.insert(QLatin1Char('[') + sekcija).second)
@@ -112,8 +113,9 @@ TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime
         } else if (sekcija == QLatin1String("strana")) {
             if (kljuc == QLatin1String("format")) {
                 static const std::map<QString, QPageSize::PageSizeId> formati = {
-                    {"a4", QPageSize::A4}, {"a3", QPageSize::A3}, {"a5", QPageSize::A5},
-                    {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal}};
+                    {QStringLiteral("a4"), QPageSize::A4}, {QStringLiteral("a3"), QPageSize::A3},
+                    {QStringLiteral("a5"), QPageSize::A5}, {QStringLiteral("letter"), QPageSize::Letter},
+                    {QStringLiteral("legal"), QPageSize::Legal}};
                 auto it = formati.find(v.toLower());
                 if (it == formati.end())
                     Neispravan(ime, c.red, QStringLiteral("nepoznat format strane \"%1\"").arg(v));

@@ -79,8 +79,8 @@ TEST(DijagramiProzora, ChoiceDrawsTheDiagramOnceThereAreResults) {
     // A multiplier that is no number is put back to 1 by the drawing.
     auto* mnozilac = p.K<QLineEdit>("EditMnozilacDijagrama");
     mnozilac->setText("x");
-    emit mnozilac->textEdited("x");
-    emit mnozilac->returnPressed();
+    Q_EMIT mnozilac->textEdited("x");
+    Q_EMIT mnozilac->returnPressed();
     EXPECT_EQ(mnozilac->text(), "1");
 
     // Printing draws from the same results.
@@ -128,7 +128,7 @@ TEST(DijagramiProzora, SettingsTravelWithTheModel) {
         p.K<QCheckBox>("CheckBoxLinijaDeformacije")->click();
         auto* mnozilac = p.K<QLineEdit>("EditMnozilacDijagrama");
         mnozilac->setText("2.5");
-        emit mnozilac->textEdited("2.5");
+        Q_EMIT mnozilac->textEdited("2.5");
         p.d->imenaFajlova.push_back(put);
         p.Meni("Snimikao1");
     }

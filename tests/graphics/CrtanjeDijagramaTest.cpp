@@ -94,8 +94,8 @@ TEST(CrtanjeDijagrama, MomentOrdinatesScaleAndLieOnTheStretchedSide) {
         // The clamp value once per end, the mid-span value once.
         QStringList tekstovi;
         for (const TChartItem* t : UBoji(g, BojaDijagramaM, tkTextOfs)) tekstovi << t->Text;
-        EXPECT_EQ(tekstovi.count("-30"), 2) << tekstovi.join(" ").toStdString();
-        EXPECT_EQ(tekstovi.count("15"), 1) << tekstovi.join(" ").toStdString();
+        EXPECT_EQ(tekstovi.count(QStringLiteral("-30")), 2) << tekstovi.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(tekstovi.count(QStringLiteral("15")), 1) << tekstovi.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(UBoji(g, 0xE8A9A9, tkLineto).empty());  // the hatching, a lighter red
     }
 }

@@ -59,7 +59,7 @@ TOcekivano Natpis(double x, double y, const char* t, int dy, int dx = 5) {
 int PomakOslonca(std::initializer_list<const char*> pre) {
     int dx = 5;
     for (const char* t : pre)
-        dx += TPlotPovrsina::SirinaTeksta(QString::fromLatin1(t), 11) + TPlotPovrsina::SirinaTeksta(" ", 11);
+        dx += TPlotPovrsina::SirinaTeksta(QString::fromLatin1(t), 11) + TPlotPovrsina::SirinaTeksta(QStringLiteral(" "), 11);
     return dx;
 }
 

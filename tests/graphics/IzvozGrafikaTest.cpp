@@ -47,10 +47,10 @@ void Nacrtano(TPlotPovrsina& g) {
 }  // namespace
 
 TEST(IzvozGrafika, FormatFollowsTheExtension) {
-    EXPECT_EQ(FormatSlike("a/b.SVG"), TFormatSlike::Svg);
-    EXPECT_EQ(FormatSlike("b.pdf"), TFormatSlike::Pdf);
-    EXPECT_EQ(FormatSlike("b.png"), TFormatSlike::Png);
-    EXPECT_EQ(FormatSlike("b"), TFormatSlike::Png);
+    EXPECT_EQ(FormatSlike(QStringLiteral("a/b.SVG")), TFormatSlike::Svg);
+    EXPECT_EQ(FormatSlike(QStringLiteral("b.pdf")), TFormatSlike::Pdf);
+    EXPECT_EQ(FormatSlike(QStringLiteral("b.png")), TFormatSlike::Png);
+    EXPECT_EQ(FormatSlike(QStringLiteral("b")), TFormatSlike::Png);
 }
 
 TEST(IzvozGrafika, SvgIsWellFormedAndHoldsTheDrawingAndTitleBlock) {
