@@ -161,24 +161,27 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
     for (const TOpterecenje* o : opterecenja) {
         switch (o->Tip()) {
             case toV: konc.push_back({naStapu(o->PozicijaKoncentrisaneSile()), 0, o->KoncentrisanaSila(), 0}); break;
-            case toM: konc.push_back({naStapu(o->PozicijaKoncentrisanogMomenta()), 0, 0, -o->KoncentrisaniMoment()}); break;
+            case toM:
+                konc.push_back({naStapu(o->PozicijaKoncentrisanogMomenta()), 0, 0, -o->KoncentrisaniMoment()});
+                break;
             case toH:
-                konc.push_back({naStapu(o->PozicijaKoncentrisaneSileUPravcuOse()), -o->KoncentrisanaSilaUPravcuOse(), 0, 0});
+                konc.push_back(
+                    {naStapu(o->PozicijaKoncentrisaneSileUPravcuOse()), -o->KoncentrisanaSilaUPravcuOse(), 0, 0});
                 break;
             case toPn:
                 rasp.push_back({naStapu(o->PocetakRaspodeljenog()), naStapu(o->KrajRaspodeljenog()),
                                 o->RaspodeljenoOpterecenje(), 0});
                 break;
             case toPt:
-                rasp.push_back({naStapu(o->PocetakRaspodeljenogUPravcuOse()), naStapu(o->KrajRaspodeljenogUPravcuOse()), 0,
-                                o->RaspodeljenoOpterecenjeUPravcuOse()});
+                rasp.push_back({naStapu(o->PocetakRaspodeljenogUPravcuOse()), naStapu(o->KrajRaspodeljenogUPravcuOse()),
+                                0, o->RaspodeljenoOpterecenjeUPravcuOse()});
                 break;
             case toT: t += o->TemperaturnaPromena(); break;
             case toDeltaT: dt += o->TemperaturnaRazlika(); break;
             default: break;
         }
     }
-    const LD eps = mat.AlfaT() * t;            // free axial strain
+    const LD eps = mat.AlfaT() * t;             // free axial strain
     const LD kap = -mat.AlfaT() * dt / pr.h();  // free curvature: the warmer +y face lengthens
 
     // Part boundaries: the ends, every concentrated action, every start and end of a distributed
@@ -210,7 +213,8 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
 
     // The state at the start from the end forces on the member there: N = -R_u1, T = R_w1,
     // M = -R_phi1 (0 at a hinge). The start rotation of a hinged start is found below.
-    TVrednostiPreseka s{-Clan(RL, m.u1), Clan(RL, m.w1), -Clan(RL, m.fi1), Clan(qL, m.u1), Clan(qL, m.w1), Clan(qL, m.fi1)};
+    TVrednostiPreseka s{-Clan(RL, m.u1), Clan(RL, m.w1), -Clan(RL, m.fi1),
+                        Clan(qL, m.u1),  Clan(qL, m.w1), Clan(qL, m.fi1)};
     for (size_t j = 0; j < b.size(); ++j) {
         if (imaAkciju[j]) {
             TSkok skok{b[j], s, s};

@@ -232,9 +232,11 @@ TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& o) {
             const LD prosto2 = q * c * (2 * s + c) / (2 * L);
             switch (tip) {
                 case tsK: {
-                    const LD F1 = q * c * (3 * (2 * s + c) * ((2 * rr + c) * (2 * rr + c)) - (c * c) * (L + 3 * rr - 3 * s)) /
+                    const LD F1 = q * c *
+                                  (3 * (2 * s + c) * ((2 * rr + c) * (2 * rr + c)) - (c * c) * (L + 3 * rr - 3 * s)) /
                                   (24 * (L * L));
-                    const LD F2 = -q * c * (3 * (2 * rr + c) * ((2 * s + c) * (2 * s + c)) - (c * c) * (L + 3 * s - 3 * rr)) /
+                    const LD F2 = -q * c *
+                                  (3 * (2 * rr + c) * ((2 * s + c) * (2 * s + c)) - (c * c) * (L + 3 * s - 3 * rr)) /
                                   (24 * (L * L));
                     upisi(r.w1, prosto1 + (F1 + F2) / L);
                     upisi(r.fi1, F1);

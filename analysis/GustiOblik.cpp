@@ -69,8 +69,9 @@ public:
         const TPozicije pozicije(sve);
         TMatrix K = NovaMatrica(n, n);
         // Diagonal and upper triangle, then the lower one mirrored.
-        if (!ZaDoprinoseK(model, pozicije, [&](int kol, int red, double v) { K.SetElem(kol, red, K.Elem(kol, red) + v); },
-                          napredak))
+        if (!ZaDoprinoseK(
+                model, pozicije, [&](int kol, int red, double v) { K.SetElem(kol, red, K.Elem(kol, red) + v); },
+                napredak))
             return nullptr;
         for (int j = 1; j <= n; ++j) {
             double* kol = K.Kolona(j);

@@ -53,9 +53,7 @@ public:
     double Element(int c, int r) const override { return m.Elem(c, r); }
     std::int64_t BrojNenultih() const override;
     bool ZaKolonu(int c, const std::function<void(int, double)>& f) const override;
-    const double* GustaKolona(int c) const override {
-        return c >= 1 && c <= m.NrOfColumns() ? m.Kolona(c) : nullptr;
-    }
+    const double* GustaKolona(int c) const override { return c >= 1 && c <= m.NrOfColumns() ? m.Kolona(c) : nullptr; }
     // An empty range leaves the 1-sized zero, as a resized TMatrix does.
     std::shared_ptr<const TIzvorMatrice> Blok(int r0, int nr, int c0, int nc) const override;
     TMatrix Puta(const TMatrix& x) const override;

@@ -57,15 +57,15 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
     }
     if (neuspeh) return false;
 
-    const TIshodRastavljanja ishod =
-        Rastavi(el.data(), n, skala.data(), pivoti.data(), {Poravnaj(pakA.data()), Poravnaj(pakB.data())}, racun, napredak);
+    const TIshodRastavljanja ishod = Rastavi(el.data(), n, skala.data(), pivoti.data(),
+                                             {Poravnaj(pakA.data()), Poravnaj(pakB.data())}, racun, napredak);
     if (ishod.prekinuto) return false;
     if (najmanjiRelativniPivot) *najmanjiRelativniPivot = ishod.najmanji;
     if (ishod.neuspeh) return false;
 
     TransponujKvadratnu(el.data(), n);
-    if (!Zameni(el.data(), n, pivoti.data(), rezultat.data(), {Poravnaj(paneli.data()), mesto.data()}, TRacun{racun.jezgro, nitiZamene},
-                napredak))
+    if (!Zameni(el.data(), n, pivoti.data(), rezultat.data(), {Poravnaj(paneli.data()), mesto.data()},
+                TRacun{racun.jezgro, nitiZamene}, napredak))
         return false;
     el.swap(rezultat);
     return true;

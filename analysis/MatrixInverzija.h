@@ -12,7 +12,7 @@ using TNapredakFn = std::function<bool(double)>;
 
 // Work storage of the decomposition, sized by the caller before the matrix is touched.
 struct TRadRastavljanja {
-    static int Dubina(int n);            // columns of a block step
+    static int Dubina(int n);             // columns of a block step
     static std::size_t VelicinaA(int n);  // doubles of the packed left block
     static std::size_t VelicinaB(int n);  // doubles of one thread's packed upper block
     double* pakA;

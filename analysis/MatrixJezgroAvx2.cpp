@@ -66,7 +66,8 @@ template <bool Oduzmi>
 void Proizvod(int n, double s, const double* x, double* y) {
     const __m256d vs = _mm256_set1_pd(s);
     int i = 0;
-    for (; i + 4 <= n; i += 4) _mm256_storeu_pd(y + i, Korak<Oduzmi>(_mm256_loadu_pd(y + i), _mm256_loadu_pd(x + i), vs));
+    for (; i + 4 <= n; i += 4)
+        _mm256_storeu_pd(y + i, Korak<Oduzmi>(_mm256_loadu_pd(y + i), _mm256_loadu_pd(x + i), vs));
     for (; i < n; ++i) y[i] = Oduzmi ? y[i] - x[i] * s : y[i] + x[i] * s;
 }
 

@@ -48,7 +48,8 @@ TRacun TrenutniRacun() {
     static const int jezgara = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
     const int k = izabraniKod.load();
-    const TKodMatrice kod = k == static_cast<int>(TKodMatrice::Podrazumevani) ? kodOkruzenja : static_cast<TKodMatrice>(k);
+    const TKodMatrice kod =
+        k == static_cast<int>(TKodMatrice::Podrazumevani) ? kodOkruzenja : static_cast<TKodMatrice>(k);
     int niti = izabraneNiti.load();
     if (niti <= 0) niti = nitiOkruzenja;
     if (niti <= 0) niti = jezgara;

@@ -39,7 +39,13 @@ struct TBlok {
 class TRastavljac {
 public:
     TRastavljac(double* a, int n, double* skala, int* pivoti, const TRadRastavljanja& rad, const TJezgro& jz)
-        : a(a), n(n), N(static_cast<std::size_t>(n)), skala(skala), pivoti(pivoti), rad(rad), jz(jz),
+        : a(a),
+          n(n),
+          N(static_cast<std::size_t>(n)),
+          skala(skala),
+          pivoti(pivoti),
+          rad(rad),
+          jz(jz),
           nb(TRadRastavljanja::Dubina(n)) {}
 
     double& A(int i, int j) { return a[static_cast<std::size_t>(j) * N + i]; }

@@ -4,7 +4,8 @@
 #include "Model.h"
 
 TPoslovProracuna::TPoslovProracuna(const TModel& model, TPutanjaResavanja zahtevanaPutanja)
-    : kopija(KopirajModel(model)), stanje(std::make_unique<TStanjeAnalize>()) {
+    : kopija(KopirajModel(model)),
+      stanje(std::make_unique<TStanjeAnalize>()) {
     stanje->zahtevanaPutanja = zahtevanaPutanja;
     // Set before the run starts, so a Stop that comes first is not undone by the start.
     stanje->radimProracun = true;
@@ -22,8 +23,7 @@ void TPoslovProracuna::Zaustavi() { stanje->radimProracun = false; }
 bool TPoslovProracuna::OpisujeModel(const TModel& model) const { return IstiModeli(*kopija, model); }
 
 bool TPoslovProracuna::PrenesiRezultate(TModel& model, TStanjeAnalize& stanjeModela) {
-    if (!OpisujeModel(model))
-        return false;
+    if (!OpisujeModel(model)) return false;
     // The copy keeps the order of the nodes, so a node's results are at its own position.
     for (size_t i = 0; i < model.nizCvorova.size(); ++i) {
         const TCvor& iz = *kopija->nizCvorova[i];

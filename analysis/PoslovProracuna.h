@@ -14,8 +14,7 @@ struct TModel;
 class TPoslovProracuna {
 public:
     // Copies `model` now, on the caller's thread; the run asks for `zahtevanaPutanja`.
-    explicit TPoslovProracuna(const TModel& model,
-                              TPutanjaResavanja zahtevanaPutanja = TPutanjaResavanja::Automatska);
+    explicit TPoslovProracuna(const TModel& model, TPutanjaResavanja zahtevanaPutanja = TPutanjaResavanja::Automatska);
     ~TPoslovProracuna();
     TPoslovProracuna(const TPoslovProracuna&) = delete;
     TPoslovProracuna& operator=(const TPoslovProracuna&) = delete;

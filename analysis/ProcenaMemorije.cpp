@@ -67,8 +67,8 @@ std::string Megabajta(std::uint64_t b) { return std::to_string((b + (1u << 20) -
 
 std::uint64_t MemorijaGustogProracuna(std::uint64_t n, std::uint64_t n_s) {
     n_s = std::min(n_s, n);
-    const long double elemenata = 2.0L * n * n + 3.0L * n_s * n_s +
-                                  static_cast<long double>(n_s) * (n - n_s) + 16.0L * n;
+    const long double elemenata =
+        2.0L * n * n + 3.0L * n_s * n_s + static_cast<long double>(n_s) * (n - n_s) + 16.0L * n;
     const long double bajtova = elemenata * sizeof(double);
     return bajtova >= 1.8e19L ? UINT64_MAX : static_cast<std::uint64_t>(bajtova);
 }
@@ -109,6 +109,6 @@ bool GustProracunStaje(std::uint64_t n, std::uint64_t n_s, std::optional<std::ui
 void ProveriMemorijuGustogProracuna(std::uint64_t n, std::uint64_t n_s, std::optional<std::uint64_t> raspolozivo) {
     if (GustProracunStaje(n, n_s, raspolozivo)) return;
     throw TGreska("Model je prevelik za raspolozivu memoriju: proracun sa " + std::to_string(n) +
-                  " pomeranja trazi oko " + Megabajta(MemorijaGustogProracuna(n, n_s)) +
-                  ", a na raspolaganju je oko " + Megabajta(*raspolozivo) + "!!!");
+                  " pomeranja trazi oko " + Megabajta(MemorijaGustogProracuna(n, n_s)) + ", a na raspolaganju je oko " +
+                  Megabajta(*raspolozivo) + "!!!");
 }

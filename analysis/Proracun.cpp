@@ -128,7 +128,10 @@ namespace {
 // is an error of the run.
 struct TTokProracuna {
     TTokProracuna(TModel& m, TStanjeAnalize& st, TPosmatracProracuna& p)
-        : model(m), stanje(st), posmatrac(p), imaSistema(m.nizCvorova.size() >= 2 && !m.nizStapova.empty()) {}
+        : model(m),
+          stanje(st),
+          posmatrac(p),
+          imaSistema(m.nizCvorova.size() >= 2 && !m.nizStapova.empty()) {}
 
     TModel& model;
     TStanjeAnalize& stanje;
@@ -188,7 +191,8 @@ void IzaberiOblik(TTokProracuna& t) {
     const auto& s = t.stanje.nizKodnihBrojevaNepoznatihPomeranja;
     const auto& sve = t.stanje.nizKodnihBrojeva;
     if (s && sve)
-        t.stanje.putanja = IzaberiPutanju(t.stanje.zahtevanaPutanja, static_cast<int>(s->size()), static_cast<int>(sve->size()));
+        t.stanje.putanja =
+            IzaberiPutanju(t.stanje.zahtevanaPutanja, static_cast<int>(s->size()), static_cast<int>(sve->size()));
     t.oblik = &OblikSistema(t.stanje.putanja);
 }
 
@@ -199,7 +203,8 @@ void SklopiK(TTokProracuna& t) {
     if (!t.Radi()) return;
     const size_t brojStapova = t.model.nizStapova.size();
     auto napredak = [&](size_t gotovih) {
-        t.posmatrac.Napredak("Formiranje K u GKS", 5 + static_cast<int>(40 * gotovih / std::max<size_t>(brojStapova, 1)));
+        t.posmatrac.Napredak("Formiranje K u GKS",
+                             5 + static_cast<int>(40 * gotovih / std::max<size_t>(brojStapova, 1)));
         return t.Radi();
     };
     const auto& sve = TTokProracuna::Lista(t.stanje.nizKodnihBrojeva);

@@ -45,7 +45,9 @@ public:
 class TPosmatracBezEkrana : public TPosmatracProracuna {
 public:
     TPosmatracBezEkrana(TModel& model, TStanjeAnalize& stanje, std::string faktor = "1.0")
-        : model(model), stanje(stanje), faktor(std::move(faktor)) {}
+        : model(model),
+          stanje(stanje),
+          faktor(std::move(faktor)) {}
     std::string DatumVreme() override { return datumVreme.empty() ? TPosmatracProracuna::DatumVreme() : datumVreme; }
     void Log(const std::string& linija) override { log.push_back(linija); }
     void IsprazniLog() override { log.clear(); }

@@ -30,11 +30,15 @@ bool OsloniKraj(const TCvor& c, const TKrajeviCvora& e, TUzrokOdbijanja& u) {
         u.savet = cvor + " je slobodan kraj " + stap + ": zadajte mu oslonac (Ox ili Oz)" +
                   (krut ? " i ukljestenje (Ofiy), ili oslonac uz zglobni kraj stapa (tip " + zglobni + ")." : ".");
     } else if (krut && !c.UkljY()) {
-        u.savet = cvor + ": kraj " + stap + " je tu krut, pa cvor mora biti ukljesten (Ofiy), ili kraj stapa mora biti "
-                  "zglobni (tip " + zglobni + ").";
+        u.savet = cvor + ": kraj " + stap +
+                  " je tu krut, pa cvor mora biti ukljesten (Ofiy), ili kraj stapa mora biti "
+                  "zglobni (tip " +
+                  zglobni + ").";
     } else if (!krut && c.UkljY()) {
-        u.savet = cvor + ": kraj " + stap + " je tu zglobni, pa cvor ne sme biti ukljesten (Ofiy), ili kraj stapa mora "
-                  "biti krut (tip " + Navodnik(TipSaKrajem(st.TipStapa(), pocetak, true)) + ").";
+        u.savet = cvor + ": kraj " + stap +
+                  " je tu zglobni, pa cvor ne sme biti ukljesten (Ofiy), ili kraj stapa mora "
+                  "biti krut (tip " +
+                  Navodnik(TipSaKrajem(st.TipStapa(), pocetak, true)) + ").";
     } else {
         return false;
     }

@@ -7,9 +7,9 @@
 struct TModel;
 
 struct TUzrokOdbijanja {
-    std::string poruka;   // the refusing check's message, exactly as PrvaGreskaProvere gives it
-    int idCvora = -1;     // the first node that breaks the check; -1 when no single node does
-    std::string savet;    // one line for the user; empty when the model is not refused
+    std::string poruka;  // the refusing check's message, exactly as PrvaGreskaProvere gives it
+    int idCvora = -1;    // the first node that breaks the check; -1 when no single node does
+    std::string savet;   // one line for the user; empty when the model is not refused
 };
 
 TUzrokOdbijanja UzrokOdbijanja(const TModel& model);

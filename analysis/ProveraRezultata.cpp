@@ -27,8 +27,8 @@ std::string PrviProblem(const TModel& model, const TStanjeAnalize& stanje) {
     const char* const kraj = " nisu konacni brojevi - sistem je verovatno labilan ili su podaci neodgovarajuci!!!";
     if (!Konacna(stanje.vektorSsGKS.get()) || !Konacna(stanje.vektorQoGKS.get()))
         return std::string("Vektori opterecenja") + kraj;
-    for (const auto* m : {stanje.vektor_qsGKSOpterecenje.get(), stanje.vektor_qsGKSPomeranjeOslonaca.get(),
-                          stanje.vektor_qsGKS.get()})
+    for (const auto* m :
+         {stanje.vektor_qsGKSOpterecenje.get(), stanje.vektor_qsGKSPomeranjeOslonaca.get(), stanje.vektor_qsGKS.get()})
         if (!Konacna(m)) return std::string("Pomeranja cvorova") + kraj;
     for (const auto& c : model.nizCvorova)
         if (!Konacan(c->Rx()) || !Konacan(c->Rz()) || !Konacan(c->MukljY()))

@@ -39,7 +39,8 @@ struct TResenje {
 };
 
 // qs due to the loads and due to the support displacements, and their sum. False when stopped.
-bool Pomeranja(const TStanjeAnalize& stanje, const TResavacKss& resavac, int n_s, TResenje& r, const TTokResavanja& tok) {
+bool Pomeranja(const TStanjeAnalize& stanje, const TResavacKss& resavac, int n_s, TResenje& r,
+               const TTokResavanja& tok) {
     r.qsOpt = std::make_unique<TMatrix>(resavac.Resi(Prisutna(stanje.vektorSsGKS.get())));
     r.qsPom = std::make_unique<TMatrix>(NovaMatrica(1, n_s));
     // Without prescribed displacements Kss^-1 Kso qo is a sum of products with +0 (the inverse
@@ -102,8 +103,7 @@ bool ResiSistem(TModel& model, TStanjeAnalize& stanje, const TOpterecenjaPoStapu
 
     TResenje r;
     r.qo = std::make_unique<TMatrix>(ZadataPomeranja(model, pozicijeO, n_o));
-    const std::unique_ptr<TResavacKss> resavac =
-        oblik.Faktorisi(stanje.matricaKssGKS, n_s, tok);
+    const std::unique_ptr<TResavacKss> resavac = oblik.Faktorisi(stanje.matricaKssGKS, n_s, tok);
     if (!resavac) return false;
     if (!Pomeranja(stanje, *resavac, n_s, r, tok)) return false;
     r.inverz = resavac->Inverz();

@@ -4,7 +4,10 @@
 
 TRetkaMatrica::TRetkaMatrica(int brojKolona, int brojRedova, std::vector<int> pocetak_, std::vector<int> redovi_,
                              std::vector<double> vrednosti_)
-    : kolona(brojKolona), redova(brojRedova), pocetak(std::move(pocetak_)), redovi(std::move(redovi_)),
+    : kolona(brojKolona),
+      redova(brojRedova),
+      pocetak(std::move(pocetak_)),
+      redovi(std::move(redovi_)),
       vrednosti(std::move(vrednosti_)) {
     if (pocetak.size() != static_cast<size_t>(kolona) + 1) pocetak.assign(static_cast<size_t>(kolona) + 1, 0);
     for (double v : vrednosti) nenultih += v != 0;
@@ -62,8 +65,7 @@ std::shared_ptr<const TIzvorMatrice> TRetkaMatrica::Blok(int r0, int nr, int c0,
 }
 
 std::shared_ptr<const TRetkaMatrica> TRetkaMatrica::Iz(const TIzvorMatrice& m) {
-    if (auto* retka = dynamic_cast<const TRetkaMatrica*>(&m))
-        return std::make_shared<const TRetkaMatrica>(*retka);
+    if (auto* retka = dynamic_cast<const TRetkaMatrica*>(&m)) return std::make_shared<const TRetkaMatrica>(*retka);
     std::vector<int> p(static_cast<size_t>(m.BrojKolona()) + 1, 0), rr;
     std::vector<double> vv;
     for (int c = 1; c <= m.BrojKolona(); ++c) {

@@ -18,7 +18,8 @@ class TRetkiResavac final : public TResavacKss {
 public:
     // Without a factor (no unknowns) every solve gives the 1-sized zero and there is no inverse.
     explicit TRetkiResavac(std::shared_ptr<const TRetkiFaktor> faktor)
-        : faktor(std::move(faktor)), inverz(this->faktor ? std::make_shared<const TInverzNaZahtev>(this->faktor) : nullptr) {}
+        : faktor(std::move(faktor)),
+          inverz(this->faktor ? std::make_shared<const TInverzNaZahtev>(this->faktor) : nullptr) {}
 
     int Red() const override { return faktor ? faktor->Red() : 0; }
     std::int64_t BrojNenultih() const override { return faktor ? faktor->BrojNenultih() : 0; }
@@ -62,7 +63,8 @@ public:
         if (n_s == 0) return std::make_unique<TRetkiResavac>(nullptr);
         tok.napredak("Resavanje sistema: faktorizacija Kss", 60);
         auto retka = std::dynamic_pointer_cast<const TRetkaMatrica>(Kss);
-        std::shared_ptr<const TRetkiFaktor> faktor = TRetkiFaktor::Faktorisi(retka ? retka : TRetkaMatrica::Iz(*Kss), tok.radi);
+        std::shared_ptr<const TRetkiFaktor> faktor =
+            TRetkiFaktor::Faktorisi(retka ? retka : TRetkaMatrica::Iz(*Kss), tok.radi);
         if (!faktor || !tok.radi()) return nullptr;
         tok.napredak("Resavanje sistema: zamena unazad", 80);
         return std::make_unique<TRetkiResavac>(std::move(faktor));

@@ -71,7 +71,8 @@ struct TRetkiFaktor::TPodaci {
         std::vector<long double> r(b.begin(), b.end());
         for (size_t c = 0; c < n; ++c) {
             const long double xc = x[static_cast<Eigen::Index>(c)];
-            for (int i = p[c]; i < p[c + 1]; ++i) r[static_cast<size_t>(red[i] - 1)] -= static_cast<long double>(v[i]) * xc;
+            for (int i = p[c]; i < p[c + 1]; ++i)
+                r[static_cast<size_t>(red[i] - 1)] -= static_cast<long double>(v[i]) * xc;
         }
         return r;
     }

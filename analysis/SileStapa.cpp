@@ -35,7 +35,8 @@ const std::vector<int>& IliPrazna(const TNizKodnihBrojeva& l) {
 }  // namespace
 
 TIndeksSila::TIndeksSila(const TModel& model, const TStanjeAnalize& stanje)
-    : s(IliPrazna(stanje.nizKodnihBrojevaNepoznatihPomeranja)), o(IliPrazna(stanje.nizKodnihBrojevaPoznatihPomeranja)) {
+    : s(IliPrazna(stanje.nizKodnihBrojevaNepoznatihPomeranja)),
+      o(IliPrazna(stanje.nizKodnihBrojevaPoznatihPomeranja)) {
     for (const auto& opt : model.nizOpterecenja) poStapu[opt->IDStapa()].push_back(opt.get());
 }
 
@@ -44,8 +45,8 @@ TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje,
     return IzracunajSileStapa(model, stanje, stap, odsutnoKaoNula, TIndeksSila(model, stanje));
 }
 
-TSileStapa IzracunajSileStapa(const TModel& /*model: the index holds its loads*/, const TStanjeAnalize& stanje, const TStap& stap,
-                              bool odsutnoKaoNula, const TIndeksSila& indeks) {
+TSileStapa IzracunajSileStapa(const TModel& /*model: the index holds its loads*/, const TStanjeAnalize& stanje,
+                              const TStap& stap, bool odsutnoKaoNula, const TIndeksSila& indeks) {
     const bool odsutno = !stanje.nizKodnihBrojevaNepoznatihPomeranja || !stanje.nizKodnihBrojevaPoznatihPomeranja ||
                          !stanje.vektor_qsGKS || !stanje.vektor_qoGKS;
     if (odsutno && !odsutnoKaoNula) throw TGreska("Nema rezultata analize!!!");
@@ -67,7 +68,8 @@ TSileStapa IzracunajSileStapa(const TModel& /*model: the index holds its loads*/
             if (p <= static_cast<int>(s->size())) r.qG.SetElem(1, red, stanje.vektor_qsGKS->Elem(1, p));
         });
         indeks.o.ZaSve(r.kodniBrojevi[a], [&](int i) {
-            if (i <= static_cast<int>(o->size())) r.qG.SetElem(1, red, r.qG.Elem(1, red) + stanje.vektor_qoGKS->Elem(1, i));
+            if (i <= static_cast<int>(o->size()))
+                r.qG.SetElem(1, red, r.qG.Elem(1, red) + stanje.vektor_qoGKS->Elem(1, i));
         });
     }
 

@@ -37,8 +37,8 @@ struct TIndeksSila {
 };
 
 // The same, with positions and loads looked up in `indeks` (same values).
-TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap,
-                              bool odsutnoKaoNula, const TIndeksSila& indeks);
+TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap, bool odsutnoKaoNula,
+                              const TIndeksSila& indeks);
 
 // The same from the member's displacements qG (GKS, local order) and its own loads in list order,
 // for code that gathers both once for many members. kodniBrojevi is left empty.

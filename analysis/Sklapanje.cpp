@@ -79,7 +79,9 @@ std::vector<TMesto> SaberiPoMestima(std::vector<TMesto> doprinosi) {
     for (size_t i = 0; i < doprinosi.size();) {
         double zbir = 0.0;
         size_t j = i;
-        for (; j < doprinosi.size() && doprinosi[j].kolona == doprinosi[i].kolona && doprinosi[j].red == doprinosi[i].red; ++j)
+        for (;
+             j < doprinosi.size() && doprinosi[j].kolona == doprinosi[i].kolona && doprinosi[j].red == doprinosi[i].red;
+             ++j)
             zbir = zbir + doprinosi[j].v;
         gornji.push_back({doprinosi[i].kolona, doprinosi[i].red, zbir});
         i = j;
@@ -95,7 +97,8 @@ std::shared_ptr<TRetkaMatrica> ObaTrougla(const std::vector<TMesto>& gornji, int
         if (m.red != m.kolona) ++broj[static_cast<size_t>(m.red)];
     }
     std::vector<int> pocetak(static_cast<size_t>(n) + 1, 0);
-    for (int c = 1; c <= n; ++c) pocetak[static_cast<size_t>(c)] = pocetak[static_cast<size_t>(c - 1)] + broj[static_cast<size_t>(c)];
+    for (int c = 1; c <= n; ++c)
+        pocetak[static_cast<size_t>(c)] = pocetak[static_cast<size_t>(c - 1)] + broj[static_cast<size_t>(c)];
     std::vector<int> redovi(static_cast<size_t>(pocetak[static_cast<size_t>(n)]));
     std::vector<double> vrednosti(redovi.size());
     std::vector<int> upisano(pocetak.begin(), pocetak.end() - 1);
@@ -120,7 +123,12 @@ std::shared_ptr<TRetkaMatrica> Sklopi(const TModel& model, const std::vector<int
     std::vector<TMesto> doprinosi;
     doprinosi.reserve(model.nizStapova.size() * 21);
     const TPozicije pozicije(sve);
-    if (!ZaDoprinoseK(model, pozicije, [&](int k, int r, double v) { doprinosi.push_back({k, r, v}); }, napredak))
+    if (!ZaDoprinoseK(
+            model, pozicije,
+            [&](int k, int r, double v) {
+                doprinosi.push_back({k, r, v});
+            },
+            napredak))
         return nullptr;
     const std::vector<TMesto> gornji = SaberiPoMestima(std::move(doprinosi));
     return ObaTrougla(gornji, static_cast<int>(sve.size()));

@@ -7,8 +7,7 @@
 #include "TipoviStapa.h"
 
 std::vector<TGlobalnaMatrica*> TStanjeAnalize::SveMatrice() {
-    return {&matricaKGKS,   &matricaKssGKS, &matricaKsoGKS,
-            &matricaKosGKS, &matricaKooGKS, &matricaKssGKSInvertovana};
+    return {&matricaKGKS, &matricaKssGKS, &matricaKsoGKS, &matricaKosGKS, &matricaKooGKS, &matricaKssGKSInvertovana};
 }
 
 std::vector<std::unique_ptr<TMatrix>*> TStanjeAnalize::SviVektori() {

@@ -61,9 +61,9 @@ int TCrtanjeMisem::StapNa(int px, int py) const {
     for (size_t i = 0; i < m.nizStapova.size(); ++i) {
         const TStap& s = *m.nizStapova[i];
         if (!s.PocetniCvor() || !s.KrajnjiCvor()) continue;
-        const double d = DoDuzi(px, py, plot.XUPiksel(double(s.PocetniCvor()->X())),
-                                plot.YUPiksel(double(s.PocetniCvor()->Z())), plot.XUPiksel(double(s.KrajnjiCvor()->X())),
-                                plot.YUPiksel(double(s.KrajnjiCvor()->Z())));
+        const double d =
+            DoDuzi(px, py, plot.XUPiksel(double(s.PocetniCvor()->X())), plot.YUPiksel(double(s.PocetniCvor()->Z())),
+                   plot.XUPiksel(double(s.KrajnjiCvor()->X())), plot.YUPiksel(double(s.KrajnjiCvor()->Z())));
         if (d < najmanje) {
             najmanje = d;
             najblizi = static_cast<int>(i);
@@ -89,7 +89,8 @@ TCrtanjeMisem::TTacka TCrtanjeMisem::Uhvati(int px, int py) const {
 
 void TCrtanjeMisem::PrikaziPoziciju(const TTacka& t) {
     if (!k.status) return;
-    QString s = QStringLiteral("X = %1   Z = %2").arg(QString::fromStdString(Tekst(t.x)), QString::fromStdString(Tekst(t.z)));
+    QString s =
+        QStringLiteral("X = %1   Z = %2").arg(QString::fromStdString(Tekst(t.x)), QString::fromStdString(Tekst(t.z)));
     if (t.cvor >= 0)
         s += QStringLiteral("   (Cvor broj %1)").arg(k.model().nizCvorova[static_cast<size_t>(t.cvor)]->ID());
     k.status(s);

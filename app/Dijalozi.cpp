@@ -51,14 +51,12 @@ QString FajlDijalog(QWidget* roditelj, const QString& naslov, const QString& fil
         const qsizetype i = filter.indexOf(QStringLiteral("*."));
         if (i >= 0) {
             qsizetype k = i + 2;
-            while (k < filter.size() && filter.at(k).isLetterOrNumber())
-                ++k;
+            while (k < filter.size() && filter.at(k).isLetterOrNumber()) ++k;
             ekstenzija = filter.mid(i + 2, k - i - 2);
         }
     }
     dijalog.setDefaultSuffix(ekstenzija);
-    if (dijalog.exec() != QDialog::Accepted)
-        return QString();
+    if (dijalog.exec() != QDialog::Accepted) return QString();
     const QStringList izabrani = dijalog.selectedFiles();
     // Confirmed without a name: an empty, not a null, string, so the caller can tell it from a cancel.
     return izabrani.isEmpty() ? QStringLiteral("") : izabrani.first();

@@ -12,9 +12,9 @@ class QPrinter;
 class TDijalozi {
 public:
     virtual ~TDijalozi() = default;
-    virtual void Greska(QWidget* roditelj, const QString& tekst) = 0;        // error icon, OK
-    virtual void Informacija(QWidget* roditelj, const QString& tekst) = 0;   // information icon, OK
-    virtual bool Pitanje(QWidget* roditelj, const QString& tekst) = 0;       // confirmation, Yes/No; true = Yes
+    virtual void Greska(QWidget* roditelj, const QString& tekst) = 0;       // error icon, OK
+    virtual void Informacija(QWidget* roditelj, const QString& tekst) = 0;  // information icon, OK
+    virtual bool Pitanje(QWidget* roditelj, const QString& tekst) = 0;      // confirmation, Yes/No; true = Yes
     // A question with "Da", "Ne" and "Otkazi". Without an answer of its own a dialog set cancels,
     // which leaves everything as it was.
     enum class TOdgovor { Da, Ne, Otkazi };

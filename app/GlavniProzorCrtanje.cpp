@@ -27,29 +27,22 @@ void TFormGlavniProzor::UgradiCrtanje() {
     k.status = [this](const QString& tekst) { statusBar()->showMessage(tekst); };
     k.otvori = [this](bool cvor, int indeks) {
         PageControlGlavniMeni->setCurrentIndex(cvor ? StranaCvor : StranaStap);
-        if (!stranice)
-            return;
-        if (cvor)
-            stranice->IzaberiCvor(indeks);
-        else
-            stranice->IzaberiStap(indeks);
+        if (!stranice) return;
+        if (cvor) stranice->IzaberiCvor(indeks);
+        else stranice->IzaberiStap(indeks);
     };
     crtanje = std::make_unique<TCrtanjeMisem>(*PlotChartGrafik, std::move(k));
     PostaviCrtanje(AkcijaMisa() == 3);
 }
 
 void TFormGlavniProzor::PostaviCrtanje(bool ukljuceno) {
-    if (!PlotChartGrafik || !crtanje)
-        return;
+    if (!PlotChartGrafik || !crtanje) return;
     // The busy state takes the tool off the plot and gives it back afterwards.
     ukljuceno = ukljuceno && !Zauzet();
-    if (ukljuceno == (PlotChartGrafik->Alat() == crtanje.get()))
-        return;
+    if (ukljuceno == (PlotChartGrafik->Alat() == crtanje.get())) return;
     crtanje->Otkazi();
     // The status bar comes with the mode, so the plot does not shrink under the first click.
-    if (ukljuceno)
-        statusBar();
+    if (ukljuceno) statusBar();
     PlotChartGrafik->PostaviAlat(ukljuceno ? crtanje.get() : nullptr);
-    if (auto* traka = findChild<QStatusBar*>(); traka && !ukljuceno)
-        traka->clearMessage();
+    if (auto* traka = findChild<QStatusBar*>(); traka && !ukljuceno) traka->clearMessage();
 }

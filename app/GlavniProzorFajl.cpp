@@ -26,8 +26,7 @@ namespace {
 // A name typed without an extension gets ".velt", so that the open dialog's filter shows the
 // file afterwards; a name with an extension of its own is kept as typed.
 QString SaEkstenzijom(const QString& ime) {
-    if (ime.isEmpty())
-        return ime;
+    if (ime.isEmpty()) return ime;
     const QFileInfo fajl(ime);
     if (fajl.fileName().isEmpty() || fajl.fileName().startsWith(QLatin1Char('.')) || !fajl.suffix().isEmpty())
         return ime;
@@ -58,8 +57,7 @@ void TFormGlavniProzor::Otvori1Click() {
         PorukaZauzet();
         return;
     }
-    if (!SacuvajIzmene())
-        return;
+    if (!SacuvajIzmene()) return;
     const QString ime = dijalozi->OtvoriFajl(this, QStringLiteral("Ucitavanje podataka!"), Tekst(FilterFajla));
     if (!ime.isNull()) {
         // A failed open keeps the model and the current file it had, so a later "Snimi..." cannot
@@ -67,12 +65,12 @@ void TFormGlavniProzor::Otvori1Click() {
         const QString prethodna = putanjaDoFajla;
         try {
             putanjaDoFajla = ime;
-            if (ime.isEmpty())
-                throw TGreska("Ime fajla nije korektno zadato!!!");
+            if (ime.isEmpty()) throw TGreska("Ime fajla nije korektno zadato!!!");
             UcitajModel();
         } catch (const std::exception& e) {
             putanjaDoFajla = prethodna;
-            dijalozi->Greska(this, QString::fromStdString(e.what()) + QStringLiteral("\r\nGreska pri ucitavanju fajla!!!"));
+            dijalozi->Greska(this,
+                             QString::fromStdString(e.what()) + QStringLiteral("\r\nGreska pri ucitavanju fajla!!!"));
         }
     }
     OsveziNaslov();
@@ -90,12 +88,11 @@ bool TFormGlavniProzor::Snimi(bool uvekPitaj) {
             SnimiModelUFajl();
             snimljeno = true;
         } else {
-            const QString ime = SaEkstenzijom(
-                dijalozi->SnimiFajl(this, QStringLiteral("Snimanje podataka!"), Tekst(FilterFajla)));
+            const QString ime =
+                SaEkstenzijom(dijalozi->SnimiFajl(this, QStringLiteral("Snimanje podataka!"), Tekst(FilterFajla)));
             if (!ime.isNull()) {
                 putanjaDoFajla = ime;
-                if (ime.isEmpty())
-                    throw TGreska("Ime fajla nije korektno zadato!!!");
+                if (ime.isEmpty()) throw TGreska("Ime fajla nije korektno zadato!!!");
                 SnimiModelUFajl();
                 snimljeno = true;
             }
@@ -104,19 +101,17 @@ bool TFormGlavniProzor::Snimi(bool uvekPitaj) {
         putanjaDoFajla = zapamcena;
         dijalozi->Greska(this, QString::fromStdString(e.what()) + QStringLiteral("\r\nGreska pri snimanju fajla!!!"));
     }
-    if (snimljeno)
-        dokument->Snimljen();
+    if (snimljeno) dokument->Snimljen();
     OsveziNaslov();
     return snimljeno;
 }
 
 bool TFormGlavniProzor::SacuvajIzmene() {
-    if (!dokument->Izmenjen())
-        return true;
+    if (!dokument->Izmenjen()) return true;
     switch (dijalozi->PitanjeDaNeOtkazi(this, Tekst(PitanjeIzmena))) {
-    case TDijalozi::TOdgovor::Da: return Snimi(false);
-    case TDijalozi::TOdgovor::Ne: return true;
-    case TDijalozi::TOdgovor::Otkazi: break;
+        case TDijalozi::TOdgovor::Da: return Snimi(false);
+        case TDijalozi::TOdgovor::Ne: return true;
+        case TDijalozi::TOdgovor::Otkazi: break;
     }
     return false;
 }
@@ -131,8 +126,7 @@ void TFormGlavniProzor::Nov1Click() {
         PorukaZauzet();
         return;
     }
-    if (!SacuvajIzmene())
-        return;
+    if (!SacuvajIzmene()) return;
     if (pokrenutSaFajlom && pokreniNovuInstancu && pokreniNovuInstancu()) {
         // The fresh instance takes over; this one ends without the closing question.
         zatvaranjeBezPitanja = true;
@@ -148,11 +142,12 @@ void TFormGlavniProzor::Nov1Click() {
     korak([&] { putanjaDoFajla.clear(); });
     korak([&] { OsveziNaslov(); });
     korak([&] {
-        if (!TabSheetParametriAnalize)
-            return;
-        if (auto* log = TabSheetParametriAnalize->findChild<QPlainTextEdit*>(QStringLiteral("MemoPorukaTrenutnogStanjaAnalize")))
+        if (!TabSheetParametriAnalize) return;
+        if (auto* log = TabSheetParametriAnalize->findChild<QPlainTextEdit*>(
+                QStringLiteral("MemoPorukaTrenutnogStanjaAnalize")))
             log->clear();
-        else if (auto* log2 = TabSheetParametriAnalize->findChild<QTextEdit*>(QStringLiteral("MemoPorukaTrenutnogStanjaAnalize")))
+        else if (auto* log2 = TabSheetParametriAnalize->findChild<QTextEdit*>(
+                     QStringLiteral("MemoPorukaTrenutnogStanjaAnalize")))
             log2->clear();
     });
     korak([&] { ObrisiRezultate(); });
@@ -163,8 +158,7 @@ void TFormGlavniProzor::Nov1Click() {
 }
 
 void TFormGlavniProzor::Stampajgrafik1Click() {
-    if (naStampanjeGrafika)
-        naStampanjeGrafika(750, 600);
+    if (naStampanjeGrafika) naStampanjeGrafika(750, 600);
 }
 
 void TFormGlavniProzor::Izlaz1Click() {
@@ -193,7 +187,6 @@ void TFormGlavniProzor::closeEvent(QCloseEvent* e) {
     }
     stanje.ObrisiRezultate(model);
     model.Isprazni();
-    if (stranice)
-        stranice->OsveziSve();
+    if (stranice) stranice->OsveziSve();
     e->accept();
 }

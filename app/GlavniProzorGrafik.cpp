@@ -27,12 +27,10 @@ using namespace glavni_prozor;
 QCheckBox* TFormGlavniProzor::NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
                                               bool TPodesavanja::*polje) {
     auto* c = Imenuj(new QCheckBox(Tekst(naslov), roditelj), Tekst(ime));
-    if (u)
-        u->addWidget(c);
+    if (u) u->addWidget(c);
     prekidaci.emplace_back(c, polje);
     connect(c, &QCheckBox::toggled, this, [this, polje](bool da) {
-        if (!punimKontrole)
-            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.*polje = da; });
+        if (!punimKontrole) dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.*polje = da; });
     });
     return c;
 }
@@ -46,9 +44,8 @@ QLayout* TFormGlavniProzor::NapraviGrupeSimbola(QWidget* strana) {
         NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziBrojCvora", "broj", &TPodesavanja::prikaziBrojCvora);
     CheckBoxPrikaziOslonceCvora =
         NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOslonceCvora", "oslonac", &TPodesavanja::prikaziOslonceCvora);
-    CheckBoxPrikaziOpterecenjeCvora =
-        NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje",
-                        &TPodesavanja::prikaziOpterecenjeCvora);
+    CheckBoxPrikaziOpterecenjeCvora = NapraviPrekidac(cvor, cvorR, "CheckBoxPrikaziOpterecenjeCvora", "opterecenje",
+                                                      &TPodesavanja::prikaziOpterecenjeCvora);
 
     auto* stap = new QGroupBox(QStringLiteral("Stap"), strana);
     auto* stapR = new QVBoxLayout(stap);
@@ -56,12 +53,10 @@ QLayout* TFormGlavniProzor::NapraviGrupeSimbola(QWidget* strana) {
         NapraviPrekidac(stap, stapR, "CheckBoxPrikaziSimbolStapa", "simbol", &TPodesavanja::prikaziSimbolStapa);
     CheckBoxPrikaziBrojStapa =
         NapraviPrekidac(stap, stapR, "CheckBoxPrikaziBrojStapa", "broj", &TPodesavanja::prikaziBrojStapa);
-    CheckBoxPrikaziOrjentacijuStapa =
-        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija",
-                        &TPodesavanja::prikaziOrjentacijuStapa);
-    CheckBoxPrikaziOpterecenjeStapa =
-        NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje",
-                        &TPodesavanja::prikaziOpterecenjeStapa);
+    CheckBoxPrikaziOrjentacijuStapa = NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOrjentacijuStapa", "orjentacija",
+                                                      &TPodesavanja::prikaziOrjentacijuStapa);
+    CheckBoxPrikaziOpterecenjeStapa = NapraviPrekidac(stap, stapR, "CheckBoxPrikaziOpterecenjeStapa", "opterecenje",
+                                                      &TPodesavanja::prikaziOpterecenjeStapa);
 
     auto* grupe = new QHBoxLayout;
     grupe->addWidget(cvor);
@@ -74,9 +69,8 @@ QGroupBox* TFormGlavniProzor::NapraviKarakteristike(QWidget* strana) {
     auto* karR = new QGridLayout(karakteristike);
     CheckBoxMrezaGrafika =
         NapraviPrekidac(karakteristike, nullptr, "CheckBoxMrezaGrafika", "mreza", &TPodesavanja::mrezaGrafika);
-    CheckBoxDeformacijaNosaca =
-        NapraviPrekidac(karakteristike, nullptr, "CheckBoxDeformacijaNosaca", "pomeranja",
-                        &TPodesavanja::deformacijaNosaca);
+    CheckBoxDeformacijaNosaca = NapraviPrekidac(karakteristike, nullptr, "CheckBoxDeformacijaNosaca", "pomeranja",
+                                                &TPodesavanja::deformacijaNosaca);
     auto* labelaMnozilac = new QLabel(QStringLiteral("mnozilac pomeranja"), karakteristike);
     labelaMnozilac->setObjectName(QStringLiteral("LabelMnozilacPomeranja"));
     EditMnozilacPomeranja = Imenuj(new QLineEdit(karakteristike), QStringLiteral("EditMnozilacPomeranja"));
@@ -87,8 +81,8 @@ QGroupBox* TFormGlavniProzor::NapraviKarakteristike(QWidget* strana) {
         if (!punimKontrole)
             dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.mnozilacPomeranja = t.toStdString(); });
     });
-    ButtonOsveziPomeranja = Imenuj(new QPushButton(QStringLiteral("Prikazi"), karakteristike),
-                                   QStringLiteral("ButtonOsveziPomeranja"));
+    ButtonOsveziPomeranja =
+        Imenuj(new QPushButton(QStringLiteral("Prikazi"), karakteristike), QStringLiteral("ButtonOsveziPomeranja"));
     connect(ButtonOsveziPomeranja, &QPushButton::clicked, this, &TFormGlavniProzor::ButtonOsveziPomeranjaClick);
     karR->addWidget(CheckBoxMrezaGrafika, 0, 0);
     karR->addWidget(CheckBoxDeformacijaNosaca, 1, 0);
@@ -99,8 +93,8 @@ QGroupBox* TFormGlavniProzor::NapraviKarakteristike(QWidget* strana) {
 }
 
 QGroupBox* TFormGlavniProzor::NapraviAkcijeMisa(QWidget* strana) {
-    RadioGroupAkcijeMisa = Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana),
-                                  QStringLiteral("RadioGroupAkcijeMisa"));
+    RadioGroupAkcijeMisa =
+        Imenuj(new QGroupBox(QStringLiteral("Akcije misa"), strana), QStringLiteral("RadioGroupAkcijeMisa"));
     auto* akcijeR = new QVBoxLayout(RadioGroupAkcijeMisa);
     akcijeMisa = new QButtonGroup(RadioGroupAkcijeMisa);
     const char* akcije[] = {"Pan", "Zoom", "Klik na cvor ili sredinu stapa", "Crtanje"};
@@ -135,8 +129,7 @@ QLayout* TFormGlavniProzor::NapraviZoom(QWidget* strana) {
                                          QStringLiteral("CheckBoxZoomURealnomVremenu"));
     // Read by the drawing only; no redraw of its own.
     connect(CheckBoxZoomURealnomVremenu, &QCheckBox::toggled, this, [this](bool da) {
-        if (!punimKontrole)
-            dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.zoomURealnomVremenu = da; });
+        if (!punimKontrole) dokument->IzmeniPodesavanja([&](TPodesavanja& p) { p.zoomURealnomVremenu = da; });
     });
 
     auto* zoom = new QVBoxLayout;
@@ -145,8 +138,7 @@ QLayout* TFormGlavniProzor::NapraviZoom(QWidget* strana) {
     zoom->addLayout(red);
     auto* labelaZoom = new QLabel(QStringLiteral("zoom"), strana);
     ComboBoxZoomSve = Imenuj(new QComboBox(strana), QStringLiteral("ComboBoxZoomSve"));
-    for (const char* t : TekstoviFaktoraZooma)
-        ComboBoxZoomSve->addItem(Tekst(t));
+    for (const char* t : TekstoviFaktoraZooma) ComboBoxZoomSve->addItem(Tekst(t));
     ComboBoxZoomSve->setEditable(false);
     labelaZoom->setBuddy(ComboBoxZoomSve);
     connect(ComboBoxZoomSve, &QComboBox::currentIndexChanged, this, &TFormGlavniProzor::ComboBoxZoomSveChange);
@@ -185,16 +177,16 @@ QWidget* TFormGlavniProzor::NapraviStranuGrafik() {
 // ---- settings <-> controls ----
 
 QLineEdit* TFormGlavniProzor::EditVrednostIspredMatrica() const {
-    return TabSheetRezultat ? TabSheetRezultat->findChild<QLineEdit*>(QStringLiteral("EditVrednostIspredMatricaKrutosti"))
-                            : nullptr;
+    return TabSheetRezultat
+               ? TabSheetRezultat->findChild<QLineEdit*>(QStringLiteral("EditVrednostIspredMatricaKrutosti"))
+               : nullptr;
 }
 
 namespace {
 
 void PostaviTekst(QLineEdit* polje, const std::string& tekst) {
     const QString t = QString::fromStdString(tekst);
-    if (polje && polje->text() != t)
-        polje->setText(t);
+    if (polje && polje->text() != t) polje->setText(t);
 }
 
 }  // namespace
@@ -204,19 +196,14 @@ void TFormGlavniProzor::PodesavanjaUKontrole() {
     punimKontrole = true;
     PostaviTekst(EditVrednostIspredMatrica(), p.vrednostIspredMatricaKrutosti);
     PostaviTekst(EditMnozilacPomeranja, p.mnozilacPomeranja);
-    for (const auto& [kutija, polje] : prekidaci)
-        kutija->setChecked(p.*polje);
+    for (const auto& [kutija, polje] : prekidaci) kutija->setChecked(p.*polje);
     CheckBoxZoomURealnomVremenu->setChecked(p.zoomURealnomVremenu);
     ComboBoxZoomSve->setCurrentIndex(p.zoomSve >= 0 && p.zoomSve < BrojFaktoraZooma ? p.zoomSve : -1);
-    if (QAbstractButton* b = akcijeMisa->button(p.akcijeMisa); !b || !b->isChecked())
-        PostaviAkcijuMisa(p.akcijeMisa);
-    if (GrupaDijagrama)
-        GrupaDijagrama->PrikazUKontrole(p.prikaz);
-    if (GrupaPrikaza)
-        GrupaPrikaza->IzPodesavanja();
+    if (QAbstractButton* b = akcijeMisa->button(p.akcijeMisa); !b || !b->isChecked()) PostaviAkcijuMisa(p.akcijeMisa);
+    if (GrupaDijagrama) GrupaDijagrama->PrikazUKontrole(p.prikaz);
+    if (GrupaPrikaza) GrupaPrikaza->IzPodesavanja();
     punimKontrole = false;
-    if (PlotChartGrafik)
-        PlotChartGrafik->SetGridStyle(p.mrezaGrafika ? gsDotLines : gsNone);
+    if (PlotChartGrafik) PlotChartGrafik->SetGridStyle(p.mrezaGrafika ? gsDotLines : gsNone);
     // A zoom index or mouse action that names no item is shown as none, and kept as none.
     dokument->IzmeniPodesavanja([this](TPodesavanja& n) {
         n.zoomSve = ComboBoxZoomSve->currentIndex();
@@ -226,12 +213,9 @@ void TFormGlavniProzor::PodesavanjaUKontrole() {
 
 void TFormGlavniProzor::NaIzmenuPodesavanja(unsigned delovi) {
     // While the controls are being filled they already show the settings.
-    if (!punimKontrole)
-        PodesavanjaUKontrole();
-    if (delovi & dpAkcijaMisa)
-        PrimeniAkcijuMisa();
-    if (delovi & dpCrtez)
-        CrtajGrafikGlavni();
+    if (!punimKontrole) PodesavanjaUKontrole();
+    if (delovi & dpAkcijaMisa) PrimeniAkcijuMisa();
+    if (delovi & dpCrtez) CrtajGrafikGlavni();
 }
 
 int TFormGlavniProzor::AkcijaMisa() const { return akcijeMisa->checkedId(); }
@@ -242,22 +226,20 @@ void TFormGlavniProzor::PostaviAkcijuMisa(int indeks) {
     } else {
         // An index from a file that names no item: nothing selected, as the file says.
         akcijeMisa->setExclusive(false);
-        for (QAbstractButton* r : akcijeMisa->buttons())
-            r->setChecked(false);
+        for (QAbstractButton* r : akcijeMisa->buttons()) r->setChecked(false);
         akcijeMisa->setExclusive(true);
     }
     RadioGroupAkcijeMisaClick();
 }
 
 void TFormGlavniProzor::PrimeniAkcijuMisa() {
-    if (!PlotChartGrafik)
-        return;
+    if (!PlotChartGrafik) return;
     switch (podesavanja.akcijeMisa) {
-    case 0: PlotChartGrafik->SetMouseAction(maPan); break;
-    case 1: PlotChartGrafik->SetMouseAction(maZoomDrag); break;
-    case 2: PlotChartGrafik->SetMouseAction(maNone); break;
-    case 3: PlotChartGrafik->SetMouseAction(maNone); break;
-    default: break;
+        case 0: PlotChartGrafik->SetMouseAction(maPan); break;
+        case 1: PlotChartGrafik->SetMouseAction(maZoomDrag); break;
+        case 2: PlotChartGrafik->SetMouseAction(maNone); break;
+        case 3: PlotChartGrafik->SetMouseAction(maNone); break;
+        default: break;
     }
     PostaviCrtanje(podesavanja.akcijeMisa == 3);
 }
@@ -277,8 +259,7 @@ void TFormGlavniProzor::RadioGroupAkcijeMisaClick() {
 
 void TFormGlavniProzor::ComboBoxZoomSveChange() {
     const int zoom = ComboBoxZoomSve->currentIndex();
-    if (!punimKontrole)
-        dokument->IzmeniPodesavanja([zoom](TPodesavanja& p) { p.zoomSve = zoom; });
+    if (!punimKontrole) dokument->IzmeniPodesavanja([zoom](TPodesavanja& p) { p.zoomSve = zoom; });
 }
 
 void TFormGlavniProzor::ButtonZumSveClick() { PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja); }
@@ -290,4 +271,3 @@ void TFormGlavniProzor::PageControlGlavniMeniChange() {
     if (Zauzet() && PageControlGlavniMeni->currentIndex() != StranaAnaliza)
         PageControlGlavniMeni->setCurrentIndex(StranaAnaliza);
 }
-

@@ -15,12 +15,10 @@ const QString ImeLinije = QStringLiteral("LabelUzrokOdbijanja");
 
 void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat) {
     UkloniUzrokOdbijanja();
-    if (rezultat.ishod != TIshodProracuna::Odbijen)
-        return;
+    if (rezultat.ishod != TIshodProracuna::Odbijen) return;
     const TUzrokOdbijanja uzrok = UzrokOdbijanja(model);
     // Only when the reason found is the one the user was just shown.
-    if (uzrok.poruka != rezultat.poruka || uzrok.savet.empty())
-        return;
+    if (uzrok.poruka != rezultat.poruka || uzrok.savet.empty()) return;
     // A widget of the status bar rather than its message: menus and tool tips clear a message
     // as soon as the pointer passes over them, and the line has to stay until the next change.
     auto* linija = statusBar()->findChild<QLabel*>(ImeLinije);
@@ -32,14 +30,11 @@ void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat)
         statusBar()->addWidget(linija, 1);
     }
     linija->setText(QString::fromStdString(uzrok.savet));
-    if (uzrok.idCvora < 0)
-        return;
+    if (uzrok.idCvora < 0) return;
     for (size_t i = 0; i < model.nizCvorova.size(); ++i) {
         const TCvor& c = *model.nizCvorova[i];
-        if (c.ID() != uzrok.idCvora)
-            continue;
-        if (PlotChartGrafik)
-            PlotChartGrafik->IstakniTacku(double(c.X()), double(c.Z()));
+        if (c.ID() != uzrok.idCvora) continue;
+        if (PlotChartGrafik) PlotChartGrafik->IstakniTacku(double(c.X()), double(c.Z()));
         if (auto* cvorovi = findChild<QComboBox*>(QStringLiteral("ComboBoxSpisakCvorovaZaOslonce")))
             cvorovi->setCurrentIndex(int(i));
         break;
@@ -47,8 +42,6 @@ void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat)
 }
 
 void TFormGlavniProzor::UkloniUzrokOdbijanja() {
-    if (PlotChartGrafik)
-        PlotChartGrafik->UkloniIsticanje();
-    if (auto* linija = findChild<QLabel*>(ImeLinije))
-        linija->clear();
+    if (PlotChartGrafik) PlotChartGrafik->UkloniIsticanje();
+    if (auto* linija = findChild<QLabel*>(ImeLinije)) linija->clear();
 }

@@ -22,8 +22,7 @@ void TFormGlavniProzor::NapraviMeniUredi(QMenu* uredi) {
 }
 
 void TFormGlavniProzor::OsveziMeniUredi() {
-    if (!Ponisti1 || !dokument)
-        return;
+    if (!Ponisti1 || !dokument) return;
     const TDokument& d = dokument->Jezgro();
     // A run takes its copy of the model at the start; an undo under it would leave the results
     // it brings without a model to describe.
@@ -46,30 +45,23 @@ void TFormGlavniProzor::Ponovi1Click() { dokument->Ponovi(); }
 
 void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     const bool komanda = izmena.vrsta == TVrstaIzmene::Komanda || izmena.vrsta == TVrstaIzmene::Istorija;
-    if (izmena.Dotice(ddIstorija))
-        OsveziMeniUredi();
+    if (izmena.Dotice(ddIstorija)) OsveziMeniUredi();
     // A refused analysis stays marked until the model changes.
-    if (komanda || izmena.vrsta == TVrstaIzmene::NoviModel)
-        UkloniUzrokOdbijanja();
+    if (komanda || izmena.vrsta == TVrstaIzmene::NoviModel) UkloniUzrokOdbijanja();
     if (izmena.vrsta == TVrstaIzmene::NoviModel) {
         NaNoviModel();
         return;
     }
-    if (izmena.vrsta == TVrstaIzmene::Podesavanja)
-        NaIzmenuPodesavanja(izmena.podesavanja);
+    if (izmena.vrsta == TVrstaIzmene::Podesavanja) NaIzmenuPodesavanja(izmena.podesavanja);
     // Results that went empty the grids; results a run installs are shown by their own path.
-    if (izmena.Dotice(ddRezultati) && !stanje.nizKodnihBrojeva && naBrisanjeRezultata)
-        naBrisanjeRezultata();
+    if (izmena.Dotice(ddRezultati) && !stanje.nizKodnihBrojeva && naBrisanjeRezultata) naBrisanjeRezultata();
     // The result page lists every node, member and load, and its member text names materials and
     // sections; every command refills it, as the editing pages' own lists are.
-    if ((komanda || izmena.Dotice(ddListe)) && naOsvezavanjeListiRezultata)
-        naOsvezavanjeListiRezultata();
+    if ((komanda || izmena.Dotice(ddListe)) && naOsvezavanjeListiRezultata) naOsvezavanjeListiRezultata();
     // Results alone matter to the plot only while it draws them (the deformed shape, a diagram).
     const bool crtaRezultate = podesavanja.deformacijaNosaca || podesavanja.prikaz.dijagram != TPrikaz::Bez;
-    if (komanda || izmena.Dotice(ddListe) || (izmena.Dotice(ddRezultati) && crtaRezultate))
-        CrtajGrafikGlavni();
-    if (izmena.Dotice(ddPutanja))
-        OsveziNaslov();
+    if (komanda || izmena.Dotice(ddListe) || (izmena.Dotice(ddRezultati) && crtaRezultate)) CrtajGrafikGlavni();
+    if (izmena.Dotice(ddPutanja)) OsveziNaslov();
 }
 
 void TFormGlavniProzor::NaNoviModel() {
@@ -77,7 +69,6 @@ void TFormGlavniProzor::NaNoviModel() {
     // The settings were read with the model.
     PodesavanjaUKontrole();
     PrimeniAkcijuMisa();
-    if (naOsvezavanjeListiRezultata)
-        naOsvezavanjeListiRezultata();
+    if (naOsvezavanjeListiRezultata) naOsvezavanjeListiRezultata();
     CrtajGrafikGlavni();
 }

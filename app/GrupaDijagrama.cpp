@@ -72,13 +72,16 @@ private:
 }  // namespace
 
 TGrupaDijagrama::TGrupaDijagrama(TFormGlavniProzor& prozor, QWidget* parent)
-    : QGroupBox(QStringLiteral("Dijagrami"), parent), prozor(prozor) {
+    : QGroupBox(QStringLiteral("Dijagrami"), parent),
+      prozor(prozor) {
     setObjectName(QStringLiteral("GroupBoxDijagrami"));
     setToolTip(QString::fromLatin1(OpisZnakovaDijagrama));
     auto* r = new QGridLayout(this);
     ComboBoxDijagrami = Imenovan(new QComboBox(this), "ComboBoxDijagrami");
-    for (int d : {TPrikaz::Bez, TPrikaz::N, TPrikaz::T, TPrikaz::M}) ComboBoxDijagrami->addItem(QString::fromLatin1(ImeDijagrama(d)));
-    CheckBoxLinijaDeformacije = Imenovan(new QCheckBox(QStringLiteral("linija deformacije"), this), "CheckBoxLinijaDeformacije");
+    for (int d : {TPrikaz::Bez, TPrikaz::N, TPrikaz::T, TPrikaz::M})
+        ComboBoxDijagrami->addItem(QString::fromLatin1(ImeDijagrama(d)));
+    CheckBoxLinijaDeformacije =
+        Imenovan(new QCheckBox(QStringLiteral("linija deformacije"), this), "CheckBoxLinijaDeformacije");
     auto* labela = new QLabel(QStringLiteral("mnozilac dijagrama"), this);
     EditMnozilacDijagrama = Imenovan(new QLineEdit(this), "EditMnozilacDijagrama");
     labela->setBuddy(EditMnozilacDijagrama);
@@ -94,7 +97,8 @@ TGrupaDijagrama::TGrupaDijagrama(TFormGlavniProzor& prozor, QWidget* parent)
     // The multiplier is kept as typed and applied on Enter.
     connect(EditMnozilacDijagrama, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!punim)
-            this->prozor.Dokument().IzmeniPodesavanja([&](TPodesavanja& p) { p.prikaz.mnozilacDijagrama = t.toStdString(); });
+            this->prozor.Dokument().IzmeniPodesavanja(
+                [&](TPodesavanja& p) { p.prikaz.mnozilacDijagrama = t.toStdString(); });
     });
     connect(EditMnozilacDijagrama, &QLineEdit::returnPressed, this, [this] {
         Promena();

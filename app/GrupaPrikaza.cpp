@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 
 TGrupaPrikaza::TGrupaPrikaza(const TPrikaz& p, TPostavi postavi, QWidget* roditelj)
-    : QGroupBox(QStringLiteral("Prikaz"), roditelj), prikaz(p), postavi(std::move(postavi)) {
+    : QGroupBox(QStringLiteral("Prikaz"), roditelj),
+      prikaz(p),
+      postavi(std::move(postavi)) {
     setObjectName(QStringLiteral("GroupBoxPrikaz"));
     auto* r = new QHBoxLayout(this);
     auto prekidac = [&](const char* ime, const char* naslov, bool TPrikaz::*polje) {

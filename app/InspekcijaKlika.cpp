@@ -14,8 +14,7 @@ namespace {
 std::string Spoji(const std::vector<std::string>& redovi) {
     std::string t;
     for (size_t i = 0; i < redovi.size(); ++i) {
-        if (i)
-            t += "\r\n";
+        if (i) t += "\r\n";
         t += redovi[i];
     }
     return t;
@@ -35,12 +34,10 @@ long double TolerancijaKlika(const TModel& model) {
     bool prvi = true;
     for (const auto& s : model.nizStapova) {
         const long double cetvrtina = 0.25L * DuzinaStapa(*s);
-        if (prvi || cetvrtina < tol)
-            tol = cetvrtina;
+        if (prvi || cetvrtina < tol) tol = cetvrtina;
         prvi = false;
     }
-    if (tol < 0.2L)
-        tol = 0.2L;
+    if (tol < 0.2L) tol = 0.2L;
     return tol;
 }
 
@@ -69,12 +66,9 @@ std::string TekstCvoraZaKlik(const TCvor& c, const std::string& faktor) {
         r.push_back("Uz = " + FormatBroja(c.Uz() * *f));
         r.push_back("FiY = " + FormatBroja(c.Fiy() * *f));
     }
-    if (c.OslX())
-        r.push_back("Rx = " + FormatBroja(c.Rx()));
-    if (c.OslZ())
-        r.push_back("Rz = " + FormatBroja(c.Rz()));
-    if (c.UkljY())
-        r.push_back("MiY = " + FormatBroja(c.MukljY()));
+    if (c.OslX()) r.push_back("Rx = " + FormatBroja(c.Rx()));
+    if (c.OslZ()) r.push_back("Rz = " + FormatBroja(c.Rz()));
+    if (c.UkljY()) r.push_back("MiY = " + FormatBroja(c.MukljY()));
     return Spoji(r);
 }
 
@@ -109,11 +103,9 @@ void PlotChartGrafikClick(const TKlikNaGrafik& klik, double mx, double mz) {
             const TCvor& b = *s.KrajnjiCvor();
             const long double sx = a.X() + (b.X() - a.X()) / 2;
             const long double sz = a.Z() + (b.Z() - a.Z()) / 2;
-            if (!Blizu(sx, sz, mx, mz, tol))
-                continue;
+            if (!Blizu(sx, sz, mx, mz, tol)) continue;
             const std::string tekst = TekstStapaZaKlik(model, s);
-            if (klik.prikaziStap)
-                klik.prikaziStap(static_cast<int>(i));
+            if (klik.prikaziStap) klik.prikaziStap(static_cast<int>(i));
             klik.dijalozi.Informacija(klik.roditelj, QString::fromStdString(tekst));
         }
     } catch (const TGreska&) {

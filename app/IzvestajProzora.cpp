@@ -76,10 +76,8 @@ void TFormGlavniProzor::ButtonFormirajIzvestajClick() {
         projekatIzvestaja->SetProjectFile(putanja);
         projekatIzvestaja->AddConnection(&ReportConnection1);
         projekatIzvestaja->SetDialogs(dijaloziIzvestaja.get());
-        if (naPregledIzvestaja)
-            projekatIzvestaja->SetPreviewHook(naPregledIzvestaja);
-        if (!projekatIzvestaja->Execute(this))
-            dijalozi->Greska(this, PorukaIzvestaja);
+        if (naPregledIzvestaja) projekatIzvestaja->SetPreviewHook(naPregledIzvestaja);
+        if (!projekatIzvestaja->Execute(this)) dijalozi->Greska(this, PorukaIzvestaja);
     } catch (const std::exception&) {
         dijalozi->Greska(this, PorukaIzvestaja);
     }

@@ -32,8 +32,7 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& ime) override {
-        if (ime == pressAction() && Dugme()->isEnabled())
-            Dugme()->click();
+        if (ime == pressAction() && Dugme()->isEnabled()) Dugme()->click();
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
@@ -50,7 +49,8 @@ QAccessibleInterface* FabrikaPristupa(const QString& klasa, QObject* o) {
 }  // namespace
 
 TJezicciUViseRedova::TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget* parent)
-    : QWidget(parent), strane(strane) {
+    : QWidget(parent),
+      strane(strane) {
     static const bool fabrika = (QAccessible::installFactory(FabrikaPristupa), true);
     (void)fabrika;
     setObjectName(QStringLiteral("JezicciGlavnogMenija"));
@@ -87,6 +87,5 @@ TJezicciUViseRedova::TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget
 }
 
 void TJezicciUViseRedova::Oznaci(int i) {
-    if (auto* b = grupa->button(i))
-        b->setChecked(true);
+    if (auto* b = grupa->button(i)) b->setChecked(true);
 }

@@ -78,8 +78,7 @@ bool Dekodiraj(const unsigned char* podaci, unsigned long duzina, QImage& slika)
 }  // namespace
 
 QImage DekodirajJpeg(const QByteArray& podaci) {
-    if (podaci.isEmpty())
-        return {};
+    if (podaci.isEmpty()) return {};
     QImage slika;
     if (!Dekodiraj(reinterpret_cast<const unsigned char*>(podaci.constData()),
                    static_cast<unsigned long>(podaci.size()), slika))
@@ -89,18 +88,15 @@ QImage DekodirajJpeg(const QByteArray& podaci) {
 
 QImage UcitajJpeg(const QString& putanja) {
     QFile fajl(putanja);
-    if (!fajl.open(QIODevice::ReadOnly))
-        return {};
+    if (!fajl.open(QIODevice::ReadOnly)) return {};
     // Our pictures are small; anything huge is not one of them.
-    if (fajl.size() > 64 * 1024 * 1024)
-        return {};
+    if (fajl.size() > 64 * 1024 * 1024) return {};
     return DekodirajJpeg(fajl.readAll());
 }
 
 QString PutanjaSlike(const QString& ime) {
     QString pored = QDir(QCoreApplication::applicationDirPath()).filePath(ime);
-    if (QFileInfo::exists(pored))
-        return pored;
+    if (QFileInfo::exists(pored)) return pored;
 #ifdef VELT_ASSETS_DIR
     return QDir(QStringLiteral(VELT_ASSETS_DIR)).filePath(ime);
 #else

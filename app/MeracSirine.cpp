@@ -45,8 +45,10 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
     // Nor a digit kerned against the other characters of a number.
     for (QChar z : {QLatin1Char('.'), QLatin1Char('-'), QLatin1Char('E'), QLatin1Char('+')})
         for (char d = '0'; d <= '9' && jednakeCifre; ++d)
-            jednakeCifre = fm.horizontalAdvance(QString(QLatin1Char(d)) + z) == fm.horizontalAdvance(QStringLiteral("0") + z) &&
-                           fm.horizontalAdvance(QString(z) + QLatin1Char(d)) == fm.horizontalAdvance(QString(z) + QLatin1Char('0'));
+            jednakeCifre =
+                fm.horizontalAdvance(QString(QLatin1Char(d)) + z) == fm.horizontalAdvance(QStringLiteral("0") + z) &&
+                fm.horizontalAdvance(QString(z) + QLatin1Char(d)) ==
+                    fm.horizontalAdvance(QString(z) + QLatin1Char('0'));
     // The widest text FormatBroja gives for a decimal exponent e: the fixed characters as they
     // are, every significant digit the widest digit. Measured whole, as a cell is measured.
     auto tekst = [&](int e, bool negativan) {
@@ -54,8 +56,7 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
         const QString cifre(15, najsira);
         if (e < -5 || e >= 15) {
             t += cifre.left(1) + QLatin1Char('.') + cifre.mid(1) + QLatin1Char('E');
-            if (e < 0)
-                t += QLatin1Char('-');
+            if (e < 0) t += QLatin1Char('-');
             t += QString(static_cast<int>(std::to_string(std::abs(e)).size()), najsira);
         } else if (e < 0) {
             t += QStringLiteral("0.") + QString(-e - 1, QLatin1Char('0')) + cifre;
@@ -72,56 +73,44 @@ TMeracSirine::TMeracSirine(const QFont& f) : metrika(f), kljucFonta(f.key()) {
 }
 
 int TMeracSirine::Sirina(const QString& t) const {
-    if (!jednakeCifre)
-        return metrika.horizontalAdvance(t);
+    if (!jednakeCifre) return metrika.horizontalAdvance(t);
     // With digits of one width a number's text is as wide as its shape with every digit a 0;
     // a grid of thousands of numbers has only a few shapes, each measured once.
     QString oblik = t;
     for (QChar& z : oblik)
-        if (z.isDigit())
-            z = QLatin1Char('0');
+        if (z.isDigit()) z = QLatin1Char('0');
     auto it = poOblicima.find(oblik);
-    if (it == poOblicima.end())
-        it = poOblicima.insert(oblik, metrika.horizontalAdvance(oblik));
+    if (it == poOblicima.end()) it = poOblicima.insert(oblik, metrika.horizontalAdvance(oblik));
     return it.value();
 }
 
 int TMeracSirine::GornjaGranicaReala(double v) const {
-    if (v == 0)
-        return nula;
+    if (v == 0) return nula;
     const int E = EksponentBita(v);
-    if (E == 2047)
-        return 1 << 30;  // inf and nan: always measured
+    if (E == 2047) return 1 << 30;  // inf and nan: always measured
     const auto& g = granicaPoEksponentu[std::signbit(v) ? 1 : 0];
     auto granica = [&](int e) { return g[std::clamp(e, NajmanjiEksponent, NajveciEksponent) - NajmanjiEksponent]; };
-    if (E == 0)
-        return std::max(granica(-310), granica(-320));  // subnormals: the exponent form
+    if (E == 0) return std::max(granica(-310), granica(-320));  // subnormals: the exponent form
     // The decimal exponent from the binary one, then corrected against the powers of ten.
     const std::vector<double>& p = StepeniDeset();
     auto stepen = [&](int e) { return p[std::clamp(e, NajmanjiEksponent, NajveciEksponent) - NajmanjiEksponent]; };
     const double a = std::fabs(v);
     int e = static_cast<int>(std::floor((E - 1023) * Log10Od2));
-    while (e < NajveciEksponent && a >= stepen(e + 1))
-        ++e;
-    while (e > NajmanjiEksponent && a < stepen(e))
-        --e;
+    while (e < NajveciEksponent && a >= stepen(e + 1)) ++e;
+    while (e > NajmanjiEksponent && a < stepen(e)) --e;
     int najvise = granica(e);
     // Close to a power of ten the shown value, rounded or scaled in extended precision, may sit
     // on the other side of it.
-    if (a < stepen(e) * (1 + BlizuStepena))
-        najvise = std::max(najvise, granica(e - 1));
-    if (a > stepen(e + 1) * (1 - BlizuStepena))
-        najvise = std::max(najvise, granica(e + 1));
+    if (a < stepen(e) * (1 + BlizuStepena)) najvise = std::max(najvise, granica(e - 1));
+    if (a > stepen(e + 1) * (1 - BlizuStepena)) najvise = std::max(najvise, granica(e + 1));
     return najvise;
 }
 
 int TMeracSirine::GornjaGranicaCelog(int v) const {
     int cifara = 1;
-    for (long long a = std::llabs(static_cast<long long>(v)); a >= 10; a /= 10)
-        ++cifara;
+    for (long long a = std::llabs(static_cast<long long>(v)); a >= 10; a /= 10) ++cifara;
     // Measured once per sign and digit count: a list of thousands of code numbers asks often.
     int& granica = granicaCelog[v < 0 ? 1 : 0][cifara];
-    if (granica < 0)
-        granica = Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
+    if (granica < 0) granica = Sirina((v < 0 ? QStringLiteral("-") : QString()) + QString(cifara, siroka));
     return granica;
 }

@@ -45,8 +45,7 @@ int PokreniVELT(int argc, char** argv) {
     if (!snimak.isEmpty()) {
         bool imaStranu = false;
         const int strana = qEnvironmentVariableIntValue("VELT_SNIMAK_STRANA", &imaStranu);
-        if (imaStranu)
-            glavni.PageControlGlavniMeni->setCurrentIndex(strana);
+        if (imaStranu) glavni.PageControlGlavniMeni->setCurrentIndex(strana);
         QTimer::singleShot(1500, &glavni, [&] {
             glavni.grab().save(snimak, "PNG");
             QApplication::exit(0);

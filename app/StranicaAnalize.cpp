@@ -27,7 +27,9 @@ W* Imenuj(W* w, const char* ime) {
 }  // namespace
 
 TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultata& rezultati, QWidget* parent)
-    : QWidget(parent), kontekst(kontekst), rezultati(rezultati) {
+    : QWidget(parent),
+      kontekst(kontekst),
+      rezultati(rezultati) {
     setObjectName(QStringLiteral("StranicaAnalize"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(4, 4, 4, 4);
@@ -57,10 +59,8 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
 
 TStranicaAnalize::~TStranicaAnalize() {
     // The worker sends to this page until it ends; what it sent is dropped with the page.
-    if (posao)
-        posao->Zaustavi();
-    if (radnik.joinable())
-        radnik.join();
+    if (posao) posao->Zaustavi();
+    if (radnik.joinable()) radnik.join();
 }
 
 void TStranicaAnalize::ButtonPokreniAnalizuClick() {
@@ -100,8 +100,7 @@ void TStranicaAnalize::PokreniRadnika(std::string faktor) {
 
 void TStranicaAnalize::DodajRedLoga(const QString& linija) {
     MemoPorukaTrenutnogStanjaAnalize->appendPlainText(linija);
-    if (posleLinijeLoga)
-        posleLinijeLoga(linija);
+    if (posleLinijeLoga) posleLinijeLoga(linija);
 }
 
 void TStranicaAnalize::ObrisiPrikazaneRezultate() {
@@ -111,32 +110,26 @@ void TStranicaAnalize::ObrisiPrikazaneRezultate() {
 }
 
 void TStranicaAnalize::PosleProracuna(TRezultatProracuna r) {
-    if (radnik.joinable())
-        radnik.join();
+    if (radnik.joinable()) radnik.join();
     kontekst.Zauzetost().Postavi(false);
-    if (r.ishod == TIshodProracuna::Uspeh && !PrikaziUspeh())
-        r = {TIshodProracuna::Prekinut, ""};
+    if (r.ishod == TIshodProracuna::Uspeh && !PrikaziUspeh()) r = {TIshodProracuna::Prekinut, ""};
     // The lines after the result display, then what a run that computed nothing more still does.
-    for (const std::string& l : posmatrac->log)
-        DodajRedLoga(QString::fromStdString(l));
+    for (const std::string& l : posmatrac->log) DodajRedLoga(QString::fromStdString(l));
     if (r.ishod == TIshodProracuna::Uspeh || r.ishod == TIshodProracuna::Prekinut) {
         rezultati.PodesiSirineKolona();
         kontekst.CrtajGrafik();
     }
     for (const std::string& p : posmatrac->poruke)
         kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), QString::fromStdString(p));
-    if (r.ishod != TIshodProracuna::Uspeh)
-        PrikaziNapredak(QString(), 0);
+    if (r.ishod != TIshodProracuna::Uspeh) PrikaziNapredak(QString(), 0);
     posmatrac.reset();
     posao.reset();
     rezultat = r;
-    if (posleProracuna)
-        posleProracuna(rezultat);
+    if (posleProracuna) posleProracuna(rezultat);
 }
 
 bool TStranicaAnalize::PrikaziUspeh() {
-    if (!kontekst.PostaviRezultate(*posao))
-        return false;
+    if (!kontekst.PostaviRezultate(*posao)) return false;
     rezultati.PrikaziRezultate();
     rezultati.PrikaziSileStapa();
     return true;
@@ -144,14 +137,12 @@ bool TStranicaAnalize::PrikaziUspeh() {
 
 void TStranicaAnalize::PrikaziNapredak(const QString& korak, int procenat) {
     // A step of unknown length keeps the share reached so far; a busy bar would hide the name.
-    if (procenat >= 0)
-        ProgressBarAnalize->setValue(procenat);
+    if (procenat >= 0) ProgressBarAnalize->setValue(procenat);
     ProgressBarAnalize->setFormat(korak.isEmpty() ? QString() : QStringLiteral("%p% - ") + korak);
 }
 
 void TStranicaAnalize::ButtonPrekiniAnalizuClick() {
-    if (posao)
-        posao->Zaustavi();
+    if (posao) posao->Zaustavi();
     else
         // A busy state with no run behind it has nothing else to wait for.
         kontekst.Zauzetost().Postavi(false);
@@ -159,9 +150,9 @@ void TStranicaAnalize::ButtonPrekiniAnalizuClick() {
 
 void TStranicaAnalize::ButtonFormirajIzvestajClick() {
     if (Zauzet() || kontekst.Zauzetost().Aktivna()) {
-        kontekst.Dijalozi().Informacija(kontekst.ProzorZaPoruke(), QStringLiteral("Proracun je u toku!!!\r\nNije dopustena akcija!!!"));
+        kontekst.Dijalozi().Informacija(kontekst.ProzorZaPoruke(),
+                                        QStringLiteral("Proracun je u toku!!!\r\nNije dopustena akcija!!!"));
         return;
     }
-    if (naIzvestaj)
-        naIzvestaj();
+    if (naIzvestaj) naIzvestaj();
 }

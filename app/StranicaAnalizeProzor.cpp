@@ -27,8 +27,7 @@ public:
     QWidget* ProzorZaPoruke() override { return p.ProzorZaPoruke(); }
     void CrtajGrafik() override { p.CrtajGrafikGlavni(); }
     void PrikaziGlavnuStranu(int indeks) override {
-        if (p.PageControlGlavniMeni)
-            p.PageControlGlavniMeni->setCurrentIndex(indeks);
+        if (p.PageControlGlavniMeni) p.PageControlGlavniMeni->setCurrentIndex(indeks);
     }
     TZauzetost& Zauzetost() override { return p.Zauzetost(); }
     bool PostaviRezultate(TPoslovProracuna& posao) override { return p.Dokument().PostaviRezultate(posao); }
@@ -68,8 +67,7 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
         plot->OnClick = [p, plot, rezultati] {
             // Only in the mode "Klik na cvor ili sredinu stapa", and not while a run holds the
             // window on its log page.
-            if (p->AkcijaMisa() != 2 || p->Zauzet())
-                return;
+            if (p->AkcijaMisa() != 2 || p->Zauzet()) return;
             const TKlikNaGrafik klik{p->Model(), p->Dijalozi(), p->ProzorZaPoruke(),
                                      rezultati->EditVrednostIspredMatricaKrutosti->text().toStdString(),
                                      [rezultati](int i) { rezultati->PrikaziStapSaGrafika(i); }};

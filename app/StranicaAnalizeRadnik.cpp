@@ -12,8 +12,7 @@ void TPostaRadnika::Posalji(std::function<void()> poziv) {
     red.push_back(std::move(poziv));
     // Posted under the lock, so that the receiver's taking the calls follows everything Qt did
     // for the post.
-    if (budi)
-        QMetaObject::invokeMethod(primalac, metod, Qt::QueuedConnection);
+    if (budi) QMetaObject::invokeMethod(primalac, metod, Qt::QueuedConnection);
 }
 
 void TPostaRadnika::Isporuci() {
@@ -21,8 +20,7 @@ void TPostaRadnika::Isporuci() {
         std::function<void()> poziv;
         {
             std::lock_guard<std::mutex> zakljucano(mutex);
-            if (red.empty())
-                return;
+            if (red.empty()) return;
             poziv = std::move(red.front());
             red.pop_front();
         }
@@ -30,10 +28,12 @@ void TPostaRadnika::Isporuci() {
     }
 }
 
-TPosmatracRadnika::TPosmatracRadnika(TPoslovProracuna& posao, std::string faktor, TPosta posalji,
-                                     TPrijemRada prijem, std::function<void(const std::string&)> preKoraka)
-    : TPosmatracBezEkrana(posao.Model(), posao.Stanje(), std::move(faktor)), posalji(std::move(posalji)),
-      prijem(std::move(prijem)), preKoraka(std::move(preKoraka)) {}
+TPosmatracRadnika::TPosmatracRadnika(TPoslovProracuna& posao, std::string faktor, TPosta posalji, TPrijemRada prijem,
+                                     std::function<void(const std::string&)> preKoraka)
+    : TPosmatracBezEkrana(posao.Model(), posao.Stanje(), std::move(faktor)),
+      posalji(std::move(posalji)),
+      prijem(std::move(prijem)),
+      preKoraka(std::move(preKoraka)) {}
 
 std::string TPosmatracRadnika::DatumVreme() {
     const QLocale lokal;
@@ -49,8 +49,7 @@ void TPosmatracRadnika::Log(const std::string& linija) {
     } else {
         posalji([f = prijem.linija, t = QString::fromStdString(linija)] { f(t); });
     }
-    if (preKoraka)
-        preKoraka(linija);
+    if (preKoraka) preKoraka(linija);
 }
 
 void TPosmatracRadnika::IsprazniLog() { posalji(prijem.isprazniLog); }
@@ -63,8 +62,7 @@ void TPosmatracRadnika::PrikaziRezultate() {
 }
 
 void TPosmatracRadnika::Napredak(const std::string& korak, int procenat) {
-    if (korak == poslatKorak && procenat == poslatProcenat)
-        return;
+    if (korak == poslatKorak && procenat == poslatProcenat) return;
     poslatKorak = korak;
     poslatProcenat = procenat;
     posalji([f = prijem.napredak, t = QString::fromStdString(korak), procenat] { f(t, procenat); });

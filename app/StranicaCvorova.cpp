@@ -35,9 +35,9 @@ void TStraniceModela::NapraviStranicuCvor() {
 
 void TStraniceModela::OsveziCvorove() {
     const auto tekstovi = SpisakCvorova(kontekst.Model());
-    for (QComboBox* c : {ComboBoxSpisakCvorova, ComboBoxSpisakCvorovaZaPocetniCvorStapa,
-                         ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxSpisakCvorovaZaOslonce,
-                         ComboBoxSpisakCvorovaZaOpterecenje})
+    for (QComboBox* c :
+         {ComboBoxSpisakCvorova, ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa,
+          ComboBoxSpisakCvorovaZaOslonce, ComboBoxSpisakCvorovaZaOpterecenje})
         Popuni(c, tekstovi);
     PrikaziOslonceCvora();
     PrikaziCvor();
@@ -60,8 +60,7 @@ void TStraniceModela::DodajIliPromeniCvor(TRezimIzmene rezim) {
     const std::string x = S(EditXkoordinataCvora), z = S(EditZkoordinataCvora);
     const int izabrani = ComboBoxSpisakCvorova->currentIndex();
     const char* naziv = rezim == TRezimIzmene::Dodaj ? "Dodaj cvor" : "Promeni cvor";
-    if (Izvrsi(naziv, [&](TModel& m) { return ::DodajIliPromeniCvor(m, rezim, izabrani, x, z); }) !=
-        TIshod::Uradjeno)
+    if (Izvrsi(naziv, [&](TModel& m) { return ::DodajIliPromeniCvor(m, rezim, izabrani, x, z); }) != TIshod::Uradjeno)
         return;
     OsveziCvorove();
     OsveziStapove();
@@ -154,7 +153,8 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaCvora() {
     Red(fz, "Zadato pomeranje u X pravcu", VELT_POLJE(EditZadatoPomeranjeUXpravcu, "0.0"));
     Red(fz, "Zadato pomeranje u Z pravcu", VELT_POLJE(EditZadatoPomeranjeUZpravcu, "0.0"));
     Red(fz, "Zadato obrtanje ukljestenja oko Y ose", VELT_POLJE(EditZadatoObrtanjeUkljestenjaOkoYose, "0.0"));
-    for (QLineEdit* e : {EditZadatoPomeranjeUXpravcu, EditZadatoPomeranjeUZpravcu, EditZadatoObrtanjeUkljestenjaOkoYose})
+    for (QLineEdit* e :
+         {EditZadatoPomeranjeUXpravcu, EditZadatoPomeranjeUZpravcu, EditZadatoObrtanjeUkljestenjaOkoYose})
         e->setEnabled(false);
     v->addWidget(zadato);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonPromeniOpterecenjeCvora, "Promeni")}));

@@ -62,17 +62,16 @@ QWidget* MatricaSaKodovima(TStringGrid* matrica, TStringGrid* sa_strane, TString
 }
 
 // Labelled grids side by side.
-QWidget* GridoviSaNatpisima(const std::vector<std::pair<const char*, TStringGrid*>>& gridovi, QWidget* iznad = nullptr) {
+QWidget* GridoviSaNatpisima(const std::vector<std::pair<const char*, TStringGrid*>>& gridovi,
+                            QWidget* iznad = nullptr) {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(2, 2, 2, 2);
-    if (iznad)
-        v->addWidget(iznad);
+    if (iznad) v->addWidget(iznad);
     auto* red = new QHBoxLayout;
     for (auto [natpis, grid] : gridovi) {
         auto* kol = new QVBoxLayout;
-        if (natpis)
-            kol->addWidget(new QLabel(QString::fromLatin1(natpis)));
+        if (natpis) kol->addWidget(new QLabel(QString::fromLatin1(natpis)));
         kol->addWidget(grid, 1);
         red->addLayout(kol, 1);
     }
@@ -91,7 +90,8 @@ QWidget* Sam(TStringGrid* g) {
 }  // namespace
 
 TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* parent)
-    : QWidget(parent), kontekst(kontekst) {
+    : QWidget(parent),
+      kontekst(kontekst) {
     setObjectName(QStringLiteral("StranicaRezultata"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(4, 4, 4, 4);
@@ -114,8 +114,10 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
 
     auto* faktor = new QHBoxLayout;
     LabelVrednostIspredMatricaKrutosti =
-        Imenuj(new QLabel(QStringLiteral("vrednost ispred matrica krutosti i vektora q")), "LabelVrednostIspredMatricaKrutosti");
-    EditVrednostIspredMatricaKrutosti = Imenuj(new QLineEdit(QStringLiteral("1.0")), "EditVrednostIspredMatricaKrutosti");
+        Imenuj(new QLabel(QStringLiteral("vrednost ispred matrica krutosti i vektora q")),
+               "LabelVrednostIspredMatricaKrutosti");
+    EditVrednostIspredMatricaKrutosti =
+        Imenuj(new QLineEdit(QStringLiteral("1.0")), "EditVrednostIspredMatricaKrutosti");
     EditVrednostIspredMatricaKrutosti->setAlignment(Qt::AlignRight);
     EditVrednostIspredMatricaKrutosti->setMinimumWidth(50);
     EditVrednostIspredMatricaKrutosti->setMaximumWidth(70);
@@ -138,10 +140,8 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
             [this] { ButtonPreracunajPonovoMatriceSaBrojemIspredClick(); });
     // The factor travels in the model file; the settings always hold what the field shows.
     connect(EditVrednostIspredMatricaKrutosti, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (naPromenuFaktora)
-            naPromenuFaktora(t.toStdString());
-        else
-            this->kontekst.Podesavanja().vrednostIspredMatricaKrutosti = t.toStdString();
+        if (naPromenuFaktora) naPromenuFaktora(t.toStdString());
+        else this->kontekst.Podesavanja().vrednostIspredMatricaKrutosti = t.toStdString();
     });
     PrimeniPodesavanja();
 }
@@ -186,7 +186,8 @@ QWidget* TStranicaRezultata::NapraviTabove() {
         v->addWidget(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi")), 1);
         tab(w, "inv Kss");
     }
-    tab(GridoviSaNatpisima({{"Ss", NoviGrid("StringGridSs")}, {"Ps", NoviGrid("StringGridPs")}, {"Qs", NoviGrid("StringGridQs")}}),
+    tab(GridoviSaNatpisima(
+            {{"Ss", NoviGrid("StringGridSs")}, {"Ps", NoviGrid("StringGridPs")}, {"Qs", NoviGrid("StringGridQs")}}),
         "Ss=Ps+Qs");
     tab(Sam(NoviGrid("StringGridqsGKSOpterecenje")), "qs - GKS - opterecenje");
     tab(Sam(NoviGrid("StringGridqoGKS")), "qo - GKS");
@@ -196,11 +197,11 @@ QWidget* TStranicaRezultata::NapraviTabove() {
     TStringGrid* R = NoviGrid("StringGridR", true, 40);
     static const char* zaglavlje[] = {"q - GKS", "Q - GKS", "R - GKS", "q - LKS", "Q - LKS", "R - LKS"};
     R->Tabela().PostaviVelicinu(6, 2);
-    for (int k = 0; k < 6; ++k)
-        R->Tabela().PostaviTekst(k, 0, QString::fromLatin1(zaglavlje[k]));
+    for (int k = 0; k < 6; ++k) R->Tabela().PostaviTekst(k, 0, QString::fromLatin1(zaglavlje[k]));
     tab(Sam(R), "R - sile");
 
-    tab(GridoviSaNatpisima({{"Qo - GKS", NoviGrid("StringGridQoGKSReakcije")}, {"Ro - GKS", NoviGrid("StringGridRoGKS")}}),
+    tab(GridoviSaNatpisima(
+            {{"Qo - GKS", NoviGrid("StringGridQoGKSReakcije")}, {"Ro - GKS", NoviGrid("StringGridRoGKS")}}),
         "R - reakcije");
     tab(GridoviSaNatpisima({{"Sva pomeranja", NoviGrid("StringGridBrojeviSvihPomeranja")},
                             {"Nep pomeranja", NoviGrid("StringGridBrojeviNepoznatihPomeranja")},
@@ -211,17 +212,40 @@ QWidget* TStranicaRezultata::NapraviTabove() {
 }
 
 const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
-    static const std::vector<const char*> imena = {
-        "StringGridMT", "StringGridMKLKS", "StringGridMKGKS", "StringGridQLKS", "StringGridQGKS",
-        "StringGridKodniBrojeviMKGKS", "StringGridK", "StringGridKKodniBrojevi", "StringGridKss",
-        "StringGridKssKodniBrojevi", "StringGridKso", "StringGridKsoKodniBrojeviVertikala",
-        "StringGridKsoKodniBrojeviHorizontala", "StringGridKos", "StringGridKosKodniBrojeviVertikala",
-        "StringGridKosKodniBrojeviHorizontala", "StringGridKoo", "StringGridKooKodniBrojeviVertikala",
-        "StringGridInvKss", "StringGridInvKssKodniBrojevi", "StringGridSs", "StringGridPs", "StringGridQs",
-        "StringGridqsGKSOpterecenje", "StringGridqoGKS", "StringGridqsGKSPomeranjeOslonaca", "StringGridqsGKSUkupno",
-        "StringGridR", "StringGridQoGKSReakcije", "StringGridRoGKS", "StringGridBrojeviSvihPomeranja",
-        "StringGridBrojeviNepoznatihPomeranja", "StringGridBrojeviPoznatihPomeranja",
-        "StringGridBrojeviPomeranjaSelektovanogCvora"};
+    static const std::vector<const char*> imena = {"StringGridMT",
+                                                   "StringGridMKLKS",
+                                                   "StringGridMKGKS",
+                                                   "StringGridQLKS",
+                                                   "StringGridQGKS",
+                                                   "StringGridKodniBrojeviMKGKS",
+                                                   "StringGridK",
+                                                   "StringGridKKodniBrojevi",
+                                                   "StringGridKss",
+                                                   "StringGridKssKodniBrojevi",
+                                                   "StringGridKso",
+                                                   "StringGridKsoKodniBrojeviVertikala",
+                                                   "StringGridKsoKodniBrojeviHorizontala",
+                                                   "StringGridKos",
+                                                   "StringGridKosKodniBrojeviVertikala",
+                                                   "StringGridKosKodniBrojeviHorizontala",
+                                                   "StringGridKoo",
+                                                   "StringGridKooKodniBrojeviVertikala",
+                                                   "StringGridInvKss",
+                                                   "StringGridInvKssKodniBrojevi",
+                                                   "StringGridSs",
+                                                   "StringGridPs",
+                                                   "StringGridQs",
+                                                   "StringGridqsGKSOpterecenje",
+                                                   "StringGridqoGKS",
+                                                   "StringGridqsGKSPomeranjeOslonaca",
+                                                   "StringGridqsGKSUkupno",
+                                                   "StringGridR",
+                                                   "StringGridQoGKSReakcije",
+                                                   "StringGridRoGKS",
+                                                   "StringGridBrojeviSvihPomeranja",
+                                                   "StringGridBrojeviNepoznatihPomeranja",
+                                                   "StringGridBrojeviPoznatihPomeranja",
+                                                   "StringGridBrojeviPomeranjaSelektovanogCvora"};
     return imena;
 }
 
@@ -243,22 +267,38 @@ std::optional<long double> TStranicaRezultata::Faktor() const {
 
 void TStranicaRezultata::PrimeniPodesavanja() {
     const QString t = QString::fromStdString(kontekst.Podesavanja().vrednostIspredMatricaKrutosti);
-    if (EditVrednostIspredMatricaKrutosti->text() != t)
-        EditVrednostIspredMatricaKrutosti->setText(t);
+    if (EditVrednostIspredMatricaKrutosti->text() != t) EditVrednostIspredMatricaKrutosti->setText(t);
 }
 
 void TStranicaRezultata::ObrisiRezultate() {
-    static const char* globalni[] = {
-        "StringGridK", "StringGridKKodniBrojevi", "StringGridKss", "StringGridKssKodniBrojevi", "StringGridKso",
-        "StringGridKsoKodniBrojeviVertikala", "StringGridKsoKodniBrojeviHorizontala", "StringGridKos",
-        "StringGridKosKodniBrojeviVertikala", "StringGridKosKodniBrojeviHorizontala", "StringGridKoo",
-        "StringGridKooKodniBrojeviVertikala", "StringGridInvKss", "StringGridInvKssKodniBrojevi", "StringGridSs",
-        "StringGridQs", "StringGridQoGKSReakcije", "StringGridPs", "StringGridqsGKSOpterecenje", "StringGridqoGKS",
-        "StringGridqsGKSPomeranjeOslonaca", "StringGridqsGKSUkupno", "StringGridRoGKS",
-        "StringGridBrojeviSvihPomeranja", "StringGridBrojeviNepoznatihPomeranja",
-        "StringGridBrojeviPoznatihPomeranja", "StringGridBrojeviPomeranjaSelektovanogCvora"};
-    for (const char* ime : globalni)
-        G(ime).Tabela().Isprazni();
+    static const char* globalni[] = {"StringGridK",
+                                     "StringGridKKodniBrojevi",
+                                     "StringGridKss",
+                                     "StringGridKssKodniBrojevi",
+                                     "StringGridKso",
+                                     "StringGridKsoKodniBrojeviVertikala",
+                                     "StringGridKsoKodniBrojeviHorizontala",
+                                     "StringGridKos",
+                                     "StringGridKosKodniBrojeviVertikala",
+                                     "StringGridKosKodniBrojeviHorizontala",
+                                     "StringGridKoo",
+                                     "StringGridKooKodniBrojeviVertikala",
+                                     "StringGridInvKss",
+                                     "StringGridInvKssKodniBrojevi",
+                                     "StringGridSs",
+                                     "StringGridQs",
+                                     "StringGridQoGKSReakcije",
+                                     "StringGridPs",
+                                     "StringGridqsGKSOpterecenje",
+                                     "StringGridqoGKS",
+                                     "StringGridqsGKSPomeranjeOslonaca",
+                                     "StringGridqsGKSUkupno",
+                                     "StringGridRoGKS",
+                                     "StringGridBrojeviSvihPomeranja",
+                                     "StringGridBrojeviNepoznatihPomeranja",
+                                     "StringGridBrojeviPoznatihPomeranja",
+                                     "StringGridBrojeviPomeranjaSelektovanogCvora"};
+    for (const char* ime : globalni) G(ime).Tabela().Isprazni();
     G("StringGridR").Tabela().Isprazni();
     LabelInvKssNaZahtev->hide();
 }
@@ -272,8 +312,9 @@ void TStranicaRezultata::PrikaziNapomenuInverza() {
     const QString n = QString::number(inverz->BrojRedova());
     LabelInvKssNaZahtev->setText(QStringLiteral("Nije formirana (") + n + QStringLiteral(" x ") + n +
                                  QStringLiteral("): kolone na zahtev"));
-    LabelInvKssNaZahtev->setToolTip(QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
-                                                   "sa faktorizovanom matricom Kss."));
+    LabelInvKssNaZahtev->setToolTip(
+        QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
+                       "sa faktorizovanom matricom Kss."));
     LabelInvKssNaZahtev->show();
 }
 
@@ -292,8 +333,7 @@ void TStranicaRezultata::PopuniListe() {
     for (const auto& c : model.nizCvorova)
         ComboBoxRezultatCvor->addItem(QStringLiteral("Cvor broj ") + QString::number(c->ID()));
     ComboBoxSpisakOpterecenjaZaQ->clear();
-    for (const auto& o : model.nizOpterecenja)
-        ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
+    for (const auto& o : model.nizOpterecenja) ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
     ComboBoxRezultatStap->clear();
     for (const auto& s : model.nizStapova)
         ComboBoxRezultatStap->addItem(QStringLiteral("Stap broj ") + QString::number(s->ID()));

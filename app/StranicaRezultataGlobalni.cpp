@@ -19,7 +19,9 @@ constexpr auto kao = TSkaliranje::KaoIzracunato;
 class TGlobalniPrikaz {
 public:
     TGlobalniPrikaz(const std::function<TTabelaMatrice&(const char*)>& grid, const TStanjeAnalize& st, long double c)
-        : grid(grid), st(st), c(c) {}
+        : grid(grid),
+          st(st),
+          c(c) {}
 
     // A global matrix through its source, whichever form holds it.
     bool Matrica(const char* ime, const TGlobalnaMatrica& m, TSkaliranje s) const {
@@ -50,7 +52,8 @@ public:
     }
 
     // A vector in column 0 and the code number of each position in column 1.
-    bool SaKodovima(const char* ime, const std::unique_ptr<TMatrix>& m, const TNizKodnihBrojeva& l, TSkaliranje s) const {
+    bool SaKodovima(const char* ime, const std::unique_ptr<TMatrix>& m, const TNizKodnihBrojeva& l,
+                    TSkaliranje s) const {
         if (!m || !l) return false;
         TTabelaMatrice& t = grid(ime);
         t.Isprazni();
@@ -125,21 +128,20 @@ bool TStranicaRezultata::PrikaziGlobalneRezultate(long double c) {
     const bool matrice =
         p.Matrica("StringGridK", st.matricaKGKS, deli) && p.Dole("StringGridKKodniBrojevi", st.nizKodnihBrojeva) &&
         p.Matrica("StringGridKss", st.matricaKssGKS, deli) && p.Dole("StringGridKssKodniBrojevi", S) &&
-        p.Matrica("StringGridKso", st.matricaKsoGKS, deli) &&
-        p.Dole("StringGridKsoKodniBrojeviVertikala", S) && p.Preko("StringGridKsoKodniBrojeviHorizontala", O) &&
-        p.Matrica("StringGridKos", st.matricaKosGKS, deli) &&
+        p.Matrica("StringGridKso", st.matricaKsoGKS, deli) && p.Dole("StringGridKsoKodniBrojeviVertikala", S) &&
+        p.Preko("StringGridKsoKodniBrojeviHorizontala", O) && p.Matrica("StringGridKos", st.matricaKosGKS, deli) &&
         p.Dole("StringGridKosKodniBrojeviVertikala", O) && p.Preko("StringGridKosKodniBrojeviHorizontala", S) &&
         p.Matrica("StringGridKoo", st.matricaKooGKS, deli) && p.Dole("StringGridKooKodniBrojeviVertikala", O) &&
         p.Matrica("StringGridInvKss", st.matricaKssGKSInvertovana, mnozi);
     if (!matrice) return false;
     PrikaziNapomenuInverza();
-    const bool vektori =
-        p.Dole("StringGridInvKssKodniBrojevi", S) && p.SaKodovima("StringGridSs", st.vektorSsGKS, S, kao) &&
-        p.Vektor("StringGridPs", st.vektorPsGKS, S) && p.Vektor("StringGridQs", st.vektorQsGKS, S) &&
-        p.SaKodovima("StringGridqsGKSOpterecenje", st.vektor_qsGKSOpterecenje, S, mnozi) &&
-        p.SaKodovima("StringGridqoGKS", st.vektor_qoGKS, O, mnozi) &&
-        p.SaKodovima("StringGridqsGKSPomeranjeOslonaca", st.vektor_qsGKSPomeranjeOslonaca, S, mnozi) &&
-        p.SaKodovima("StringGridqsGKSUkupno", st.vektor_qsGKS, S, mnozi);
+    const bool vektori = p.Dole("StringGridInvKssKodniBrojevi", S) &&
+                         p.SaKodovima("StringGridSs", st.vektorSsGKS, S, kao) &&
+                         p.Vektor("StringGridPs", st.vektorPsGKS, S) && p.Vektor("StringGridQs", st.vektorQsGKS, S) &&
+                         p.SaKodovima("StringGridqsGKSOpterecenje", st.vektor_qsGKSOpterecenje, S, mnozi) &&
+                         p.SaKodovima("StringGridqoGKS", st.vektor_qoGKS, O, mnozi) &&
+                         p.SaKodovima("StringGridqsGKSPomeranjeOslonaca", st.vektor_qsGKSPomeranjeOslonaca, S, mnozi) &&
+                         p.SaKodovima("StringGridqsGKSUkupno", st.vektor_qsGKS, S, mnozi);
     if (!vektori) return false;
     SacuvajPomeranjaCvorova(kontekst.Model(), st);
     return p.SaKodovima("StringGridQoGKSReakcije", st.vektorQoGKS, O, kao) && p.Reakcije(kontekst.Model()) &&

@@ -43,8 +43,9 @@ void TStranicaRezultata::PrikaziSileStapa() {
         return;
     }
     if (*c <= 0) {
-        kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(),
-                                   QStringLiteral("Nije moguce izvuci ispred matrica broja manji ili jednak sa nulom!!!"));
+        kontekst.Dijalozi().Greska(
+            kontekst.ProzorZaPoruke(),
+            QStringLiteral("Nije moguce izvuci ispred matrica broja manji ili jednak sa nulom!!!"));
         prazan();
         return;
     }
@@ -76,10 +77,8 @@ void TStranicaRezultata::PrikaziSileStapa() {
 
 void TStranicaRezultata::PrikaziRezultatStapa() {
     const auto c = Faktor();
-    if (c)
-        kontekst.Stanje().brojIspredMatriceKrutosti = *c;
-    if (!c || *c <= 0)
-        return;
+    if (c) kontekst.Stanje().brojIspredMatriceKrutosti = *c;
+    if (!c || *c <= 0) return;
     try {
         PrikaziIzabraniStap(*c);
     } catch (const TGreska&) {
@@ -88,18 +87,17 @@ void TStranicaRezultata::PrikaziRezultatStapa() {
 
 void TStranicaRezultata::PrikaziIzabraniStap(long double c) {
     const TModel& model = kontekst.Model();
-    static const char* clanski[] = {"StringGridMT", "StringGridMKLKS", "StringGridMKGKS",
-                                    "StringGridKodniBrojeviMKGKS", "StringGridQLKS", "StringGridQGKS"};
+    static const char* clanski[] = {"StringGridMT",    "StringGridMKLKS",
+                                    "StringGridMKGKS", "StringGridKodniBrojeviMKGKS",
+                                    "StringGridQLKS",  "StringGridQGKS"};
     if (model.nizStapova.empty()) {
         MemoRezultatStap->clear();
-        for (const char* ime : clanski)
-            G(ime).Tabela().Isprazni();
+        for (const char* ime : clanski) G(ime).Tabela().Isprazni();
         return;
     }
     const int i = ComboBoxRezultatStap->currentIndex();
     MemoRezultatStap->clear();
-    if (i < 0 || i >= static_cast<int>(model.nizStapova.size()))
-        return;
+    if (i < 0 || i >= static_cast<int>(model.nizStapova.size())) return;
     const TStap& s = *model.nizStapova[i];
     QStringList redovi;
     redovi << QStringLiteral("Broj stapa: ") + QString::number(s.ID())
@@ -109,8 +107,7 @@ void TStranicaRezultata::PrikaziIzabraniStap(long double c) {
            << QStringLiteral("Presek: ") + T(s.Presek()->Ime())
            << QStringLiteral("Tip stapa: ") + QString::fromLatin1(ImeTipaStapa(s.TipStapa()));
     for (const auto& o : model.nizOpterecenja)
-        if (o->IDStapa() == s.ID())
-            redovi << QStringLiteral("Opterecenje: ") + T(o->Ime());
+        if (o->IDStapa() == s.ID()) redovi << QStringLiteral("Opterecenje: ") + T(o->Ime());
     MemoRezultatStap->setPlainText(redovi.join(QLatin1Char('\n')));
 
     auto postavi = [&](const char* ime, TMatrix m, TSkaliranje sk) {
@@ -132,16 +129,14 @@ void TStranicaRezultata::PrikaziIzabraniStap(long double c) {
     }
     // Without member loads both Q grids keep what they showed; with no load selected the showing
     // ends there.
-    if (!model.nizOpterecenja.empty() && !PrikaziQStapa(s, kodovi))
-        return;
+    if (!model.nizOpterecenja.empty() && !PrikaziQStapa(s, kodovi)) return;
     MemoRezultatStap->moveCursor(QTextCursor::Start);
 }
 
 bool TStranicaRezultata::PrikaziQStapa(const TStap& s, const std::vector<int>& kodovi) {
     const TModel& model = kontekst.Model();
     const int j = ComboBoxSpisakOpterecenjaZaQ->currentIndex();
-    if (j < 0 || j >= static_cast<int>(model.nizOpterecenja.size()))
-        return false;
+    if (j < 0 || j >= static_cast<int>(model.nizOpterecenja.size())) return false;
     TTabelaMatrice& ql = G("StringGridQLKS").Tabela();
     TTabelaMatrice& qg = G("StringGridQGKS").Tabela();
     const TOpterecenje& o = *model.nizOpterecenja[j];
@@ -171,11 +166,9 @@ void TStranicaRezultata::PrikaziRezultatCvora() {
 void TStranicaRezultata::PrikaziIzabraniCvor() {
     MemoRezultatCvor->clear();
     const TModel& model = kontekst.Model();
-    if (model.nizCvorova.empty())
-        return;
+    if (model.nizCvorova.empty()) return;
     const int i = ComboBoxRezultatCvor->currentIndex();
-    if (i < 0 || i >= static_cast<int>(model.nizCvorova.size()))
-        return;
+    if (i < 0 || i >= static_cast<int>(model.nizCvorova.size())) return;
     const TCvor& c = *model.nizCvorova[i];
     QStringList r;
     r << QStringLiteral("Broj cvora: ") + QString::number(c.ID()) << QStringLiteral("X = ") + Broj(c.X())
@@ -191,10 +184,8 @@ void TStranicaRezultata::PrikaziIzabraniCvor() {
       << QStringLiteral("Zadato pomeranje u Z pravcu = ") + Broj(c.ZadatoUz())
       << QStringLiteral("Zadato obrtanje oko Y ose = ") + Broj(c.ZadatoFiy());
     long double mnozilac = 1.0L;
-    if (const auto f = Faktor())
-        mnozilac = *f;
-    else
-        EditVrednostIspredMatricaKrutosti->setText(QStringLiteral("1.0"));
+    if (const auto f = Faktor()) mnozilac = *f;
+    else EditVrednostIspredMatricaKrutosti->setText(QStringLiteral("1.0"));
     r << QStringLiteral("Mnozilac pomeranja i obrtanja = ") + Broj(mnozilac)
       << QStringLiteral("Pomeranje u X pravcu = ") + Broj(c.Ux() * mnozilac)
       << QStringLiteral("Pomeranje u Z pravcu = ") + Broj(c.Uz() * mnozilac)
@@ -207,8 +198,7 @@ void TStranicaRezultata::PrikaziIzabraniCvor() {
         TTabelaMatrice& t = G("StringGridBrojeviPomeranjaSelektovanogCvora").Tabela();
         t.Isprazni();
         auto ima = [&](int kod) { return std::find(sve->begin(), sve->end(), kod) != sve->end(); };
-        if (ima(c.BrPomeranjaX()))
-            t.PostaviTekst(0, 0, QString::number(c.BrPomeranjaX()));
+        if (ima(c.BrPomeranjaX())) t.PostaviTekst(0, 0, QString::number(c.BrPomeranjaX()));
         if (ima(c.BrPomeranjaZ())) {
             t.PostaviVelicinu(1, 2);
             t.PostaviTekst(0, 1, QString::number(c.BrPomeranjaZ()));
@@ -226,8 +216,7 @@ void TStranicaRezultata::PodesiSirineKolona() {
     int w = 25;
     // The grids share one font, so one meter serves them all.
     const TMeracSirine merac(G(ImenaGridovaPoRedu().front()).font());
-    for (const char* ime : ImenaGridovaPoRedu())
-        w = G(ime).PodesiSirine(w, &merac);
+    for (const char* ime : ImenaGridovaPoRedu()) w = G(ime).PodesiSirine(w, &merac);
 }
 
 // ---- handlers ----
@@ -237,8 +226,10 @@ void TStranicaRezultata::Rukuj(const std::function<void()>& operacije, const QSt
         operacije();
     } catch (const std::exception& e) {
         const QString tekst = QString::fromUtf8(e.what());
-        kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(),
-                                   poruka.isEmpty() ? tekst : tekst.isEmpty() ? poruka : poruka + QStringLiteral("\r\n") + tekst);
+        kontekst.Dijalozi().Greska(kontekst.ProzorZaPoruke(), poruka.isEmpty() ? tekst
+                                                              : tekst.isEmpty()
+                                                                  ? poruka
+                                                                  : poruka + QStringLiteral("\r\n") + tekst);
     }
 }
 

@@ -63,8 +63,8 @@ void TStraniceModela::PrikaziStap() {
 void TStraniceModela::ComboBoxSpisakStapovaChange() { PrikaziStap(); }
 
 TIzborStapa TStraniceModela::IzborZaCrtanje() const {
-    return {ComboBoxSpisakMaterijalaZaStap->currentIndex(), ComboBoxSpisakPoprecnihPresekaZaStap->currentIndex(), -1, -1,
-            ComboBoxTipStapa->currentIndex()};
+    return {ComboBoxSpisakMaterijalaZaStap->currentIndex(), ComboBoxSpisakPoprecnihPresekaZaStap->currentIndex(), -1,
+            -1, ComboBoxTipStapa->currentIndex()};
 }
 
 namespace {
@@ -76,18 +76,18 @@ TIzborStapa IzborSaStranice(QComboBox* materijal, QComboBox* presek, QComboBox* 
 }  // namespace
 
 void TStraniceModela::ButtonDodajStapClick() {
-    const TIzborStapa iz =
-        IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
-                        ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
+    const TIzborStapa iz = IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
+                                           ComboBoxSpisakCvorovaZaPocetniCvorStapa,
+                                           ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
     if (Izvrsi("Dodaj stap", [&](TModel& m) { return DodajStap(m, iz); }) != TIshod::Uradjeno) return;
     OsveziStapove();
     PokaziStavku(ComboBoxSpisakStapova, ComboBoxSpisakStapova->count() - 1);
 }
 
 void TStraniceModela::ButtonPromeniStapClick() {
-    const TIzborStapa iz =
-        IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
-                        ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
+    const TIzborStapa iz = IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
+                                           ComboBoxSpisakCvorovaZaPocetniCvorStapa,
+                                           ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
     const int izabrani = ComboBoxSpisakStapova->currentIndex();
     if (Izvrsi("Promeni stap", [&](TModel& m) { return PromeniStap(m, izabrani, iz); }) != TIshod::Uradjeno) return;
     OsveziStapove();
@@ -208,8 +208,7 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
     auto* dodela = new QGroupBox(QStringLiteral("Opterecenja stapa"));
     auto* fd = Forma(dodela);
     Red(fd, "Spisak stapova", VELT_SPISAK(ComboBoxSpisakStapovaZaOpterecenje));
-    ListBoxSpisakPridruzenihOpterecenjaStapu =
-        Imenuj(new QListWidget, "ListBoxSpisakPridruzenihOpterecenjaStapu");
+    ListBoxSpisakPridruzenihOpterecenjaStapu = Imenuj(new QListWidget, "ListBoxSpisakPridruzenihOpterecenjaStapu");
     ListBoxSpisakPridruzenihOpterecenjaStapu->setMinimumHeight(60);
     auto* oznakaListe = new QLabel(QStringLiteral("Pridruzeno opterecenje"));
     oznakaListe->setBuddy(ListBoxSpisakPridruzenihOpterecenjaStapu);
@@ -278,8 +277,7 @@ void TStraniceModela::OsveziOpterecenja() {
 }
 
 void TStraniceModela::PrikaziOpterecenje() {
-    const TOpterecenje* o =
-        Izabrani(kontekst.Model().nizOpterecenja, ComboBoxSpisakOpterecenjaStapova->currentIndex());
+    const TOpterecenje* o = Izabrani(kontekst.Model().nizOpterecenja, ComboBoxSpisakOpterecenjaStapova->currentIndex());
     if (!o) return;
     EditImeOpterecenjaZaStap->setText(Q(o->Ime()));
     if (o->Tip() < toV || o->Tip() > toPt) return;
@@ -347,8 +345,8 @@ void TStraniceModela::ButtonPridruziOpterecenjeStapuClick() {
     if (m.nizOpterecenja.empty() || m.nizStapova.empty()) return;
     const int opterecenje = ComboBoxSpisakOpterecenjaStapova->currentIndex();
     const int stap = ComboBoxSpisakStapovaZaOpterecenje->currentIndex();
-    if (Izvrsi("Pridruzi opterecenje stapu",
-               [&](TModel& m) { return PridruziOpterecenje(m, opterecenje, stap); }) != TIshod::Uradjeno)
+    if (Izvrsi("Pridruzi opterecenje stapu", [&](TModel& m) { return PridruziOpterecenje(m, opterecenje, stap); }) !=
+        TIshod::Uradjeno)
         PosleIzmene();
     OsveziOpterecenja();
     OsveziStapove();

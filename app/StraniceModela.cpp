@@ -25,7 +25,8 @@ TStraniceModela::TStraniceModela(TKontekstUredjivanja& k, QObject* roditelj) : Q
     NapraviStranicuStap();
     NapraviStranicuOslonac();
     NapraviStranicuOpterecenje();
-    QWidget* s[] = {TabSheetMaterijal, TabSheetPresek, TabSheetCvor, TabSheetStap, TabSheetOslonac, TabSheetOpterecenje};
+    QWidget* s[] = {TabSheetMaterijal, TabSheetPresek,  TabSheetCvor,
+                    TabSheetStap,      TabSheetOslonac, TabSheetOpterecenje};
     for (int i = 0; i < 6; ++i) stranice[i] = s[i];
     OsveziSve();
 }
@@ -49,10 +50,14 @@ void TStraniceModela::OsveziSve() {
 }
 
 void TStraniceModela::OsveziZadrziIzbor(unsigned liste) {
-    QComboBox* const spiskovi[] = {ComboBoxSpisakImenaMaterijala,     ComboBoxSpisakImenaPreseka,
-                                   ComboBoxSpisakCvorova,             ComboBoxSpisakStapova,
-                                   ComboBoxSpisakCvorovaZaOslonce,    ComboBoxSpisakCvorovaZaOpterecenje,
-                                   ComboBoxSpisakOpterecenjaStapova, ComboBoxSpisakStapovaZaOpterecenje};
+    QComboBox* const spiskovi[] = {ComboBoxSpisakImenaMaterijala,
+                                   ComboBoxSpisakImenaPreseka,
+                                   ComboBoxSpisakCvorova,
+                                   ComboBoxSpisakStapova,
+                                   ComboBoxSpisakCvorovaZaOslonce,
+                                   ComboBoxSpisakCvorovaZaOpterecenje,
+                                   ComboBoxSpisakOpterecenjaStapova,
+                                   ComboBoxSpisakStapovaZaOpterecenje};
     int indeksi[std::size(spiskovi)];
     for (size_t i = 0; i < std::size(spiskovi); ++i) indeksi[i] = spiskovi[i]->currentIndex();
     if (liste & ddMaterijali) OsveziMaterijale();
@@ -165,8 +170,7 @@ void TStraniceModela::DodajIliPromeniMaterijal(TRezimIzmene rezim) {
 
 void TStraniceModela::ButtonObrisiMaterijalClick() {
     const int izabrani = ComboBoxSpisakImenaMaterijala->currentIndex();
-    if (Izvrsi("Obrisi materijal", [&](TModel& m) { return ObrisiMaterijal(m, izabrani); }) != TIshod::Uradjeno)
-        return;
+    if (Izvrsi("Obrisi materijal", [&](TModel& m) { return ObrisiMaterijal(m, izabrani); }) != TIshod::Uradjeno) return;
     OsveziMaterijale();
 }
 

@@ -34,8 +34,8 @@ public:
     // while there is one (after an undo, a redo or a drawing step).
     void OsveziZadrziIzbor(unsigned liste = ddListe);
     // The pages' part of a document change: a new model refreshes every list; a step that did not
-    // come from these pages (the mouse, the history) refreshes the lists it touched. A command of these pages refreshes its lists by
-    // its own rule once it returns.
+    // come from these pages (the mouse, the history) refreshes the lists it touched. A command of these pages refreshes
+    // its lists by its own rule once it returns.
     void NaIzmenu(const TIzmena& izmena);
     // Select a node or member on its page and show it (a double click on the plot).
     void IzaberiCvor(int indeks);

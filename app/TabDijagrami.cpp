@@ -98,7 +98,9 @@ void TMaliDijagrami::paintEvent(QPaintEvent*) {
 }
 
 TTabDijagrami::TTabDijagrami(TKontekstAnalize& kontekst, QComboBox& izborStapa, QWidget* parent)
-    : QWidget(parent), kontekst(kontekst), izborStapa(izborStapa) {
+    : QWidget(parent),
+      kontekst(kontekst),
+      izborStapa(izborStapa) {
     setObjectName(QStringLiteral("TabSheetDijagrami"));
     auto* r = new QVBoxLayout(this);
     auto* gore = new QHBoxLayout;
@@ -154,7 +156,8 @@ void TTabDijagrami::Osvezi() {
     const int i = izborStapa.currentIndex();
     try {
         // Not while a run writes the results.
-        if (i >= 0 && i < int(model.nizStapova.size()) && !kontekst.Stanje().radimProracun && ImaRezultata(kontekst.Stanje()))
+        if (i >= 0 && i < int(model.nizStapova.size()) && !kontekst.Stanje().radimProracun &&
+            ImaRezultata(kontekst.Stanje()))
             d = DijagramiStapa(model, kontekst.Stanje(), *model.nizStapova[size_t(i)]);
     } catch (const TGreska&) {
         d.reset();

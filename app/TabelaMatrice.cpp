@@ -18,7 +18,6 @@ namespace {
 
 QString UTekst(long double v) { return QString::fromStdString(FormatBroja(v)); }
 
-
 // Draws a cell's text with a two-pixel margin and no eliding, so a column fitted to "text width
 // + 5" shows its widest number whole; the toolkit's own delegate keeps wider margins.
 class TDelegatCelije : public QStyledItemDelegate {
@@ -26,8 +25,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& opcije, const QModelIndex& indeks) const override {
         const bool izabrana = opcije.state & QStyle::State_Selected;
-        if (izabrana)
-            p->fillRect(opcije.rect, opcije.palette.highlight());
+        if (izabrana) p->fillRect(opcije.rect, opcije.palette.highlight());
         p->setPen(izabrana ? opcije.palette.highlightedText().color() : opcije.palette.text().color());
         p->setFont(opcije.font);
         p->drawText(opcije.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -40,43 +38,36 @@ public:
 // ---- TTabelaMatrice ----
 
 TTabelaMatrice::TTabelaMatrice(bool fiksniPrviRed, QObject* parent)
-    : QAbstractTableModel(parent), fiksniPrviRed(fiksniPrviRed) {}
+    : QAbstractTableModel(parent),
+      fiksniPrviRed(fiksniPrviRed) {}
 
 const TMatrix* TTabelaMatrice::TBlokMatrice::Matrica() const {
-    if (sopstvena)
-        return sopstvena.get();
-    if (!slot || slot->get() != ocekivana || !ocekivana)
-        return nullptr;
-    if (ocekivana->NrOfColumns() != brojKolona || ocekivana->NrOfRows() != brojRedova)
-        return nullptr;
+    if (sopstvena) return sopstvena.get();
+    if (!slot || slot->get() != ocekivana || !ocekivana) return nullptr;
+    if (ocekivana->NrOfColumns() != brojKolona || ocekivana->NrOfRows() != brojRedova) return nullptr;
     return ocekivana;
 }
 
 long double TTabelaMatrice::TBlokMatrice::Vrednost(double v) const {
     switch (skaliranje) {
-    case TSkaliranje::Podeljeno: return static_cast<long double>(v) / c;
-    case TSkaliranje::Pomnozeno: return static_cast<long double>(v) * c;
-    default: return v;
+        case TSkaliranje::Podeljeno: return static_cast<long double>(v) / c;
+        case TSkaliranje::Pomnozeno: return static_cast<long double>(v) * c;
+        default: return v;
     }
 }
 
 QString TTabelaMatrice::Celija(int k, int r) const {
-    if (!UGranicama(k, r))
-        return {};
-    if (auto it = tekstovi.find({k, r}); it != tekstovi.end())
-        return it->second;
+    if (!UGranicama(k, r)) return {};
+    if (auto it = tekstovi.find({k, r}); it != tekstovi.end()) return it->second;
     for (auto b = brojevi.rbegin(); b != brojevi.rend(); ++b) {
         const int i = b->vodoravno ? (r == b->r0 ? k - b->k0 : -1) : (k == b->k0 ? r - b->r0 : -1);
-        if (i < 0 || i >= b->Duzina())
-            continue;
+        if (i < 0 || i >= b->Duzina()) continue;
         return b->realni.empty() ? QString::number(b->celi[i]) : UTekst(b->realni[i]);
     }
     for (auto b = matrice.rbegin(); b != matrice.rend(); ++b) {
         const int mk = k - b->k0 + 1, mr = r - b->r0 + 1;
-        if (mk < 1 || mk > b->brojKolona || mr < 1 || mr > b->brojRedova)
-            continue;
-        if (b->izvor)
-            return UTekst(b->Vrednost(b->izvor->Element(mk, mr)));
+        if (mk < 1 || mk > b->brojKolona || mr < 1 || mr > b->brojRedova) continue;
+        if (b->izvor) return UTekst(b->Vrednost(b->izvor->Element(mk, mr)));
         const TMatrix* m = b->Matrica();
         return m ? UTekst(b->Vrednost(m->Elem(mk, mr))) : QString();
     }
@@ -105,11 +96,11 @@ void TTabelaMatrice::Isprazni() {
 
 void TTabelaMatrice::Odseci() {
     std::erase_if(tekstovi, [&](const auto& t) { return !UGranicama(t.first.first, t.first.second); });
-    std::erase_if(matrice, [&](const TBlokMatrice& b) {
-        return b.k0 + b.brojKolona > kolona || b.r0 + b.brojRedova > redova;
-    });
+    std::erase_if(matrice,
+                  [&](const TBlokMatrice& b) { return b.k0 + b.brojKolona > kolona || b.r0 + b.brojRedova > redova; });
     std::erase_if(brojevi, [&](const TBlokBrojeva& b) {
-        return b.vodoravno ? (b.r0 >= redova || b.k0 + b.Duzina() > kolona) : (b.k0 >= kolona || b.r0 + b.Duzina() > redova);
+        return b.vodoravno ? (b.r0 >= redova || b.k0 + b.Duzina() > kolona)
+                           : (b.k0 >= kolona || b.r0 + b.Duzina() > redova);
     });
 }
 
@@ -131,9 +122,9 @@ void TTabelaMatrice::IsprazniRed(int r) {
     });
 }
 
-void TTabelaMatrice::PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s, long double c) {
-    if (!slot)
-        return;
+void TTabelaMatrice::PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s,
+                                    long double c) {
+    if (!slot) return;
     Promena([&] {
         TBlokMatrice b;
         b.slot = &slot;
@@ -150,8 +141,7 @@ void TTabelaMatrice::PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatri
 
 void TTabelaMatrice::PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor, TSkaliranje s,
                                   long double c) {
-    if (!izvor)
-        return;
+    if (!izvor) return;
     Promena([&] {
         TBlokMatrice b;
         b.brojKolona = izvor->BrojKolona();
@@ -215,28 +205,23 @@ void TTabelaMatrice::PostaviTekst(int k, int r, const QString& t) {
 }
 
 int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const {
-    if (k < 0 || k >= kolona)
-        return w;
+    if (k < 0 || k >= kolona) return w;
     for (const auto& [polozaj, t] : tekstovi)
-        if (polozaj.first == k)
-            w = std::max(w, merac.Sirina(t));
+        if (polozaj.first == k) w = std::max(w, merac.Sirina(t));
     for (const TBlokBrojeva& b : brojevi) {
         const int n = b.Duzina();
         int od = 0, doo = n;
         if (b.vodoravno) {
-            if (b.r0 >= redova || k < b.k0 || k >= b.k0 + n)
-                continue;
+            if (b.r0 >= redova || k < b.k0 || k >= b.k0 + n) continue;
             od = k - b.k0;
             doo = od + 1;
         } else {
-            if (b.k0 != k)
-                continue;
+            if (b.k0 != k) continue;
             doo = std::min(n, redova - b.r0);
         }
         for (int i = od; i < doo; ++i) {
             if (b.realni.empty()) {
-                if (merac.GornjaGranicaCelog(b.celi[i]) > w)
-                    w = std::max(w, merac.Sirina(QString::number(b.celi[i])));
+                if (merac.GornjaGranicaCelog(b.celi[i]) > w) w = std::max(w, merac.Sirina(QString::number(b.celi[i])));
             } else {
                 w = std::max(w, merac.Sirina(UTekst(b.realni[i])));
             }
@@ -244,8 +229,7 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
     }
     for (const TBlokMatrice& b : matrice) {
         const int mk = k - b.k0 + 1;
-        if (mk < 1 || mk > b.brojKolona)
-            continue;
+        if (mk < 1 || mk > b.brojKolona) continue;
         const double* kol = nullptr;
         if (b.izvor) {
             kol = b.izvor->GustaKolona(mk);
@@ -265,10 +249,8 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
             double v = kol[i];
             // The bound is taken from a double estimate of the shown value; the bound allows for
             // the estimate's exponent being one off.
-            if (!bezSkaliranja)
-                v = b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c;
-            if (merac.GornjaGranicaReala(v) <= w)
-                continue;
+            if (!bezSkaliranja) v = b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c;
+            if (merac.GornjaGranicaReala(v) <= w) continue;
             w = std::max(w, merac.Sirina(UTekst(b.Vrednost(kol[i]))));
         }
     }
@@ -277,26 +259,22 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
 
 int TTabelaMatrice::SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, const TMeracSirine& merac) const {
     const int n = std::min(b.brojRedova, redova - b.r0);
-    if (n <= 0)
-        return w;
+    if (n <= 0) return w;
     const bool bezSkaliranja = b.skaliranje == TSkaliranje::KaoIzracunato || b.c == 1.0L;
     const double c = static_cast<double>(b.c);
     int vidjenih = 0;
     const bool procitana = b.izvor->ZaKolonu(mk, [&](int r, double v) {
-        if (r > n)
-            return;
+        if (r > n) return;
         ++vidjenih;
         const double prikazana = bezSkaliranja ? v : (b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c);
-        if (merac.GornjaGranicaReala(prikazana) > w)
-            w = std::max(w, merac.Sirina(UTekst(b.Vrednost(v))));
+        if (merac.GornjaGranicaReala(prikazana) > w) w = std::max(w, merac.Sirina(UTekst(b.Vrednost(v))));
     });
     if (!procitana) {
         // A column that costs a solve is not computed just to be measured: it gets the width of
         // the widest number in exponent form, the form the small entries of an inverse take.
         return std::max(w, merac.GornjaGranicaReala(-1.5e-10));
     }
-    if (vidjenih < n)
-        w = std::max(w, merac.Sirina(UTekst(0.0L)));  // the entries not stored are zeros
+    if (vidjenih < n) w = std::max(w, merac.Sirina(UTekst(0.0L)));  // the entries not stored are zeros
     return w;
 }
 
@@ -307,23 +285,21 @@ int TTabelaMatrice::rowCount(const QModelIndex& parent) const {
 int TTabelaMatrice::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kolona; }
 
 QVariant TTabelaMatrice::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
-        return {};
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
     return Celija(index.column(), index.row() + (fiksniPrviRed ? 1 : 0));
 }
 
 QVariant TTabelaMatrice::headerData(int section, Qt::Orientation o, int role) const {
-    if (role != Qt::DisplayRole)
-        return {};
-    if (o == Qt::Horizontal && fiksniPrviRed)
-        return Celija(section, 0);
+    if (role != Qt::DisplayRole) return {};
+    if (o == Qt::Horizontal && fiksniPrviRed) return Celija(section, 0);
     return {};
 }
 
 // ---- TStringGrid ----
 
 TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolone, QWidget* parent)
-    : QTableView(parent), tabela(new TTabelaMatrice(fiksniPrviRed, this)) {
+    : QTableView(parent),
+      tabela(new TTabelaMatrice(fiksniPrviRed, this)) {
     setObjectName(ime);
     setAccessibleDescription(ime);
     setModel(tabela);
@@ -344,8 +320,7 @@ TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolon
 
 int TStringGrid::PodesiSirine(int w, const TMeracSirine* zajednicki) {
     std::optional<TMeracSirine> sopstveni;
-    if (!zajednicki || zajednicki->KljucFonta() != font().key())
-        sopstveni.emplace(font());
+    if (!zajednicki || zajednicki->KljucFonta() != font().key()) sopstveni.emplace(font());
     const TMeracSirine& merac = sopstveni ? *sopstveni : *zajednicki;
     QHeaderView* h = horizontalHeader();
     const int n = tabela->BrojKolona();
@@ -356,8 +331,7 @@ int TStringGrid::PodesiSirine(int w, const TMeracSirine* zajednicki) {
         h->setUpdatesEnabled(false);
         for (int k = 0; k < n; ++k) {
             w = tabela->SirinaKolone(k, w, merac);
-            if (h->sectionSize(k) != w + 5)
-                h->resizeSection(k, w + 5);
+            if (h->sectionSize(k) != w + 5) h->resizeSection(k, w + 5);
         }
         h->setUpdatesEnabled(true);
     }

@@ -47,8 +47,8 @@ public:
     void IsprazniRed(int r);
 
     // The matrix in `slot` placed with its element (1, 1) at cell (k0, r0).
-    void PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot, TSkaliranje s = TSkaliranje::KaoIzracunato,
-                        long double c = 1.0L);
+    void PostaviMatricu(int k0, int r0, const std::unique_ptr<TMatrix>& slot,
+                        TSkaliranje s = TSkaliranje::KaoIzracunato, long double c = 1.0L);
     // A matrix read through its source, whatever its form (dense, sparse, the inverse of Kss solved
     // column by column); the grid shares the source, so it stays readable until emptied.
     void PostaviIzvor(int k0, int r0, std::shared_ptr<const TIzvorMatrice> izvor,

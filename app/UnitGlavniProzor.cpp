@@ -165,16 +165,11 @@ void TFormGlavniProzor::NapraviStrane() {
     stranice = new TStraniceModela(*this, this);
     for (int i = 0; i < BrojStrana; ++i) {
         QWidget* strana = nullptr;
-        if (i <= StranaOpterecenje)
-            strana = stranice->Stranica(i);
-        if (i == StranaGrafik)
-            strana = NapraviStranuGrafik();
-        if (!strana)
-            strana = new QWidget;
-        if (strana->objectName().isEmpty())
-            strana->setObjectName(Tekst(strane[i].ime));
-        if (strana->accessibleDescription().isEmpty())
-            strana->setAccessibleDescription(Tekst(strane[i].ime));
+        if (i <= StranaOpterecenje) strana = stranice->Stranica(i);
+        if (i == StranaGrafik) strana = NapraviStranuGrafik();
+        if (!strana) strana = new QWidget;
+        if (strana->objectName().isEmpty()) strana->setObjectName(Tekst(strane[i].ime));
+        if (strana->accessibleDescription().isEmpty()) strana->setAccessibleDescription(Tekst(strane[i].ime));
         *strane[i].polje = strana;
         PageControlGlavniMeni->addTab(strana, Tekst(strane[i].naslov));
     }
@@ -221,7 +216,8 @@ void TFormGlavniProzor::PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeomet
 
 void TFormGlavniProzor::OsveziNaslov() {
     // An asterisk marks changes not yet saved.
-    setWindowTitle(QStringLiteral("VELT - ") + putanjaDoFajla + (dokument->Izmenjen() ? QStringLiteral("*") : QString()));
+    setWindowTitle(QStringLiteral("VELT - ") + putanjaDoFajla +
+                   (dokument->Izmenjen() ? QStringLiteral("*") : QString()));
 }
 
 bool TFormGlavniProzor::Zauzet() const { return zauzetost->Aktivna(); }
@@ -230,10 +226,9 @@ void TFormGlavniProzor::PostaviRadimProracun(bool da) { zauzetost->Postavi(da); 
 
 void TFormGlavniProzor::PrimeniZauzetost() {
     const bool z = Zauzet();
-    for (QWidget* strana : {TabSheetMaterijal, TabSheetPresek, TabSheetCvor, TabSheetStap, TabSheetOslonac,
-                            TabSheetOpterecenje})
-        if (strana)
-            strana->setEnabled(!z);
+    for (QWidget* strana :
+         {TabSheetMaterijal, TabSheetPresek, TabSheetCvor, TabSheetStap, TabSheetOslonac, TabSheetOpterecenje})
+        if (strana) strana->setEnabled(!z);
     OsveziMeniUredi();
     PostaviCrtanje(AkcijaMisa() == 3);
 }
@@ -246,14 +241,12 @@ void TFormGlavniProzor::PosleIzmeneModela() {
     // A refused command: the results go and the lists and plot are shown afresh, as after one
     // that ran.
     ObrisiRezultate();
-    if (naOsvezavanjeListiRezultata)
-        naOsvezavanjeListiRezultata();
+    if (naOsvezavanjeListiRezultata) naOsvezavanjeListiRezultata();
     CrtajGrafikGlavni();
 }
 
 void TFormGlavniProzor::CrtajGrafikGlavni() {
-    if (!PlotChartGrafik)
-        return;
+    if (!PlotChartGrafik) return;
     // The drawing replaces a multiplier that is not a number; the replacement goes back through
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
@@ -262,17 +255,14 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
 }
 
 void TFormGlavniProzor::PrikaziProzorPreseka() {
-    if (formPreseci)
-        formPreseci->exec();
+    if (formPreseci) formPreseci->exec();
 }
 
 // ---- analysis menu: the same as the buttons of the "Analiza" page ----
 
 void TFormGlavniProzor::KlikniDugme(const char* ime) {
-    if (!TabSheetParametriAnalize)
-        return;
-    if (auto* dugme = TabSheetParametriAnalize->findChild<QAbstractButton*>(Tekst(ime)))
-        dugme->click();
+    if (!TabSheetParametriAnalize) return;
+    if (auto* dugme = TabSheetParametriAnalize->findChild<QAbstractButton*>(Tekst(ime))) dugme->click();
 }
 
 void TFormGlavniProzor::Pokrenianalizu1Click() { KlikniDugme("ButtonPokreniAnalizu"); }
@@ -281,8 +271,7 @@ void TFormGlavniProzor::Stop1Click() {
     if (TabSheetParametriAnalize &&
         TabSheetParametriAnalize->findChild<QAbstractButton*>(QStringLiteral("ButtonPrekiniAnalizu")))
         KlikniDugme("ButtonPrekiniAnalizu");
-    else
-        zauzetost->Postavi(false);
+    else zauzetost->Postavi(false);
 }
 
 void TFormGlavniProzor::Izvestaj1Click() { KlikniDugme("ButtonFormirajIzvestaj"); }
@@ -290,8 +279,7 @@ void TFormGlavniProzor::Izvestaj1Click() { KlikniDugme("ButtonFormirajIzvestaj")
 // ---- help ----
 
 void TFormGlavniProzor::Pomoc1Click() {
-    if (formPomoc)
-        formPomoc->exec();
+    if (formPomoc) formPomoc->exec();
 }
 
 void TFormGlavniProzor::Oprogramu1Click() {
@@ -299,4 +287,3 @@ void TFormGlavniProzor::Oprogramu1Click() {
                                                "Verzija 1.0.0.0\r\n"
                                                "Razvoj: tim programa VELT"));
 }
-

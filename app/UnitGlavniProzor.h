@@ -45,8 +45,18 @@ class TFormGlavniProzor : public QMainWindow, public TKontekstUredjivanja {
     Q_OBJECT
 public:
     // Page indices of PageControlGlavniMeni.
-    enum { StranaMaterijal, StranaPresek, StranaCvor, StranaStap, StranaOslonac, StranaOpterecenje,
-           StranaAnaliza, StranaRezultat, StranaGrafik, BrojStrana };
+    enum {
+        StranaMaterijal,
+        StranaPresek,
+        StranaCvor,
+        StranaStap,
+        StranaOslonac,
+        StranaOpterecenje,
+        StranaAnaliza,
+        StranaRezultat,
+        StranaGrafik,
+        BrojStrana
+    };
 
     // `argumenti` are the command-line arguments after the program name; the first one, if any,
     // names a model read at start-up. `dijalozi` may be null for the real boxes and dialogs.
@@ -143,7 +153,7 @@ public:
     QComboBox* ComboBoxZoomSve = nullptr;
     QPushButton* ButtonZumSve = nullptr;
     TGrupaDijagrama* GrupaDijagrama = nullptr;  // "Dijagrami"
-    TGrupaPrikaza* GrupaPrikaza = nullptr;  // "Prikaz": equal scale, symbols
+    TGrupaPrikaza* GrupaPrikaza = nullptr;      // "Prikaz": equal scale, symbols
 
     // The item index of RadioGroupAkcijeMisa (-1 when none is selected).
     int AkcijaMisa() const;

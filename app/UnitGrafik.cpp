@@ -13,7 +13,8 @@
 #include "Dijalozi.h"
 
 TFormGrafikStampa::TFormGrafikStampa(TDijalozi& dijalozi, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), dijalozi(dijalozi) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      dijalozi(dijalozi) {
     setObjectName(QStringLiteral("FormGrafikStampa"));
     setWindowTitle(QStringLiteral("Grafik"));
     setAutoFillBackground(true);
@@ -49,8 +50,7 @@ QSize TFormGrafikStampa::Okvir() const {
     // A window that has been on screen knows its frame; a hidden one gets the style's dialog
     // border and caption.
     const QRect spolja = frameGeometry(), unutra = geometry();
-    if (spolja.size() != unutra.size())
-        return spolja.size() - unutra.size();
+    if (spolja.size() != unutra.size()) return spolja.size() - unutra.size();
     const QStyle* s = style();
     const int rub = std::max(1, s->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this));
     const int naslov = std::max(18, s->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
@@ -60,8 +60,7 @@ QSize TFormGrafikStampa::Okvir() const {
 bool TFormGrafikStampa::Stampaj(int sirina, int visina) {
     QPrinter stampac(QPrinter::HighResolution);
     stampac.setDocName(QStringLiteral("VELT - Grafik"));
-    if (!dijalozi.Stampanje(parentWidget() ? parentWidget() : this, stampac))
-        return false;
+    if (!dijalozi.Stampanje(parentWidget() ? parentWidget() : this, stampac)) return false;
 
     const QSize okvir = Okvir();
     resize(std::max(1, sirina - okvir.width()), std::max(1, visina - okvir.height()));
@@ -94,8 +93,7 @@ bool TFormGrafikStampa::StampajSliku(QPrinter& stampac) {
     }
 
     QPainter p;
-    if (!p.begin(&stampac))
-        return false;
+    if (!p.begin(&stampac)) return false;
     const double ekran = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
     const double ekranY = logicalDpiY() > 0 ? logicalDpiY() : 96.0;
     const double sx = stampac.logicalDpiX() / ekran, sy = stampac.logicalDpiY() / ekranY;

@@ -8,9 +8,7 @@
 
 #include "Slika.h"
 
-int PolozajZaCentriranje(int ekran, int prozor) {
-    return static_cast<int>(std::trunc(ekran * 0.5 - prozor * 0.5));
-}
+int PolozajZaCentriranje(int ekran, int prozor) { return static_cast<int>(std::trunc(ekran * 0.5 - prozor * 0.5)); }
 
 TFormUvodniProzor::TFormUvodniProzor(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -26,8 +24,7 @@ TFormUvodniProzor::TFormUvodniProzor(QWidget* parent)
 
 void TFormUvodniProzor::Centriraj() {
     const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!ekran)
-        return;
+    if (!ekran) return;
     const QRect g = ekran->geometry();
     move(g.x() + PolozajZaCentriranje(g.width(), width()), g.y() + PolozajZaCentriranje(g.height(), height()));
 }

@@ -16,13 +16,11 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (!o->isWidgetType() || !Stiti(o))
-            return false;
+        if (!o->isWidgetType() || !Stiti(o)) return false;
         auto* w = static_cast<QWidget*>(o);
         if (e->type() == QEvent::Polish || e->type() == QEvent::Wheel) {
             // A wheel must not hand such a control the focus on its way past.
-            if ((w->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus)
-                w->setFocusPolicy(Qt::StrongFocus);
+            if ((w->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);
         }
         if (e->type() == QEvent::Wheel && !w->hasFocus()) {
             // Not accepted: the application hands the wheel on to the parents, so the page scrolls.
@@ -37,8 +35,7 @@ protected:
 
 void UgradiZastituTockica() {
     static QPointer<TZastitaTockica> zastita;
-    if (zastita || !qApp)
-        return;
+    if (zastita || !qApp) return;
     zastita = new TZastitaTockica(qApp);
     qApp->installEventFilter(zastita);
 }

@@ -1,8 +1,7 @@
 #include "Zauzetost.h"
 
 void TZauzetost::Postavi(bool da) {
-    if (da == aktivna)
-        return;
+    if (da == aktivna) return;
     aktivna = da;
     Q_EMIT promenjena(da);
 }

@@ -24,8 +24,8 @@ TModel GenerisiRam(int raspona, int spratova) {
         for (int i = 0; i <= raspona; ++i) stap(cvor(i, s - 1), cvor(i, s), m.nizPreseka[0].get());
         for (int i = 0; i < raspona; ++i) {
             const int id = stap(cvor(i, s), cvor(i + 1, s), m.nizPreseka[1].get());
-            m.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(NoviID(m.nizOpterecenja), "q", 2, id, 0, 0, 0,
-                                                                      0, -25.0L, 0, 1, 0, 0, 0, 0, 0, 0, 0));
+            m.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(NoviID(m.nizOpterecenja), "q", 2, id, 0, 0, 0, 0,
+                                                                      -25.0L, 0, 1, 0, 0, 0, 0, 0, 0, 0));
         }
     }
     return m;

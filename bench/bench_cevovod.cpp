@@ -40,7 +40,8 @@ TIshod Izvrsi(const std::string& fajl, TPutanjaResavanja putanja) {
     double zbir = 0;
     if (r.ishod == TIshodProracuna::Uspeh) {
         const TIndeksSila indeks(model, stanje);
-        for (const auto& s : model.nizStapova) zbir += IzracunajSileStapa(model, stanje, *s, false, indeks).RL.Elem(1, 1);
+        for (const auto& s : model.nizStapova)
+            zbir += IzracunajSileStapa(model, stanje, *s, false, indeks).RL.Elem(1, 1);
     }
     TIshod i;
     i.sekundi = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
@@ -89,7 +90,9 @@ int main(int argc, char** argv) {
     }
     if (velicine.empty()) velicine = {500, 1000, 2000, 5000, 10000, 30000};
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
-    std::printf("| cvorova | nepoznatih | putanja | vreme [s] | procesor [s] | vrh memorije [MB] |\n|---|---|---|---|---|---|\n");
+    std::printf(
+        "| cvorova | nepoznatih | putanja | vreme [s] | procesor [s] | vrh memorije [MB] "
+        "|\n|---|---|---|---|---|---|\n");
     for (int n : velicine) {
         const std::string fajl = (dir / ("bench_cevovod_" + std::to_string(n) + ".velt")).string();
         {
@@ -97,7 +100,8 @@ int main(int argc, char** argv) {
             TPodesavanja p;
             SnimiModel(fajl, m, p);
         }
-        for (auto [putanja, ime] : {std::pair{TPutanjaResavanja::Gusta, "dense"}, std::pair{TPutanjaResavanja::Retka, "sparse"}}) {
+        for (auto [putanja, ime] :
+             {std::pair{TPutanjaResavanja::Gusta, "dense"}, std::pair{TPutanjaResavanja::Retka, "sparse"}}) {
             if (putanja == TPutanjaResavanja::Gusta && n > denseDo) {
                 std::printf("| %d | | %s | (preskoceno) | | |\n", n, ime);
                 continue;
@@ -106,9 +110,9 @@ int main(int argc, char** argv) {
             long kb = 0;
             double procesor = 0;
             if (Slucaj(fajl, putanja, i, kb, procesor))
-                std::printf("| %d | %d | %s | %.2f | %.2f | %.0f |\n", n, i.nepoznatih, ime, i.sekundi, procesor, kb / 1024.0);
-            else
-                std::printf("| %d | | %s | greska | | |\n", n, ime);
+                std::printf("| %d | %d | %s | %.2f | %.2f | %.0f |\n", n, i.nepoznatih, ime, i.sekundi, procesor,
+                            kb / 1024.0);
+            else std::printf("| %d | | %s | greska | | |\n", n, ime);
             std::fflush(stdout);
         }
         std::filesystem::remove(fajl);

@@ -23,7 +23,8 @@ struct TOkvir {
     TOkvir() {
         // Every node free, displaced a little: the s list holds every code number, the o list none.
         std::vector<int> s;
-        for (const auto& c : model.nizCvorova) s.insert(s.end(), {c->BrPomeranjaX(), c->BrPomeranjaZ(), c->BrObrtanjaY()});
+        for (const auto& c : model.nizCvorova)
+            s.insert(s.end(), {c->BrPomeranjaX(), c->BrPomeranjaZ(), c->BrObrtanjaY()});
         stanje.nizKodnihBrojevaNepoznatihPomeranja = s;
         stanje.nizKodnihBrojevaPoznatihPomeranja = std::vector<int>{};
         stanje.vektor_qsGKS = std::make_unique<TMatrix>();

@@ -16,8 +16,9 @@ void KorakIPonistavanje5000(benchmark::State& st) {
     int i = 0;
     for (auto _ : st) {
         const std::string z = std::to_string(1000 + (i++ % 1000));
-        d.Izvrsi("Promeni opterecenje cvora",
-                 [&](TModel& m) { return PostaviOpterecenjeCvora(m, 10, {z, "0", "0", "0", "0", "0"}); });
+        d.Izvrsi("Promeni opterecenje cvora", [&](TModel& m) {
+            return PostaviOpterecenjeCvora(m, 10, {z, "0", "0", "0", "0", "0"});
+        });
         d.Ponisti();
         d.Ponovi();
     }

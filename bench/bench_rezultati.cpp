@@ -74,8 +74,7 @@ void PrikaziRezultate(benchmark::State& st) {
 void PodesiSirineKolona(benchmark::State& st) {
     TOkruzenje& o = Okruzenje(static_cast<int>(st.range(0)));
     o.rezultati->PrikaziRezultate();
-    for (auto _ : st)
-        o.rezultati->PodesiSirineKolona();
+    for (auto _ : st) o.rezultati->PodesiSirineKolona();
 }
 
 // What the pipeline's last steps add after the solution: the grids, the end forces, the widths.
@@ -123,8 +122,7 @@ BENCHMARK_CAPTURE(SkrolovanjeGrida, K_10000, "StringGridK", 10000)->Unit(benchma
 BENCHMARK_CAPTURE(SkrolovanjeGrida, InvKss_10000, "StringGridInvKss", 10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

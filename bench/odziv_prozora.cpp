@@ -103,8 +103,7 @@ int main(int argc, char** argv) {
     std::printf("run, click to outcome: %.0f ms\n", krajZauzetosti);
     std::printf("outcome shown (install, grids, plot): %.1f ms\n", krajPrikaza - krajZauzetosti);
     std::printf("timer ticks while busy: %zu; lateness past 10 ms: median %.1f, p99 %.1f, max %.1f ms\n",
-                kasnjenja.size(), Procenat(kasnjenja, 0.5), Procenat(kasnjenja, 0.99),
-                najvece);
+                kasnjenja.size(), Procenat(kasnjenja, 0.5), Procenat(kasnjenja, 0.99), najvece);
     std::printf("longest pause after the log line \"%s\"\n", qPrintable(korakNajveceg));
     std::printf("one repaint of the plot: %.1f ms\n", jednoCrtanje);
     return 0;

@@ -30,8 +30,8 @@ std::string Niz(const std::vector<TVrednostiPreseka>& v, F polje) {
 }
 
 std::string Ekstrem(const TEkstremiVelicine& e) {
-    return "{\"max\":" + Realan(e.max.vrednost) + ",\"x_max\":" + Realan(e.max.x) + ",\"min\":" + Realan(e.min.vrednost) +
-           ",\"x_min\":" + Realan(e.min.x) + "}";
+    return "{\"max\":" + Realan(e.max.vrednost) + ",\"x_max\":" + Realan(e.max.x) +
+           ",\"min\":" + Realan(e.min.vrednost) + ",\"x_min\":" + Realan(e.min.x) + "}";
 }
 
 std::vector<TVrednostiPreseka> NaStanicama(const TDijagramiStapa& d, const std::vector<long double>& x) {
@@ -51,9 +51,12 @@ void IspisiJson(const TModel& m, const std::vector<TDijagramiStapa>& dijagrami, 
         std::string xs = "[";
         for (size_t k = 0; k < x.size(); ++k) xs += (k ? "," : "") + Realan(x[k]);
         o << (i ? "," : "") << "{\"id\":" << m.nizStapova[i]->ID() << ",\"length\":" << Realan(d.L) << ",\"x\":" << xs
-          << "]" << ",\"N\":" << Niz(v, [](const auto& p) { return p.N; })
-          << ",\"V\":" << Niz(v, [](const auto& p) { return p.T; }) << ",\"M\":" << Niz(v, [](const auto& p) { return p.M; })
-          << ",\"u\":" << Niz(v, [](const auto& p) { return p.u; }) << ",\"w\":" << Niz(v, [](const auto& p) { return p.w; })
+          << "]"
+          << ",\"N\":" << Niz(v, [](const auto& p) { return p.N; })
+          << ",\"V\":" << Niz(v, [](const auto& p) { return p.T; })
+          << ",\"M\":" << Niz(v, [](const auto& p) { return p.M; })
+          << ",\"u\":" << Niz(v, [](const auto& p) { return p.u; })
+          << ",\"w\":" << Niz(v, [](const auto& p) { return p.w; })
           << ",\"fi\":" << Niz(v, [](const auto& p) { return p.fi; }) << ",\"extremes\":{\"N\":" << Ekstrem(d.ekstremN)
           << ",\"V\":" << Ekstrem(d.ekstremT) << ",\"M\":" << Ekstrem(d.ekstremM) << ",\"w\":" << Ekstrem(d.ekstremW)
           << "}}";
@@ -89,9 +92,9 @@ void IspisiTabelu(const TModel& m, const std::vector<TDijagramiStapa>& dijagrami
             o << "  " << e.ime << ": max " << FormatBroja(e.e.max.vrednost) << " (x = " << FormatBroja(e.e.max.x)
               << "), min " << FormatBroja(e.e.min.vrednost) << " (x = " << FormatBroja(e.e.min.x) << ")\n";
         for (const TSkok& k : d.skokovi)
-            o << "  skok na x = " << FormatBroja(k.x) << ": N " << FormatBroja(k.levo.N) << " / " << FormatBroja(k.desno.N)
-              << ", T " << FormatBroja(k.levo.T) << " / " << FormatBroja(k.desno.T) << ", M " << FormatBroja(k.levo.M)
-              << " / " << FormatBroja(k.desno.M) << " (levo / desno)\n";
+            o << "  skok na x = " << FormatBroja(k.x) << ": N " << FormatBroja(k.levo.N) << " / "
+              << FormatBroja(k.desno.N) << ", T " << FormatBroja(k.levo.T) << " / " << FormatBroja(k.desno.T) << ", M "
+              << FormatBroja(k.levo.M) << " / " << FormatBroja(k.desno.M) << " (levo / desno)\n";
     }
     std::cout << o.str();
 }

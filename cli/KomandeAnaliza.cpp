@@ -30,8 +30,7 @@ int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije
                 return 64;
             }
             o.putanja = *p;
-        }
-        else if (dozvoliJson && a[i] == "--json") o.json = true;
+        } else if (dozvoliJson && a[i] == "--json") o.json = true;
         else if (dozvoliJson && a[i] == "--log") o.log = true;
         else if (o.model.empty() && (a[i].empty() || a[i][0] != '-')) o.model = a[i];
         else {
@@ -123,8 +122,8 @@ std::string JsonTekst(const std::string& t) {
 
 void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
     std::ostringstream o;
-    o << "{\"s\":" << Niz(*st.nizKodnihBrojevaNepoznatihPomeranja) << ",\"o\":" << Niz(*st.nizKodnihBrojevaPoznatihPomeranja)
-      << ",\"nodes\":[";
+    o << "{\"s\":" << Niz(*st.nizKodnihBrojevaNepoznatihPomeranja)
+      << ",\"o\":" << Niz(*st.nizKodnihBrojevaPoznatihPomeranja) << ",\"nodes\":[";
     for (size_t i = 0; i < m.nizCvorova.size(); ++i) {
         const TCvor& c = *m.nizCvorova[i];
         o << (i ? "," : "") << "{\"id\":" << c.ID() << ",\"x\":" << Realan(c.X()) << ",\"z\":" << Realan(c.Z())
@@ -169,7 +168,10 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
 
 int KomandaAnalyze(const Argumenti& a) {
     TOpcije o;
-    if (int k = Parsiraj(a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--json] [--log]\n", o)) return k;
+    if (int k = Parsiraj(
+            a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--json] [--log]\n",
+            o))
+        return k;
     TModel model;
     TStanjeAnalize stanje;
     const int status = Analiziraj(o, model, stanje, o.log);
@@ -214,7 +216,8 @@ int KomandaReport(const Argumenti& a) {
     }
     TOpcije o;
 #ifdef VELT_PDF
-    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full] [--pdf IZVESTAJ.pdf]\n";
+    const char* upotreba =
+        "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full] [--pdf IZVESTAJ.pdf]\n";
 #else
     const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full]\n";
 #endif

@@ -10,11 +10,11 @@ int KomandaDiagrams(const Argumenti& a);
 
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
-#define POMOC_RENDER \
+#define POMOC_RENDER                                                                                 \
     "  render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M]\n" \
     "         [--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n" \
-    "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez; kad\n" \
-    "                        analiza za pomeranja ili dijagrame ne uspe, slika je bez njih,\n" \
+    "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez; kad\n"   \
+    "                        analiza za pomeranja ili dijagrame ne uspe, slika je bez njih,\n"       \
     "                        razlog na stderr, status 1\n"
 #else
 #define POMOC_RENDER ""
@@ -44,11 +44,10 @@ const char* const POMOC =
     "                        matricama za velike modele (sparse) ili izbor po velicini (auto)\n"
     "  diagrams MODEL [--json] [--points N] [--factor F]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
-    "  report MODEL [--factor F] [--solver dense|sparse|auto] [--full]" POMOC_PDF "\n"
+    "  report MODEL [--factor F] [--solver dense|sparse|auto] [--full]" POMOC_PDF
+    "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
-    "                        --full: i matrice preko granice velicine izvestaja, cele\n"
-    POMOC_PDF_OPIS
-    POMOC_RENDER
+    "                        --full: i matrice preko granice velicine izvestaja, cele\n" POMOC_PDF_OPIS POMOC_RENDER
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
     "\n"
@@ -59,11 +58,8 @@ const char* const POMOC =
 
 int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Argumenti&)> komande = {
-        {"check", KomandaCheck},
-        {"resave", KomandaResave},
-        {"analyze", KomandaAnalyze},
-        {"report", KomandaReport},
-        {"diagrams", KomandaDiagrams},
+        {"check", KomandaCheck},   {"resave", KomandaResave},     {"analyze", KomandaAnalyze},
+        {"report", KomandaReport}, {"diagrams", KomandaDiagrams},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif

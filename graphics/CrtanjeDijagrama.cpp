@@ -10,11 +10,11 @@ namespace {
 
 using LD = long double;
 
-constexpr int VelicinaVrednosti = 9;     // points
-constexpr int PomakVrednosti = 6;        // pixels beyond the ordinate's tip
-constexpr double GustinaSrafure = 120;   // hatch lines over the structure's size
-constexpr int TacakaNaStapu = 32;        // samples of a curve along a member as long as the structure
-constexpr int NajviseTacaka = 32;        // ... and along any member
+constexpr int VelicinaVrednosti = 9;    // points
+constexpr int PomakVrednosti = 6;       // pixels beyond the ordinate's tip
+constexpr double GustinaSrafure = 120;  // hatch lines over the structure's size
+constexpr int TacakaNaStapu = 32;       // samples of a curve along a member as long as the structure
+constexpr int NajviseTacaka = 32;       // ... and along any member
 
 // The member's axis in the plot: start point, unit vectors along x and y (y a quarter turn from x
 // toward Z).
@@ -100,7 +100,8 @@ void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, 
 
 }  // namespace
 
-std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p, const TStanjeAnalize* stanje) {
+std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p,
+                                                const TStanjeAnalize* stanje) {
     const bool treba = p.prikaz.dijagram != TPrikaz::Bez || (p.deformacijaNosaca && p.prikaz.linijaDeformacije);
     if (!treba || !stanje || !ImaRezultata(*stanje) || model.nizStapova.empty()) return {};
     try {
@@ -110,7 +111,8 @@ std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPode
     }
 }
 
-void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const std::vector<TDijagramiStapa>& dijagrami) {
+void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
+                   const std::vector<TDijagramiStapa>& dijagrami) {
     const int vrsta = p.prikaz.dijagram;
     if (vrsta != TPrikaz::N && vrsta != TPrikaz::T && vrsta != TPrikaz::M) return;
     const auto m = ParsirajReal(p.prikaz.mnozilacDijagrama);
@@ -185,7 +187,8 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const
             if (std::fabs(v) <= zanemarljivo) continue;
             bool vec = false;
             for (size_t j = 0; j < k; ++j)
-                vec = vec || (std::fabs(oznake[j].first - x) <= d.L * 1e-6L && std::fabs(oznake[j].second - v) <= zanemarljivo);
+                vec = vec || (std::fabs(oznake[j].first - x) <= d.L * 1e-6L &&
+                              std::fabs(oznake[j].second - v) <= zanemarljivo);
             if (vec) continue;
             tacka(x, v, px, pz);
             Oznaka(g, o, px, pz, v * strana >= 0 ? 1 : -1, v, p.prikaz.simboli);

@@ -17,13 +17,15 @@ inline constexpr double UdeoDijagrama = 0.15;
 
 // Every member's diagrams when the settings ask for a diagram or the deflected line and the state
 // holds results; otherwise empty (nothing of the kind is drawn).
-std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p, const TStanjeAnalize* stanje);
+std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p,
+                                                const TStanjeAnalize* stanje);
 
 // The chosen diagram along every member: ordinates perpendicular to the member, hatched in the
 // diagram's colour and outlined, values at the member ends and at interior extremes. Positive M lies
 // on the member's -y side (the stretched fibre), positive N and T on its +y side. A multiplier text
 // that is not a number greater than 0 is replaced by "1" in `p`.
-void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const std::vector<TDijagramiStapa>& dijagrami);
+void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
+                   const std::vector<TDijagramiStapa>& dijagrami);
 
 // The exact deflected line of every member, displacements times `mnozilac`, in place of the chords
 // between the displaced nodes. False (nothing drawn) when the line is not asked for or not known.

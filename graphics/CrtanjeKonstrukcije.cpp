@@ -27,7 +27,8 @@ struct TPomaciOslonaca {
 void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p, const TPomaciOslonaca& pomaci) {
     const double x = double(c.X()), z = double(c.Z());
     if (p.prikaziSimbolCvora) g.MarkAt(x, z, 9);
-    if (p.prikaziBrojCvora) g.Text(x, z, VelicinaTeksta, QString::number(c.ID()), PomakTekstaX, -KorakReda, taLeftJustify);
+    if (p.prikaziBrojCvora)
+        g.Text(x, z, VelicinaTeksta, QString::number(c.ID()), PomakTekstaX, -KorakReda, taLeftJustify);
     const bool oslonjen = c.OslX() || c.OslZ() || c.UkljY();
     if (p.prikaziOslonceCvora) {
         // One line under the node.
@@ -147,7 +148,8 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
         }
         g.DataColor = BojaDeformacije;
         if (p.prikaziSimbolCvora)
-            for (const auto& c : model.nizCvorova) g.MarkAt(double(c->X() + m * c->Ux()), double(c->Z() + m * c->Uz()), 9);
+            for (const auto& c : model.nizCvorova)
+                g.MarkAt(double(c->X() + m * c->Ux()), double(c->Z() + m * c->Uz()), 9);
         if (imaStapova && p.prikaziSimbolStapa && !CrtajLinijuDeformacije(g, model, p, dijagrami, m))
             for (const auto& s : model.nizStapova) {
                 const TCvor* a = s->PocetniCvor();

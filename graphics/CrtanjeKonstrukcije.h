@@ -6,12 +6,12 @@
 struct TStanjeAnalize;
 
 // Drawing constants of the structure plot.
-inline constexpr int VelicinaTeksta = 11;        // points
-inline constexpr int KorakReda = 15;             // pixels between label lines
-inline constexpr int PomakTekstaX = 5;           // pixels right of the point
-inline constexpr double PolozajZgloba = 0.05;    // hinge mark, fraction of the length from the hinged end
+inline constexpr int VelicinaTeksta = 11;      // points
+inline constexpr int KorakReda = 15;           // pixels between label lines
+inline constexpr int PomakTekstaX = 5;         // pixels right of the point
+inline constexpr double PolozajZgloba = 0.05;  // hinge mark, fraction of the length from the hinged end
 inline constexpr double DuzinaOrjentacije = 0.25;
-inline constexpr int GlavaOrjentacije = 15;      // pixels
+inline constexpr int GlavaOrjentacije = 15;  // pixels
 inline constexpr TColor BojaKonstrukcije = clBlack;
 inline constexpr TColor BojaDeformacije = clGray;
 

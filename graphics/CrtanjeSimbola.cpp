@@ -148,7 +148,8 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
             const TCvor* a = it->second->PocetniCvor();
             const TCvor* b = it->second->KrajnjiCvor();
             if (!a || !b) continue;
-            TSimbolSaVrednoscu s = SimbolOpterecenjaStapa(*o, double(a->X()), double(a->Z()), double(b->X()), double(b->Z()));
+            TSimbolSaVrednoscu s =
+                SimbolOpterecenjaStapa(*o, double(a->X()), double(a->Z()), double(b->X()), double(b->Z()));
             if (!s.oblici.empty()) vrednosti.push_back(std::move(s));
         }
     }

@@ -8,5 +8,5 @@
 // member drawing of CrtajGrafik when "simboli" is on; the same check boxes choose what is shown.
 void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p);
 
-inline constexpr int VelicinaBroja = 9;     // points, node and member numbers
+inline constexpr int VelicinaBroja = 9;      // points, node and member numbers
 inline constexpr int VelicinaVrednosti = 8;  // points, load values

@@ -46,7 +46,8 @@ void TGradnjaOblika::Strelica(std::vector<TOblik>& o, TT rep, TT vrh, float glav
     // The shaft ends where the head starts, so its square end does not poke out of the tip.
     const TT osnova{float(vrh.a - ua * glava), float(vrh.b - ub * glava)};
     o.push_back(Linija({rep, osnova}));
-    o.push_back(Poligon({vrh, {float(osnova.a - ub * sirina), float(osnova.b + ua * sirina)},
+    o.push_back(Poligon({vrh,
+                         {float(osnova.a - ub * sirina), float(osnova.b + ua * sirina)},
                          {float(osnova.a + ub * sirina), float(osnova.b - ua * sirina)}},
                         boja));
 }

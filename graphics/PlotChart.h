@@ -192,7 +192,7 @@ public:
     void UkloniIsticanje();
     bool ImaIsticanje() const { return istaknuta; }
     static constexpr TColor BojaIsticanja = 0xFF0000;
-    static constexpr int PoluprecnikIsticanja = 11;   // pixels
+    static constexpr int PoluprecnikIsticanja = 11;  // pixels
 
     // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
     // included. The left edge is LRim unless the vertical axis labels need more room.

@@ -60,8 +60,7 @@ bool OdseciDuz(double& x1, double& y1, double& x2, double& y2, double xmin, doub
 // widest margin cannot hold it. A label is shortened, never cut.
 QString TekstKojiStaje(double v, int decimala, const QFontMetrics& m, int sirina) {
     QString t = TekstPodeoka(v, decimala);
-    for (int cifara = 6; cifara >= 1 && m.horizontalAdvance(t) > sirina; --cifara)
-        t = QString::number(v, 'g', cifara);
+    for (int cifara = 6; cifara >= 1 && m.horizontalAdvance(t) > sirina; --cifara) t = QString::number(v, 'g', cifara);
     return t;
 }
 
@@ -82,7 +81,6 @@ QFont FontPlota(int tacaka, bool podebljan) {
     if (podebljan) f.setBold(true);
     return f;
 }
-
 
 void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     p.save();
@@ -284,8 +282,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 bojaOlovke = 0xFFFFFFFF;
                 break;
             case tkOznaka:
-            case tkNone:
-                break;
+            case tkNone: break;
         }
     }
     if (istaknuta) {

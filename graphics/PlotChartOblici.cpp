@@ -64,8 +64,8 @@ bool Vidljiv(const std::vector<QPointF>& t, const TRaspored& r) {
         minY = std::min(minY, q.y());
         maxY = std::max(maxY, q.y());
     }
-    return maxX >= r.levo - 2 && minX <= r.desno + 2 && maxY >= r.gore - 2 && minY <= r.dole + 2 &&
-           maxX - minX < 1e6 && maxY - minY < 1e6;
+    return maxX >= r.levo - 2 && minX <= r.desno + 2 && maxY >= r.gore - 2 && minY <= r.dole + 2 && maxX - minX < 1e6 &&
+           maxY - minY < 1e6;
 }
 
 }  // namespace

@@ -89,8 +89,16 @@ int TPlotPovrsina::SirinaTeksta(const QString& txt, int tacaka) {
 int TPlotPovrsina::Levo() const {
     // Without a GUI application there are no fonts to measure; only the mapping is used then.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return LRim;
-    const TKljucMargine k{Scale1Y.RangeLow(), Scale1Y.RangeHigh(), sirina, visina, LRim, TRim, BRim, Senka(),
-                          jednakaRazmera ? Scale1X.RangeLow() : 0, jednakaRazmera ? Scale1X.RangeHigh() : 0,
+    const TKljucMargine k{Scale1Y.RangeLow(),
+                          Scale1Y.RangeHigh(),
+                          sirina,
+                          visina,
+                          LRim,
+                          TRim,
+                          BRim,
+                          Senka(),
+                          jednakaRazmera ? Scale1X.RangeLow() : 0,
+                          jednakaRazmera ? Scale1X.RangeHigh() : 0,
                           jednakaRazmera};
     if (!(k == kljucMargine)) {
         levaMargina = LevaMargina(QFontMetrics(FontPlota(VelicinaFontaOsa)), sirina, visina);
@@ -100,16 +108,15 @@ int TPlotPovrsina::Levo() const {
 }
 
 // Ticks of both axes over the plot area [levo, desno] x [gore, dole], as painted.
-void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole,
-                                     const TOpsezi& v, TPodeoci& px, TPodeoci& py) const {
+void TPlotPovrsina::PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, const TOpsezi& v,
+                                     TPodeoci& px, TPodeoci& py) const {
     const double xL = v.xL, xH = v.xH;
     // Horizontal axis: widen the spacing until the labels no longer touch.
     for (int razmak = 70; razmak <= 1120; razmak *= 2) {
         px = Podeoci(xL, xH, desno - levo, razmak);
         int najsira = 0;
         for (double v : px.glavni) najsira = std::max(najsira, mo.horizontalAdvance(TekstPodeoka(v, px.decimala)));
-        if (px.glavni.size() <= 3 || double(desno - levo) / double(px.glavni.size()) > najsira + 8)
-            break;
+        if (px.glavni.size() <= 3 || double(desno - levo) / double(px.glavni.size()) > najsira + 8) break;
     }
     py = Podeoci(v.yL, v.yH, dole - gore, RazmakPodeokaY(mo));
 }

@@ -84,7 +84,8 @@ void TZauzeto::Dodaj(const TDuz& d) {
             xb = std::max(x1, x2);
         } else {
             const double g = iy * celija, h = (iy + 1) * celija;
-            const double ta = std::clamp((g - y1) / (y2 - y1), 0.0, 1.0), tb = std::clamp((h - y1) / (y2 - y1), 0.0, 1.0);
+            const double ta = std::clamp((g - y1) / (y2 - y1), 0.0, 1.0),
+                         tb = std::clamp((h - y1) / (y2 - y1), 0.0, 1.0);
             xa = x1 + std::min(ta, tb) * (x2 - x1);
             xb = x1 + std::max(ta, tb) * (x2 - x1);
             if (xa > xb) std::swap(xa, xb);

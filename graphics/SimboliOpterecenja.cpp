@@ -96,7 +96,8 @@ TSimbolSaVrednoscu SimbolOpterecenjaStapa(const TOpterecenje& op, double x1, dou
             const auto [x, z] = tacka(op.PozicijaKoncentrisanogMomenta());
             const TGradnjaOblika g = Gradnja(x, z, dx, dz);
             Moment(g, o, op.KoncentrisaniMoment());
-            TSimbolSaVrednoscu s = Grupa(g, {0, PoluprecnikMomenta + 2}, Vrednost("M=", std::fabs(op.KoncentrisaniMoment())));
+            TSimbolSaVrednoscu s =
+                Grupa(g, {0, PoluprecnikMomenta + 2}, Vrednost("M=", std::fabs(op.KoncentrisaniMoment())));
             s.oblici = std::move(o);
             return s;
         }
@@ -156,8 +157,9 @@ TSimbolSaVrednoscu SimbolOpterecenjaStapa(const TOpterecenje& op, double x1, dou
             const float a = razlika ? 12.f : -12.f;
             o.push_back(g.Krug({a, b * 7}, 3, BojaOpterecenja));
             o.push_back(g.Linija({{a - 1.5f, b * 9}, {a - 1.5f, b * 20}, {a + 1.5f, b * 20}, {a + 1.5f, b * 9}}));
-            TSimbolSaVrednoscu r =
-                Grupa(g, {a, b * 20}, razlika ? Vrednost("\u0394t=", op.TemperaturnaRazlika()) : Vrednost("t=", op.TemperaturnaPromena()));
+            TSimbolSaVrednoscu r = Grupa(
+                g, {a, b * 20},
+                razlika ? Vrednost("\u0394t=", op.TemperaturnaRazlika()) : Vrednost("t=", op.TemperaturnaPromena()));
             r.oblici = std::move(o);
             return r;
         }

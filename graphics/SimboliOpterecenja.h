@@ -13,7 +13,7 @@ inline constexpr TColor BojaOpterecenja = 0x1040B0;
 // One figure group and the label that goes with it.
 struct TSimbolSaVrednoscu {
     std::vector<TOblik> oblici;
-    TTackaOblika sidro;          // where the value's label is anchored
+    TTackaOblika sidro;           // where the value's label is anchored
     double smerX = 1, smerY = 0;  // the frame of the anchor's offset
     QString tekst;
     TColor boja = BojaOpterecenja;  // of the label

@@ -155,9 +155,7 @@ std::string Navodi(std::string_view tekst) {
 }
 }  // namespace
 
-std::string PorukaNeispravanReal(std::string_view tekst) {
-    return Navodi(tekst) + " nije ispravan realan broj!!!";
-}
+std::string PorukaNeispravanReal(std::string_view tekst) { return Navodi(tekst) + " nije ispravan realan broj!!!"; }
 
 std::string PorukaNeispravanCeo(std::string_view tekst) { return Navodi(tekst) + " nije ispravan ceo broj!!!"; }
 

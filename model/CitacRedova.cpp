@@ -12,7 +12,10 @@ bool JeIspravanUtf8(std::string_view s) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
         size_t n;
         unsigned cp;
-        if (c < 0x80) { ++i; continue; }
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
         if ((c >> 5) == 0x6) n = 1, cp = c & 0x1F;
         else if ((c >> 4) == 0xE) n = 2, cp = c & 0x0F;
         else if ((c >> 3) == 0x1E) n = 3, cp = c & 0x07;
@@ -60,8 +63,7 @@ bool TCitacRedova::Sledeci(std::string_view& red) {
 
 std::string_view TCitacRedova::Obavezan(const char* ocekivano) {
     std::string_view red;
-    if (!Sledeci(red))
-        OdbijRed(brojReda + 1, std::string("ocekivan je ") + ocekivano + ", a fajl se zavrsio!!!");
+    if (!Sledeci(red)) OdbijRed(brojReda + 1, std::string("ocekivan je ") + ocekivano + ", a fajl se zavrsio!!!");
     return red;
 }
 

@@ -33,7 +33,10 @@ constexpr int PrvaVrednostVrste[] = {0, 2, 4, 7, 8, 9, 11};
 class TCitanjeModela {
 public:
     TCitanjeModela(std::string_view tekst, TModel& novi, TPodesavanja& podesavanja)
-        : tekst(tekst), c(tekst), novi(novi), podesavanja(podesavanja) {}
+        : tekst(tekst),
+          c(tekst),
+          novi(novi),
+          podesavanja(podesavanja) {}
 
     void Citaj();
 
@@ -137,8 +140,8 @@ void TCitanjeModela::Cvor(int id) {
     const int bx = KodniBroj(id), bz = KodniBroj(id), by = KodniBroj(id);
     const long double ux = c.Real(), uz = c.Real(), fi = c.Real();
     const long double zx = c.Real(), zz = c.Real(), zf = c.Real();
-    novi.nizCvorova.push_back(std::make_unique<TCvor>(id, x, z, oslX, oslZ, ukljY, rx, rz, my, px, pz, mk, bx, bz,
-                                                      by, ux, uz, fi, zx, zz, zf));
+    novi.nizCvorova.push_back(std::make_unique<TCvor>(id, x, z, oslX, oslZ, ukljY, rx, rz, my, px, pz, mk, bx, bz, by,
+                                                      ux, uz, fi, zx, zz, zf));
 }
 
 template <class T>
@@ -185,10 +188,11 @@ void TCitanjeModela::Opterecenje(int id) {
     for (long double& x : v) x = c.Real();
     int polje = 0;
     const int prva = PrvaVrednostVrste[tip];
-    if (const char* g = GreskaPozicijaOpterecenja(tip, v + prva, &polje)) TCitacRedova::OdbijRed(prviRed + prva + polje, g);
+    if (const char* g = GreskaPozicijaOpterecenja(tip, v + prva, &polje))
+        TCitacRedova::OdbijRed(prviRed + prva + polje, g);
     novi.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(id, std::move(ime), tip, idStapa, v[0], v[1], v[2],
-                                                                 v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10],
-                                                                 v[11], v[12], v[13]));
+                                                                 v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11],
+                                                                 v[12], v[13]));
 }
 
 void TCitanjeModela::Ostalo() {
@@ -196,9 +200,8 @@ void TCitanjeModela::Ostalo() {
     p.vrednostIspredMatricaKrutosti = std::string(c.Obavezan("faktor ispred matrica"));
     p.mnozilacPomeranja = std::string(c.Obavezan("mnozilac pomeranja"));
     for (bool* b : {&p.mrezaGrafika, &p.deformacijaNosaca, &p.prikaziSimbolStapa, &p.prikaziBrojStapa,
-                    &p.prikaziOrjentacijuStapa, &p.prikaziOpterecenjeStapa, &p.prikaziSimbolCvora,
-                    &p.prikaziBrojCvora, &p.prikaziOslonceCvora, &p.prikaziOpterecenjeCvora,
-                    &p.zoomURealnomVremenu})
+                    &p.prikaziOrjentacijuStapa, &p.prikaziOpterecenjeStapa, &p.prikaziSimbolCvora, &p.prikaziBrojCvora,
+                    &p.prikaziOslonceCvora, &p.prikaziOpterecenjeCvora, &p.zoomURealnomVremenu})
         *b = c.Logicka();
     p.zoomSve = c.Ceo();
     if (p.zoomSve < -1 || p.zoomSve >= BrojFaktoraZooma) p.zoomSve = -1;
@@ -216,14 +219,15 @@ void TCitanjeModela::ProveriDodeleOpterecenja() const {
 }
 
 void TCitanjeModela::NijeModel() const {
-    std::string poruka = "ovo nije fajl modela - nijedan red nije kljucna rec odeljka (MATERIJAL, PRESEK, CVOR, "
-                         "STAP, OPTERECENJE, OSTALO)";
+    std::string poruka =
+        "ovo nije fajl modela - nijedan red nije kljucna rec odeljka (MATERIJAL, PRESEK, CVOR, "
+        "STAP, OPTERECENJE, OSTALO)";
     // Keywords hidden by line ends of another system deserve a word on why they were not seen.
     size_t i = 0;
     while (i < tekst.size()) {
         const size_t kraj = std::min(tekst.find_first_of("\r\n", i), tekst.size());
-        const bool posleCR = kraj < tekst.size() && tekst[kraj] == '\r' &&
-                             (kraj + 1 == tekst.size() || tekst[kraj + 1] != '\n');
+        const bool posleCR =
+            kraj < tekst.size() && tekst[kraj] == '\r' && (kraj + 1 == tekst.size() || tekst[kraj + 1] != '\n');
         if (posleCR && OdeljakReda(tekst.substr(i, kraj - i)) >= 0) {
             poruka += "; redovi nisu zavrseni sa CR LF nego samo sa CR (ili sa CR CR LF)";
             break;

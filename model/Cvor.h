@@ -3,15 +3,31 @@
 // A node with its supports, loads, prescribed support displacements, code numbers and results.
 class TCvor {
 public:
-    TCvor(int ID, long double Xkor, long double Zkor, bool OslX, bool OslZ, bool UkljY, long double Rx,
-          long double Rz, long double MUkljY, long double Px, long double Pz, long double MSpoljY, int BrPomX,
-          int BrPomZ, int BrObrtY, long double PomUX, long double PomUZ, long double ObrFiY, long double ZadUX,
-          long double ZadUZ, long double ZadFiY)
-        : IDCvora(ID), XkorCvora(Xkor), ZkorCvora(Zkor), OslonacX(OslX), OslonacZ(OslZ), UkljestenjeY(UkljY),
-          RxCvora(Rx), RzCvora(Rz), MyUkljestenjaCvora(MUkljY), PxCvora(Px), PzCvora(Pz),
-          MyKoncentrisaniMomentCvora(MSpoljY), BrojPomeranjaX(BrPomX), BrojPomeranjaZ(BrPomZ),
-          BrojObrtanjaY(BrObrtY), PomeranjeUX(PomUX), PomeranjaUZ(PomUZ), ObrtanjaFiY(ObrFiY),
-          ZadatoPomeranjeUX(ZadUX), ZadatoPomeranjaUZ(ZadUZ), ZadatoObrtanjaFiY(ZadFiY) {}
+    TCvor(int ID, long double Xkor, long double Zkor, bool OslX, bool OslZ, bool UkljY, long double Rx, long double Rz,
+          long double MUkljY, long double Px, long double Pz, long double MSpoljY, int BrPomX, int BrPomZ, int BrObrtY,
+          long double PomUX, long double PomUZ, long double ObrFiY, long double ZadUX, long double ZadUZ,
+          long double ZadFiY)
+        : IDCvora(ID),
+          XkorCvora(Xkor),
+          ZkorCvora(Zkor),
+          OslonacX(OslX),
+          OslonacZ(OslZ),
+          UkljestenjeY(UkljY),
+          RxCvora(Rx),
+          RzCvora(Rz),
+          MyUkljestenjaCvora(MUkljY),
+          PxCvora(Px),
+          PzCvora(Pz),
+          MyKoncentrisaniMomentCvora(MSpoljY),
+          BrojPomeranjaX(BrPomX),
+          BrojPomeranjaZ(BrPomZ),
+          BrojObrtanjaY(BrObrtY),
+          PomeranjeUX(PomUX),
+          PomeranjaUZ(PomUZ),
+          ObrtanjaFiY(ObrFiY),
+          ZadatoPomeranjeUX(ZadUX),
+          ZadatoPomeranjaUZ(ZadUZ),
+          ZadatoObrtanjaFiY(ZadFiY) {}
 
     int ID() const { return IDCvora; }
     void SetID(int v) { IDCvora = v; }

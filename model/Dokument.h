@@ -51,7 +51,7 @@ private:
 
     TModel model;
     std::vector<std::unique_ptr<TKomandaIzmene>> koraci;
-    size_t indeks = 0;       // steps applied
-    long cisto = 0;          // steps applied in the saved state; -1 when no longer reachable
+    size_t indeks = 0;  // steps applied
+    long cisto = 0;     // steps applied in the saved state; -1 when no longer reachable
     std::shared_ptr<const TModel> trenutno;
 };

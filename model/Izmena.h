@@ -20,8 +20,8 @@ enum TDeoDokumenta : unsigned {
     ddListe = ddMaterijali | ddPreseci | ddCvorovi | ddStapovi | ddOpterecenja,
     ddPodesavanja = 1u << 5,
     ddRezultati = 1u << 6,  // installed or cleared: the analysis state tells which
-    ddPutanja = 1u << 7,   // the file path or whether the model differs from the saved one
-    ddIstorija = 1u << 8,  // the undo history: what "Ponisti" and "Ponovi" would do
+    ddPutanja = 1u << 7,    // the file path or whether the model differs from the saved one
+    ddIstorija = 1u << 8,   // the undo history: what "Ponisti" and "Ponovi" would do
     ddSve = (1u << 9) - 1,
 };
 

@@ -28,7 +28,9 @@ private:
 class TKomandaIzmene : public TKomanda {
 public:
     TKomandaIzmene(std::string naziv, std::shared_ptr<const TModel> pre, std::shared_ptr<const TModel> posle)
-        : TKomanda(std::move(naziv)), pre(std::move(pre)), posle(std::move(posle)) {}
+        : TKomanda(std::move(naziv)),
+          pre(std::move(pre)),
+          posle(std::move(posle)) {}
     void Ponovi(TModel& model) const override;
     void Ponisti(TModel& model) const override;
     size_t Velicina() const override;

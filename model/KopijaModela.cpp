@@ -57,8 +57,7 @@ bool Isti(const TOpterecenje& a, const TOpterecenje& b) {
            a.PozicijaKoncentrisanogMomenta() == b.PozicijaKoncentrisanogMomenta() &&
            a.RaspodeljenoOpterecenje() == b.RaspodeljenoOpterecenje() &&
            a.PocetakRaspodeljenog() == b.PocetakRaspodeljenog() && a.KrajRaspodeljenog() == b.KrajRaspodeljenog() &&
-           a.TemperaturnaPromena() == b.TemperaturnaPromena() &&
-           a.TemperaturnaRazlika() == b.TemperaturnaRazlika() &&
+           a.TemperaturnaPromena() == b.TemperaturnaPromena() && a.TemperaturnaRazlika() == b.TemperaturnaRazlika() &&
            a.KoncentrisanaSilaUPravcuOse() == b.KoncentrisanaSilaUPravcuOse() &&
            a.PozicijaKoncentrisaneSileUPravcuOse() == b.PozicijaKoncentrisaneSileUPravcuOse() &&
            a.RaspodeljenoOpterecenjeUPravcuOse() == b.RaspodeljenoOpterecenjeUPravcuOse() &&
@@ -132,7 +131,8 @@ TIzmena RazlikaModela(const TModel& pre, const TModel& posle) {
         brojJednih += r.jedan >= 0 ? 1 : 2;
         if (r.jedan >= 0) id = lista[static_cast<size_t>(r.jedan)]->ID();
     };
-    zabelezi(ddMaterijali, UporediEntitete(pre.nizMaterijala, posle.nizMaterijala), pre.nizMaterijala, posle.nizMaterijala);
+    zabelezi(ddMaterijali, UporediEntitete(pre.nizMaterijala, posle.nizMaterijala), pre.nizMaterijala,
+             posle.nizMaterijala);
     zabelezi(ddPreseci, UporediEntitete(pre.nizPreseka, posle.nizPreseka), pre.nizPreseka, posle.nizPreseka);
     zabelezi(ddCvorovi, UporediEntitete(pre.nizCvorova, posle.nizCvorova), pre.nizCvorova, posle.nizCvorova);
     zabelezi(ddStapovi, UporediStapove(pre, posle), pre.nizStapova, posle.nizStapova);

@@ -6,8 +6,11 @@ class TMaterijal {
 public:
     TMaterijal(int ID, std::string ime, long double modulElasticnosti, long double poasonovKoeficijent,
                long double zapreminskaMasa, long double alft)
-        : IDMaterijala(ID), imeMaterijala(std::move(ime)), modulElasticnostiMaterijala(modulElasticnosti),
-          poasonovKoeficijentMaterijala(poasonovKoeficijent), zapreminskaMasaMaterijala(zapreminskaMasa),
+        : IDMaterijala(ID),
+          imeMaterijala(std::move(ime)),
+          modulElasticnostiMaterijala(modulElasticnosti),
+          poasonovKoeficijentMaterijala(poasonovKoeficijent),
+          zapreminskaMasaMaterijala(zapreminskaMasa),
           alfaTUklasi(alft) {}
 
     int ID() const { return IDMaterijala; }

@@ -8,7 +8,12 @@ enum TTipOpterecenja : int { toV = 0, toM = 1, toPn = 2, toT = 3, toDeltaT = 4, 
 // (-1 when it is not assigned). Only the fields of its current kind are used.
 class TOpterecenje {
 public:
-    TOpterecenje(int ID, std::string ime, int tip, int IDOptStapa, long double koncSila, long double pozicijaKoncSile, long double koncMoment, long double pozicijaKoncMomenta, long double raspodeljenoOpt, long double pocetnaPozicijaRaspodeljenogOpt, long double krajnjaPozicijaRaspodeljenogOpt, long double tempPromenaUOsi, long double tempRazlikaNaStapu, long double tempKoncUPracuOse, long double pozKoncUPracuOse, long double raspodeljenoUPracuOse, long double pocetakRaspodeljenoUPracuOse, long double krajRaspodeljenoUPracuOse)
+    TOpterecenje(int ID, std::string ime, int tip, int IDOptStapa, long double koncSila, long double pozicijaKoncSile,
+                 long double koncMoment, long double pozicijaKoncMomenta, long double raspodeljenoOpt,
+                 long double pocetnaPozicijaRaspodeljenogOpt, long double krajnjaPozicijaRaspodeljenogOpt,
+                 long double tempPromenaUOsi, long double tempRazlikaNaStapu, long double tempKoncUPracuOse,
+                 long double pozKoncUPracuOse, long double raspodeljenoUPracuOse,
+                 long double pocetakRaspodeljenoUPracuOse, long double krajRaspodeljenoUPracuOse)
         : IDOpterecenja(ID),
           imeOpterecenja(std::move(ime)),
           tipOpterecenja(tip),
@@ -60,8 +65,12 @@ public:
     void SetPozicijaKoncentrisaneSileUPravcuOse(long double v) { pozicijaKoncentrisaneSileNaStapuUPravcuOse = v; }
     long double RaspodeljenoOpterecenjeUPravcuOse() const { return raspodeljenoOpterecenjeNaStapuUPravcuOse; }
     void SetRaspodeljenoOpterecenjeUPravcuOse(long double v) { raspodeljenoOpterecenjeNaStapuUPravcuOse = v; }
-    long double PocetakRaspodeljenogUPravcuOse() const { return pocetnaPozicijaRaspodeljenogOpterecenjaNaStapuUPravcuOse; }
-    void SetPocetakRaspodeljenogUPravcuOse(long double v) { pocetnaPozicijaRaspodeljenogOpterecenjaNaStapuUPravcuOse = v; }
+    long double PocetakRaspodeljenogUPravcuOse() const {
+        return pocetnaPozicijaRaspodeljenogOpterecenjaNaStapuUPravcuOse;
+    }
+    void SetPocetakRaspodeljenogUPravcuOse(long double v) {
+        pocetnaPozicijaRaspodeljenogOpterecenjaNaStapuUPravcuOse = v;
+    }
     long double KrajRaspodeljenogUPravcuOse() const { return krajnjaPozicijaRaspodeljenogOpterecenjaNaStapuUPravcuOse; }
     void SetKrajRaspodeljenogUPravcuOse(long double v) { krajnjaPozicijaRaspodeljenogOpterecenjaNaStapuUPravcuOse = v; }
 

@@ -9,7 +9,6 @@ namespace {
 
 const char* const KRAJ_REDA = "\r\n";
 
-
 class Pisac {
 public:
     void Red(std::string_view s) {
@@ -104,12 +103,12 @@ std::string ModelUTekst(const TModel& model, TPodesavanja& podesavanja) {
         p.Tekst(o.Ime());
         p.Ceo(o.Tip());
         p.Ceo(o.IDStapa());
-        for (long double v : {o.KoncentrisanaSila(), o.PozicijaKoncentrisaneSile(), o.KoncentrisaniMoment(),
-                              o.PozicijaKoncentrisanogMomenta(), o.RaspodeljenoOpterecenje(),
-                              o.PocetakRaspodeljenog(), o.KrajRaspodeljenog(), o.TemperaturnaPromena(),
-                              o.TemperaturnaRazlika(), o.KoncentrisanaSilaUPravcuOse(),
-                              o.PozicijaKoncentrisaneSileUPravcuOse(), o.RaspodeljenoOpterecenjeUPravcuOse(),
-                              o.PocetakRaspodeljenogUPravcuOse(), o.KrajRaspodeljenogUPravcuOse()})
+        for (long double v :
+             {o.KoncentrisanaSila(), o.PozicijaKoncentrisaneSile(), o.KoncentrisaniMoment(),
+              o.PozicijaKoncentrisanogMomenta(), o.RaspodeljenoOpterecenje(), o.PocetakRaspodeljenog(),
+              o.KrajRaspodeljenog(), o.TemperaturnaPromena(), o.TemperaturnaRazlika(), o.KoncentrisanaSilaUPravcuOse(),
+              o.PozicijaKoncentrisaneSileUPravcuOse(), o.RaspodeljenoOpterecenjeUPravcuOse(),
+              o.PocetakRaspodeljenogUPravcuOse(), o.KrajRaspodeljenogUPravcuOse()})
             p.Real(v);
     });
 

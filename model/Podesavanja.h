@@ -8,9 +8,9 @@
 // The two edit texts are kept exactly as read; the writer replaces invalid ones (see ModelFajl).
 struct TPodesavanja {
     std::string vrednostIspredMatricaKrutosti = "1.0";  // EditVrednostIspredMatricaKrutosti
-    std::string mnozilacPomeranja = "100";               // EditMnozilacPomeranja
-    bool mrezaGrafika = true;                            // "mreza"
-    bool deformacijaNosaca = false;                      // "pomeranja"
+    std::string mnozilacPomeranja = "100";              // EditMnozilacPomeranja
+    bool mrezaGrafika = true;                           // "mreza"
+    bool deformacijaNosaca = false;                     // "pomeranja"
     bool prikaziSimbolStapa = true;
     bool prikaziBrojStapa = true;
     bool prikaziOrjentacijuStapa = true;
@@ -20,7 +20,7 @@ struct TPodesavanja {
     bool prikaziOslonceCvora = true;
     bool prikaziOpterecenjeCvora = false;
     bool zoomURealnomVremenu = true;
-    int zoomSve = 4;      // index into the zoom-factor list, -1 = nothing selected
+    int zoomSve = 4;  // index into the zoom-factor list, -1 = nothing selected
     // 0 "Pan", 1 "Zoom", 2 "Klik na cvor ili sredinu stapa", 3 "Crtanje". A reader that knows only
     // the first three reads 3 as "Pan", so the file stays readable everywhere.
     int akcijeMisa = 0;
@@ -38,12 +38,12 @@ inline constexpr double FaktoriZooma[BrojFaktoraZooma] = {0.2, 0.4, 0.6, 0.8, 1.
 
 // Groups of settings that their listeners treat alike, as bits of TIzmena::podesavanja.
 enum TDeoPodesavanja : unsigned {
-    dpFaktor = 1u << 0,     // the factor in front of the matrices
-    dpMnozilac = 1u << 1,   // the displacement and diagram multipliers, applied on demand
-    dpMreza = 1u << 2,      // the plot grid
-    dpCrtez = 1u << 3,      // what the plot draws: symbols, numbers, loads, deformation, PRIKAZ
-    dpZoom = 1u << 4,       // the zoom factor and "zoom u realnom vremenu"
-    dpAkcijaMisa = 1u << 5, // the mouse action
+    dpFaktor = 1u << 0,      // the factor in front of the matrices
+    dpMnozilac = 1u << 1,    // the displacement and diagram multipliers, applied on demand
+    dpMreza = 1u << 2,       // the plot grid
+    dpCrtez = 1u << 3,       // what the plot draws: symbols, numbers, loads, deformation, PRIKAZ
+    dpZoom = 1u << 4,        // the zoom factor and "zoom u realnom vremenu"
+    dpAkcijaMisa = 1u << 5,  // the mouse action
 };
 
 // Which groups differ between two settings; 0 when they are equal.

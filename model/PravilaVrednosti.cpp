@@ -80,9 +80,7 @@ const char* GreskaKoeficijentaOblika(long double k) {
     return k < 0 ? "Koeficijent oblika ne moze biti manji od nule!!!" : nullptr;
 }
 
-const char* GreskaTipaStapa(int tip) {
-    return OsobineTipa(tip) ? nullptr : PorukaNepoznatogTipaStapa();
-}
+const char* GreskaTipaStapa(int tip) { return OsobineTipa(tip) ? nullptr : PorukaNepoznatogTipaStapa(); }
 
 const char* GreskaIstihCvorova(int idPocetnog, int idKrajnjeg) {
     return idPocetnog == idKrajnjeg ? "Izmedju dva ista cvora nije moguce dodati stap!!!" : nullptr;
@@ -128,8 +126,7 @@ const char* GreskaPozicijaOpterecenja(int tip, const long double* v, int* polje)
                               "Relativna pozicija pocetka raspodeljenog opterecenja mora biti manja od relativne "
                               "pozicije kraja raspodeljenog opterecenja!!!");
             break;
-        default:
-            break;
+        default: break;
     }
     return nullptr;
 }

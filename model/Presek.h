@@ -5,8 +5,12 @@
 class TPresek {
 public:
     TPresek(int ID, std::string ime, long double I, long double Aaksijalno, long double h, long double k)
-        : IDPreseka(ID), imePreseka(std::move(ime)), aksijalniMomentInercijePreseka(I),
-          povrsinaPoprecnogPreseka(Aaksijalno), visinaPreseka(h), koeficijentOblikaPreseka(k) {}
+        : IDPreseka(ID),
+          imePreseka(std::move(ime)),
+          aksijalniMomentInercijePreseka(I),
+          povrsinaPoprecnogPreseka(Aaksijalno),
+          visinaPreseka(h),
+          koeficijentOblikaPreseka(k) {}
 
     int ID() const { return IDPreseka; }
     void SetID(int v) { IDPreseka = v; }

@@ -9,11 +9,11 @@
 // the section skips these lines as unknown lines between sections.
 struct TPrikaz {
     enum Dijagram { Bez = 0, N = 1, T = 2, M = 3 };
-    int dijagram = Bez;                    // "Dijagrami": bez / N / T / M
-    bool linijaDeformacije = false;        // "linija deformacije": exact deflected line
-    std::string mnozilacDijagrama = "1";   // multiplier of the automatic diagram scale, as typed
-    bool jednakaRazmera = false;           // "jednaka razmera"
-    bool simboli = false;                  // "simboli"
+    int dijagram = Bez;                   // "Dijagrami": bez / N / T / M
+    bool linijaDeformacije = false;       // "linija deformacije": exact deflected line
+    std::string mnozilacDijagrama = "1";  // multiplier of the automatic diagram scale, as typed
+    bool jednakaRazmera = false;          // "jednaka razmera"
+    bool simboli = false;                 // "simboli"
 
     bool Podrazumevan() const { return *this == TPrikaz{}; }
     bool operator==(const TPrikaz&) const = default;

@@ -89,8 +89,7 @@ void PrepisiOdPocetka(int fd, std::string_view sadrzaj, TFunkcijaUpisa upis) {
 }
 
 // The folder does not take a new file: write the file itself, keeping its old content at hand.
-void UpisiNaMestu(const std::string& putanja, const std::string& cilj, std::string_view sadrzaj,
-                  TFunkcijaUpisa upis) {
+void UpisiNaMestu(const std::string& putanja, const std::string& cilj, std::string_view sadrzaj, TFunkcijaUpisa upis) {
     TDeskriptor f(::open(cilj.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     if (f.fd < 0) throw TGreskaUpisa{errno};
     struct stat st {};

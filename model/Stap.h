@@ -10,8 +10,12 @@
 class TStap {
 public:
     TStap(int ID, TMaterijal* Materijal, TPresek* Presek, TCvor* PocCvor, TCvor* KrCvor, int Tip)
-        : IDStapa(ID), MaterijalStapa(Materijal), PresekStapa(Presek), PocetniCvorStapa(PocCvor),
-          KrajnjiCvorStapa(KrCvor), TipStapaUKlasi(Tip) {}
+        : IDStapa(ID),
+          MaterijalStapa(Materijal),
+          PresekStapa(Presek),
+          PocetniCvorStapa(PocCvor),
+          KrajnjiCvorStapa(KrCvor),
+          TipStapaUKlasi(Tip) {}
 
     int ID() const { return IDStapa; }
     void SetID(int v) { IDStapa = v; }

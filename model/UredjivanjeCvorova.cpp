@@ -31,8 +31,8 @@ bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const 
         menjani->SetX(x);
         menjani->SetZ(z);
     } else {
-        model.nizCvorova.push_back(std::make_unique<TCvor>(noviID, x, z, false, false, false, 0, 0, 0, 0, 0, 0,
-                                                           kodni.x, kodni.z, kodni.y, 0, 0, 0, 0, 0, 0));
+        model.nizCvorova.push_back(std::make_unique<TCvor>(noviID, x, z, false, false, false, 0, 0, 0, 0, 0, 0, kodni.x,
+                                                           kodni.z, kodni.y, 0, 0, 0, 0, 0, 0));
     }
     return true;
 }
@@ -49,8 +49,7 @@ bool ObrisiCvor(TModel& model, int izabrani) {
 }
 
 bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje) {
-    if (model.nizCvorova.empty())
-        throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
+    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
     TCvor* c = Izabrani(model.nizCvorova, izabrani);
     if (!c) return false;
     c->SetOslX(oslonacX);

@@ -7,8 +7,7 @@
 // code numbers). No two nodes may lie within minRastojanjeCvorova of each other on both axes; the
 // node being moved counts too, so "Promeni" without a real move is refused. Throws TGreska at the
 // first failed check and leaves the model untouched; false when there was nothing to change.
-bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const std::string& x,
-                         const std::string& z);
+bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const std::string& x, const std::string& z);
 
 // Removes the node at `izabrani`; false when nothing is selected; TGreska when a member uses it.
 bool ObrisiCvor(TModel& model, int izabrani);
@@ -34,7 +33,7 @@ bool PostaviOpterecenjeCvora(TModel& model, int izabrani, const TPoljaOpterecenj
 // The node-load page's view of the prescribed displacements: a direction without its support
 // holds 0 (and the page shows its field disabled). Resets such stray values in the node.
 struct TZadataPomeranja {
-    bool x, z, y;                 // whether the field is editable
-    long double ux, uz, fiy;      // the values to show
+    bool x, z, y;             // whether the field is editable
+    long double ux, uz, fiy;  // the values to show
 };
 TZadataPomeranja ZadataPomeranjaZaPrikaz(TCvor& cvor);

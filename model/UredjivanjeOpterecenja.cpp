@@ -32,12 +32,8 @@ void PostaviVrednosti(TOpterecenje& o, int tip, const std::array<long double, 3>
             o.SetPocetakRaspodeljenog(v[1]);
             o.SetKrajRaspodeljenog(v[2]);
             break;
-        case toT:
-            o.SetTemperaturnaPromena(v[0]);
-            break;
-        case toDeltaT:
-            o.SetTemperaturnaRazlika(v[0]);
-            break;
+        case toT: o.SetTemperaturnaPromena(v[0]); break;
+        case toDeltaT: o.SetTemperaturnaRazlika(v[0]); break;
         case toH:
             o.SetKoncentrisanaSilaUPravcuOse(v[0]);
             o.SetPozicijaKoncentrisaneSileUPravcuOse(v[1]);
@@ -47,8 +43,7 @@ void PostaviVrednosti(TOpterecenje& o, int tip, const std::array<long double, 3>
             o.SetPocetakRaspodeljenogUPravcuOse(v[1]);
             o.SetKrajRaspodeljenogUPravcuOse(v[2]);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -58,38 +53,27 @@ int BrojPoljaOpterecenja(int tip) {
     switch (tip) {
         case toV:
         case toM:
-        case toH:
-            return 2;
+        case toH: return 2;
         case toPn:
-        case toPt:
-            return 3;
+        case toPt: return 3;
         case toT:
-        case toDeltaT:
-            return 1;
-        default:
-            return 0;
+        case toDeltaT: return 1;
+        default: return 0;
     }
 }
 
 std::vector<long double> VrednostiOpterecenja(const TOpterecenje& o) {
     switch (o.Tip()) {
-        case toV:
-            return {o.KoncentrisanaSila(), o.PozicijaKoncentrisaneSile()};
-        case toM:
-            return {o.KoncentrisaniMoment(), o.PozicijaKoncentrisanogMomenta()};
-        case toPn:
-            return {o.RaspodeljenoOpterecenje(), o.PocetakRaspodeljenog(), o.KrajRaspodeljenog()};
-        case toT:
-            return {o.TemperaturnaPromena()};
-        case toDeltaT:
-            return {o.TemperaturnaRazlika()};
-        case toH:
-            return {o.KoncentrisanaSilaUPravcuOse(), o.PozicijaKoncentrisaneSileUPravcuOse()};
+        case toV: return {o.KoncentrisanaSila(), o.PozicijaKoncentrisaneSile()};
+        case toM: return {o.KoncentrisaniMoment(), o.PozicijaKoncentrisanogMomenta()};
+        case toPn: return {o.RaspodeljenoOpterecenje(), o.PocetakRaspodeljenog(), o.KrajRaspodeljenog()};
+        case toT: return {o.TemperaturnaPromena()};
+        case toDeltaT: return {o.TemperaturnaRazlika()};
+        case toH: return {o.KoncentrisanaSilaUPravcuOse(), o.PozicijaKoncentrisaneSileUPravcuOse()};
         case toPt:
             return {o.RaspodeljenoOpterecenjeUPravcuOse(), o.PocetakRaspodeljenogUPravcuOse(),
                     o.KrajRaspodeljenogUPravcuOse()};
-        default:
-            return {};
+        default: return {};
     }
 }
 
@@ -104,8 +88,7 @@ bool DodajOpterecenje(TModel& model, int tip, const std::string& ime, const TPol
     return true;
 }
 
-bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string& ime,
-                        const TPoljaOpterecenja& polja) {
+bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string& ime, const TPoljaOpterecenja& polja) {
     TOpterecenje* o = Izabrani(model.nizOpterecenja, izabrano);
     if (!o || !PoznatTip(tip)) return false;
     Proveri(GreskaImenaOpterecenja(ime, false));

@@ -21,8 +21,7 @@ bool DodajOpterecenje(TModel& model, int tip, const std::string& ime, const TPol
 
 // Renames the load at `izabrano`, turns it into kind `tip` and sets that kind's values; the other
 // kinds' values and the member it is assigned to stay. False when nothing is selected.
-bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string& ime,
-                        const TPoljaOpterecenja& polja);
+bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string& ime, const TPoljaOpterecenja& polja);
 
 // Removes the load at `izabrano`, whatever member carries it.
 bool ObrisiOpterecenje(TModel& model, int izabrano);

@@ -34,8 +34,7 @@ bool DodajStap(TModel& model, const TIzborStapa& izbor) {
     if (izbor.pocetniCvor == izbor.krajnjiCvor) Proveri(GreskaIstihCvorova(0, 0));
     Proveri(GreskaIstihCvorova(iz.pocetni->ID(), iz.krajnji->ID()));
     for (const auto& s : model.nizStapova)
-        if (SpajaCvorove(*s, *iz.pocetni, *iz.krajnji))
-            throw TGreska(PorukaStapPrekoStapa);
+        if (SpajaCvorove(*s, *iz.pocetni, *iz.krajnji)) throw TGreska(PorukaStapPrekoStapa);
     model.nizStapova.push_back(
         std::make_unique<TStap>(noviID, iz.materijal, iz.presek, iz.pocetni, iz.krajnji, izbor.tip));
     return true;

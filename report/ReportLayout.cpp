@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr double JEDINICA_PO_MM = 7200.0 / 254.0;   // tenths of a point per millimetre
-constexpr double RAZMAK_TRAKE = 25;                 // from a band's text to its rule
-constexpr double RAZMAK_TELA = 80;                  // from a rule to the body
+constexpr double JEDINICA_PO_MM = 7200.0 / 254.0;  // tenths of a point per millimetre
+constexpr double RAZMAK_TRAKE = 25;                // from a band's text to its rule
+constexpr double RAZMAK_TELA = 80;                 // from a rule to the body
 
 bool Razmak(QChar c) { return c == QLatin1Char(' '); }
 
@@ -100,11 +100,11 @@ QStringList WrapLine(const QString& line, int firstWidth, int nextWidth) {
     qsizetype pos = 0;
     int sirina = std::max(1, firstWidth);
     while (vidljivo - pos > sirina) {
-        qsizetype prvi = pos;   // a break before the first non-space would give a blank piece
+        qsizetype prvi = pos;  // a break before the first non-space would give a blank piece
         while (Razmak(line[prvi])) ++prvi;
-        if (vidljivo - prvi <= sirina) break;   // only the indentation is too wide
+        if (vidljivo - prvi <= sirina) break;  // only the indentation is too wide
         qsizetype prekid = -1;
-        if (pos + sirina > prvi && Razmak(line[pos + sirina])) {   // the piece ends in the spaces after a word
+        if (pos + sirina > prvi && Razmak(line[pos + sirina])) {  // the piece ends in the spaces after a word
             prekid = pos + sirina;
             while (Razmak(line[prekid])) ++prekid;
         }
@@ -132,16 +132,15 @@ std::vector<TLayoutPage> LayoutText(const QStringList& lines, const TLayoutOptio
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& red = lines[i];
         const bool naslov = o.Headings && IsHeadingLine(red);
-        const QStringList delovi = VisibleLength(red) <= uRedu
-                                       ? QStringList{red}
-                                       : WrapLine(red, uRedu, uRedu - o.MarkerLength);
+        const QStringList delovi =
+            VisibleLength(red) <= uRedu ? QStringList{red} : WrapLine(red, uRedu, uRedu - o.MarkerLength);
         const int n = static_cast<int>(delovi.size());
         auto& strana = strane.back().Lines;
         const int preostalo = naStrani - static_cast<int>(strana.size());
         const bool naVrhu = (strana.empty() && strane.size() > 1) || preostalo <= 0;
         if (naVrhu && VisibleLength(red) == 0) continue;
         if (!strana.empty()) {
-            int zajedno = n;   // a heading travels with the next line that has text
+            int zajedno = n;  // a heading travels with the next line that has text
             if (naslov) {
                 for (qsizetype k = i + 1; k < lines.size() && k <= i + 3; ++k) {
                     ++zajedno;
@@ -220,8 +219,7 @@ TReportDocument::TReportDocument(const TReportSettings& s, const QString& text) 
     options.MarkerLength = static_cast<int>(s.ContinuationMarker.size());
     options.Headings = s.BoldHeadings;
     if (options.CharsPerLine < options.MarkerLength + 20 || options.LinesPerPage < 5)
-        throw TReportError(
-            QStringLiteral("Na strani nema mesta za tekst izvestaja (margine su prevelike)!!!"));
+        throw TReportError(QStringLiteral("Na strani nema mesta za tekst izvestaja (margine su prevelike)!!!"));
 
     madeAt = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
     pages = LayoutText(redovi, options);
@@ -290,8 +288,7 @@ void TReportDocument::Print(QPrinter& printer, int from, int to) const {
     from = std::max(0, from);
     to = std::min(PageCount() - 1, to);
     QPainter p;
-    if (!p.begin(&printer))
-        throw TReportError(QStringLiteral("Izvestaj nije moguce odstampati!!!"));
+    if (!p.begin(&printer)) throw TReportError(QStringLiteral("Izvestaj nije moguce odstampati!!!"));
     const QRectF papir(QPointF(0, 0), (printer.fullPage() ? printer.paperRect(QPrinter::DevicePixel)
                                                           : printer.pageRect(QPrinter::DevicePixel))
                                           .size());
@@ -314,8 +311,7 @@ void TReportDocument::SavePdf(const QString& path) const {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(privremeni);
-        printer.setPageLayout(QPageLayout(QPageSize(settings.PageSize), settings.Orientation,
-                                          QMarginsF(0, 0, 0, 0)));
+        printer.setPageLayout(QPageLayout(QPageSize(settings.PageSize), settings.Orientation, QMarginsF(0, 0, 0, 0)));
         printer.setFullPage(true);
         printer.setCreator(QStringLiteral("VELT"));
         printer.setDocName(BandText(settings.Header.Left, 0));

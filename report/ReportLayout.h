@@ -48,8 +48,8 @@ QStringList WrapLine(const QString& line, int firstWidth, int nextWidth);
 struct TLayoutOptions {
     int CharsPerLine = 80;
     int LinesPerPage = 60;
-    int MarkerLength = 2;       // cells the continuation marker takes
-    bool Headings = true;       // mark headings and keep them with what follows
+    int MarkerLength = 2;  // cells the continuation marker takes
+    bool Headings = true;  // mark headings and keep them with what follows
 };
 
 // Paginates: every line stays whole (its wrapped pieces stay on one page when they fit on a
@@ -90,7 +90,7 @@ private:
     QFont bodyFont, headerFont, footerFont;
     int bodyPixels = 90;
     double charWidth = 0, lineHeight = 0, bodyAscent = 0;
-    double pageWidth = 0, pageHeight = 0;     // tenths of a point, as everything below
+    double pageWidth = 0, pageHeight = 0;  // tenths of a point, as everything below
     double bodyLeft = 0, bodyRight = 0, bodyTop = 0;
     double headerTop = 0, headerHeight = 0, headerRuleY = 0;
     double footerTop = 0, footerHeight = 0, footerRuleY = 0;

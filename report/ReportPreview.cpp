@@ -58,9 +58,11 @@ bool TRealReportDialogs::Stampanje(QWidget* roditelj, QPrinter& printer) {
 
 // --- preview ----------------------------------------------------------------------------------
 
-TReportPreview::TReportPreview(std::shared_ptr<const TReportDocument> document,
-                               TReportDialogs* dialogs, QWidget* parent)
-    : QDialog(parent), dokument(std::move(document)), dijalozi(dialogs) {
+TReportPreview::TReportPreview(std::shared_ptr<const TReportDocument> document, TReportDialogs* dialogs,
+                               QWidget* parent)
+    : QDialog(parent),
+      dokument(std::move(document)),
+      dijalozi(dialogs) {
     if (!dijalozi) {
         praviDijalozi = std::make_unique<TRealReportDialogs>();
         dijalozi = praviDijalozi.get();
@@ -71,12 +73,11 @@ TReportPreview::TReportPreview(std::shared_ptr<const TReportDocument> document,
     resize(980, 900);
 
     prva = Dugme(this, QStringLiteral("ButtonPrvaStrana"), QStringLiteral("|<"), QStringLiteral("Prva strana"));
-    prethodna = Dugme(this, QStringLiteral("ButtonPrethodnaStrana"), QStringLiteral("<"),
-                      QStringLiteral("Prethodna strana"));
-    sledeca = Dugme(this, QStringLiteral("ButtonSledecaStrana"), QStringLiteral(">"),
-                    QStringLiteral("Sledeca strana"));
-    poslednja = Dugme(this, QStringLiteral("ButtonPoslednjaStrana"), QStringLiteral(">|"),
-                      QStringLiteral("Poslednja strana"));
+    prethodna =
+        Dugme(this, QStringLiteral("ButtonPrethodnaStrana"), QStringLiteral("<"), QStringLiteral("Prethodna strana"));
+    sledeca = Dugme(this, QStringLiteral("ButtonSledecaStrana"), QStringLiteral(">"), QStringLiteral("Sledeca strana"));
+    poslednja =
+        Dugme(this, QStringLiteral("ButtonPoslednjaStrana"), QStringLiteral(">|"), QStringLiteral("Poslednja strana"));
     for (QPushButton* d : {prva, prethodna, sledeca, poslednja}) d->setFixedWidth(40);
     brojStrane = new QSpinBox(this);
     brojStrane->setObjectName(QStringLiteral("SpinBoxStrana"));
@@ -227,9 +228,7 @@ void TReportPreview::Iscrtaj() {
 }
 
 bool TReportPreview::eventFilter(QObject* o, QEvent* e) {
-    if (o == okvir->viewport() && e->type() == QEvent::Resize && zum <= 0 &&
-        StvarniZum() != nacrtaniZum)
-        Iscrtaj();
+    if (o == okvir->viewport() && e->type() == QEvent::Resize && zum <= 0 && StvarniZum() != nacrtaniZum) Iscrtaj();
     return QDialog::eventFilter(o, e);
 }
 
@@ -277,8 +276,8 @@ bool TReportPreview::Print() {
 
 bool TReportPreview::SaveAsPdf() {
     if (!dokument) return false;
-    QString ime = dijalozi->SnimiFajl(this, QStringLiteral("Snimi izvestaj kao PDF"),
-                                      QStringLiteral("PDF fajl (*.pdf)"));
+    QString ime =
+        dijalozi->SnimiFajl(this, QStringLiteral("Snimi izvestaj kao PDF"), QStringLiteral("PDF fajl (*.pdf)"));
     if (ime.isEmpty()) {
         Status(QStringLiteral("snimanje je otkazano"));
         return false;

@@ -52,13 +52,12 @@ class TReportPreview : public QDialog {
     Q_OBJECT
 public:
     // `dialogs` is not owned; null uses the real dialogs.
-    TReportPreview(std::shared_ptr<const TReportDocument> document, TReportDialogs* dialogs,
-                   QWidget* parent = nullptr);
+    TReportPreview(std::shared_ptr<const TReportDocument> document, TReportDialogs* dialogs, QWidget* parent = nullptr);
     ~TReportPreview() override;
 
-    int CurrentPage() const { return strana; }   // 0-based
+    int CurrentPage() const { return strana; }  // 0-based
     int PageCount() const;
-    void ShowPage(int index);                    // clamped to the pages there are
+    void ShowPage(int index);  // clamped to the pages there are
     // Zoom as a factor of the page's natural size at 96 dpi; 0 fits the width, -1 the page.
     void SetZoom(double factor);
     double Zoom() const { return zum; }
@@ -81,7 +80,7 @@ private:
     std::unique_ptr<TRealReportDialogs> praviDijalozi;
     int strana = 0;
     double zum = 0;
-    double nacrtaniZum = 0;   // the factor the shown picture was drawn at
+    double nacrtaniZum = 0;  // the factor the shown picture was drawn at
 
     QPushButton* prva = nullptr;
     QPushButton* prethodna = nullptr;

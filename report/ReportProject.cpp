@@ -17,10 +17,8 @@ const QString POTPIS = QStringLiteral("VELT-IZVESTAJ 1");
 const qint64 NAJVECI_PROJEKAT = 256 * 1024;
 
 [[noreturn]] void Neispravan(const QString& ime, int red, const QString& razlog) {
-    throw TReportError(QStringLiteral("Projekat izvestaja %1 je neispravan (red %2): %3!!!")
-                           .arg(ime)
-                           .arg(red)
-                           .arg(razlog));
+    throw TReportError(
+        QStringLiteral("Projekat izvestaja %1 je neispravan (red %2): %3!!!").arg(ime).arg(red).arg(razlog));
 }
 
 struct Citac {
@@ -31,8 +29,7 @@ struct Citac {
         bool ok = false;
         const double x = vrednost.toDouble(&ok);
         if (!ok || !(x >= od && x <= doo))
-            Neispravan(ime, red,
-                       QStringLiteral("\"%1\" nije broj od %2 do %3").arg(vrednost).arg(od).arg(doo));
+            Neispravan(ime, red, QStringLiteral("\"%1\" nije broj od %2 do %3").arg(vrednost).arg(od).arg(doo));
         return x;
     }
 
@@ -65,8 +62,7 @@ void PostaviTraku(TReportBand& traka, const Citac& c, const QString& kljuc, cons
 TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime) {
     QStringDecoder dekoder(QStringDecoder::Utf8);
     const QString tekst = dekoder.decode(sadrzaj);
-    if (dekoder.hasError())
-        throw TReportError(QStringLiteral("Projekat izvestaja %1 nije UTF-8 tekst!!!").arg(ime));
+    if (dekoder.hasError()) throw TReportError(QStringLiteral("Projekat izvestaja %1 nije UTF-8 tekst!!!").arg(ime));
 
     TReportSettings s;
     s.Header.FontSizePt = 9;
@@ -80,18 +76,16 @@ TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime
         const QString red = sirov.trimmed();
         if (red.isEmpty() || red.startsWith(QLatin1Char('#'))) continue;
         if (!potpis) {
-            if (red != POTPIS)
-                Neispravan(ime, c.red, QStringLiteral("fajl ne pocinje sa \"%1\"").arg(POTPIS));
+            if (red != POTPIS) Neispravan(ime, c.red, QStringLiteral("fajl ne pocinje sa \"%1\"").arg(POTPIS));
             potpis = true;
             continue;
         }
         if (red.startsWith(QLatin1Char('['))) {
-            if (!red.endsWith(QLatin1Char(']')))
-                Neispravan(ime, c.red, QStringLiteral("nezatvorena sekcija"));
+            if (!red.endsWith(QLatin1Char(']'))) Neispravan(ime, c.red, QStringLiteral("nezatvorena sekcija"));
             sekcija = red.mid(1, red.size() - 2).trimmed().toLower();
-            static const std::set<QString> poznate = {
-                QStringLiteral("podaci"), QStringLiteral("strana"), QStringLiteral("tekst"),
-                QStringLiteral("zaglavlje"), QStringLiteral("podnozje")};
+            static const std::set<QString> poznate = {QStringLiteral("podaci"), QStringLiteral("strana"),
+                                                      QStringLiteral("tekst"), QStringLiteral("zaglavlje"),
+                                                      QStringLiteral("podnozje")};
             if (!poznate.count(sekcija))
                 Neispravan(ime, c.red, QStringLiteral("nepoznata sekcija \"%1\"").arg(sekcija));
             if (!vidjeni.insert(QLatin1Char('[') + sekcija).second)
@@ -113,20 +107,20 @@ TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime
         } else if (sekcija == QLatin1String("strana")) {
             if (kljuc == QLatin1String("format")) {
                 static const std::map<QString, QPageSize::PageSizeId> formati = {
-                    {QStringLiteral("a4"), QPageSize::A4}, {QStringLiteral("a3"), QPageSize::A3},
-                    {QStringLiteral("a5"), QPageSize::A5}, {QStringLiteral("letter"), QPageSize::Letter},
+                    {QStringLiteral("a4"), QPageSize::A4},
+                    {QStringLiteral("a3"), QPageSize::A3},
+                    {QStringLiteral("a5"), QPageSize::A5},
+                    {QStringLiteral("letter"), QPageSize::Letter},
                     {QStringLiteral("legal"), QPageSize::Legal}};
                 auto it = formati.find(v.toLower());
-                if (it == formati.end())
-                    Neispravan(ime, c.red, QStringLiteral("nepoznat format strane \"%1\"").arg(v));
+                if (it == formati.end()) Neispravan(ime, c.red, QStringLiteral("nepoznat format strane \"%1\"").arg(v));
                 s.PageSize = it->second;
             } else if (kljuc == QLatin1String("orijentacija")) {
                 if (v.compare(QLatin1String("Uspravno"), Qt::CaseInsensitive) == 0)
                     s.Orientation = QPageLayout::Portrait;
                 else if (v.compare(QLatin1String("Polozeno"), Qt::CaseInsensitive) == 0)
                     s.Orientation = QPageLayout::Landscape;
-                else
-                    Neispravan(ime, c.red, QStringLiteral("orijentacija je Uspravno ili Polozeno"));
+                else Neispravan(ime, c.red, QStringLiteral("orijentacija je Uspravno ili Polozeno"));
             } else if (kljuc == QLatin1String("marginalevo")) s.MarginLeftMm = c.Broj(v, 0, 80);
             else if (kljuc == QLatin1String("marginadesno")) s.MarginRightMm = c.Broj(v, 0, 80);
             else if (kljuc == QLatin1String("marginagore")) s.MarginTopMm = c.Broj(v, 0, 80);
@@ -154,8 +148,7 @@ TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime
     if (!potpis) Neispravan(ime, c.red, QStringLiteral("fajl je prazan"));
     if (s.ConnectionName.isEmpty())
         Neispravan(ime, c.red, QStringLiteral("nije navedena konekcija ([Podaci] Konekcija)"));
-    if (s.ColumnName.isEmpty())
-        Neispravan(ime, c.red, QStringLiteral("nije navedena kolona ([Podaci] Kolona)"));
+    if (s.ColumnName.isEmpty()) Neispravan(ime, c.red, QStringLiteral("nije navedena kolona ([Podaci] Kolona)"));
     if (s.BodyMinSizePt > s.BodySizePt)
         Neispravan(ime, c.red, QStringLiteral("najmanja velicina fonta je veca od velicine"));
     return s;
@@ -164,8 +157,7 @@ TReportSettings ParseReportProject(const QByteArray& sadrzaj, const QString& ime
 TReportSettings ReadReportProject(const QString& putanja) {
     QFile f(putanja);
     const QFileInfo info(putanja);
-    if (!info.exists())
-        throw TReportError(QStringLiteral("Projekat izvestaja %1 ne postoji!!!").arg(putanja));
+    if (!info.exists()) throw TReportError(QStringLiteral("Projekat izvestaja %1 ne postoji!!!").arg(putanja));
     if (!info.isFile() || !f.open(QIODevice::ReadOnly))
         throw TReportError(QStringLiteral("Projekat izvestaja %1 nije moguce procitati!!!").arg(putanja));
     if (f.size() > NAJVECI_PROJEKAT)
@@ -180,8 +172,8 @@ TReportSettings ReadReportProject(const QString& putanja) {
 
 // --- connection -------------------------------------------------------------------------------
 
-void TReportConnection::AddColumn(const QString& name, TFieldType type, int width,
-                                  const QString& fullName, const QString& description) {
+void TReportConnection::AddColumn(const QString& name, TFieldType type, int width, const QString& fullName,
+                                  const QString& description) {
     columns.push_back({name, type, width, fullName, description});
 }
 
@@ -198,22 +190,18 @@ void TReportConnection::SetValue(int column, const QString& formatted, const QVa
     values[column] = {formatted, native, true};
 }
 
-void TReportConnection::SetValue(const QString& columnName, const QString& formatted,
-                                 const QVariant& native) {
+void TReportConnection::SetValue(const QString& columnName, const QString& formatted, const QVariant& native) {
     const int i = ColumnIndex(columnName);
-    if (i < 0)
-        throw TReportError(QStringLiteral("Konekcija %1 nema kolonu \"%2\"!!!").arg(Name, columnName));
+    if (i < 0) throw TReportError(QStringLiteral("Konekcija %1 nema kolonu \"%2\"!!!").arg(Name, columnName));
     SetValue(i, formatted, native);
 }
 
 QString TReportConnection::FormattedValue(int column) const {
-    return column >= 0 && column < static_cast<int>(values.size()) ? values[column].formatted
-                                                                   : QString();
+    return column >= 0 && column < static_cast<int>(values.size()) ? values[column].formatted : QString();
 }
 
 QVariant TReportConnection::NativeValue(int column) const {
-    return column >= 0 && column < static_cast<int>(values.size()) ? values[column].native
-                                                                   : QVariant();
+    return column >= 0 && column < static_cast<int>(values.size()) ? values[column].native : QVariant();
 }
 
 QString TReportConnection::Pull(const QString& columnName) {
@@ -235,13 +223,11 @@ QString TReportConnection::Pull(const QString& columnName) {
         throw TReportError(QStringLiteral("Konekcija %1 nije povezana sa podacima!!!").arg(Name));
     pozovi("OnGetCols", [this] { OnGetCols(*this); });
     const int kolona = ColumnIndex(columnName);
-    if (kolona < 0)
-        throw TReportError(QStringLiteral("Konekcija %1 nema kolonu \"%2\"!!!").arg(Name, columnName));
+    if (kolona < 0) throw TReportError(QStringLiteral("Konekcija %1 nema kolonu \"%2\"!!!").arg(Name, columnName));
     if (columns[kolona].Type != TFieldType::String)
         throw TReportError(QStringLiteral("Kolona \"%1\" konekcije %2 nije tekst!!!").arg(columnName, Name));
     pozovi("OnOpen", [this] { OnOpen(*this); });
-    if (rowCount < 0)
-        throw TReportError(QStringLiteral("Konekcija %1 nije otvorena!!!").arg(Name));
+    if (rowCount < 0) throw TReportError(QStringLiteral("Konekcija %1 nije otvorena!!!").arg(Name));
     QString tekst;
     for (int red = 0; red < rowCount; ++red) {
         values.assign(columns.size(), {});
@@ -269,8 +255,8 @@ void TReportProject::Prepare() {
     for (TReportConnection* k : connections)
         if (k->Name.compare(s.ConnectionName, Qt::CaseInsensitive) == 0) konekcija = k;
     if (!konekcija)
-        throw TReportError(QStringLiteral("Konekcija %1 koju projekat izvestaja cita ne postoji!!!")
-                               .arg(s.ConnectionName));
+        throw TReportError(
+            QStringLiteral("Konekcija %1 koju projekat izvestaja cita ne postoji!!!").arg(s.ConnectionName));
     const QString tekst = konekcija->Pull(s.ColumnName);
     document = std::make_shared<TReportDocument>(s, tekst);
 }
@@ -279,10 +265,8 @@ bool TReportProject::Execute(QWidget* parent, QString* error) {
     try {
         Prepare();
         TReportPreview pregled(document, dialogs, parent);
-        if (previewHook)
-            previewHook(pregled);
-        else
-            pregled.exec();
+        if (previewHook) previewHook(pregled);
+        else pregled.exec();
         return true;
     } catch (const TReportError& e) {
         if (error) *error = e.Message();

@@ -65,7 +65,7 @@ public:
 
 struct TReportBand {
     QString Left, Center, Right;
-    QString FontFamily;   // empty: the application's sans-serif font
+    QString FontFamily;  // empty: the application's sans-serif font
     double FontSizePt = 8;
     bool Rule = true;
     bool Empty() const { return Left.isEmpty() && Center.isEmpty() && Right.isEmpty(); }
@@ -85,7 +85,7 @@ struct TReportSettings {
     QString ContinuationMarker = QStringLiteral("\u00bb ");
     bool BoldHeadings = true;
     TReportBand Header, Footer;
-    QString ProjectFileName;   // file name only, for {DATOTEKA}
+    QString ProjectFileName;  // file name only, for {DATOTEKA}
 };
 
 // Parses the text of a project file; `ime` names it in messages. Throws TReportError.
@@ -124,7 +124,7 @@ public:
     void SetValue(const QString& columnName, const QString& formatted, const QVariant& native = {});
 
     const std::vector<TReportColumn>& Columns() const { return columns; }
-    int ColumnIndex(const QString& name) const;   // -1 when absent
+    int ColumnIndex(const QString& name) const;  // -1 when absent
     int RowCount() const { return rowCount; }
     QString FormattedValue(int column) const;
     QVariant NativeValue(int column) const;

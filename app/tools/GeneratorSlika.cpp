@@ -48,8 +48,7 @@ void Glava(QPainter& p, QPointF vrh, QPointF pravac, double velicina, const QCol
     p.restore();
 }
 
-void Strelica(QPainter& p, QPointF od, QPointF doTacke, const QColor& boja, double debljina = 2,
-              double glava = 12) {
+void Strelica(QPainter& p, QPointF od, QPointF doTacke, const QColor& boja, double debljina = 2, double glava = 12) {
     p.save();
     p.setPen(QPen(boja, debljina, Qt::SolidLine, Qt::FlatCap));
     const QPointF e = Jedinicni(doTacke - od);
@@ -60,8 +59,8 @@ void Strelica(QPainter& p, QPointF od, QPointF doTacke, const QColor& boja, doub
 
 // A circular arrow about `centar`, turning counter-clockwise on the picture (the positive sense of
 // rotations: X toward Z).
-void KruznaStrelica(QPainter& p, QPointF centar, double r, double odUgla, double raspon,
-                    const QColor& boja, double debljina = 2) {
+void KruznaStrelica(QPainter& p, QPointF centar, double r, double odUgla, double raspon, const QColor& boja,
+                    double debljina = 2) {
     QRectF okvir(centar.x() - r, centar.y() - r, 2 * r, 2 * r);
     p.save();
     p.setPen(QPen(boja, debljina));
@@ -81,10 +80,8 @@ void Tekst(QPainter& p, QPointF gde, const QString& tekst, const QFont& f, const
     p.setFont(f);
     p.setPen(boja);
     QRectF okvir(gde.x(), gde.y() - 40, 1000, 80);
-    if (poravnanje & Qt::AlignHCenter)
-        okvir.moveLeft(gde.x() - 500);
-    else if (poravnanje & Qt::AlignRight)
-        okvir.moveRight(gde.x());
+    if (poravnanje & Qt::AlignHCenter) okvir.moveLeft(gde.x() - 500);
+    else if (poravnanje & Qt::AlignRight) okvir.moveRight(gde.x());
     p.drawText(okvir, int(poravnanje), tekst);
     p.restore();
 }
@@ -185,8 +182,7 @@ QImage Uvod() {
         p.drawPolygon(t);
         p.drawLine(o + QPointF(-24, 30), o + QPointF(24, 30));
     }
-    for (int x = 380; x <= 540; x += 32)
-        Strelica(p, QPointF(x, 120), QPointF(x, 166), QColor(255, 200, 90), 2, 11);
+    for (int x = 380; x <= 540; x += 32) Strelica(p, QPointF(x, 120), QPointF(x, 166), QColor(255, 200, 90), 2, 11);
     p.setPen(QPen(QColor(255, 200, 90), 2));
     p.drawLine(QPointF(380, 120), QPointF(540, 120));
     Strelica(p, QPointF(290, 170), QPointF(354, 170), QColor(255, 200, 90), 3, 14);
@@ -257,7 +253,8 @@ QImage SlikaOpterecenja(const QString& naslov, const QString& podnaslov, const Q
 
 QImage OpterecenjeV() {
     return SlikaOpterecenja(
-        QStringLiteral("V - koncentrisana sila upravno na osu stapa"), QStringLiteral("pozitivna u smeru lokalne ose y"),
+        QStringLiteral("V - koncentrisana sila upravno na osu stapa"),
+        QStringLiteral("pozitivna u smeru lokalne ose y"),
         {QStringLiteral("V: KoncentrisanaSila,  a = PozicijaKoncentrisaneSile * L  (0 do 1, od cvora i)")},
         [](QPainter& p, const TStapNaSlici& s) {
             const QPointF t = s.Tacka(0.55);
@@ -282,85 +279,81 @@ QImage OpterecenjeM() {
 }
 
 QImage OpterecenjePn() {
-    return SlikaOpterecenja(
-        QStringLiteral("pn - jednako raspodeljeno opterecenje upravno na osu"),
-        QStringLiteral("pozitivno u smeru lokalne ose y, na delu stapa"),
-        {QStringLiteral("q: RaspodeljenoOpterecenje,  s = PocetakRaspodeljenog * L,"),
-         QStringLiteral("r = L - KrajRaspodeljenog * L,  c = L - s - r")},
-        [](QPainter& p, const TStapNaSlici& s) {
-            const double od = 0.25, doRel = 0.8;
-            for (int j = 0; j <= 6; ++j) {
-                const QPointF t = s.Tacka(od + (doRel - od) * j / 6);
-                Strelica(p, t, t + s.ey() * 70, crvena, 2, 11);
-            }
-            p.save();
-            p.setPen(QPen(crvena, 2));
-            p.drawLine(s.Tacka(od) + s.ey() * 70, s.Tacka(doRel) + s.ey() * 70);
-            p.restore();
-            Tekst(p, s.Tacka((od + doRel) / 2) + s.ey() * 88, QStringLiteral("q"), Font(18, true), crvena,
-                  Qt::AlignHCenter | Qt::AlignVCenter);
-            Kota(p, s, 0, od, QStringLiteral("s"), 18);
-            Kota(p, s, od, doRel, QStringLiteral("c"), 18);
-            Kota(p, s, doRel, 1, QStringLiteral("r"), 18);
-        });
+    return SlikaOpterecenja(QStringLiteral("pn - jednako raspodeljeno opterecenje upravno na osu"),
+                            QStringLiteral("pozitivno u smeru lokalne ose y, na delu stapa"),
+                            {QStringLiteral("q: RaspodeljenoOpterecenje,  s = PocetakRaspodeljenog * L,"),
+                             QStringLiteral("r = L - KrajRaspodeljenog * L,  c = L - s - r")},
+                            [](QPainter& p, const TStapNaSlici& s) {
+                                const double od = 0.25, doRel = 0.8;
+                                for (int j = 0; j <= 6; ++j) {
+                                    const QPointF t = s.Tacka(od + (doRel - od) * j / 6);
+                                    Strelica(p, t, t + s.ey() * 70, crvena, 2, 11);
+                                }
+                                p.save();
+                                p.setPen(QPen(crvena, 2));
+                                p.drawLine(s.Tacka(od) + s.ey() * 70, s.Tacka(doRel) + s.ey() * 70);
+                                p.restore();
+                                Tekst(p, s.Tacka((od + doRel) / 2) + s.ey() * 88, QStringLiteral("q"), Font(18, true),
+                                      crvena, Qt::AlignHCenter | Qt::AlignVCenter);
+                                Kota(p, s, 0, od, QStringLiteral("s"), 18);
+                                Kota(p, s, od, doRel, QStringLiteral("c"), 18);
+                                Kota(p, s, doRel, 1, QStringLiteral("r"), 18);
+                            });
 }
 
 QImage OpterecenjeT() {
-    return SlikaOpterecenja(
-        QStringLiteral("t - ravnomerna promena temperature ose stapa"),
-        QStringLiteral("pozitivna kada se stap zagreva (izduzuje)"),
-        {QStringLiteral("t: TemperaturnaPromena (ista po celom preseku)"),
-         QStringLiteral("slobodan stap bi se izduzio za alfaT * t * L")},
-        [](QPainter& p, const TStapNaSlici& s) {
-            p.save();
-            p.setPen(QPen(QColor(240, 150, 120), 18, Qt::SolidLine, Qt::FlatCap));
-            p.drawLine(s.Tacka(0.04), s.Tacka(0.96));
-            p.restore();
-            Strelica(p, s.Tacka(0.97), s.Tacka(0.97) + s.ex() * 45, crvena, 2.5, 12);
-            Strelica(p, s.Tacka(0.03), s.Tacka(0.03) - s.ex() * 45, crvena, 2.5, 12);
-            Tekst(p, s.Tacka(0.5) + s.ey() * 40, QStringLiteral("+t"), Font(20, true), crvena,
-                  Qt::AlignHCenter | Qt::AlignVCenter);
-        });
+    return SlikaOpterecenja(QStringLiteral("t - ravnomerna promena temperature ose stapa"),
+                            QStringLiteral("pozitivna kada se stap zagreva (izduzuje)"),
+                            {QStringLiteral("t: TemperaturnaPromena (ista po celom preseku)"),
+                             QStringLiteral("slobodan stap bi se izduzio za alfaT * t * L")},
+                            [](QPainter& p, const TStapNaSlici& s) {
+                                p.save();
+                                p.setPen(QPen(QColor(240, 150, 120), 18, Qt::SolidLine, Qt::FlatCap));
+                                p.drawLine(s.Tacka(0.04), s.Tacka(0.96));
+                                p.restore();
+                                Strelica(p, s.Tacka(0.97), s.Tacka(0.97) + s.ex() * 45, crvena, 2.5, 12);
+                                Strelica(p, s.Tacka(0.03), s.Tacka(0.03) - s.ex() * 45, crvena, 2.5, 12);
+                                Tekst(p, s.Tacka(0.5) + s.ey() * 40, QStringLiteral("+t"), Font(20, true), crvena,
+                                      Qt::AlignHCenter | Qt::AlignVCenter);
+                            });
 }
 
 QImage OpterecenjeDeltaT() {
-    return SlikaOpterecenja(
-        QStringLiteral("delta T - razlika temperatura strana preseka"),
-        QStringLiteral("pozitivna kada je strana na +y toplija"),
-        {QStringLiteral("delta T: TemperaturnaRazlika = t(strana +y) - t(strana -y),"),
-         QStringLiteral("h: visina preseka; stap se krivi ka hladnijoj strani")},
-        [](QPainter& p, const TStapNaSlici& s) {
-            p.save();
-            p.setPen(QPen(QColor(235, 110, 90), 9, Qt::SolidLine, Qt::FlatCap));
-            p.drawLine(s.Tacka(0.04) + s.ey() * 9, s.Tacka(0.96) + s.ey() * 9);
-            p.setPen(QPen(QColor(100, 150, 230), 9, Qt::SolidLine, Qt::FlatCap));
-            p.drawLine(s.Tacka(0.04) - s.ey() * 9, s.Tacka(0.96) - s.ey() * 9);
-            p.restore();
-            Tekst(p, s.Tacka(0.5) + s.ey() * 40, QStringLiteral("toplije (+y)"), Font(15, true), crvena,
-                  Qt::AlignHCenter | Qt::AlignVCenter);
-            Tekst(p, s.Tacka(0.62) - s.ey() * 38, QStringLiteral("hladnije"), Font(15, true), plava,
-                  Qt::AlignHCenter | Qt::AlignVCenter);
-        });
+    return SlikaOpterecenja(QStringLiteral("delta T - razlika temperatura strana preseka"),
+                            QStringLiteral("pozitivna kada je strana na +y toplija"),
+                            {QStringLiteral("delta T: TemperaturnaRazlika = t(strana +y) - t(strana -y),"),
+                             QStringLiteral("h: visina preseka; stap se krivi ka hladnijoj strani")},
+                            [](QPainter& p, const TStapNaSlici& s) {
+                                p.save();
+                                p.setPen(QPen(QColor(235, 110, 90), 9, Qt::SolidLine, Qt::FlatCap));
+                                p.drawLine(s.Tacka(0.04) + s.ey() * 9, s.Tacka(0.96) + s.ey() * 9);
+                                p.setPen(QPen(QColor(100, 150, 230), 9, Qt::SolidLine, Qt::FlatCap));
+                                p.drawLine(s.Tacka(0.04) - s.ey() * 9, s.Tacka(0.96) - s.ey() * 9);
+                                p.restore();
+                                Tekst(p, s.Tacka(0.5) + s.ey() * 40, QStringLiteral("toplije (+y)"), Font(15, true),
+                                      crvena, Qt::AlignHCenter | Qt::AlignVCenter);
+                                Tekst(p, s.Tacka(0.62) - s.ey() * 38, QStringLiteral("hladnije"), Font(15, true), plava,
+                                      Qt::AlignHCenter | Qt::AlignVCenter);
+                            });
 }
 
 QImage OpterecenjeH() {
-    return SlikaOpterecenja(
-        QStringLiteral("H - koncentrisana sila u pravcu ose stapa"),
-        QStringLiteral("pozitivna u smeru lokalne ose x (od i ka k)"),
-        {QStringLiteral("H: KoncentrisanaSilaUPravcuOse,"),
-         QStringLiteral("a = PozicijaKoncentrisaneSileUPravcuOse * L  (0 do 1, od cvora i)")},
-        [](QPainter& p, const TStapNaSlici& s) {
-            const QPointF t = s.Tacka(0.5) + s.ey() * 16;
-            Strelica(p, t, t + s.ex() * 95, crvena, 3, 16);
-            p.save();
-            p.setPen(QPen(crvena, 1.5, Qt::DotLine));
-            p.drawLine(s.Tacka(0.5), t);
-            p.restore();
-            Tekst(p, t + s.ex() * 50 + s.ey() * 22, QStringLiteral("H"), Font(18, true), crvena,
-                  Qt::AlignHCenter | Qt::AlignVCenter);
-            Kota(p, s, 0, 0.5, QStringLiteral("a"), 18);
-            Kota(p, s, 0.5, 1, QStringLiteral("b = L - a"), 18);
-        });
+    return SlikaOpterecenja(QStringLiteral("H - koncentrisana sila u pravcu ose stapa"),
+                            QStringLiteral("pozitivna u smeru lokalne ose x (od i ka k)"),
+                            {QStringLiteral("H: KoncentrisanaSilaUPravcuOse,"),
+                             QStringLiteral("a = PozicijaKoncentrisaneSileUPravcuOse * L  (0 do 1, od cvora i)")},
+                            [](QPainter& p, const TStapNaSlici& s) {
+                                const QPointF t = s.Tacka(0.5) + s.ey() * 16;
+                                Strelica(p, t, t + s.ex() * 95, crvena, 3, 16);
+                                p.save();
+                                p.setPen(QPen(crvena, 1.5, Qt::DotLine));
+                                p.drawLine(s.Tacka(0.5), t);
+                                p.restore();
+                                Tekst(p, t + s.ex() * 50 + s.ey() * 22, QStringLiteral("H"), Font(18, true), crvena,
+                                      Qt::AlignHCenter | Qt::AlignVCenter);
+                                Kota(p, s, 0, 0.5, QStringLiteral("a"), 18);
+                                Kota(p, s, 0.5, 1, QStringLiteral("b = L - a"), 18);
+                            });
 }
 
 QImage OpterecenjePt() {
@@ -469,64 +462,61 @@ QImage Preseci1() {
 }
 
 QImage Preseci2() {
-    return Tabela(
-        QStringLiteral("Tankozidni suplji preseci (t mnogo manje od r, a)"),
-        {{QStringLiteral("Tankozidni suplji kruzni presek"),
-          [](QPainter& p, QPointF c) {
-              p.setPen(QPen(crna, 7));
-              p.setBrush(Qt::NoBrush);
-              p.drawEllipse(c, 58, 58);
-              OsaSavijanja(p, c, 75);
-              p.setPen(QPen(siva, 1));
-              p.drawLine(c, c + QPointF(41, -41));
-              Tekst(p, c + QPointF(14, -30), QStringLiteral("r"), Font(13, false, true), siva);
-              Tekst(p, c + QPointF(46, 56), QStringLiteral("t"), Font(13, false, true), siva);
-          },
-          {QStringLiteral("A = 2 * pi * r * t   (r - srednji poluprecnik)"), QStringLiteral("I = pi * r^3 * t"),
-           QStringLiteral("k = 2")}},
-         {QStringLiteral("Tankozidni suplji kvadratni presek"),
-          [](QPainter& p, QPointF c) {
-              p.setPen(QPen(crna, 7, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-              p.setBrush(Qt::NoBrush);
-              p.drawRect(QRectF(c.x() - 55, c.y() - 55, 110, 110));
-              OsaSavijanja(p, c, 72);
-              KotaVodoravna(p, c + QPointF(-55, 72), c + QPointF(55, 72), QStringLiteral("a"));
-              Tekst(p, c + QPointF(62, -40), QStringLiteral("t"), Font(13, false, true), siva);
-          },
-          {QStringLiteral("A = 4 * a * t   (a - srednja mera strane)"), QStringLiteral("I = 2/3 * a^3 * t"),
-           QStringLiteral("k = 12/5")}}});
+    return Tabela(QStringLiteral("Tankozidni suplji preseci (t mnogo manje od r, a)"),
+                  {{QStringLiteral("Tankozidni suplji kruzni presek"),
+                    [](QPainter& p, QPointF c) {
+                        p.setPen(QPen(crna, 7));
+                        p.setBrush(Qt::NoBrush);
+                        p.drawEllipse(c, 58, 58);
+                        OsaSavijanja(p, c, 75);
+                        p.setPen(QPen(siva, 1));
+                        p.drawLine(c, c + QPointF(41, -41));
+                        Tekst(p, c + QPointF(14, -30), QStringLiteral("r"), Font(13, false, true), siva);
+                        Tekst(p, c + QPointF(46, 56), QStringLiteral("t"), Font(13, false, true), siva);
+                    },
+                    {QStringLiteral("A = 2 * pi * r * t   (r - srednji poluprecnik)"),
+                     QStringLiteral("I = pi * r^3 * t"), QStringLiteral("k = 2")}},
+                   {QStringLiteral("Tankozidni suplji kvadratni presek"),
+                    [](QPainter& p, QPointF c) {
+                        p.setPen(QPen(crna, 7, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                        p.setBrush(Qt::NoBrush);
+                        p.drawRect(QRectF(c.x() - 55, c.y() - 55, 110, 110));
+                        OsaSavijanja(p, c, 72);
+                        KotaVodoravna(p, c + QPointF(-55, 72), c + QPointF(55, 72), QStringLiteral("a"));
+                        Tekst(p, c + QPointF(62, -40), QStringLiteral("t"), Font(13, false, true), siva);
+                    },
+                    {QStringLiteral("A = 4 * a * t   (a - srednja mera strane)"), QStringLiteral("I = 2/3 * a^3 * t"),
+                     QStringLiteral("k = 12/5")}}});
 }
 
 QImage Preseci3() {
-    return Tabela(
-        QStringLiteral("I presek (savijanje oko jace ose)"),
-        {{QStringLiteral("I presek"),
-          [](QPainter& p, QPointF c) {
-              Popuna(p);
-              QPolygonF i;
-              const double b = 50, h = 70, tf = 12, tw = 7;
-              i << c + QPointF(-b, -h) << c + QPointF(b, -h) << c + QPointF(b, -h + tf) << c + QPointF(tw, -h + tf)
-                << c + QPointF(tw, h - tf) << c + QPointF(b, h - tf) << c + QPointF(b, h) << c + QPointF(-b, h)
-                << c + QPointF(-b, h - tf) << c + QPointF(-tw, h - tf) << c + QPointF(-tw, -h + tf)
-                << c + QPointF(-b, -h + tf);
-              p.drawPolygon(i);
-              OsaSavijanja(p, c, 70);
-              KotaVodoravna(p, c + QPointF(-b, h + 12), c + QPointF(b, h + 12), QStringLiteral("b"));
-              KotaUspravna(p, c + QPointF(-b - 14, -h), c + QPointF(-b - 14, h), QStringLiteral("h"));
-              Tekst(p, c + QPointF(b + 6, -h + 6), QStringLiteral("tf"), Font(13, false, true), siva);
-              Tekst(p, c + QPointF(tw + 4, 18), QStringLiteral("tw"), Font(13, false, true), siva);
-          },
-          {QStringLiteral("A = 2 * b * tf + (h - 2 * tf) * tw"),
-           QStringLiteral("I = [b * h^3 - (b - tw) * (h - 2 * tf)^3] / 12"),
-           QStringLiteral("k = A / Arebra,  Arebra = (h - 2 * tf) * tw")}}});
+    return Tabela(QStringLiteral("I presek (savijanje oko jace ose)"),
+                  {{QStringLiteral("I presek"),
+                    [](QPainter& p, QPointF c) {
+                        Popuna(p);
+                        QPolygonF i;
+                        const double b = 50, h = 70, tf = 12, tw = 7;
+                        i << c + QPointF(-b, -h) << c + QPointF(b, -h) << c + QPointF(b, -h + tf)
+                          << c + QPointF(tw, -h + tf) << c + QPointF(tw, h - tf) << c + QPointF(b, h - tf)
+                          << c + QPointF(b, h) << c + QPointF(-b, h) << c + QPointF(-b, h - tf)
+                          << c + QPointF(-tw, h - tf) << c + QPointF(-tw, -h + tf) << c + QPointF(-b, -h + tf);
+                        p.drawPolygon(i);
+                        OsaSavijanja(p, c, 70);
+                        KotaVodoravna(p, c + QPointF(-b, h + 12), c + QPointF(b, h + 12), QStringLiteral("b"));
+                        KotaUspravna(p, c + QPointF(-b - 14, -h), c + QPointF(-b - 14, h), QStringLiteral("h"));
+                        Tekst(p, c + QPointF(b + 6, -h + 6), QStringLiteral("tf"), Font(13, false, true), siva);
+                        Tekst(p, c + QPointF(tw + 4, 18), QStringLiteral("tw"), Font(13, false, true), siva);
+                    },
+                    {QStringLiteral("A = 2 * b * tf + (h - 2 * tf) * tw"),
+                     QStringLiteral("I = [b * h^3 - (b - tw) * (h - 2 * tf)^3] / 12"),
+                     QStringLiteral("k = A / Arebra,  Arebra = (h - 2 * tf) * tw")}}});
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     // No window is shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "upotreba: %s <folder>\n", argv[0]);
@@ -534,18 +524,12 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QList<QPair<QString, QImage>> slike = {
-        {QStringLiteral("UvodniProzor.jpg"), Uvod()},
-        {QStringLiteral("Pomoc1.jpg"), KoordinatniSistem()},
-        {QStringLiteral("Pomoc2.jpg"), OpterecenjeV()},
-        {QStringLiteral("Pomoc3.jpg"), OpterecenjeM()},
-        {QStringLiteral("Pomoc4.jpg"), OpterecenjePn()},
-        {QStringLiteral("Pomoc5.jpg"), OpterecenjeT()},
-        {QStringLiteral("Pomoc6.jpg"), OpterecenjeDeltaT()},
-        {QStringLiteral("Pomoc7.jpg"), OpterecenjeH()},
-        {QStringLiteral("Pomoc8.jpg"), OpterecenjePt()},
-        {QStringLiteral("Presek1.jpg"), Preseci1()},
-        {QStringLiteral("Presek2.jpg"), Preseci2()},
-        {QStringLiteral("Presek3.jpg"), Preseci3()},
+        {QStringLiteral("UvodniProzor.jpg"), Uvod()},        {QStringLiteral("Pomoc1.jpg"), KoordinatniSistem()},
+        {QStringLiteral("Pomoc2.jpg"), OpterecenjeV()},      {QStringLiteral("Pomoc3.jpg"), OpterecenjeM()},
+        {QStringLiteral("Pomoc4.jpg"), OpterecenjePn()},     {QStringLiteral("Pomoc5.jpg"), OpterecenjeT()},
+        {QStringLiteral("Pomoc6.jpg"), OpterecenjeDeltaT()}, {QStringLiteral("Pomoc7.jpg"), OpterecenjeH()},
+        {QStringLiteral("Pomoc8.jpg"), OpterecenjePt()},     {QStringLiteral("Presek1.jpg"), Preseci1()},
+        {QStringLiteral("Presek2.jpg"), Preseci2()},         {QStringLiteral("Presek3.jpg"), Preseci3()},
     };
     const bool png = argc > 2 && QByteArray(argv[2]) == "--png";
     int greske = 0;

@@ -48,7 +48,8 @@ void Matrica(std::string& t, const TIzvorMatrice& m, F&& element) {
 // In place of the rows of a matrix too large for the report.
 void VelicinaMatrice(std::string& t, const TIzvorMatrice& m) {
     const long long nenultih = m.BrojNenultih();
-    t += "Dimenzije: " + std::to_string(m.BrojRedova()) + " x " + std::to_string(m.BrojKolona()) + ", nenultih elemenata: " +
+    t += "Dimenzije: " + std::to_string(m.BrojRedova()) + " x " + std::to_string(m.BrojKolona()) +
+         ", nenultih elemenata: " +
          (nenultih >= 0 ? std::to_string(nenultih) : std::string("nije poznato (matrica nije formirana)")) + RL;
     t += "Matrica ima vise od " + std::to_string(NajviseElemenataUIzvestaju) + " elemenata i nije ispisana." + RL;
 }
@@ -62,8 +63,9 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
         t += std::string(RL) + RL + "ULAZNI PODACI - MATERIJALI" + RL + RL;
         for (const auto& m : model.nizMaterijala)
             t += "Ime materijala: " + m->Ime() + RL + "Broj materijala: " + std::to_string(m->ID()) + RL +
-                 "Modul elasticnosti: " + FormatBroja(m->E()) + RL + "Poasonov koeficijent: " + FormatBroja(m->Poasonov()) +
-                 RL + "Zapreminska masa: " + FormatBroja(m->Masa()) + RL +
+                 "Modul elasticnosti: " + FormatBroja(m->E()) + RL +
+                 "Poasonov koeficijent: " + FormatBroja(m->Poasonov()) + RL +
+                 "Zapreminska masa: " + FormatBroja(m->Masa()) + RL +
                  "Koeficijent toplotnog sirenja: " + FormatBroja(m->AlfaT()) + RL + RL;
     }
     if (!model.nizPreseka.empty()) {
@@ -98,8 +100,7 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                  "(ID=" + std::to_string(s->Presek()->ID()) + ")" + RL +
                  "Broj pocetnog cvora stapa: " + std::to_string(s->PocetniCvor()->ID()) + RL +
                  "Broj krajnjeg cvora stapa: " + std::to_string(s->KrajnjiCvor()->ID()) + RL;
-            if (const TOsobineTipa* tip = OsobineTipa(s->TipStapa()))
-                t += std::string("Tip stapa: ") + tip->ime + RL;
+            if (const TOsobineTipa* tip = OsobineTipa(s->TipStapa())) t += std::string("Tip stapa: ") + tip->ime + RL;
             t += "Duzina: " + FormatBroja(DuzinaStapa(*s)) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
                  RL + RL;
         }
@@ -214,8 +215,10 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
     t += rl2 + "Ro - GKS - ukupno" + rl;
     for (int c : Lista(o))
         for (const auto& n : model.nizCvorova) {
-            if (n->OslX() && n->BrPomeranjaX() == c) t += "Br. poz. pom.: " + std::to_string(c) + "   Rx = " + FormatBroja(n->Rx()) + rl;
-            if (n->OslZ() && n->BrPomeranjaZ() == c) t += "Br. poz. pom.: " + std::to_string(c) + "   Rz = " + FormatBroja(n->Rz()) + rl;
+            if (n->OslX() && n->BrPomeranjaX() == c)
+                t += "Br. poz. pom.: " + std::to_string(c) + "   Rx = " + FormatBroja(n->Rx()) + rl;
+            if (n->OslZ() && n->BrPomeranjaZ() == c)
+                t += "Br. poz. pom.: " + std::to_string(c) + "   Rz = " + FormatBroja(n->Rz()) + rl;
             if (n->UkljY() && n->BrObrtanjaY() == c)
                 t += "Br. poz. pom.: " + std::to_string(c) + "   My = " + FormatBroja(n->MukljY()) + rl;
         }

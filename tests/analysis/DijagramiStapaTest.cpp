@@ -59,7 +59,8 @@ TEST(DijagramiStapa, SimplySupportedBeamUnderPointLoad) {
     EXPECT_TRUE(Blizu(d.Vrednosti(xa).w, -P * a * a * b * b / (3 * EI * L)));
     const long double xm = std::sqrt((L * L - b * b) / 3);
     EXPECT_TRUE(Blizu(d.ekstremW.min.x + xs, xm, 1e-7L));
-    EXPECT_TRUE(Blizu(d.ekstremW.min.vrednost, -P * b * std::pow(L * L - b * b, 1.5L) / (9 * std::sqrt(3.0L) * EI * L)));
+    EXPECT_TRUE(
+        Blizu(d.ekstremW.min.vrednost, -P * b * std::pow(L * L - b * b, 1.5L) / (9 * std::sqrt(3.0L) * EI * L)));
     EXPECT_TRUE(Blizu(d.ekstremM.max.vrednost, P * a * b / L));
     EXPECT_TRUE(Blizu(d.ekstremM.max.x, xa));
     // The hinged ends turn as the line says, not as their nodes.

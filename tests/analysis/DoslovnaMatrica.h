@@ -64,8 +64,7 @@ inline bool InvertujDoslovno(TRedovi& a, double* najmanjiPivot = nullptr, bool* 
             b[ip] = b[i];
             if (f >= 0)
                 for (int k = f; k < i; ++k) sum = sum - a[i][k] * b[k];
-            else if (sum != 0)
-                f = i;
+            else if (sum != 0) f = i;
             b[i] = sum;
         }
         for (int i = n - 1; i >= 0; --i) {

@@ -25,7 +25,8 @@ void OcekujVektor(const TMatrix& v, const std::vector<long double>& ocekivano, c
     ASSERT_EQ(v.NrOfColumns(), 1) << opis;
     ASSERT_EQ(v.NrOfRows(), static_cast<int>(ocekivano.size())) << opis;
     for (size_t i = 0; i < ocekivano.size(); ++i)
-        EXPECT_TRUE(Blizu(v.Elem(1, static_cast<int>(i) + 1), ocekivano[i], 1e-12L, 1e-9L)) << opis << " entry " << i + 1;
+        EXPECT_TRUE(Blizu(v.Elem(1, static_cast<int>(i) + 1), ocekivano[i], 1e-12L, 1e-9L))
+            << opis << " entry " << i + 1;
 }
 
 // E = 1e4, nu = 0 (G = E/2), I = 2, A = 3: EA/L and EI/L^3 stay readable for L = 4.
@@ -54,17 +55,9 @@ TEST(MatriceStapa, LocalStiffnessOfEachTypeWithoutShear) {
           {0, -k12, -k6, 0, k12, -k6},
           {0, k6, k2, 0, -k6, k4}}},
         {tsIG,
-         {{a, 0, 0, -a, 0},
-          {0, k3, k3b, 0, -k3},
-          {0, k3b, k3c, 0, -k3b},
-          {-a, 0, 0, a, 0},
-          {0, -k3, -k3b, 0, k3}}},
+         {{a, 0, 0, -a, 0}, {0, k3, k3b, 0, -k3}, {0, k3b, k3c, 0, -k3b}, {-a, 0, 0, a, 0}, {0, -k3, -k3b, 0, k3}}},
         {tsGK,
-         {{a, 0, -a, 0, 0},
-          {0, k3, 0, -k3, k3b},
-          {-a, 0, a, 0, 0},
-          {0, -k3, 0, k3, -k3b},
-          {0, k3b, 0, -k3b, k3c}}},
+         {{a, 0, -a, 0, 0}, {0, k3, 0, -k3, k3b}, {-a, 0, a, 0, 0}, {0, -k3, 0, k3, -k3b}, {0, k3b, 0, -k3b, k3c}}},
         {tsProst, {{a, 0, -a, 0}, {0, 0, 0, 0}, {-a, 0, a, 0}, {0, 0, 0, 0}}},
     };
     for (const auto& sl : slucajevi) {
@@ -187,8 +180,7 @@ TEST(MatriceStapa, UnknownTypeGivesOneByOneZero) {
 
 // Equivalent nodal loads on a horizontal member of length 4.
 TEST(OpterecenjaStapa, ClosedFormVectorsOfEveryKind) {
-    const long double L = 4, V = 10, M = 8, q = 3, p = 2, E = 1e4L, A = 3, I = 2, h = 0.5L, al = 1e-5L, t = 20,
-                      dt = 15;
+    const long double L = 4, V = 10, M = 8, q = 3, p = 2, E = 1e4L, A = 3, I = 2, h = 0.5L, al = 1e-5L, t = 20, dt = 15;
     const long double N = al * t * E * A, Mt = al * dt * E * I / h;
     struct Slucaj {
         int tipStapa, tipOpt;
@@ -207,7 +199,12 @@ TEST(OpterecenjaStapa, ClosedFormVectorsOfEveryKind) {
         {tsK, 1, M, 0.5L, 0, {0, -3 * M / (2 * L), -M / 4, 0, 3 * M / (2 * L), -M / 4}},
         {tsProst, 1, M, 0.5L, 0, {0, -M / L, 0, M / L}},
         {tsIG, 1, M, 0.5L, 0, {0, -(3 * M / (2 * L)) * 0.75L, (M / 2) * (-0.25L), 0, (3 * M / (2 * L)) * 0.75L}},
-        {tsGK, 1, M, 0.25L, 0, {0, -(3 * M / (2 * L)) * (15.0L / 16), 0, (3 * M / (2 * L)) * (15.0L / 16), (M / 2) * (3.0L / 16 - 1)}},
+        {tsGK,
+         1,
+         M,
+         0.25L,
+         0,
+         {0, -(3 * M / (2 * L)) * (15.0L / 16), 0, (3 * M / (2 * L)) * (15.0L / 16), (M / 2) * (3.0L / 16 - 1)}},
         {tsK, 2, q, 0, 1, {0, q * L / 2, q * L * L / 12, 0, q * L / 2, -q * L * L / 12}},
         {tsIG, 2, q, 0, 1, {0, 5 * q * L / 8, q * L * L / 8, 0, 3 * q * L / 8}},
         {tsGK, 2, q, 0, 1, {0, 3 * q * L / 8, 0, 5 * q * L / 8, -q * L * L / 8}},

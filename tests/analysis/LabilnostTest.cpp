@@ -100,7 +100,8 @@ double NajmanjiPivot(TModel& m) {
 TEST(Labilnost, MechanismsAtAnyAngleAreRefused) {
     for (long double stepeni : {0.0L, 17.0L, 30.0L, 45.0L, 61.3L, 90.0L, 133.7L, 271.9L}) {
         for (auto& [opis, g] : Mehanizmi(stepeni * PI / 180)) {
-            if (std::getenv("VELT_PIVOTI")) std::printf("%s %g: %g\n", opis.c_str(), (double)stepeni, NajmanjiPivot(g.m));
+            if (std::getenv("VELT_PIVOTI"))
+                std::printf("%s %g: %g\n", opis.c_str(), (double)stepeni, NajmanjiPivot(g.m));
             TStanjeAnalize st;
             TPosmatracBezEkrana p(g.m, st);
             p.datumVreme = "DT";
@@ -171,7 +172,8 @@ TEST(Labilnost, SoundStructuresWithVeryDifferentStiffnessesAreSolved) {
             auto [px, pz] = Okreni(1, 0, u);
             b->SetPx(px);
             b->SetPz(pz);
-            if (std::getenv("VELT_PIVOTI")) std::printf("chain %g %g: %g\n", (double)odnos, (double)stepeni, NajmanjiPivot(g.m));
+            if (std::getenv("VELT_PIVOTI"))
+                std::printf("chain %g %g: %g\n", (double)odnos, (double)stepeni, NajmanjiPivot(g.m));
             EXPECT_GT(NajmanjiPivot(g.m), 1e-12 * 10) << static_cast<double>(odnos);
             TStanjeAnalize st;
             TPosmatracBezEkrana p(g.m, st);

@@ -47,7 +47,8 @@ void OcekujIsteBitove(const TMatrix& m, const TRedovi& a, const std::string& gde
         for (size_t j = 0; j < a[0].size(); ++j) {
             const double x = m.Elem(static_cast<int>(j + 1), static_cast<int>(i + 1)), y = a[i][j];
             if (std::isnan(x) && std::isnan(y)) continue;
-            ASSERT_EQ(std::memcmp(&x, &y, sizeof x), 0) << gde << " row " << i << " col " << j << ": " << x << " vs " << y;
+            ASSERT_EQ(std::memcmp(&x, &y, sizeof x), 0)
+                << gde << " row " << i << " col " << j << ": " << x << " vs " << y;
         }
 }
 
@@ -93,7 +94,8 @@ TEST_P(MatrixPut, InvertAndItsPivotMatchTheTextbookLoops) {
             OcekujIsteBitove(m, a, gde);
             ASSERT_TRUE(mp.InvertSaPivotom(pivot)) << gde;
             OcekujIsteBitove(mp, a, gde + " (with pivot)");
-            EXPECT_EQ(std::memcmp(&pivot, &pivotDoslovno, sizeof pivot), 0) << gde << ": " << pivot << " vs " << pivotDoslovno;
+            EXPECT_EQ(std::memcmp(&pivot, &pivotDoslovno, sizeof pivot), 0)
+                << gde << ": " << pivot << " vs " << pivotDoslovno;
         }
 }
 
@@ -107,8 +109,7 @@ TEST_P(MatrixPut, FailuresLeaveWhatTheTextbookLoopsLeave) {
             TRedovi a = Slucajna(n, true, 7u + n);
             if (kolona)
                 for (int i = 0; i < n; ++i) a[i][n / 2] = 0;
-            else
-                a[n - 1] = a[1];
+            else a[n - 1] = a[1];
             const std::string gde = (kolona ? "zero column n=" : "repeated row n=") + std::to_string(n);
             TMatrix m = UMatricu(a);
             ASSERT_FALSE(InvertujDoslovno(a, &pivotDoslovno)) << gde;
@@ -117,7 +118,6 @@ TEST_P(MatrixPut, FailuresLeaveWhatTheTextbookLoopsLeave) {
             EXPECT_EQ(std::memcmp(&pivot, &pivotDoslovno, sizeof pivot), 0) << gde;
         }
     for (int n : {7, 65, 301}) {
-
         // An all-zero row: false, pivot 0, nothing touched.
         TRedovi z = Slucajna(n, false, 3u);
         z[n / 2].assign(n, 0.0);
@@ -158,8 +158,16 @@ TEST_P(MatrixPut, MultiplyMatchesTheTextbookLoop) {
     };
     // Square, the pipeline's matrix times vector, fewer columns than a tile, ragged edges, and a
     // product with a few columns large enough to be shared by threads.
-    for (TOblik o : {TOblik{1, 1, 1}, {7, 7, 7}, {65, 65, 65}, {301, 301, 301}, {301, 301, 1}, {300, 200, 5},
-                     {97, 301, 33}, {33, 600, 65}, {1000, 70, 1}, {2053, 2050, 2}}) {
+    for (TOblik o : {TOblik{1, 1, 1},
+                     {7, 7, 7},
+                     {65, 65, 65},
+                     {301, 301, 301},
+                     {301, 301, 1},
+                     {300, 200, 5},
+                     {97, 301, 33},
+                     {33, 600, 65},
+                     {1000, 70, 1},
+                     {2053, 2050, 2}}) {
         TRedovi a(o.m, std::vector<double>(o.k)), b(o.k, std::vector<double>(o.n));
         for (auto& red : a)
             for (double& v : red) v = d(g) * 1e3;
@@ -168,7 +176,8 @@ TEST_P(MatrixPut, MultiplyMatchesTheTextbookLoop) {
         TMatrix ma = UMatricu(a), mb = UMatricu(b), r;
         r.Resize(o.n, o.m);
         ASSERT_TRUE(ma.Multiply(&mb, &r));
-        OcekujIsteBitove(r, PomnoziDoslovno(a, b), std::to_string(o.m) + "x" + std::to_string(o.k) + "x" + std::to_string(o.n));
+        OcekujIsteBitove(r, PomnoziDoslovno(a, b),
+                         std::to_string(o.m) + "x" + std::to_string(o.k) + "x" + std::to_string(o.n));
     }
 }
 

@@ -33,11 +33,17 @@ struct TPosao {
     TRezultatProracuna Izvrsi() { return posao.Izvrsi(posmatrac); }
 };
 
-const std::vector<std::string> DoResavanja = {
-    "Pocetak analize - DT",       "Priprema za proracun - DT", "Brisem prethodne rezultate - DT",
-    "Odredjivanje kodnih brojeva - DT", "Formiranje K u GKS - DT", "Formiranje Kss - DT",
-    "Formiranje Kso - DT",        "Formiranje Kos - DT",       "Formiranje Koo - DT",
-    "Formiranje Ss - DT",         "Resavanje sistema - DT"};
+const std::vector<std::string> DoResavanja = {"Pocetak analize - DT",
+                                              "Priprema za proracun - DT",
+                                              "Brisem prethodne rezultate - DT",
+                                              "Odredjivanje kodnih brojeva - DT",
+                                              "Formiranje K u GKS - DT",
+                                              "Formiranje Kss - DT",
+                                              "Formiranje Kso - DT",
+                                              "Formiranje Kos - DT",
+                                              "Formiranje Koo - DT",
+                                              "Formiranje Ss - DT",
+                                              "Resavanje sistema - DT"};
 
 }  // namespace
 
@@ -107,8 +113,8 @@ TEST(PoslovProracuna, OutcomeIsDataWithItsMessage) {
         const TRezultatProracuna r = t.Izvrsi();
         EXPECT_EQ(r.ishod, s.ishod);
         EXPECT_EQ(r.poruka, s.poruka);
-        EXPECT_EQ(t.posmatrac.poruke, s.porukaKutije.empty() ? std::vector<std::string>{}
-                                                             : std::vector<std::string>{s.porukaKutije});
+        EXPECT_EQ(t.posmatrac.poruke,
+                  s.porukaKutije.empty() ? std::vector<std::string>{} : std::vector<std::string>{s.porukaKutije});
         ASSERT_FALSE(t.posmatrac.log.empty());
         EXPECT_EQ(t.posmatrac.log.front(), "Pocetak analize - DT");
         EXPECT_EQ(t.posmatrac.log.back(), s.poslednjiRed);
@@ -144,7 +150,8 @@ TEST(PoslovProracuna, InstallsOnlyIntoTheModelItWasTakenFrom) {
     EXPECT_TRUE(Blizu(g.m.nizCvorova[0]->Rz(), 5));
     EXPECT_TRUE(Blizu(g.m.nizCvorova[2]->Rz(), 5));
     ASSERT_TRUE(prikazano.nizKodnihBrojevaNepoznatihPomeranja);
-    EXPECT_EQ(prikazano.vektor_qsGKS->NrOfRows(), static_cast<int>(prikazano.nizKodnihBrojevaNepoznatihPomeranja->size()));
+    EXPECT_EQ(prikazano.vektor_qsGKS->NrOfRows(),
+              static_cast<int>(prikazano.nizKodnihBrojevaNepoznatihPomeranja->size()));
     EXPECT_EQ(prikazano.putanja, TPutanjaResavanja::Gusta);
     // What the document asked for and showed stays its own; the job holds the replaced state.
     EXPECT_EQ(prikazano.zahtevanaPutanja, TPutanjaResavanja::Gusta);

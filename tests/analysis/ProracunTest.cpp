@@ -24,7 +24,8 @@ void OcekujSile(const TModel& m, const TStanjeAnalize& st, int stap, const std::
     const TSileStapa s = IzracunajSileStapa(m, st, *m.nizStapova[stap]);
     ASSERT_EQ(s.RL.NrOfRows(), static_cast<int>(RL.size()));
     for (size_t i = 0; i < RL.size(); ++i)
-        EXPECT_TRUE(Blizu(s.RL.Elem(1, static_cast<int>(i) + 1), RL[i], 1e-9L, 1e-7L)) << "member " << stap << " R" << i + 1;
+        EXPECT_TRUE(Blizu(s.RL.Elem(1, static_cast<int>(i) + 1), RL[i], 1e-9L, 1e-7L))
+            << "member " << stap << " R" << i + 1;
 }
 
 // Simply supported beam of span 8 as a hinged-rigid and a rigid-hinged member meeting at mid-span.
@@ -283,7 +284,8 @@ TEST(Proracun, ChecksRefuseWithTheirMessages) {
         const char* poruka;  // nullptr: accepted
     };
     const Slucaj slucajevi[] = {
-        {"one node", [](TGraditeljModela& g) { g.Cvor(0, 0, true, true, true); }, "Sistem nema dovoljan broj cvorova!!!"},
+        {"one node", [](TGraditeljModela& g) { g.Cvor(0, 0, true, true, true); },
+         "Sistem nema dovoljan broj cvorova!!!"},
         {"no member",
          [](TGraditeljModela& g) {
              g.Cvor(0, 0, true, true, true);
@@ -296,8 +298,7 @@ TEST(Proracun, ChecksRefuseWithTheirMessages) {
              g.Cvor(5, 5, true, true, true);
          },
          "Postoje cvorovi bez stapova!!!"},
-        {"cantilever",
-         [](TGraditeljModela& g) { g.Stap(g.Cvor(0, 0, true, true, true), g.Cvor(4, 0), tsK); },
+        {"cantilever", [](TGraditeljModela& g) { g.Stap(g.Cvor(0, 0, true, true, true), g.Cvor(4, 0), tsK); },
          "Oslonci nisu korektno zadati!!!"},
         {"rigid end on a roller",
          [](TGraditeljModela& g) { g.Stap(g.Cvor(0, 0, true, true, true), g.Cvor(4, 0, false, true), tsK); },
@@ -375,12 +376,19 @@ TEST(Proracun, CodeNumberListsAndRotationsOfHingedNodes) {
 TEST(Proracun, LogOfACompleteRunAndOfAStoppedOne) {
     TGraditeljModela g = ProstaGreda();
     TPokretanje p(g.m);
-    const std::vector<std::string> ocekivano = {
-        "Pocetak analize - DT",         "Priprema za proracun - DT",   "Brisem prethodne rezultate - DT",
-        "Odredjivanje kodnih brojeva - DT", "Formiranje K u GKS - DT", "Formiranje Kss - DT",
-        "Formiranje Kso - DT",          "Formiranje Kos - DT",         "Formiranje Koo - DT",
-        "Formiranje Ss - DT",           "Resavanje sistema - DT",      "Ispisivanje rezultata analize - DT",
-        "Kraj analize - DT"};
+    const std::vector<std::string> ocekivano = {"Pocetak analize - DT",
+                                                "Priprema za proracun - DT",
+                                                "Brisem prethodne rezultate - DT",
+                                                "Odredjivanje kodnih brojeva - DT",
+                                                "Formiranje K u GKS - DT",
+                                                "Formiranje Kss - DT",
+                                                "Formiranje Kso - DT",
+                                                "Formiranje Kos - DT",
+                                                "Formiranje Koo - DT",
+                                                "Formiranje Ss - DT",
+                                                "Resavanje sistema - DT",
+                                                "Ispisivanje rezultata analize - DT",
+                                                "Kraj analize - DT"};
     EXPECT_EQ(p.posmatrac.log, ocekivano);
     EXPECT_FALSE(p.stanje.radimProracun);
 

@@ -22,48 +22,79 @@ TEST(UzrokOdbijanja, NamesTheFirstNodeThatBreaksTheCheckAndWhatSatisfiesIt) {
         std::function<void(TGraditeljModela&)> gradi;
         const char* poruka;
         int cvor;
-        std::vector<const char*> savet;   // parts the hint must contain
+        std::vector<const char*> savet;  // parts the hint must contain
     } slucajevi[] = {
         // The nodes are made one statement after the other: argument order is unspecified.
-        {"sound simple beam", [](TGraditeljModela& g) {
+        {"sound simple beam",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true);
              g.Stap(a, g.Cvor(4, 0, false, true), tsProst);
-         }, "", -1, {}},
-        {"one node", [](TGraditeljModela& g) { g.Cvor(0, 0); }, "Sistem nema dovoljan broj cvorova!!!", -1,
+         },
+         "",
+         -1,
+         {}},
+        {"one node",
+         [](TGraditeljModela& g) { g.Cvor(0, 0); },
+         "Sistem nema dovoljan broj cvorova!!!",
+         -1,
          {"dva cvora"}},
-        {"node 2 without members", [](TGraditeljModela& g) {
+        {"node 2 without members",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true);
              g.Stap(a, g.Cvor(4, 0, false, true), tsProst);
              g.Cvor(8, 0);
-         }, "Postoje cvorovi bez stapova!!!", 2, {"Cvor 2", "nije kraj nijednog stapa"}},
+         },
+         "Postoje cvorovi bez stapova!!!",
+         2,
+         {"Cvor 2", "nije kraj nijednog stapa"}},
         // A rigid start at a pinned node: hinge the start ("k" -> "gk") or clamp the node.
-        {"pinned rigid start", [](TGraditeljModela& g) {
+        {"pinned rigid start",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true);
              g.Stap(a, g.Cvor(4, 0, false, true, true), tsK);
-         }, Oslonci, 0, {"Cvor 0", "stapa 0", "ukljesten (Ofiy)", "tip \"gk\""}},
+         },
+         Oslonci,
+         0,
+         {"Cvor 0", "stapa 0", "ukljesten (Ofiy)", "tip \"gk\""}},
         // "gk" is rigid at its end; hinging that end too gives "prost".
-        {"pinned rigid end", [](TGraditeljModela& g) {
+        {"pinned rigid end",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true);
              g.Stap(a, g.Cvor(4, 0, false, true), tsGK);
-         }, Oslonci, 1, {"Cvor 1", "ukljesten (Ofiy)", "tip \"prost\""}},
+         },
+         Oslonci,
+         1,
+         {"Cvor 1", "ukljesten (Ofiy)", "tip \"prost\""}},
         // A cantilever: the free tip needs a support (and a clamp, or a hinge there).
-        {"cantilever tip", [](TGraditeljModela& g) {
+        {"cantilever tip",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true, true);
              g.Stap(a, g.Cvor(4, 0), tsK);
-         }, Oslonci, 1, {"Cvor 1", "slobodan kraj stapa 0", "oslonac (Ox ili Oz)", "tip \"ig\""}},
+         },
+         Oslonci,
+         1,
+         {"Cvor 1", "slobodan kraj stapa 0", "oslonac (Ox ili Oz)", "tip \"ig\""}},
         // A clamp at a hinged end: remove it, or make that end rigid.
-        {"clamped hinged end", [](TGraditeljModela& g) {
+        {"clamped hinged end",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true);
              g.Stap(a, g.Cvor(4, 0, false, true, true), tsProst);
-         }, Oslonci, 1, {"Cvor 1", "ne sme biti ukljesten", "tip \"gk\""}},
+         },
+         Oslonci,
+         1,
+         {"Cvor 1", "ne sme biti ukljesten", "tip \"gk\""}},
         // One rigid end meeting a hinged one at an unsupported node 1: the rigid member is 1.
-        {"rigid meets hinged", [](TGraditeljModela& g) {
+        {"rigid meets hinged",
+         [](TGraditeljModela& g) {
              TCvor* a = g.Cvor(0, 0, true, true);
              TCvor* b = g.Cvor(4, 0);
              TCvor* c = g.Cvor(8, 0, true, true, true);
              g.Stap(a, b, tsProst);
              g.Stap(b, c, tsK);
-         }, Tipovi, 1, {"Cvor 1", "krut kraj stapa 1", "oslonac (Ox ili Oz) i ukljestenje (Ofiy)", "tip \"gk\""}},
+         },
+         Tipovi,
+         1,
+         {"Cvor 1", "krut kraj stapa 1", "oslonac (Ox ili Oz) i ukljestenje (Ofiy)", "tip \"gk\""}},
     };
     for (const auto& s : slucajevi) {
         SCOPED_TRACE(s.opis);

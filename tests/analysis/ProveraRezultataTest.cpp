@@ -85,8 +85,9 @@ TEST(ProcenaMemorije, EstimateAndRefusal) {
         ProveriMemorijuGustogProracuna(300000, 300000, std::uint64_t(1) << 30);
         ADD_FAILURE() << "not refused";
     } catch (const TGreska& g) {
-        EXPECT_STREQ(g.what(), "Model je prevelik za raspolozivu memoriju: proracun sa 300000 pomeranja trazi oko "
-                               "3433265 MB, a na raspolaganju je oko 1024 MB!!!");
+        EXPECT_STREQ(g.what(),
+                     "Model je prevelik za raspolozivu memoriju: proracun sa 300000 pomeranja trazi oko "
+                     "3433265 MB, a na raspolaganju je oko 1024 MB!!!");
     }
 }
 

@@ -45,7 +45,7 @@ constexpr double EI = 2e4, L = 4;
 struct TSlucaj {
     const char* opis;
     TRedovi Kss;
-    TRedovi desne;     // right-hand sides, one per column
+    TRedovi desne;      // right-hand sides, one per column
     TRedovi ocekivano;  // their solutions, worked out by hand
 };
 
@@ -65,10 +65,7 @@ std::vector<TSlucaj> Slucajevi() {
          {{P, 0}, {0, M}},
          {{P * L * L * L / (192 * EI), 0}, {0, M * a / (8 * EI)}}},
         // Two bars in series, EA/l = 3 and 6: the tip moves F/3 + F/6, the joint F/3.
-        {"two bars in series, force at the tip",
-         {{9, -6}, {-6, 6}},
-         {{0}, {2}},
-         {{2.0 / 3}, {2.0 / 3 + 1.0 / 3}}},
+        {"two bars in series, force at the tip", {{9, -6}, {-6, 6}}, {{0}, {2}}, {{2.0 / 3}, {2.0 / 3 + 1.0 / 3}}},
     };
 }
 

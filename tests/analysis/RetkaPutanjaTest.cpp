@@ -152,7 +152,8 @@ std::vector<std::vector<long double>> Kolicine(const TModel& m, const TStanjeAna
         k[0].push_back(c->Ux()), k[1].push_back(c->Uz()), k[2].push_back(c->Fiy());
         k[3].push_back(c->Rx()), k[4].push_back(c->Rz()), k[5].push_back(c->MukljY());
     }
-    for (int i = 1; i <= st.vektor_qsGKSPomeranjeOslonaca->NrOfRows(); ++i) k[6].push_back(st.vektor_qsGKSPomeranjeOslonaca->Elem(1, i));
+    for (int i = 1; i <= st.vektor_qsGKSPomeranjeOslonaca->NrOfRows(); ++i)
+        k[6].push_back(st.vektor_qsGKSPomeranjeOslonaca->Elem(1, i));
     for (int i = 1; i <= st.vektorQoGKS->NrOfRows(); ++i) k[7].push_back(st.vektorQoGKS->Elem(1, i));
     return k;
 }
@@ -225,14 +226,16 @@ TEST(RetkaPutanja, UnstableStructuresAreRefusedOnTheSparsePath) {
         std::vector<std::pair<const char*, TGraditeljModela>> mehanizmi;
         {
             TGraditeljModela g;  // four truss bars round a square, no diagonal
-            TCvor *a = cvor(g, 0, 0, true, true), *b = cvor(g, 4, 0, false, true), *c = cvor(g, 4, 4), *d = cvor(g, 0, 4);
+            TCvor *a = cvor(g, 0, 0, true, true), *b = cvor(g, 4, 0, false, true), *c = cvor(g, 4, 4),
+                  *d = cvor(g, 0, 4);
             g.Stap(a, b, tsProst), g.Stap(b, c, tsProst), g.Stap(c, d, tsProst), g.Stap(d, a, tsProst);
             c->SetPx(1);
             mehanizmi.emplace_back("square truss", std::move(g));
         }
         {
             TGraditeljModela g;  // portal hinged at its four corners
-            TCvor *a = cvor(g, 0, 0, true, true), *b = cvor(g, 0, 3), *c = cvor(g, 5, 3), *d = cvor(g, 5, 0, true, true);
+            TCvor *a = cvor(g, 0, 0, true, true), *b = cvor(g, 0, 3), *c = cvor(g, 5, 3),
+                  *d = cvor(g, 5, 0, true, true);
             g.Stap(a, b, tsProst), g.Stap(b, c, tsProst), g.Stap(d, c, tsProst);
             b->SetPx(1);
             mehanizmi.emplace_back("hinged portal", std::move(g));
@@ -336,9 +339,11 @@ TEST(RetkaPutanja, ReportGivesTheSizeOfAMatrixOverTheLimit) {
         // coupled with X by a column, with Z by a beam, unless two equal members on opposite
         // sides cancel it: ground 5 (10 nodes), inner storeys 5 at the edges and 3 inside
         // (8 rows of 2 + 8), top storey 7 at the edges and 5 inside: 50 + 272 + 54 = 376.
-        EXPECT_NE(v.find("\r\nK celog sistema - GKS\r\nDimenzije: 300 x 300, nenultih elemenata: 2086\r\n"), std::string::npos);
+        EXPECT_NE(v.find("\r\nK celog sistema - GKS\r\nDimenzije: 300 x 300, nenultih elemenata: 2086\r\n"),
+                  std::string::npos);
         if (putanja == TPutanjaResavanja::Retka) {
-            EXPECT_NE(v.find("Kss^-1 - GKS\r\nDimenzije: 270 x 270, nenultih elemenata: nije poznato"), std::string::npos);
+            EXPECT_NE(v.find("Kss^-1 - GKS\r\nDimenzije: 270 x 270, nenultih elemenata: nije poznato"),
+                      std::string::npos);
         }
         EXPECT_LT(v.size(), 2u << 20);
 

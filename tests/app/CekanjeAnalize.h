@@ -11,8 +11,7 @@
 inline void SacekajAnalizu(const TFormGlavniProzor& w, int sekundi = 120) {
     QElapsedTimer t;
     t.start();
-    while (w.Zauzet() && t.elapsed() < sekundi * 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (w.Zauzet() && t.elapsed() < sekundi * 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     ASSERT_FALSE(w.Zauzet()) << "the run did not end";
     QCoreApplication::processEvents();
 }

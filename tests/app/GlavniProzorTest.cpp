@@ -72,7 +72,8 @@ QByteArray TriCvora(const QByteArray& ostalo) {
 }
 
 const QByteArray podrazumevanoOstalo =
-    "1.0\r\n100\r\nTRUE\r\nFALSE\r\nTRUE\r\nTRUE\r\nTRUE\r\nFALSE\r\nTRUE\r\nTRUE\r\nTRUE\r\nFALSE\r\nTRUE\r\n4\r\n0\r\n";
+    "1."
+    "0\r\n100\r\nTRUE\r\nFALSE\r\nTRUE\r\nTRUE\r\nTRUE\r\nFALSE\r\nTRUE\r\nTRUE\r\nTRUE\r\nFALSE\r\nTRUE\r\n4\r\n0\r\n";
 
 }  // namespace
 
@@ -92,10 +93,14 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
     p.w->resize(p.w->width() + 200, p.w->height());
     QApplication::processEvents();
     EXPECT_EQ(p.w->PlotChartGrafik->width(), sirinaGrafika + 200);
-    const char* strane[][2] = {{"Materijal", "TabSheetMaterijal"}, {"Presek", "TabSheetPresek"},
-                               {"Cvor", "TabSheetCvor"},           {"Stap", "TabSheetStap"},
-                               {"Oslonac", "TabSheetOslonac"},     {"Opterecenje", "TabSheetOpterecenje"},
-                               {"Analiza", "TabSheetParametriAnalize"}, {"Ulaz/Izlaz", "TabSheetRezultat"},
+    const char* strane[][2] = {{"Materijal", "TabSheetMaterijal"},
+                               {"Presek", "TabSheetPresek"},
+                               {"Cvor", "TabSheetCvor"},
+                               {"Stap", "TabSheetStap"},
+                               {"Oslonac", "TabSheetOslonac"},
+                               {"Opterecenje", "TabSheetOpterecenje"},
+                               {"Analiza", "TabSheetParametriAnalize"},
+                               {"Ulaz/Izlaz", "TabSheetRezultat"},
                                {"Grafik", "TabSheetGrafik"}};
     ASSERT_EQ(p.w->PageControlGlavniMeni->count(), 9);
     for (int i = 0; i < 9; ++i) {
@@ -134,11 +139,27 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
             }
         }
     }
-    const QStringList ocekivano = {"[Datoteka]", "Nov...",  "-",      "Otvori...",       "Snimi...",
-                                   "Snimi kao...", "-",     "Stampaj grafik (A4)", "Sacuvaj grafik...", "-", "Izlaz",
-                                   "[Uredi]",   "Ponisti",  "Ponovi",
-                                   "[Analiza]", "Pokreni analizu", "Stop", "Izvestaj...",
-                                   "[Pomoc]",   "Pomoc...", "O programu..."};
+    const QStringList ocekivano = {"[Datoteka]",
+                                   "Nov...",
+                                   "-",
+                                   "Otvori...",
+                                   "Snimi...",
+                                   "Snimi kao...",
+                                   "-",
+                                   "Stampaj grafik (A4)",
+                                   "Sacuvaj grafik...",
+                                   "-",
+                                   "Izlaz",
+                                   "[Uredi]",
+                                   "Ponisti",
+                                   "Ponovi",
+                                   "[Analiza]",
+                                   "Pokreni analizu",
+                                   "Stop",
+                                   "Izvestaj...",
+                                   "[Pomoc]",
+                                   "Pomoc...",
+                                   "O programu..."};
     EXPECT_EQ(stvarno, ocekivano);
 }
 
@@ -205,10 +226,8 @@ TEST(GlavniProzor, FailedOpenKeepsTheModelAndThePath) {
         ASSERT_EQ(p.d->zapisi.back().vrsta, "greska") << s.slucaj;
         const QString poruka = p.d->zapisi.back().tekst;
         EXPECT_TRUE(poruka.endsWith("\r\nGreska pri ucitavanju fajla!!!")) << poruka.toStdString();
-        if (!s.pocetakPoruke.isEmpty())
-            EXPECT_EQ(poruka, s.pocetakPoruke + "\r\nGreska pri ucitavanju fajla!!!");
-        else
-            EXPECT_GT(poruka.size(), QStringLiteral("\r\nGreska pri ucitavanju fajla!!!").size());
+        if (!s.pocetakPoruke.isEmpty()) EXPECT_EQ(poruka, s.pocetakPoruke + "\r\nGreska pri ucitavanju fajla!!!");
+        else EXPECT_GT(poruka.size(), QStringLiteral("\r\nGreska pri ucitavanju fajla!!!").size());
     }
 }
 
@@ -394,11 +413,16 @@ TEST(GlavniProzor, GrafikSettingsTravelThroughTheFile) {
         QCheckBox* c;
         bool stanje;
     } prekidaci[] = {
-        {p.w->CheckBoxMrezaGrafika, false},          {p.w->CheckBoxDeformacijaNosaca, true},
-        {p.w->CheckBoxPrikaziSimbolStapa, false},    {p.w->CheckBoxPrikaziBrojStapa, true},
-        {p.w->CheckBoxPrikaziOrjentacijuStapa, false}, {p.w->CheckBoxPrikaziOpterecenjeStapa, true},
-        {p.w->CheckBoxPrikaziSimbolCvora, true},     {p.w->CheckBoxPrikaziBrojCvora, false},
-        {p.w->CheckBoxPrikaziOslonceCvora, false},   {p.w->CheckBoxPrikaziOpterecenjeCvora, true},
+        {p.w->CheckBoxMrezaGrafika, false},
+        {p.w->CheckBoxDeformacijaNosaca, true},
+        {p.w->CheckBoxPrikaziSimbolStapa, false},
+        {p.w->CheckBoxPrikaziBrojStapa, true},
+        {p.w->CheckBoxPrikaziOrjentacijuStapa, false},
+        {p.w->CheckBoxPrikaziOpterecenjeStapa, true},
+        {p.w->CheckBoxPrikaziSimbolCvora, true},
+        {p.w->CheckBoxPrikaziBrojCvora, false},
+        {p.w->CheckBoxPrikaziOslonceCvora, false},
+        {p.w->CheckBoxPrikaziOpterecenjeCvora, true},
         {p.w->CheckBoxZoomURealnomVremenu, false},
     };
     for (auto& k : prekidaci)
@@ -446,7 +470,8 @@ TEST(GlavniProzor, InvalidMultiplierIsSavedAsOne) {
     p.d->imenaFajlova = {dir.filePath("m.velt")};
     p.Meni("Snimikao1");
     EXPECT_EQ(p.w->EditMnozilacPomeranja->text(), "1.0");
-    EXPECT_TRUE(Procitaj(dir.filePath("m.velt")).startsWith("OSTALO\r\n 1.00000000000000E+0000\r\n 1.00000000000000E+0000\r\n"));
+    EXPECT_TRUE(Procitaj(dir.filePath("m.velt"))
+                    .startsWith("OSTALO\r\n 1.00000000000000E+0000\r\n 1.00000000000000E+0000\r\n"));
 }
 
 TEST(GlavniProzor, GrafikPageControls) {
@@ -502,13 +527,24 @@ TEST(GlavniProzor, GrafikPageControls) {
 
 TEST(GlavniProzor, NamedControlsAreAccessible) {
     TProzor p;
-    const char* imena[] = {"PageControlGlavniMeni", "PlotChartGrafik", "CheckBoxPrikaziSimbolCvora",
-                           "CheckBoxPrikaziBrojCvora", "CheckBoxPrikaziOslonceCvora",
-                           "CheckBoxPrikaziOpterecenjeCvora", "CheckBoxPrikaziSimbolStapa",
-                           "CheckBoxPrikaziBrojStapa", "CheckBoxPrikaziOrjentacijuStapa",
-                           "CheckBoxPrikaziOpterecenjeStapa", "CheckBoxMrezaGrafika", "CheckBoxDeformacijaNosaca",
-                           "EditMnozilacPomeranja", "ButtonOsveziPomeranja", "RadioGroupAkcijeMisa",
-                           "CheckBoxZoomURealnomVremenu", "ComboBoxZoomSve", "ButtonZumSve"};
+    const char* imena[] = {"PageControlGlavniMeni",
+                           "PlotChartGrafik",
+                           "CheckBoxPrikaziSimbolCvora",
+                           "CheckBoxPrikaziBrojCvora",
+                           "CheckBoxPrikaziOslonceCvora",
+                           "CheckBoxPrikaziOpterecenjeCvora",
+                           "CheckBoxPrikaziSimbolStapa",
+                           "CheckBoxPrikaziBrojStapa",
+                           "CheckBoxPrikaziOrjentacijuStapa",
+                           "CheckBoxPrikaziOpterecenjeStapa",
+                           "CheckBoxMrezaGrafika",
+                           "CheckBoxDeformacijaNosaca",
+                           "EditMnozilacPomeranja",
+                           "ButtonOsveziPomeranja",
+                           "RadioGroupAkcijeMisa",
+                           "CheckBoxZoomURealnomVremenu",
+                           "ComboBoxZoomSve",
+                           "ButtonZumSve"};
     for (const char* ime : imena) {
         QWidget* w = p.w->findChild<QWidget*>(QString::fromLatin1(ime));
         ASSERT_NE(w, nullptr) << ime;
@@ -518,8 +554,7 @@ TEST(GlavniProzor, NamedControlsAreAccessible) {
     for (QLineEdit* e : p.w->TabSheetGrafik->findChildren<QLineEdit*>()) {
         if (e->parent() && qobject_cast<QComboBox*>(e->parent())) continue;
         bool imaLabelu = false;
-        for (QLabel* l : p.w->TabSheetGrafik->findChildren<QLabel*>())
-            imaLabelu = imaLabelu || l->buddy() == e;
+        for (QLabel* l : p.w->TabSheetGrafik->findChildren<QLabel*>()) imaLabelu = imaLabelu || l->buddy() == e;
         EXPECT_TRUE(imaLabelu) << e->objectName().toStdString();
     }
     // Start-up state of the page.

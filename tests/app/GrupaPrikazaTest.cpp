@@ -114,8 +114,8 @@ TEST(GrupaPrikaza, WheelOnThePlotZoomsAboutThePointer) {
     const QPointF mis(200, 150);
     const double x = g.PikselUX(mis.x()), y = g.PikselUY(mis.y());
     const double sirina = g.Scale1X.RangeHigh() - g.Scale1X.RangeLow();
-    QWheelEvent e(mis, g.mapToGlobal(mis), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e(mis, g.mapToGlobal(mis), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                  false);
     QCoreApplication::sendEvent(&g, &e);
     EXPECT_NEAR(g.Scale1X.RangeHigh() - g.Scale1X.RangeLow(), sirina * 0.8, 1e-9 * sirina);
     EXPECT_NEAR(g.PikselUX(mis.x()), x, 1e-9 * sirina);

@@ -15,8 +15,7 @@ TKlikNaGrafik Klik(TOkruzenjeAnalize& o) {
 
 QString Linije(std::initializer_list<const char*> l) {
     QStringList s;
-    for (const char* t : l)
-        s << QString::fromLatin1(t);
+    for (const char* t : l) s << QString::fromLatin1(t);
     return s.join(QStringLiteral("\r\n"));
 }
 
@@ -27,7 +26,8 @@ TEST(InspekcijaKlika, ToleranceIsAQuarterOfTheShortestMemberAndAtLeastPointTwo) 
         std::vector<double> duzine;
         long double tol;
     };
-    const std::vector<Slucaj> slucajevi = {{{}, 0.2L}, {{0.4}, 0.2L}, {{10}, 2.5L}, {{12, 10, 16}, 2.5L}, {{2, 0.8}, 0.2L}, {{4, 1.6}, 0.4L}};
+    const std::vector<Slucaj> slucajevi = {{{}, 0.2L},           {{0.4}, 0.2L},    {{10}, 2.5L},
+                                           {{12, 10, 16}, 2.5L}, {{2, 0.8}, 0.2L}, {{4, 1.6}, 0.4L}};
     for (const Slucaj& s : slucajevi) {
         TOkruzenjeAnalize o;
         o.MaterijalIPresek(2e8L, 1e-3L);
@@ -63,26 +63,40 @@ TEST(InspekcijaKlika, NodeAndMemberTextsLineByLine) {
     o.Raspodeljeno("tudje", 7, -3);
     o.Raspodeljeno("vetar", 0, 1);
 
-    EXPECT_EQ(QString::fromStdString(TekstCvoraZaKlik(*b, "2")),
-              Linije({"PODACI O SELEKTOVANOM CVORU:", "Broj cvora = 1", "X = 3", "Z = 4", "Oslonac X = NE",
-                      "Oslonac Z = NE", "Ukljestenje Y = NE", "Px = 1.5", "Pz = -2", "My = 0.25",
-                      "Broj pomeranja u X pravcu = 4", "Broj pomeranja u Z pravcu = 5", "Broj obrtanja oko Y ose = 6",
-                      "Zadato pomeranje u X pravcu = 0", "Zadato pomeranje u Z pravcu = 0.01",
-                      "Zadato obrtanje oko Y ose = 0", "Mnozilac pomeranja i obrtanja = 2", "Ux = 0.002", "Uz = -0.004",
-                      "FiY = 0.001"}));
+    EXPECT_EQ(QString::fromStdString(TekstCvoraZaKlik(*b, "2")), Linije({"PODACI O SELEKTOVANOM CVORU:",
+                                                                         "Broj cvora = 1",
+                                                                         "X = 3",
+                                                                         "Z = 4",
+                                                                         "Oslonac X = NE",
+                                                                         "Oslonac Z = NE",
+                                                                         "Ukljestenje Y = NE",
+                                                                         "Px = 1.5",
+                                                                         "Pz = -2",
+                                                                         "My = 0.25",
+                                                                         "Broj pomeranja u X pravcu = 4",
+                                                                         "Broj pomeranja u Z pravcu = 5",
+                                                                         "Broj obrtanja oko Y ose = 6",
+                                                                         "Zadato pomeranje u X pravcu = 0",
+                                                                         "Zadato pomeranje u Z pravcu = 0.01",
+                                                                         "Zadato obrtanje oko Y ose = 0",
+                                                                         "Mnozilac pomeranja i obrtanja = 2",
+                                                                         "Ux = 0.002",
+                                                                         "Uz = -0.004",
+                                                                         "FiY = 0.001"}));
     // A factor that is no positive number leaves out the displacements, not the reactions.
     for (const char* f : {"0", "-1", "x"})
-        EXPECT_EQ(QString::fromStdString(TekstCvoraZaKlik(*a, f)),
-                  Linije({"PODACI O SELEKTOVANOM CVORU:", "Broj cvora = 0", "X = 0", "Z = 0", "Oslonac X = DA",
-                          "Oslonac Z = DA", "Ukljestenje Y = DA", "Px = 0", "Pz = 0", "My = 0",
-                          "Broj pomeranja u X pravcu = 1", "Broj pomeranja u Z pravcu = 2", "Broj obrtanja oko Y ose = 3",
-                          "Zadato pomeranje u X pravcu = 0", "Zadato pomeranje u Z pravcu = 0",
-                          "Zadato obrtanje oko Y ose = 0", "Rx = -1.5", "Rz = 2", "MiY = 7.5"}))
+        EXPECT_EQ(
+            QString::fromStdString(TekstCvoraZaKlik(*a, f)),
+            Linije({"PODACI O SELEKTOVANOM CVORU:", "Broj cvora = 0", "X = 0", "Z = 0", "Oslonac X = DA",
+                    "Oslonac Z = DA", "Ukljestenje Y = DA", "Px = 0", "Pz = 0", "My = 0",
+                    "Broj pomeranja u X pravcu = 1", "Broj pomeranja u Z pravcu = 2", "Broj obrtanja oko Y ose = 3",
+                    "Zadato pomeranje u X pravcu = 0", "Zadato pomeranje u Z pravcu = 0",
+                    "Zadato obrtanje oko Y ose = 0", "Rx = -1.5", "Rz = 2", "MiY = 7.5"}))
             << f;
     EXPECT_EQ(QString::fromStdString(TekstStapaZaKlik(o.model, *o.model.nizStapova[0])),
               Linije({"PODACI O SELEKTOVANOM STAPU:", "Broj stapa = 0", "Tip stapa = \"ig\"",
-                      "Materijal stapa = \"Celik (ID=0)\"", "Presek stapa = \"Profil (ID=0)\"", "Pocetni cvor stapa = 0",
-                      "Krajnji cvor stapa = 1", "Ime opterecenja stapa = \"sneg (ID=0)\"",
+                      "Materijal stapa = \"Celik (ID=0)\"", "Presek stapa = \"Profil (ID=0)\"",
+                      "Pocetni cvor stapa = 0", "Krajnji cvor stapa = 1", "Ime opterecenja stapa = \"sneg (ID=0)\"",
                       "Ime opterecenja stapa = \"vetar (ID=2)\"", "Lstapa = 5",
                       "SILE I POMERANJA NA KRAJEVIMA STAPA POGLEDAJTE U TABU LEVO!!!"}));
 }

@@ -107,8 +107,12 @@ TEST(IzmenaDokumenta, EveryChangeIsAnnouncedOnceWithWhatItConcerns) {
         std::vector<TIzmena> ocekivano;  // vrsta, delovi, podesavanja, id
     };
     const std::vector<TSlucaj> slucajevi = {
-        {"a step", [&] { d.Izvrsi("Dodaj cvor", dodajCvor("0")); }, {{TVrstaIzmene::Komanda, ddCvorovi | posleKoraka, 0, 0}}},
-        {"a second step", [&] { d.Izvrsi("Dodaj cvor", dodajCvor("4")); }, {{TVrstaIzmene::Komanda, ddCvorovi | posleKoraka, 0, 1}}},
+        {"a step",
+         [&] { d.Izvrsi("Dodaj cvor", dodajCvor("0")); },
+         {{TVrstaIzmene::Komanda, ddCvorovi | posleKoraka, 0, 0}}},
+        {"a second step",
+         [&] { d.Izvrsi("Dodaj cvor", dodajCvor("4")); },
+         {{TVrstaIzmene::Komanda, ddCvorovi | posleKoraka, 0, 1}}},
         {"a refused step", [&] { EXPECT_ANY_THROW(d.Izvrsi("Dodaj cvor", dodajCvor("4"))); }, {}},
         {"undo", [&] { d.Ponisti(); }, {{TVrstaIzmene::Istorija, ddCvorovi | posleKoraka, 0, 1}}},
         {"redo", [&] { d.Ponovi(); }, {{TVrstaIzmene::Istorija, ddCvorovi | posleKoraka, 0, 1}}},

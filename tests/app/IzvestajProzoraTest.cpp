@@ -38,8 +38,7 @@ struct TIzvestajUProzoru {
 
     explicit TIzvestajUProzoru(const QStringList& argumenti, bool saProjektom = true) {
         OsigurajAplikaciju();
-        if (saProjektom)
-            QFile::copy(ProjekatIzAsseta, folder.filePath("ProjectIzvestajAnalize.vrp"));
+        if (saProjektom) QFile::copy(ProjekatIzAsseta, folder.filePath("ProjectIzvestajAnalize.vrp"));
         auto dijalozi = std::make_unique<TLazniDijalozi>();
         d = dijalozi.get();
         w = std::make_unique<TFormGlavniProzor>(argumenti, std::move(dijalozi));
@@ -82,16 +81,16 @@ QStringList RedoviTeksta(const QString& tekst) {
 
 struct TProcitanPdf {
     bool imaAlat = false;
-    QStringList redovi;       // the bodies, wrapped tails joined again
-    QStringList zaglavlja;    // first line of each page
-    QStringList podnozja;     // last line of each page
+    QStringList redovi;     // the bodies, wrapped tails joined again
+    QStringList zaglavlja;  // first line of each page
+    QStringList podnozja;   // last line of each page
 };
 
 TProcitanPdf ProcitajPdf(const QString& pdf) {
     TProcitanPdf r;
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                          pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     r.imaAlat = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (!r.imaAlat) return r;
     QStringList strane = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
@@ -112,8 +111,7 @@ TProcitanPdf ProcitajPdf(const QString& pdf) {
             const QString red = l[i].trimmed();
             if (red.startsWith(nastavak) && !r.redovi.isEmpty())
                 r.redovi.back() += BezRazmaka(red.mid(nastavak.size()));
-            else
-                r.redovi << BezRazmaka(red);
+            else r.redovi << BezRazmaka(red);
         }
     }
     return r;
@@ -150,7 +148,8 @@ TEST(IzvestajProzora, ReportOfTheAnalysedExampleReachesThePdfWhole) {
 
     // The row holds the input part, then the output part, as the builder writes them.
     EXPECT_TRUE(t.w->izvestajAnalizeUlaz.startsWith("ULAZNI PODACI\r\n"));
-    EXPECT_TRUE(t.w->izvestajAnalizeIzlaz.startsWith("IZLAZNI PODACI\r\n\r\nKodni brojevi: --4--5--6--7--8--9--1--2--3--10--11--"));
+    EXPECT_TRUE(t.w->izvestajAnalizeIzlaz.startsWith(
+        "IZLAZNI PODACI\r\n\r\nKodni brojevi: --4--5--6--7--8--9--1--2--3--10--11--"));
     EXPECT_TRUE(t.w->izvestajAnalizeIzlaz.contains("Ro - GKS - ukupno"));
     EXPECT_TRUE(t.w->izvestajAnalizeIzlaz.contains("IZLAZNI PODACI ZA STAP: "));
     EXPECT_GT(t.strana, 1);
@@ -206,8 +205,9 @@ TEST(IzvestajProzora, ProjectThatCannotBeRunGivesTheOneBox) {
         {"not a report project", "MATERIJAL\r\n-\r\n"},
         {"unknown column", "VELT-IZVESTAJ 1\n[Podaci]\nKonekcija = ReportConnection1\nKolona = Tekst\n"},
         {"unknown connection", "VELT-IZVESTAJ 1\n[Podaci]\nKonekcija = Druga\nKolona = Podaci\n"},
-        {"bad value", "VELT-IZVESTAJ 1\n[Podaci]\nKonekcija = ReportConnection1\nKolona = Podaci\n"
-                      "[Strana]\nFormat = B7\n"},
+        {"bad value",
+         "VELT-IZVESTAJ 1\n[Podaci]\nKonekcija = ReportConnection1\nKolona = Podaci\n"
+         "[Strana]\nFormat = B7\n"},
     };
     for (const auto& s : slucajevi) {
         SCOPED_TRACE(s.slucaj);
@@ -265,8 +265,8 @@ TEST(IzvestajProzora, CommandLinePdfHoldsTheSameReport) {
 
     // A PDF that cannot be written is a failure, with the message on stderr.
     QProcess los;
-    los.start(QStringLiteral(VELT_CLI), {QStringLiteral("report"), Primer, QStringLiteral("--pdf"),
-                                         dir.filePath("nema/fascikle/x.pdf")});
+    los.start(QStringLiteral(VELT_CLI),
+              {QStringLiteral("report"), Primer, QStringLiteral("--pdf"), dir.filePath("nema/fascikle/x.pdf")});
     ASSERT_TRUE(los.waitForFinished(60000));
     EXPECT_EQ(los.exitCode(), 1);
     EXPECT_TRUE(los.readAllStandardError().contains("Izvestaj nije moguce formirati!!!"));

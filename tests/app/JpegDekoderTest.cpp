@@ -35,8 +35,11 @@ TEST(JpegDekoder, OurPicturesDecodeAtTheirSizes) {
     const struct {
         const char* ime;
         int w, h;
-    } slike[] = {{"UvodniProzor.jpg", 638, 395}, {"Pomoc1.jpg", 600, 420}, {"Pomoc8.jpg", 600, 420},
-                 {"Presek1.jpg", 640, 470}, {"Presek3.jpg", 640, 280}};
+    } slike[] = {{"UvodniProzor.jpg", 638, 395},
+                 {"Pomoc1.jpg", 600, 420},
+                 {"Pomoc8.jpg", 600, 420},
+                 {"Presek1.jpg", 640, 470},
+                 {"Presek3.jpg", 640, 280}};
     for (const auto& s : slike) {
         const QImage slika = UcitajJpeg(QStringLiteral(VELT_ASSETS_DIR "/") + QString::fromLatin1(s.ime));
         ASSERT_FALSE(slika.isNull()) << s.ime;
@@ -84,8 +87,7 @@ TEST(JpegDekoder, DamagedInputGivesAnEmptyPictureAndNoAbort) {
         {"signature then noise", lazniPocetak},
         {"overwritten tables", pokvareneTabele},
     };
-    for (const auto& s : slucajevi)
-        EXPECT_TRUE(DekodirajJpeg(s.podaci).isNull()) << s.slucaj;
+    for (const auto& s : slucajevi) EXPECT_TRUE(DekodirajJpeg(s.podaci).isNull()) << s.slucaj;
 
     // The same through files, a missing one and an empty one included.
     QTemporaryDir dir;

@@ -42,8 +42,7 @@ TEST(PomocniProzori, HelpAndSectionPages) {
     EXPECT_EQ(pomoc.windowTitle(), "Pomoc");
     const QStringList naslovi = {"Koordinatni sistem", "V", "M", "pn", "t", "delta T", "H", "pt"};
     ASSERT_EQ(pomoc.PageControlPomoc->count(), naslovi.size());
-    for (int i = 0; i < naslovi.size(); ++i)
-        EXPECT_EQ(pomoc.PageControlPomoc->tabText(i), naslovi[i]);
+    for (int i = 0; i < naslovi.size(); ++i) EXPECT_EQ(pomoc.PageControlPomoc->tabText(i), naslovi[i]);
     EXPECT_EQ(pomoc.PageControlPomoc->currentIndex(), 0);
     EXPECT_EQ(pomoc.ButtonZatvori->text(), "Zatvori");
     pomoc.show();
@@ -53,8 +52,7 @@ TEST(PomocniProzori, HelpAndSectionPages) {
     TFormFormGeometrijskeKarakteristikePreseka preseci;
     EXPECT_EQ(preseci.windowTitle(), "Geometrijske karakteristike poprecnih preseka");
     ASSERT_EQ(preseci.PageControlPreseci->count(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(preseci.PageControlPreseci->tabText(i), QString::number(i + 1));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(preseci.PageControlPreseci->tabText(i), QString::number(i + 1));
 }
 
 // Every picture page shows its picture whole: no scroll bar is needed on any page.

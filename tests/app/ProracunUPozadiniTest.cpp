@@ -65,17 +65,19 @@ TEST(ProracunUPozadini, BusyStateDisablesEditingUntilTheOutcomeIsShown) {
     t.w->PostaviAkcijuMisa(3);
     ASSERT_NE(t.w->PlotChartGrafik->Alat(), nullptr);
     int rezultata = 0;
-    QObject::connect(&t.w->Dokument(), &TDokumentModela::izmenjen, [&](const TIzmena& v) {
-        rezultata += v.vrsta == TVrstaIzmene::Rezultati;
-    });
+    QObject::connect(&t.w->Dokument(), &TDokumentModela::izmenjen,
+                     [&](const TIzmena& v) { rezultata += v.vrsta == TVrstaIzmene::Rezultati; });
     const size_t koraka = t.w->Dokument().Jezgro().BrojKoraka();
 
     struct {
         bool zauzet, ponisti, cvorovi, opterecenja, alat, stop;
     } tokom{};
     PokreniIZadrzi(*t.analiza, "Formiranje K u GKS - ", [&] {
-        tokom = {t.w->Zauzet(), t.w->Ponisti1->isEnabled(), t.w->TabSheetCvor->isEnabled(),
-                 t.w->TabSheetOpterecenje->isEnabled(), t.w->PlotChartGrafik->Alat() != nullptr,
+        tokom = {t.w->Zauzet(),
+                 t.w->Ponisti1->isEnabled(),
+                 t.w->TabSheetCvor->isEnabled(),
+                 t.w->TabSheetOpterecenje->isEnabled(),
+                 t.w->PlotChartGrafik->Alat() != nullptr,
                  t.analiza->ButtonPrekiniAnalizu->isEnabled()};
         // A disabled action ignores even an explicit trigger.
         t.w->Ponisti1->trigger();
@@ -160,8 +162,7 @@ TEST(ProracunUPozadini, WindowStaysLiveUnderALargeRunAndStopLeavesNothing) {
     const int pre = otkucaja;
     QElapsedTimer cekanje;
     cekanje.start();
-    while (otkucaja == pre && cekanje.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (otkucaja == pre && cekanje.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     EXPECT_GT(otkucaja, pre);
 
     t.w->Stop1Click();

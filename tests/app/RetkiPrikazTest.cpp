@@ -86,7 +86,8 @@ TEST(RetkiPrikaz, ProgressBarNamesTheStepAndEndsFull) {
     EXPECT_EQ(o.analiza->ProgressBarAnalize->value(), 100);
     EXPECT_EQ(o.analiza->ProgressBarAnalize->text(), QStringLiteral("100% - Kraj analize"));
     // While the run went, the bar showed the steps by name.
-    EXPECT_TRUE(koraci.contains(QStringLiteral("5% - Formiranje K u GKS"))) << koraci.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(koraci.contains(QStringLiteral("5% - Formiranje K u GKS")))
+        << koraci.join(QStringLiteral(" | ")).toStdString();
 }
 
 TEST(RetkiPrikaz, StopInsideTheSolveLeavesNoResultsAndAnEmptyBar) {

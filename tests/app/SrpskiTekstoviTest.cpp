@@ -26,11 +26,11 @@ QString BezOznake(QString t) { return t.remove(QLatin1Char('&')); }
 TEST(SrpskiTekstovi, StandardButtonsAndFileDialog) {
     OsigurajAplikaciju();
     UgradiSrpskeTekstove(*QCoreApplication::instance());
-    UgradiSrpskeTekstove(*QCoreApplication::instance());   // once is enough
+    UgradiSrpskeTekstove(*QCoreApplication::instance());  // once is enough
     const struct {
         QMessageBox::StandardButton dugme;
         const char* tekst;
-    } dugmad[] = {{QMessageBox::Yes, "Da"}, {QMessageBox::No, "Ne"}, {QMessageBox::Ok, "U redu"},
+    } dugmad[] = {{QMessageBox::Yes, "Da"},        {QMessageBox::No, "Ne"},      {QMessageBox::Ok, "U redu"},
                   {QMessageBox::Cancel, "Otkazi"}, {QMessageBox::Save, "Snimi"}, {QMessageBox::Close, "Zatvori"}};
     QMessageBox kutija(QMessageBox::Question, "Potvrda", "Zatvori program?",
                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Save |

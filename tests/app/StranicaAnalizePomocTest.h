@@ -24,8 +24,7 @@
 #include "TabelaMatrice.h"
 
 inline void AplikacijaZaTestove() {
-    if (QApplication::instance())
-        return;
+    if (QApplication::instance()) return;
     static int argc = 1;
     static char ime[] = "velt_app_tests";
     static char* argv[] = {ime, nullptr};
@@ -54,8 +53,7 @@ private:
 inline void SacekajKraj(const TStranicaAnalize& analiza, int sekundi = 120) {
     QElapsedTimer t;
     t.start();
-    while (analiza.Zauzet() && t.elapsed() < sekundi * 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (analiza.Zauzet() && t.elapsed() < sekundi * 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     ASSERT_FALSE(analiza.Zauzet()) << "the run did not end";
     QCoreApplication::processEvents();
 }
@@ -66,11 +64,9 @@ inline void SacekajKraj(const TStranicaAnalize& analiza, int sekundi = 120) {
 inline void PokreniIZadrzi(TStranicaAnalize& analiza, const std::string& korak, const std::function<void()>& akcija) {
     std::atomic<bool> stigao{false}, pusti{false};
     analiza.naRadnikuPreKoraka = [&](const std::string& l) {
-        if (l.rfind(korak, 0) != 0)
-            return;
+        if (l.rfind(korak, 0) != 0) return;
         stigao = true;
-        while (!pusti)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        while (!pusti) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     };
     analiza.ButtonPokreniAnalizu->click();
     analiza.naRadnikuPreKoraka = nullptr;
@@ -80,8 +76,7 @@ inline void PokreniIZadrzi(TStranicaAnalize& analiza, const std::string& korak, 
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
     EXPECT_TRUE(stigao) << "the run never reached " << korak;
-    if (stigao)
-        akcija();
+    if (stigao) akcija();
     pusti = true;
     SacekajKraj(analiza);
 }
@@ -110,8 +105,7 @@ public:
     QStringList Poruke() const {
         QStringList p;
         for (const QString& d : dogadjaji)
-            if (d.startsWith(QStringLiteral("G:")) || d.startsWith(QStringLiteral("I:")))
-                p << d;
+            if (d.startsWith(QStringLiteral("G:")) || d.startsWith(QStringLiteral("I:"))) p << d;
         return p;
     }
     QStringList Log() const;
@@ -125,7 +119,8 @@ public:
 
     // Model building: one material (E, nu) and one section (I, A).
     void MaterijalIPresek(long double E, long double A, long double I = 1e-4L) {
-        model.nizMaterijala.push_back(std::make_unique<TMaterijal>(NoviID(model.nizMaterijala), "Celik", E, 0.3L, 0, 1e-5L));
+        model.nizMaterijala.push_back(
+            std::make_unique<TMaterijal>(NoviID(model.nizMaterijala), "Celik", E, 0.3L, 0, 1e-5L));
         model.nizPreseka.push_back(std::make_unique<TPresek>(NoviID(model.nizPreseka), "Profil", I, A, 0.3L, 0));
     }
     TCvor* Cvor(long double x, long double z, bool oslX = false, bool oslZ = false, bool uklj = false) {
@@ -141,8 +136,8 @@ public:
     }
     // A uniform load across the member's axis over its whole length.
     TOpterecenje* Raspodeljeno(const std::string& ime, int idStapa, long double q) {
-        model.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(NoviID(model.nizOpterecenja), ime, toPn, idStapa, 0,
-                                                                      0, 0, 0, q, 0, 1, 0, 0, 0, 0, 0, 0, 0));
+        model.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(NoviID(model.nizOpterecenja), ime, toPn, idStapa,
+                                                                      0, 0, 0, 0, q, 0, 1, 0, 0, 0, 0, 0, 0, 0));
         return model.nizOpterecenja.back().get();
     }
 

@@ -22,7 +22,8 @@ struct TProzorZaTest {
 
     explicit TProzorZaTest(const QString& model = QString::fromLatin1(VELT_EXAMPLES_DIR "/portalni-ram.velt")) {
         AplikacijaZaTestove();
-        prozor = std::make_unique<TFormGlavniProzor>(QStringList{model}, std::make_unique<TZapisaniDijalozi>(dogadjaji));
+        prozor =
+            std::make_unique<TFormGlavniProzor>(QStringList{model}, std::make_unique<TZapisaniDijalozi>(dogadjaji));
         // Never a real second instance of the test program.
         prozor->pokreniNovuInstancu = [] { return false; };
         analiza = prozor->findChild<TStranicaAnalize*>();
@@ -46,7 +47,8 @@ TEST(StranicaAnalizeProzor, PagesSitInTheirTabSheetsAndTheMenuDrivesThem) {
     t.Meni("Pokrenianalizu1");
     SacekajAnalizu(*t.prozor);
     EXPECT_EQ(t.prozor->PageControlGlavniMeni->currentIndex(), TFormGlavniProzor::StranaAnaliza);
-    EXPECT_TRUE(t.analiza->MemoPorukaTrenutnogStanjaAnalize->toPlainText().split('\n').back().startsWith("Kraj analize - "));
+    EXPECT_TRUE(
+        t.analiza->MemoPorukaTrenutnogStanjaAnalize->toPlainText().split('\n').back().startsWith("Kraj analize - "));
     EXPECT_NE(t.rezultati->Celija("StringGridK", 0, 0), QString());
 
     // A change of the model clears the global grids through the window.
@@ -80,8 +82,7 @@ TEST(StranicaAnalizeProzor, WhileBusyTheWindowRefusesAndKeepsTheAnalysisPage) {
         // A plot click in the inspection mode does nothing while busy.
         t.prozor->PostaviAkcijuMisa(2);
         t.dogadjaji.clear();
-        if (t.prozor->PlotChartGrafik->OnClick)
-            t.prozor->PlotChartGrafik->OnClick();
+        if (t.prozor->PlotChartGrafik->OnClick) t.prozor->PlotChartGrafik->OnClick();
         proslo = t.dogadjaji.isEmpty();
         t.Meni("Stop1");
     });

@@ -9,16 +9,23 @@ namespace {
 // The fixed text of a log line, without its date-time.
 QStringList Tekstovi(const QStringList& log) {
     QStringList t;
-    for (const QString& l : log)
-        t << l.left(l.indexOf(QStringLiteral(" - ")) + 3);
+    for (const QString& l : log) t << l.left(l.indexOf(QStringLiteral(" - ")) + 3);
     return t;
 }
 
-const QStringList PotpunaAnaliza = {
-    "Pocetak analize - ", "Priprema za proracun - ", "Brisem prethodne rezultate - ",
-    "Odredjivanje kodnih brojeva - ", "Formiranje K u GKS - ", "Formiranje Kss - ", "Formiranje Kso - ",
-    "Formiranje Kos - ", "Formiranje Koo - ", "Formiranje Ss - ", "Resavanje sistema - ",
-    "Ispisivanje rezultata analize - ", "Kraj analize - "};
+const QStringList PotpunaAnaliza = {"Pocetak analize - ",
+                                    "Priprema za proracun - ",
+                                    "Brisem prethodne rezultate - ",
+                                    "Odredjivanje kodnih brojeva - ",
+                                    "Formiranje K u GKS - ",
+                                    "Formiranje Kss - ",
+                                    "Formiranje Kso - ",
+                                    "Formiranje Kos - ",
+                                    "Formiranje Koo - ",
+                                    "Formiranje Ss - ",
+                                    "Resavanje sistema - ",
+                                    "Ispisivanje rezultata analize - ",
+                                    "Kraj analize - "};
 
 }  // namespace
 
@@ -72,8 +79,8 @@ TEST(StranicaAnalize, PipelineRunsOffTheWindowThreadAndHooksRunOnIt) {
     EXPECT_TRUE(uvekNaGlavnoj);
     EXPECT_TRUE(zauzetTokom);
     EXPECT_FALSE(izvestaj);
-    EXPECT_EQ(o.Poruke(), QStringList({"G:Proracun je vec pokrenut!!!",
-                                       "I:Proracun je u toku!!!\r\nNije dopustena akcija!!!"}));
+    EXPECT_EQ(o.Poruke(),
+              QStringList({"G:Proracun je vec pokrenut!!!", "I:Proracun je u toku!!!\r\nNije dopustena akcija!!!"}));
     EXPECT_EQ(Tekstovi(o.Log()), PotpunaAnaliza);
 
     // Once the run is over the report is available again.
@@ -85,9 +92,16 @@ TEST(StranicaAnalize, StopTakesEffectAtTheNextStep) {
     TOkruzenjeAnalize o;
     o.Stap4Metra();
     PokreniIZadrzi(*o.analiza, "Formiranje Kss - ", [&] { o.analiza->ButtonPrekiniAnalizu->click(); });
-    const QStringList ocekivano = {"Pocetak analize - ", "Priprema za proracun - ", "Brisem prethodne rezultate - ",
-                                   "Odredjivanje kodnih brojeva - ", "Formiranje K u GKS - ", "Formiranje Kss - ",
-                                   "Formiranje Kso - ", "Formiranje Kos - ", "Formiranje Koo - ", "Formiranje Ss - ",
+    const QStringList ocekivano = {"Pocetak analize - ",
+                                   "Priprema za proracun - ",
+                                   "Brisem prethodne rezultate - ",
+                                   "Odredjivanje kodnih brojeva - ",
+                                   "Formiranje K u GKS - ",
+                                   "Formiranje Kss - ",
+                                   "Formiranje Kso - ",
+                                   "Formiranje Kos - ",
+                                   "Formiranje Koo - ",
+                                   "Formiranje Ss - ",
                                    "Resavanje sistema - "};
     EXPECT_EQ(Tekstovi(o.Log()), ocekivano);
     // Nothing of a stopped run remains: the results stay as the start cleared them.

@@ -19,7 +19,8 @@ struct TOcekivanaCelija {
 
 void ProveriCelije(const TOkruzenjeAnalize& o, const std::vector<TOcekivanaCelija>& celije) {
     for (const auto& c : celije)
-        EXPECT_EQ(o.Celija(c.grid, c.k, c.r), QString::fromLatin1(c.tekst)) << c.grid << " (" << c.k << ", " << c.r << ")";
+        EXPECT_EQ(o.Celija(c.grid, c.k, c.r), QString::fromLatin1(c.tekst))
+            << c.grid << " (" << c.k << ", " << c.r << ")";
 }
 
 struct TVelicina {
@@ -43,8 +44,7 @@ QStringList SveCelije(const TOkruzenjeAnalize& o) {
         const TTabelaMatrice& t = o.rezultati->Grid(QString::fromLatin1(ime))->Tabela();
         s << QString::fromLatin1(ime) + QString::number(t.BrojKolona()) + "x" + QString::number(t.BrojRedova());
         for (int k = 0; k < t.BrojKolona(); ++k)
-            for (int r = 0; r < t.BrojRedova(); ++r)
-                s << t.Celija(k, r);
+            for (int r = 0; r < t.BrojRedova(); ++r) s << t.Celija(k, r);
     }
     return s;
 }
@@ -56,54 +56,107 @@ TEST(StranicaRezultata, GridsHoldTheResultsInTheirCellsWithTheirCodeNumbers) {
     TOkruzenjeAnalize o;
     o.Stap4Metra();
     o.Pokreni();
-    ProveriVelicine(o, {{"StringGridK", 4, 4}, {"StringGridKKodniBrojevi", 1, 4}, {"StringGridKss", 1, 1},
-                        {"StringGridKso", 3, 1}, {"StringGridKsoKodniBrojeviVertikala", 1, 1},
-                        {"StringGridKsoKodniBrojeviHorizontala", 3, 1}, {"StringGridKos", 1, 3},
-                        {"StringGridKosKodniBrojeviVertikala", 1, 3}, {"StringGridKosKodniBrojeviHorizontala", 1, 1},
-                        {"StringGridKoo", 3, 3}, {"StringGridKooKodniBrojeviVertikala", 1, 3},
-                        {"StringGridInvKss", 1, 1}, {"StringGridSs", 2, 1}, {"StringGridPs", 1, 1},
-                        {"StringGridQs", 1, 1}, {"StringGridqsGKSOpterecenje", 2, 1}, {"StringGridqoGKS", 2, 3},
-                        {"StringGridqsGKSPomeranjeOslonaca", 2, 1}, {"StringGridqsGKSUkupno", 2, 1},
-                        {"StringGridR", 6, 5}, {"StringGridQoGKSReakcije", 2, 3}, {"StringGridRoGKS", 2, 3},
-                        {"StringGridBrojeviSvihPomeranja", 1, 4}, {"StringGridBrojeviNepoznatihPomeranja", 1, 1},
+    ProveriVelicine(o, {{"StringGridK", 4, 4},
+                        {"StringGridKKodniBrojevi", 1, 4},
+                        {"StringGridKss", 1, 1},
+                        {"StringGridKso", 3, 1},
+                        {"StringGridKsoKodniBrojeviVertikala", 1, 1},
+                        {"StringGridKsoKodniBrojeviHorizontala", 3, 1},
+                        {"StringGridKos", 1, 3},
+                        {"StringGridKosKodniBrojeviVertikala", 1, 3},
+                        {"StringGridKosKodniBrojeviHorizontala", 1, 1},
+                        {"StringGridKoo", 3, 3},
+                        {"StringGridKooKodniBrojeviVertikala", 1, 3},
+                        {"StringGridInvKss", 1, 1},
+                        {"StringGridSs", 2, 1},
+                        {"StringGridPs", 1, 1},
+                        {"StringGridQs", 1, 1},
+                        {"StringGridqsGKSOpterecenje", 2, 1},
+                        {"StringGridqoGKS", 2, 3},
+                        {"StringGridqsGKSPomeranjeOslonaca", 2, 1},
+                        {"StringGridqsGKSUkupno", 2, 1},
+                        {"StringGridR", 6, 5},
+                        {"StringGridQoGKSReakcije", 2, 3},
+                        {"StringGridRoGKS", 2, 3},
+                        {"StringGridBrojeviSvihPomeranja", 1, 4},
+                        {"StringGridBrojeviNepoznatihPomeranja", 1, 1},
                         {"StringGridBrojeviPoznatihPomeranja", 1, 3},
-                        {"StringGridBrojeviPomeranjaSelektovanogCvora", 1, 2}, {"StringGridMT", 4, 4},
-                        {"StringGridMKLKS", 4, 4}, {"StringGridMKGKS", 4, 4}, {"StringGridKodniBrojeviMKGKS", 1, 4}});
+                        {"StringGridBrojeviPomeranjaSelektovanogCvora", 1, 2},
+                        {"StringGridMT", 4, 4},
+                        {"StringGridMKLKS", 4, 4},
+                        {"StringGridMKGKS", 4, 4},
+                        {"StringGridKodniBrojeviMKGKS", 1, 4}});
     ProveriCelije(o, {
-        {"StringGridK", 0, 0, "50000"}, {"StringGridK", 1, 0, "-50000"}, {"StringGridK", 0, 1, "-50000"},
-        {"StringGridK", 1, 1, "50000"}, {"StringGridK", 2, 2, "0"}, {"StringGridK", 3, 1, "0"},
-        {"StringGridKKodniBrojevi", 0, 0, "4"}, {"StringGridKKodniBrojevi", 0, 1, "1"},
-        {"StringGridKKodniBrojevi", 0, 2, "2"}, {"StringGridKKodniBrojevi", 0, 3, "5"},
-        {"StringGridKss", 0, 0, "50000"}, {"StringGridKssKodniBrojevi", 0, 0, "4"},
-        {"StringGridKso", 0, 0, "-50000"}, {"StringGridKso", 1, 0, "0"},
-        {"StringGridKsoKodniBrojeviVertikala", 0, 0, "4"}, {"StringGridKsoKodniBrojeviHorizontala", 0, 0, "1"},
-        {"StringGridKsoKodniBrojeviHorizontala", 1, 0, "2"}, {"StringGridKsoKodniBrojeviHorizontala", 2, 0, "5"},
-        {"StringGridKos", 0, 0, "-50000"}, {"StringGridKosKodniBrojeviVertikala", 0, 2, "5"},
-        {"StringGridKosKodniBrojeviHorizontala", 0, 0, "4"}, {"StringGridKoo", 0, 0, "50000"},
-        {"StringGridKoo", 1, 1, "0"}, {"StringGridKooKodniBrojeviVertikala", 0, 1, "2"},
-        {"StringGridInvKss", 0, 0, "0.00002"}, {"StringGridInvKssKodniBrojevi", 0, 0, "4"},
-        {"StringGridSs", 0, 0, "10"}, {"StringGridSs", 1, 0, "4"}, {"StringGridPs", 0, 0, "10"},
-        {"StringGridQs", 0, 0, "0"}, {"StringGridqsGKSOpterecenje", 0, 0, "0.0002"},
-        {"StringGridqsGKSOpterecenje", 1, 0, "4"}, {"StringGridqoGKS", 0, 2, "0"}, {"StringGridqoGKS", 1, 2, "5"},
-        {"StringGridqsGKSPomeranjeOslonaca", 0, 0, "0"}, {"StringGridqsGKSUkupno", 0, 0, "0.0002"},
-        {"StringGridqsGKSUkupno", 1, 0, "4"},
-        // End forces of the bar: q at the end node's X, R = K q: -10 at the start, 10 at the end.
-        {"StringGridR", 0, 0, "q - GKS"}, {"StringGridR", 5, 0, "R - LKS"}, {"StringGridR", 0, 3, "0.0002"},
-        {"StringGridR", 0, 1, "0"}, {"StringGridR", 1, 1, "0"}, {"StringGridR", 2, 1, "-10"},
-        {"StringGridR", 2, 3, "10"}, {"StringGridR", 3, 3, "0.0002"}, {"StringGridR", 5, 1, "-10"},
-        {"StringGridQoGKSReakcije", 0, 0, "0"}, {"StringGridQoGKSReakcije", 1, 1, "2"},
-        {"StringGridRoGKS", 0, 0, "-10"}, {"StringGridRoGKS", 1, 0, "1"}, {"StringGridRoGKS", 0, 1, "0"},
-        {"StringGridRoGKS", 1, 2, "5"},
-        {"StringGridBrojeviSvihPomeranja", 0, 0, "4"}, {"StringGridBrojeviSvihPomeranja", 0, 3, "5"},
-        {"StringGridBrojeviNepoznatihPomeranja", 0, 0, "4"}, {"StringGridBrojeviPoznatihPomeranja", 0, 1, "2"},
-        // Node 0 is selected; its rotation is no degree of freedom, so two rows.
-        {"StringGridBrojeviPomeranjaSelektovanogCvora", 0, 0, "1"},
-        {"StringGridBrojeviPomeranjaSelektovanogCvora", 0, 1, "2"},
-        {"StringGridMT", 0, 0, "1"}, {"StringGridMT", 1, 0, "0"}, {"StringGridMKLKS", 0, 0, "50000"},
-        {"StringGridMKLKS", 2, 0, "-50000"}, {"StringGridMKGKS", 2, 2, "50000"},
-        {"StringGridKodniBrojeviMKGKS", 0, 0, "1"}, {"StringGridKodniBrojeviMKGKS", 0, 1, "2"},
-        {"StringGridKodniBrojeviMKGKS", 0, 2, "4"}, {"StringGridKodniBrojeviMKGKS", 0, 3, "5"},
-    });
+                         {"StringGridK", 0, 0, "50000"},
+                         {"StringGridK", 1, 0, "-50000"},
+                         {"StringGridK", 0, 1, "-50000"},
+                         {"StringGridK", 1, 1, "50000"},
+                         {"StringGridK", 2, 2, "0"},
+                         {"StringGridK", 3, 1, "0"},
+                         {"StringGridKKodniBrojevi", 0, 0, "4"},
+                         {"StringGridKKodniBrojevi", 0, 1, "1"},
+                         {"StringGridKKodniBrojevi", 0, 2, "2"},
+                         {"StringGridKKodniBrojevi", 0, 3, "5"},
+                         {"StringGridKss", 0, 0, "50000"},
+                         {"StringGridKssKodniBrojevi", 0, 0, "4"},
+                         {"StringGridKso", 0, 0, "-50000"},
+                         {"StringGridKso", 1, 0, "0"},
+                         {"StringGridKsoKodniBrojeviVertikala", 0, 0, "4"},
+                         {"StringGridKsoKodniBrojeviHorizontala", 0, 0, "1"},
+                         {"StringGridKsoKodniBrojeviHorizontala", 1, 0, "2"},
+                         {"StringGridKsoKodniBrojeviHorizontala", 2, 0, "5"},
+                         {"StringGridKos", 0, 0, "-50000"},
+                         {"StringGridKosKodniBrojeviVertikala", 0, 2, "5"},
+                         {"StringGridKosKodniBrojeviHorizontala", 0, 0, "4"},
+                         {"StringGridKoo", 0, 0, "50000"},
+                         {"StringGridKoo", 1, 1, "0"},
+                         {"StringGridKooKodniBrojeviVertikala", 0, 1, "2"},
+                         {"StringGridInvKss", 0, 0, "0.00002"},
+                         {"StringGridInvKssKodniBrojevi", 0, 0, "4"},
+                         {"StringGridSs", 0, 0, "10"},
+                         {"StringGridSs", 1, 0, "4"},
+                         {"StringGridPs", 0, 0, "10"},
+                         {"StringGridQs", 0, 0, "0"},
+                         {"StringGridqsGKSOpterecenje", 0, 0, "0.0002"},
+                         {"StringGridqsGKSOpterecenje", 1, 0, "4"},
+                         {"StringGridqoGKS", 0, 2, "0"},
+                         {"StringGridqoGKS", 1, 2, "5"},
+                         {"StringGridqsGKSPomeranjeOslonaca", 0, 0, "0"},
+                         {"StringGridqsGKSUkupno", 0, 0, "0.0002"},
+                         {"StringGridqsGKSUkupno", 1, 0, "4"},
+                         // End forces of the bar: q at the end node's X, R = K q: -10 at the start, 10 at the end.
+                         {"StringGridR", 0, 0, "q - GKS"},
+                         {"StringGridR", 5, 0, "R - LKS"},
+                         {"StringGridR", 0, 3, "0.0002"},
+                         {"StringGridR", 0, 1, "0"},
+                         {"StringGridR", 1, 1, "0"},
+                         {"StringGridR", 2, 1, "-10"},
+                         {"StringGridR", 2, 3, "10"},
+                         {"StringGridR", 3, 3, "0.0002"},
+                         {"StringGridR", 5, 1, "-10"},
+                         {"StringGridQoGKSReakcije", 0, 0, "0"},
+                         {"StringGridQoGKSReakcije", 1, 1, "2"},
+                         {"StringGridRoGKS", 0, 0, "-10"},
+                         {"StringGridRoGKS", 1, 0, "1"},
+                         {"StringGridRoGKS", 0, 1, "0"},
+                         {"StringGridRoGKS", 1, 2, "5"},
+                         {"StringGridBrojeviSvihPomeranja", 0, 0, "4"},
+                         {"StringGridBrojeviSvihPomeranja", 0, 3, "5"},
+                         {"StringGridBrojeviNepoznatihPomeranja", 0, 0, "4"},
+                         {"StringGridBrojeviPoznatihPomeranja", 0, 1, "2"},
+                         // Node 0 is selected; its rotation is no degree of freedom, so two rows.
+                         {"StringGridBrojeviPomeranjaSelektovanogCvora", 0, 0, "1"},
+                         {"StringGridBrojeviPomeranjaSelektovanogCvora", 0, 1, "2"},
+                         {"StringGridMT", 0, 0, "1"},
+                         {"StringGridMT", 1, 0, "0"},
+                         {"StringGridMKLKS", 0, 0, "50000"},
+                         {"StringGridMKLKS", 2, 0, "-50000"},
+                         {"StringGridMKGKS", 2, 2, "50000"},
+                         {"StringGridKodniBrojeviMKGKS", 0, 0, "1"},
+                         {"StringGridKodniBrojeviMKGKS", 0, 1, "2"},
+                         {"StringGridKodniBrojeviMKGKS", 0, 2, "4"},
+                         {"StringGridKodniBrojeviMKGKS", 0, 3, "5"},
+                     });
     const QStringList cvor = Redovi(o.rezultati->MemoRezultatCvor);
     ASSERT_EQ(cvor.size(), 22);
     EXPECT_EQ(cvor[0], "Broj cvora: 0");
@@ -112,8 +165,8 @@ TEST(StranicaRezultata, GridsHoldTheResultsInTheirCellsWithTheirCodeNumbers) {
     EXPECT_EQ(cvor[6], "Rx = -10");
     EXPECT_EQ(cvor[18], "Mnozilac pomeranja i obrtanja = 1");
     EXPECT_EQ(Redovi(o.rezultati->MemoRezultatStap),
-              QStringList({"Broj stapa: 0", "Pocetni cvor: 0", "Krajnji cvor: 1", "Materijal: Celik",
-                           "Presek: Profil", "Tip stapa: prost"}));
+              QStringList({"Broj stapa: 0", "Pocetni cvor: 0", "Krajnji cvor: 1", "Materijal: Celik", "Presek: Profil",
+                           "Tip stapa: prost"}));
 }
 
 TEST(StranicaRezultata, FactorDividesStiffnessAndMultipliesDisplacements) {
@@ -123,19 +176,32 @@ TEST(StranicaRezultata, FactorDividesStiffnessAndMultipliesDisplacements) {
     EXPECT_EQ(o.podesavanja.vrednostIspredMatricaKrutosti, "2");
     o.Pokreni();
     ProveriCelije(o, {
-        {"StringGridK", 0, 0, "25000"}, {"StringGridK", 1, 0, "-25000"}, {"StringGridKss", 0, 0, "25000"},
-        {"StringGridKso", 0, 0, "-25000"}, {"StringGridKos", 0, 0, "-25000"}, {"StringGridKoo", 0, 0, "25000"},
-        {"StringGridInvKss", 0, 0, "0.00004"}, {"StringGridqsGKSOpterecenje", 0, 0, "0.0004"},
-        {"StringGridqsGKSUkupno", 0, 0, "0.0004"}, {"StringGridqsGKSUkupno", 1, 0, "4"},
-        // Loads, reactions and forces as computed.
-        {"StringGridSs", 0, 0, "10"}, {"StringGridPs", 0, 0, "10"}, {"StringGridRoGKS", 0, 0, "-10"},
-        {"StringGridR", 0, 3, "0.0004"}, {"StringGridR", 3, 3, "0.0004"}, {"StringGridR", 2, 1, "-10"},
-    });
+                         {"StringGridK", 0, 0, "25000"},
+                         {"StringGridK", 1, 0, "-25000"},
+                         {"StringGridKss", 0, 0, "25000"},
+                         {"StringGridKso", 0, 0, "-25000"},
+                         {"StringGridKos", 0, 0, "-25000"},
+                         {"StringGridKoo", 0, 0, "25000"},
+                         {"StringGridInvKss", 0, 0, "0.00004"},
+                         {"StringGridqsGKSOpterecenje", 0, 0, "0.0004"},
+                         {"StringGridqsGKSUkupno", 0, 0, "0.0004"},
+                         {"StringGridqsGKSUkupno", 1, 0, "4"},
+                         // Loads, reactions and forces as computed.
+                         {"StringGridSs", 0, 0, "10"},
+                         {"StringGridPs", 0, 0, "10"},
+                         {"StringGridRoGKS", 0, 0, "-10"},
+                         {"StringGridR", 0, 3, "0.0004"},
+                         {"StringGridR", 3, 3, "0.0004"},
+                         {"StringGridR", 2, 1, "-10"},
+                     });
     // The member grids follow the member selection and the refresh, not the run.
     EXPECT_EQ(o.Celija("StringGridMKLKS", 0, 0), "50000");
     o.rezultati->ButtonPreracunajPonovoMatriceSaBrojemIspred->click();
-    ProveriCelije(o, {{"StringGridMKLKS", 0, 0, "25000"}, {"StringGridMKGKS", 2, 0, "-25000"},
-                      {"StringGridMT", 0, 0, "1"}, {"StringGridK", 0, 0, "25000"}, {"StringGridR", 0, 3, "0.0004"}});
+    ProveriCelije(o, {{"StringGridMKLKS", 0, 0, "25000"},
+                      {"StringGridMKGKS", 2, 0, "-25000"},
+                      {"StringGridMT", 0, 0, "1"},
+                      {"StringGridK", 0, 0, "25000"},
+                      {"StringGridR", 0, 3, "0.0004"}});
     EXPECT_EQ(o.stanje.brojIspredMatriceKrutosti, 2.0L);
     // Stored results are never scaled.
     EXPECT_EQ(o.stanje.matricaKGKS->Element(1, 1), 50000.0);
@@ -165,7 +231,8 @@ TEST(StranicaRezultata, FactorThatIsNoPositiveNumberFillsNoGlobalGrid) {
         o.Pokreni();
         EXPECT_TRUE(o.Log().back().startsWith("Kraj analize - "));
         EXPECT_EQ(o.Poruke(), s.poruke);
-        for (const char* g : {"StringGridK", "StringGridKss", "StringGridInvKss", "StringGridqsGKSUkupno", "StringGridRoGKS"}) {
+        for (const char* g :
+             {"StringGridK", "StringGridKss", "StringGridInvKss", "StringGridqsGKSUkupno", "StringGridRoGKS"}) {
             EXPECT_EQ(o.Tabela(g).BrojKolona(), 1) << g;
             EXPECT_EQ(o.Celija(g, 0, 0), QString()) << g;
         }
@@ -210,10 +277,10 @@ TEST(StranicaRezultata, ClearingEmptiesTheGlobalGridsAndKeepsTheMemberGrids) {
     o.rezultati->ObrisiRezultate();
     for (const char* g : TStranicaRezultata::ImenaGridovaPoRedu()) {
         const QString ime = QString::fromLatin1(g);
-        const QStringList nedirnuti = {"StringGridR", "StringGridMT", "StringGridMKLKS", "StringGridMKGKS",
-                                       "StringGridKodniBrojeviMKGKS", "StringGridQLKS", "StringGridQGKS"};
-        if (nedirnuti.contains(ime))
-            continue;
+        const QStringList nedirnuti = {
+            "StringGridR",    "StringGridMT",  "StringGridMKLKS", "StringGridMKGKS", "StringGridKodniBrojeviMKGKS",
+            "StringGridQLKS", "StringGridQGKS"};
+        if (nedirnuti.contains(ime)) continue;
         EXPECT_EQ(o.Tabela(g).BrojKolona(), 1) << g;
         EXPECT_EQ(o.Tabela(g).BrojRedova(), 1) << g;
         EXPECT_EQ(o.Celija(g, 0, 0), QString()) << g;
@@ -253,8 +320,11 @@ TEST(StranicaRezultata, MemberTypesShowTheirSizesAndCodeNumbers) {
         o.rezultati->OsveziListe();
         o.rezultati->ComboBoxRezultatStapChange();
         const int m = static_cast<int>(s.kodovi.size());
-        ProveriVelicine(o, {{"StringGridMT", m, m}, {"StringGridMKLKS", m, m}, {"StringGridMKGKS", m, m},
-                            {"StringGridKodniBrojeviMKGKS", 1, m}, {"StringGridR", 6, m + 1}});
+        ProveriVelicine(o, {{"StringGridMT", m, m},
+                            {"StringGridMKLKS", m, m},
+                            {"StringGridMKGKS", m, m},
+                            {"StringGridKodniBrojeviMKGKS", 1, m},
+                            {"StringGridR", 6, m + 1}});
         for (int a = 0; a < m; ++a)
             EXPECT_EQ(o.Celija("StringGridKodniBrojeviMKGKS", 0, a), QString::fromLatin1(s.kodovi[a]));
         EXPECT_EQ(Redovi(o.rezultati->MemoRezultatStap).back(), s.tekstTipa);
@@ -326,9 +396,25 @@ TEST(StranicaRezultata, WidthBoundNeverUnderestimatesAFormattedNumber) {
     QFont f;
     const TMeracSirine merac(f);
     const QFontMetrics fm(f);
-    const double vrednosti[] = {0.0, 1.0, -1.0, 0.1, -0.123456789012345, 1.0 / 3, -2.0 / 3 * 1e-5, 9.99999999999999e-6,
-                                -1.000000000000001e-5, 123456789012345.6, -999999999999999.9, 1e15, -1e300, 4e-320,
-                                -5e-324, 1e-100 / 3, 6.02214076e23, -0.000099999999999999991, 12345.678901234567};
+    const double vrednosti[] = {0.0,
+                                1.0,
+                                -1.0,
+                                0.1,
+                                -0.123456789012345,
+                                1.0 / 3,
+                                -2.0 / 3 * 1e-5,
+                                9.99999999999999e-6,
+                                -1.000000000000001e-5,
+                                123456789012345.6,
+                                -999999999999999.9,
+                                1e15,
+                                -1e300,
+                                4e-320,
+                                -5e-324,
+                                1e-100 / 3,
+                                6.02214076e23,
+                                -0.000099999999999999991,
+                                12345.678901234567};
     for (double v : vrednosti) {
         for (double s : {1.0, 1.0000000000000002, 0.9999999999999999}) {
             const double x = v * s;

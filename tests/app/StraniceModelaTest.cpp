@@ -173,8 +173,7 @@ TEST_F(StraniceModela, NamedControlsCarryNameDefaultTextAndLabel) {
         EXPECT_FALSE(c->isEditable());
         EXPECT_EQ(c->accessibleDescription(), QString::fromLatin1(ime));
     }
-    EXPECT_EQ(Stavke("ComboBoxTipStapa"),
-              (QStringList{"Stap tipa k", "Stap tipa ig", "Stap tipa gk", "Prost stap"}));
+    EXPECT_EQ(Stavke("ComboBoxTipStapa"), (QStringList{"Stap tipa k", "Stap tipa ig", "Stap tipa gk", "Prost stap"}));
     EXPECT_EQ(Spisak("ComboBoxTipStapa")->currentIndex(), 0);
     EXPECT_TRUE(Polje("EditIDMaterijala")->isReadOnly());
     EXPECT_FALSE(Polje("EditZadatoPomeranjeUXpravcu")->isEnabled());
@@ -185,7 +184,7 @@ TEST_F(StraniceModela, NamedControlsCarryNameDefaultTextAndLabel) {
     EXPECT_EQ(Nadji<QPushButton>("ButtonPreseci")->text(), "Preseci");
     EXPECT_EQ(Nadji<QPushButton>("ButtonPridruziOpterecenjeStapu")->text(), "Pridruzi opterecenje stapu");
     EXPECT_EQ(Nadji<QPushButton>("ButtonObrisiOpterecenjeSaStapa")->text(), "Obrisi opterecenje sa stapa");
-    const char* stranicaImena[] = {"TabSheetMaterijal", "TabSheetPresek", "TabSheetCvor",
+    const char* stranicaImena[] = {"TabSheetMaterijal", "TabSheetPresek",  "TabSheetCvor",
                                    "TabSheetStap",      "TabSheetOslonac", "TabSheetOpterecenje"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(stranice->Stranica(i)->objectName(), stranicaImena[i]);
     auto* vrste = Nadji<QTabWidget>("PageControlOpterecenjeStapa");
@@ -297,16 +296,24 @@ TEST_F(StraniceModela, BuildsAWholeModelThroughThePages) {
         std::vector<std::pair<const char*, const char*>> polja;
     };
     const Vrsta vrste[] = {
-        {"V1", "ButtonDodajOpterecenjeV", {{"EditVrednostKoncSileNaStapu", "-10"}, {"EditRelPozKoncSileUOdnosuNaPocetakStapa", "0.25"}}},
-        {"M1", "ButtonDodajOpterecenjeM", {{"EditKoncMomentNaStapu", "4"}, {"EditRelPozKoncMomentaUOdnosuNaPocetakStapa", "1"}}},
-        {"pn1", "ButtonDodajOpterecenjePn",
-         {{"EditIntenzitetRaspodeljenogOpterecenjaStapa", "-3"}, {"EditRelPozPocetkaRaspodeljenogOpterecenja", "0.2"},
+        {"V1",
+         "ButtonDodajOpterecenjeV",
+         {{"EditVrednostKoncSileNaStapu", "-10"}, {"EditRelPozKoncSileUOdnosuNaPocetakStapa", "0.25"}}},
+        {"M1",
+         "ButtonDodajOpterecenjeM",
+         {{"EditKoncMomentNaStapu", "4"}, {"EditRelPozKoncMomentaUOdnosuNaPocetakStapa", "1"}}},
+        {"pn1",
+         "ButtonDodajOpterecenjePn",
+         {{"EditIntenzitetRaspodeljenogOpterecenjaStapa", "-3"},
+          {"EditRelPozPocetkaRaspodeljenogOpterecenja", "0.2"},
           {"EditRelPozKrajaRaspodeljenogOpterecenja", "0.8"}}},
         {"t1", "ButtonDodajOpterecenjeT", {{"EditTNaStapu", "25"}}},
         {"dt1", "ButtonDodajOpterecenjeDeltaT", {{"EditDeltaTNaStapu", "-12"}}},
-        {"H1", "ButtonDodajOpterecenjeH",
+        {"H1",
+         "ButtonDodajOpterecenjeH",
          {{"EditVrednostKoncSileNaStapuUPravcuOse", "7"}, {"EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa", "0"}}},
-        {"pt1", "ButtonDodajOpterecenjePt",
+        {"pt1",
+         "ButtonDodajOpterecenjePt",
          {{"EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse", "1.5"},
           {"EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse", "0"},
           {"EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse", "0.5"}}},
@@ -318,7 +325,8 @@ TEST_F(StraniceModela, BuildsAWholeModelThroughThePages) {
     }
     EXPECT_EQ(Greske(), QStringList{});
     EXPECT_EQ(Stavke("ComboBoxSpisakOpterecenjaStapova"), (QStringList{"V1", "M1", "pn1", "t1", "dt1", "H1", "pt1"}));
-    const std::vector<std::vector<long double>> ocekivano = {{-10, 0.25L}, {4, 1}, {-3, 0.2L, 0.8L}, {25}, {-12}, {7, 0}, {1.5L, 0, 0.5L}};
+    const std::vector<std::vector<long double>> ocekivano = {{-10, 0.25L}, {4, 1}, {-3, 0.2L, 0.8L}, {25},
+                                                             {-12},        {7, 0}, {1.5L, 0, 0.5L}};
     for (int tip = 0; tip < 7; ++tip) {
         const TOpterecenje& o = *kontekst.model.nizOpterecenja[size_t(tip)];
         EXPECT_EQ(o.Tip(), tip);

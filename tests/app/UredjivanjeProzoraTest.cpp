@@ -66,63 +66,107 @@ TEST(UredjivanjeProzora, UndoAndRedoOfEveryPageCommandRestoreTheModelFile) {
     TProzor p;
     const std::vector<TKorakStranice> koraci = {
         {"Dodaj materijal", [](TProzor& p) { p.Klik("ButtonDodajMaterijal"); }},
-        {"Promeni materijal", [](TProzor& p) { p.Upisi("EditImeMaterijala", "Beton"); p.Klik("ButtonPromeniMaterijal"); }},
-        {"Dodaj materijal", [](TProzor& p) { p.Upisi("EditImeMaterijala", "Celik"); p.Klik("ButtonDodajMaterijal"); }},
+        {"Promeni materijal",
+         [](TProzor& p) {
+             p.Upisi("EditImeMaterijala", "Beton");
+             p.Klik("ButtonPromeniMaterijal");
+         }},
+        {"Dodaj materijal",
+         [](TProzor& p) {
+             p.Upisi("EditImeMaterijala", "Celik");
+             p.Klik("ButtonDodajMaterijal");
+         }},
         {"Obrisi materijal", [](TProzor& p) { p.Klik("ButtonObrisiMaterijal"); }},
         {"Dodaj presek", [](TProzor& p) { p.Klik("ButtonDodajPresek"); }},
-        {"Promeni presek", [](TProzor& p) { p.Upisi("EditAksijalniMomentInercije", "0.004"); p.Klik("ButtonPromeniPresek"); }},
+        {"Promeni presek",
+         [](TProzor& p) {
+             p.Upisi("EditAksijalniMomentInercije", "0.004");
+             p.Klik("ButtonPromeniPresek");
+         }},
         {"Dodaj cvor", [](TProzor& p) { p.DodajCvor("0", "0"); }},
         {"Dodaj cvor", [](TProzor& p) { p.DodajCvor("5", "0"); }},
         {"Dodaj cvor", [](TProzor& p) { p.DodajCvor("5", "3"); }},
-        {"Promeni cvor", [](TProzor& p) { p.Upisi("EditXkoordinataCvora", "6"); p.Klik("ButtonPromeniCvor"); }},
+        {"Promeni cvor",
+         [](TProzor& p) {
+             p.Upisi("EditXkoordinataCvora", "6");
+             p.Klik("ButtonPromeniCvor");
+         }},
         {"Dodaj cvor", [](TProzor& p) { p.DodajCvor("9", "9"); }},
         {"Obrisi cvor", [](TProzor& p) { p.Klik("ButtonObrisiCvor"); }},
-        {"Dodaj stap", [](TProzor& p) {
+        {"Dodaj stap",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakCvorovaZaPocetniCvorStapa", 0);
              p.Izaberi("ComboBoxSpisakCvorovaZaKrajnjiCvorStapa", 1);
              p.Klik("ButtonDodajStap");
          }},
-        {"Dodaj stap", [](TProzor& p) {
+        {"Dodaj stap",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakCvorovaZaPocetniCvorStapa", 1);
              p.Izaberi("ComboBoxSpisakCvorovaZaKrajnjiCvorStapa", 2);
              p.Klik("ButtonDodajStap");
          }},
-        {"Promeni stap", [](TProzor& p) { p.Izaberi("ComboBoxTipStapa", 3); p.Klik("ButtonPromeniStap"); }},
-        {"Promeni oslonac", [](TProzor& p) {
+        {"Promeni stap",
+         [](TProzor& p) {
+             p.Izaberi("ComboBoxTipStapa", 3);
+             p.Klik("ButtonPromeniStap");
+         }},
+        {"Promeni oslonac",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakCvorovaZaOslonce", 0);
              p.K<QCheckBox>("CheckBoxOslonacX")->setChecked(true);
              p.K<QCheckBox>("CheckBoxUkljestenje")->setChecked(true);
              p.Klik("ButtonPromeniOslonac");
          }},
-        {"Promeni opterecenje cvora", [](TProzor& p) {
+        {"Promeni opterecenje cvora",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakCvorovaZaOpterecenje", 2);
              p.Upisi("EditKoncSilaUCvoruPx", "10");
              p.Klik("ButtonPromeniOpterecenjeCvora");
          }},
-        {"Dodaj opterecenje", [](TProzor& p) {
+        {"Dodaj opterecenje",
+         [](TProzor& p) {
              p.Upisi("EditImeOpterecenjaZaStap", "q");
              p.Upisi("EditIntenzitetRaspodeljenogOpterecenjaStapa", "-10");
              p.Klik("ButtonDodajOpterecenjePn");
          }},
-        {"Dodaj opterecenje", [](TProzor& p) { p.Upisi("EditImeOpterecenjaZaStap", "F"); p.Klik("ButtonDodajOpterecenjeV"); }},
-        {"Promeni opterecenje", [](TProzor& p) { p.Upisi("EditVrednostKoncSileNaStapu", "7"); p.Klik("ButtonPromeniOpterecenjeV"); }},
-        {"Pridruzi opterecenje stapu", [](TProzor& p) {
+        {"Dodaj opterecenje",
+         [](TProzor& p) {
+             p.Upisi("EditImeOpterecenjaZaStap", "F");
+             p.Klik("ButtonDodajOpterecenjeV");
+         }},
+        {"Promeni opterecenje",
+         [](TProzor& p) {
+             p.Upisi("EditVrednostKoncSileNaStapu", "7");
+             p.Klik("ButtonPromeniOpterecenjeV");
+         }},
+        {"Pridruzi opterecenje stapu",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 0);
              p.Izaberi("ComboBoxSpisakStapovaZaOpterecenje", 1);
              p.Klik("ButtonPridruziOpterecenjeStapu");
          }},
-        {"Obrisi opterecenje sa stapa", [](TProzor& p) {
+        {"Obrisi opterecenje sa stapa",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 0);
              p.Izaberi("ComboBoxSpisakStapovaZaOpterecenje", 1);
              p.Klik("ButtonObrisiOpterecenjeSaStapa");
          }},
-        {"Pridruzi opterecenje stapu", [](TProzor& p) {
+        {"Pridruzi opterecenje stapu",
+         [](TProzor& p) {
              p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 1);
              p.Izaberi("ComboBoxSpisakStapovaZaOpterecenje", 0);
              p.Klik("ButtonPridruziOpterecenjeStapu");
          }},
-        {"Obrisi stap", [](TProzor& p) { p.Izaberi("ComboBoxSpisakStapova", 0); p.Klik("ButtonObrisiStap"); }},
-        {"Obrisi opterecenje", [](TProzor& p) { p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 0); p.Klik("ButtonObrisiOpterecenjeStapa"); }},
+        {"Obrisi stap",
+         [](TProzor& p) {
+             p.Izaberi("ComboBoxSpisakStapova", 0);
+             p.Klik("ButtonObrisiStap");
+         }},
+        {"Obrisi opterecenje",
+         [](TProzor& p) {
+             p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 0);
+             p.Klik("ButtonObrisiOpterecenjeStapa");
+         }},
     };
     std::vector<std::string> stanja{p.Fajl()};
     EXPECT_FALSE(p.w->Ponisti1->isEnabled());
@@ -224,12 +268,12 @@ TEST(UredjivanjeProzora, UnsavedChangesQuestionForNewOpenAndClose) {
         bool snimljeno;
     };
     const TSlucaj slucajevi[] = {
-        {Nov, TOdgovor::Da, true, true, true},         {Nov, TOdgovor::Da, false, false, false},
-        {Nov, TOdgovor::Ne, false, true, false},       {Nov, TOdgovor::Otkazi, false, false, false},
-        {Otvori, TOdgovor::Da, true, true, true},      {Otvori, TOdgovor::Da, false, false, false},
-        {Otvori, TOdgovor::Ne, false, true, false},    {Otvori, TOdgovor::Otkazi, false, false, false},
-        {Zatvori, TOdgovor::Da, true, true, true},     {Zatvori, TOdgovor::Da, false, false, false},
-        {Zatvori, TOdgovor::Ne, false, true, false},   {Zatvori, TOdgovor::Otkazi, false, false, false},
+        {Nov, TOdgovor::Da, true, true, true},       {Nov, TOdgovor::Da, false, false, false},
+        {Nov, TOdgovor::Ne, false, true, false},     {Nov, TOdgovor::Otkazi, false, false, false},
+        {Otvori, TOdgovor::Da, true, true, true},    {Otvori, TOdgovor::Da, false, false, false},
+        {Otvori, TOdgovor::Ne, false, true, false},  {Otvori, TOdgovor::Otkazi, false, false, false},
+        {Zatvori, TOdgovor::Da, true, true, true},   {Zatvori, TOdgovor::Da, false, false, false},
+        {Zatvori, TOdgovor::Ne, false, true, false}, {Zatvori, TOdgovor::Otkazi, false, false, false},
     };
     for (const TSlucaj& s : slucajevi) {
         QTemporaryDir dir;

@@ -41,7 +41,8 @@ TEST(Cli, ResaveOfEveryExampleReproducesItByteForByte) {
     for (auto& e : fs::directory_iterator(VELT_EXAMPLES_DIR)) {
         if (e.path().extension() != ".velt") continue;
         ++primera;
-        const std::string izlaz = (fs::temp_directory_path() / ("resave_" + std::to_string(getpid()) + ".velt")).string();
+        const std::string izlaz =
+            (fs::temp_directory_path() / ("resave_" + std::to_string(getpid()) + ".velt")).string();
         auto r = Pokreni("resave '" + e.path().string() + "' '" + izlaz + "'");
         EXPECT_EQ(r.status, 0) << r.tekst;
         EXPECT_EQ(Procitaj(izlaz), Procitaj(e.path().string())) << e.path();
@@ -87,7 +88,10 @@ TEST(Cli, DiagramsOfTheBundledBeam) {
     const std::string model = std::string("'") + VELT_EXAMPLES_DIR + "/prosta-greda.velt'";
     auto r = Pokreni("diagrams " + model + " --json --points 2 --factor 2");
     ASSERT_EQ(r.status, 0) << r.tekst;
-    EXPECT_EQ(r.tekst.rfind("{\"members\":[{\"id\":0,\"length\":3,\"x\":[0,1.5,3],\"N\":[0,0,0],\"V\":[10,10,10],\"M\":[0,15,30],", 0), 0u)
+    EXPECT_EQ(
+        r.tekst.rfind(
+            "{\"members\":[{\"id\":0,\"length\":3,\"x\":[0,1.5,3],\"N\":[0,0,0],\"V\":[10,10,10],\"M\":[0,15,30],", 0),
+        0u)
         << r.tekst;
     // PL^3/(48EI) under the load, unscaled by the factor; PL/4 the largest moment at the joint.
     EXPECT_NE(r.tekst.find("\"w\":[0,-0.00066,-0.00096000000000000002]"), std::string::npos) << r.tekst;
@@ -112,7 +116,8 @@ TEST(Cli, AnalyzeOfARefusedModelNamesTheNodeAfterTheMessage) {
     const size_t gde = model.find(stap + "2\r\n");
     ASSERT_NE(gde, std::string::npos);
     model.replace(gde, stap.size() + 3, stap + "0\r\n");
-    const std::string put = (std::filesystem::temp_directory_path() / ("odbijen_" + std::to_string(getpid()) + ".velt")).string();
+    const std::string put =
+        (std::filesystem::temp_directory_path() / ("odbijen_" + std::to_string(getpid()) + ".velt")).string();
     std::ofstream(put, std::ios::binary) << model;
     const auto r = Pokreni("analyze '" + put + "'");
     std::filesystem::remove(put);
@@ -139,7 +144,8 @@ TEST(Cli, HostileInputsFailWithAMessage) {
         const auto r = Pokreni(std::string("analyze ") + opcija + "'" + (dir / "prevelik.velt").string() + "'");
         EXPECT_EQ(r.status, 3) << r.tekst;
         EXPECT_NE(r.tekst.find("nisu konacni brojevi"), std::string::npos) << r.tekst;
-        for (const char* los : {"NAN", "INF", "nan", "inf", "null"}) EXPECT_EQ(r.tekst.find(los), std::string::npos) << r.tekst;
+        for (const char* los : {"NAN", "INF", "nan", "inf", "null"})
+            EXPECT_EQ(r.tekst.find(los), std::string::npos) << r.tekst;
     }
 
     ASSERT_EQ(mkfifo((dir / "cev.velt").c_str(), 0666), 0);
@@ -209,5 +215,6 @@ TEST(Cli, SolverOptionChoosesThePathAndBothAgree) {
     }
     const auto los = Pokreni(std::string("analyze '") + VELT_EXAMPLES_DIR + "/prosta-greda.velt' --solver brzo");
     EXPECT_EQ(los.status, 64);
-    EXPECT_NE(los.tekst.find("Nepoznat nacin resavanja: brzo (dense, sparse ili auto)!!!"), std::string::npos) << los.tekst;
+    EXPECT_NE(los.tekst.find("Nepoznat nacin resavanja: brzo (dense, sparse ili auto)!!!"), std::string::npos)
+        << los.tekst;
 }

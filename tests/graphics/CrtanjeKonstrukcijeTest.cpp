@@ -16,7 +16,7 @@ struct TOcekivano {
     double x, y;
     double x2 = 0, y2 = 0;  // arrow end, or text offsets
     QString tekst = {};
-    int broj = 0;           // mark kind, text size or head size
+    int broj = 0;  // mark kind, text size or head size
     TColor boja = clBlack;
 };
 
@@ -59,7 +59,8 @@ TOcekivano Natpis(double x, double y, const char* t, int dy, int dx = 5) {
 int PomakOslonca(std::initializer_list<const char*> pre) {
     int dx = 5;
     for (const char* t : pre)
-        dx += TPlotPovrsina::SirinaTeksta(QString::fromLatin1(t), 11) + TPlotPovrsina::SirinaTeksta(QStringLiteral(" "), 11);
+        dx += TPlotPovrsina::SirinaTeksta(QString::fromLatin1(t), 11) +
+              TPlotPovrsina::SirinaTeksta(QStringLiteral(" "), 11);
     return dx;
 }
 
@@ -80,9 +81,10 @@ TEST(CrtanjeKonstrukcije, NodeWithSupportsAndLoads) {
     TPodesavanja p = SamoCvorovi();
     p.prikaziOpterecenjeCvora = true;
     CrtajGrafik(g, m.model, p);
-    Uporedi(g.Stavke(), {Oznaka(2, 3, 9), Natpis(2, 3, "0", -15), Natpis(2, 3, "Ox", 15),
-                         Natpis(2, 3, "Oz", 15, PomakOslonca({"Ox"})), Natpis(2, 3, "Ofiy", 15, PomakOslonca({"Ox", "Oz"})),
-                         Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
+    Uporedi(
+        g.Stavke(),
+        {Oznaka(2, 3, 9), Natpis(2, 3, "0", -15), Natpis(2, 3, "Ox", 15), Natpis(2, 3, "Oz", 15, PomakOslonca({"Ox"})),
+         Natpis(2, 3, "Ofiy", 15, PomakOslonca({"Ox", "Oz"})), Natpis(2, 3, "Pz=10", 30), Natpis(2, 3, "My=5.5", 45)});
 
     // Support labels off: the load lines start at the first line.
     p.prikaziOslonceCvora = false;
@@ -161,14 +163,25 @@ TEST(CrtanjeKonstrukcije, MembersHingesNumbersArrowsAndLoadNames) {
     p.prikaziOpterecenjeStapa = true;
     CrtajGrafik(g, m.model, p);
     Uporedi(g.Stavke(), {
-                            {tkMoveTo, 0, 0}, {tkLineto, 10, 0}, Oznaka(0.5, 0, 17), Oznaka(9.5, 0, 17),
-                            {tkMoveTo, 10, 4}, {tkLineto, 10, 0}, Oznaka(10, 0.2, 17),
-                            {tkMoveTo, 10, 0}, {tkLineto, 10, 4}, Oznaka(10, 0.2, 17),
-                            Natpis(5, 0, "0", -15), Natpis(10, 2, "1", -15), Natpis(10, 2, "2", -15),
-                            {tkArrow, 0, 0, 2.5, 0, {}, 15}, {tkArrow, 10, 4, 10, 3, {}, 15},
+                            {tkMoveTo, 0, 0},
+                            {tkLineto, 10, 0},
+                            Oznaka(0.5, 0, 17),
+                            Oznaka(9.5, 0, 17),
+                            {tkMoveTo, 10, 4},
+                            {tkLineto, 10, 0},
+                            Oznaka(10, 0.2, 17),
+                            {tkMoveTo, 10, 0},
+                            {tkLineto, 10, 4},
+                            Oznaka(10, 0.2, 17),
+                            Natpis(5, 0, "0", -15),
+                            Natpis(10, 2, "1", -15),
+                            Natpis(10, 2, "2", -15),
+                            {tkArrow, 0, 0, 2.5, 0, {}, 15},
+                            {tkArrow, 10, 4, 10, 3, {}, 15},
                             {tkArrow, 10, 0, 10, 1, {}, 15},
                             Natpis(5, 0, "Vetar", 15),
-                            Natpis(10, 2, "Sneg", 15), Natpis(10, 2, "Vrlo dugacko im", 30),
+                            Natpis(10, 2, "Sneg", 15),
+                            Natpis(10, 2, "Vrlo dugacko im", 30),
                         });
 }
 
@@ -185,8 +198,13 @@ TEST(CrtanjeKonstrukcije, DeformedShapeComesFirstInGrey) {
     p.deformacijaNosaca = true;
     p.mnozilacPomeranja = "50";
     CrtajGrafik(g, m.model, p);
-    Uporedi(g.Stavke(), {Oznaka(0, 0, 9, clGray), Oznaka(4.5, -1, 9, clGray), {tkMoveTo, 0, 0, 0, 0, {}, 0, clGray},
-                         {tkLineto, 4.5, -1, 0, 0, {}, 0, clGray}, Oznaka(0, 0, 9), Oznaka(4, 0, 9), {tkMoveTo, 0, 0},
+    Uporedi(g.Stavke(), {Oznaka(0, 0, 9, clGray),
+                         Oznaka(4.5, -1, 9, clGray),
+                         {tkMoveTo, 0, 0, 0, 0, {}, 0, clGray},
+                         {tkLineto, 4.5, -1, 0, 0, {}, 0, clGray},
+                         Oznaka(0, 0, 9),
+                         Oznaka(4, 0, 9),
+                         {tkMoveTo, 0, 0},
                          {tkLineto, 4, 0}});
     EXPECT_EQ(p.mnozilacPomeranja, "50");
 
@@ -295,12 +313,15 @@ TEST(RenderKomanda, DrawsTheExampleWithNodesWhereTheMappingPutsThem) {
     PodesiKrajnjeGraniceGrafika(g, mod, p);
     for (const auto& c : mod.nizCvorova) {
         const int x = g.XUPiksel(double(c->X())), y = g.YUPiksel(double(c->Z()));
-        for (auto [dx, dy] : {std::pair{-3, -3}, {3, 3}, {-3, 3}, {3, -3}}) EXPECT_EQ(BojaPiksela(s, x + dx, y + dy), clBlack);
+        for (auto [dx, dy] : {std::pair{-3, -3}, {3, 3}, {-3, 3}, {3, -3}})
+            EXPECT_EQ(BojaPiksela(s, x + dx, y + dy), clBlack);
     }
     EXPECT_EQ(BojaPiksela(s, g.Desno() + 3, g.Dole()), clGray);  // shadow
 
     EXPECT_NE(std::system((std::string(VELT_CLI) + " render '" + model + "' 2>/dev/null").c_str()), 0);
-    EXPECT_NE(std::system((std::string(VELT_CLI) + " render '" + model + "' -o x.png --factor-index 14 2>/dev/null").c_str()), 0);
+    EXPECT_NE(
+        std::system((std::string(VELT_CLI) + " render '" + model + "' -o x.png --factor-index 14 2>/dev/null").c_str()),
+        0);
 }
 
 TEST(RenderKomanda, DeformedShapeIsDrawnInGreyAfterTheAnalysis) {
@@ -308,9 +329,11 @@ TEST(RenderKomanda, DeformedShapeIsDrawnInGreyAfterTheAnalysis) {
     if (!fs::exists(VELT_CLI)) GTEST_SKIP() << "velt-cli is not built";
     const std::string model = std::string(VELT_EXAMPLES_DIR) + "/resetka.velt";
     if (!fs::exists(model)) GTEST_SKIP() << "no example model";
-    const std::string izlaz = (fs::temp_directory_path() / ("render_def_" + std::to_string(getpid()) + ".png")).string();
+    const std::string izlaz =
+        (fs::temp_directory_path() / ("render_def_" + std::to_string(getpid()) + ".png")).string();
     auto sivih = [&](const std::string& opcije) {
-        const std::string komanda = std::string(VELT_CLI) + " render '" + model + "' -o '" + izlaz + "' " + opcije + " 2>&1";
+        const std::string komanda =
+            std::string(VELT_CLI) + " render '" + model + "' -o '" + izlaz + "' " + opcije + " 2>&1";
         EXPECT_EQ(std::system(komanda.c_str()), 0) << opcije;
         Aplikacija();
         QImage s;
@@ -336,7 +359,7 @@ TEST(RenderKomanda, AFailingAnalysisStillDrawsTheStructure) {
     TModelZaTest m;
     m.Cvor(0, 0, true, true);
     m.Cvor(4, 0, false, true);
-    m.Cvor(8, 3);   // no member ends here
+    m.Cvor(8, 3);  // no member ends here
     m.Stap(0, 1, tsProst);
     TPodesavanja p;
     p.deformacijaNosaca = true;

@@ -126,13 +126,15 @@ TEST(TockicMisa, KeepsTheWorldPointUnderThePointer) {
         PodesiKrajnjeGraniceGrafika(g, m.model, p);
         for (TMouseActMode mod : {maNone, maPan, maZoomDrag}) {
             g.SetMouseAction(mod);
-            for (auto [px, py, koraci] : {std::tuple{123, 456, 1.0}, {600, 80, 3.0}, {400, 300, -2.0}, {60, 500, -0.5}}) {
+            for (auto [px, py, koraci] :
+                 {std::tuple{123, 456, 1.0}, {600, 80, 3.0}, {400, 300, -2.0}, {60, 500, -0.5}}) {
                 const double x = g.PikselUX(px), y = g.PikselUY(py);
                 const double sirina = g.Scale1X.RangeHigh() - g.Scale1X.RangeLow();
                 g.TockicMisa(px, py, koraci);
                 EXPECT_NEAR(g.PikselUX(px), x, 1e-9 * sirina);
                 EXPECT_NEAR(g.PikselUY(py), y, 1e-9 * sirina);
-                EXPECT_NEAR(g.Scale1X.RangeHigh() - g.Scale1X.RangeLow(), sirina * std::pow(0.8, koraci), 1e-9 * sirina);
+                EXPECT_NEAR(g.Scale1X.RangeHigh() - g.Scale1X.RangeLow(), sirina * std::pow(0.8, koraci),
+                            1e-9 * sirina);
             }
         }
         // Outside the plot area the wheel does nothing.

@@ -35,7 +35,10 @@ TEST(PlotChart, MappingHitsThePlotAreaEdgesAndInvertsExactly) {
         double x, y;
         int px, py;
     } tacke[] = {
-        {0, 0, 50, 355}, {10, 5, 475, 20}, {0, 5, 50, 20}, {10, 0, 475, 355},
+        {0, 0, 50, 355},
+        {10, 5, 475, 20},
+        {0, 5, 50, 20},
+        {10, 0, 475, 355},
         // 1 unit is 42.5 px across and 67 px up: 2 -> 135, 1 -> 288
         {2, 1, 135, 288},
         // 0.3 -> 62.75 rounds up, 0.2 -> 341.6 rounds up
@@ -237,8 +240,8 @@ TEST(PlotChart, TicksAreRoundAndAtLeastThree) {
 TEST(PlotChartSlika, MarksArrowsAndTextAtMappedPixels) {
     TPlotPovrsina g;
     Postavi(g, 0, 10, 0, 5);
-    g.MarkAt(2, 1, 9);     // (135, 288)
-    g.MarkAt(8, 4, 17);    // (390, 87)
+    g.MarkAt(2, 1, 9);        // (135, 288)
+    g.MarkAt(8, 4, 17);       // (390, 87)
     g.Arrow(2, 3, 6, 3, 15);  // (135, 154) -> (305, 154)
     g.Arrow(9, 0.5, 9, 0.5, 15);
     g.Text(5, 1.6, 11, QStringLiteral("HHH"), 0, -15, taLeftJustify);
@@ -264,7 +267,8 @@ TEST(PlotChartSlika, MarksArrowsAndTextAtMappedPixels) {
     // An arrow on one pixel: that pixel only.
     const int ax = g.XUPiksel(9), ay = g.YUPiksel(0.5);
     EXPECT_EQ(BojaPiksela(s, ax, ay), clBlack);
-    for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {2, 2}}) EXPECT_EQ(BojaPiksela(s, ax + dx, ay + dy), clWhite);
+    for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {2, 2}})
+        EXPECT_EQ(BojaPiksela(s, ax + dx, ay + dy), clWhite);
 
     // Text 15 px above (262.5 -> 263, 247.8 -> 248, minus 15): its ink is centred near row 233.
     int gore = 1000, dole = -1, levo = 1000;
@@ -319,7 +323,7 @@ TEST(PlotChartSlika, FrameShadowAndDottedGrid) {
 // The grid is dotted, the frame is not: a tick that lies on the border leaves the border solid.
 TEST(PlotChartSlika, FrameStaysSolidWhereGridLinesLieOnIt) {
     TPlotPovrsina g;
-    Postavi(g, 0, 10, 0, 5);   // 0 and 10, 0 and 5 are ticks: grid lines on all four sides
+    Postavi(g, 0, 10, 0, 5);  // 0 and 10, 0 and 5 are ticks: grid lines on all four sides
     g.SetGridStyle(gsDotLines);
     for (bool stampa : {false, true}) {
         if (stampa) g.PodesiZaStampu();
@@ -348,13 +352,10 @@ int TamnihUKolonama(const QImage& s, int x1, int x2, int y1 = 0) {
 TEST(PlotChartSlika, TickLabelsAreNeverCut) {
     const struct {
         double yL, yH;
-        bool sira;   // the labels need more than the usual 50 pixels
+        bool sira;  // the labels need more than the usual 50 pixels
     } slucajevi[] = {
-        {0, 5, false},
-        {12345.6790, 12345.6799, true},
-        {0, 30000000, true},
-        {-3e9, 3e9, true},
-        {-0.000123, 0.000456, true},
+        {0, 5, false},     {12345.6790, 12345.6799, true}, {0, 30000000, true},
+        {-3e9, 3e9, true}, {-0.000123, 0.000456, true},
     };
     for (const auto& c : slucajevi) {
         TPlotPovrsina g;
@@ -376,7 +377,7 @@ TEST(PlotChartSlika, TickLabelsAreNeverCut) {
     g.RRim = 0;
     g.ShadowWidth = 0;
     const QImage s = Slika(g);
-    std::vector<std::pair<int, int>> natpisi;   // ink runs along the label band, first and last column
+    std::vector<std::pair<int, int>> natpisi;  // ink runs along the label band, first and last column
     for (int x = 0; x < s.width(); ++x) {
         if (TamnihUKolonama(s, x, x + 1, g.Dole() + 8) == 0) continue;
         if (natpisi.empty() || x - natpisi.back().second > 6) natpisi.push_back({x, x});
@@ -392,7 +393,7 @@ TEST(PlotChartSlika, TickLabelsAreNeverCut) {
 TEST(PlotChartSlika, RedRingAroundAPointUntilRemoved) {
     TPlotPovrsina g;
     Postavi(g, 0, 10, 0, 5);
-    g.MarkAt(2, 1, 9);   // (135, 288)
+    g.MarkAt(2, 1, 9);  // (135, 288)
     g.IstakniTacku(2, 1);
     auto crvenih = [](const QImage& s) {
         int n = 0;
@@ -407,7 +408,7 @@ TEST(PlotChartSlika, RedRingAroundAPointUntilRemoved) {
     EXPECT_GT(crvenih(s), 40);
     for (auto [x, y] : {std::pair{146, 288}, {124, 288}, {135, 277}, {135, 299}})
         EXPECT_GT(s.pixelColor(x, y).red(), 200) << x << "," << y;
-    EXPECT_EQ(BojaPiksela(s, 135, 288), clBlack);   // the node itself stays visible inside
+    EXPECT_EQ(BojaPiksela(s, 135, 288), clBlack);  // the node itself stays visible inside
     g.ClearGraf();
     g.MarkAt(2, 1, 9);
     EXPECT_GT(crvenih(Slika(g)), 40);

@@ -48,7 +48,7 @@ struct TModelZaTest {
     }
     void Opterecenje(const std::string& ime, int idStapa) {
         const int id = NoviID(model.nizOpterecenja);
-        model.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(id, ime, toPn, idStapa, 0, 0, 0, 0, -10, 0, 1, 0,
-                                                                      0, 0, 0, 0, 0, 0));
+        model.nizOpterecenja.push_back(
+            std::make_unique<TOpterecenje>(id, ime, toPn, idStapa, 0, 0, 0, 0, -10, 0, 1, 0, 0, 0, 0, 0, 0, 0));
     }
 };

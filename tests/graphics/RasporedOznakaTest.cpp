@@ -10,8 +10,8 @@ TEST(RasporedOznaka, SegmentsAndBoxes) {
     EXPECT_TRUE(DuzSeceOkvir({12, 12, 13, 13}, o));  // wholly inside
     EXPECT_FALSE(DuzSeceOkvir({0, 0, 30, 5}, o));
     EXPECT_FALSE(DuzSeceOkvir({0, 10, 30, 10}, o));  // along an edge only
-    EXPECT_TRUE(DuzSeceOkvir({0, 30, 30, 0}, o));  // the diagonal through the middle
-    EXPECT_FALSE(Preklapaju(o, {20, 10, 30, 20}));  // touching
+    EXPECT_TRUE(DuzSeceOkvir({0, 30, 30, 0}, o));    // the diagonal through the middle
+    EXPECT_FALSE(Preklapaju(o, {20, 10, 30, 20}));   // touching
     EXPECT_TRUE(Preklapaju(o, {19, 19, 30, 30}));
 }
 
@@ -81,8 +81,8 @@ TEST(RasporedOznaka, DenseFrameNeverGetsOverlappingLabels) {
         return std::pair{r.size(), unutra};
     };
     const auto [celo, celoUnutra] = postavi(4);
-    EXPECT_GT(celo, 60u);          // readable at a glance
-    EXPECT_LT(celo, celoUnutra);   // but not everything fits
+    EXPECT_GT(celo, 60u);         // readable at a glance
+    EXPECT_LT(celo, celoUnutra);  // but not everything fits
     const auto [blizu, blizuUnutra] = postavi(0);
     EXPECT_GE(blizu, blizuUnutra);  // zoomed in, every label in view has its place
 }

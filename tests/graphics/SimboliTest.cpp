@@ -42,13 +42,13 @@ TEST(SimboliOslonaca, EveryCombinationGivesItsSymbolAwayFromTheStructure) {
         // Which side of the node the figure lies on: -1 / +1, 0 both sides.
         int stranaX, stranaY;
     } slucajevi[] = {
-        {true, true, false, TVrstaOslonca::Nepokretan, 0, 1, 0, 1},   // under the node
+        {true, true, false, TVrstaOslonca::Nepokretan, 0, 1, 0, 1},    // under the node
         {true, true, false, TVrstaOslonca::Nepokretan, 0, -1, 0, -1},  // a hanging structure: above
-        {false, true, false, TVrstaOslonca::KliziPoX, 1, 0, 0, 1},    // a beam end: still under
-        {true, false, false, TVrstaOslonca::KliziPoZ, 1, 0, -1, 0},   // the structure to the right: left
+        {false, true, false, TVrstaOslonca::KliziPoX, 1, 0, 0, 1},     // a beam end: still under
+        {true, false, false, TVrstaOslonca::KliziPoZ, 1, 0, -1, 0},    // the structure to the right: left
         {true, false, false, TVrstaOslonca::KliziPoZ, -1, 0, 1, 0},
-        {true, true, true, TVrstaOslonca::Ukljesten, 0, 1, 0, 1},     // a column: bar under its foot
-        {true, true, true, TVrstaOslonca::Ukljesten, 1, 0, -1, 0},    // a cantilever: bar on its left
+        {true, true, true, TVrstaOslonca::Ukljesten, 0, 1, 0, 1},   // a column: bar under its foot
+        {true, true, true, TVrstaOslonca::Ukljesten, 1, 0, -1, 0},  // a cantilever: bar on its left
         {false, true, true, TVrstaOslonca::VodjenPoX, 0, 1, 0, 1},
         {true, false, true, TVrstaOslonca::VodjenPoZ, 1, 0, -1, 0},
         {false, false, true, TVrstaOslonca::SamoObrtanje, 0, 1, 0, 0},
@@ -63,11 +63,21 @@ TEST(SimboliOslonaca, EveryCombinationGivesItsSymbolAwayFromTheStructure) {
         EXPECT_LT(b.desno - b.levo, 40);
         EXPECT_LT(b.dole - b.gore, 40);
         EXPECT_GT(std::max(b.desno - b.levo, b.dole - b.gore), 12);
-        if (s.stranaX < 0) { EXPECT_LE(b.desno, 201); }
-        if (s.stranaX > 0) { EXPECT_GE(b.levo, 199); }
-        if (s.stranaY > 0) { EXPECT_GE(b.gore, 199); }  // screen rows grow downwards
-        if (s.stranaY < 0) { EXPECT_LE(b.dole, 201); }
-        if (s.stranaX == 0 && s.stranaY == 0) { EXPECT_TRUE(b.levo < 200 && b.desno > 200 && b.gore < 200 && b.dole > 200); }
+        if (s.stranaX < 0) {
+            EXPECT_LE(b.desno, 201);
+        }
+        if (s.stranaX > 0) {
+            EXPECT_GE(b.levo, 199);
+        }
+        if (s.stranaY > 0) {
+            EXPECT_GE(b.gore, 199);
+        }  // screen rows grow downwards
+        if (s.stranaY < 0) {
+            EXPECT_LE(b.dole, 201);
+        }
+        if (s.stranaX == 0 && s.stranaY == 0) {
+            EXPECT_TRUE(b.levo < 200 && b.desno > 200 && b.gore < 200 && b.dole > 200);
+        }
     }
     EXPECT_EQ(VrstaOslonca(false, false, false), TVrstaOslonca::Nema);
     EXPECT_TRUE(SimbolOslonca(TVrstaOslonca::Nema, 0, 0, 0, 1).empty());
@@ -135,7 +145,8 @@ TEST(SimboliOpterecenja, ArrowsPointTheWayTheForceActs) {
         long double px, pz;
         double x, z;
         const char* tekst;
-    } cvorovi[] = {{15, 0, 1, 0, "Px=15"}, {-15, 0, -1, 0, "Px=15"}, {0, 20, 0, 1, "Pz=20"}, {0, -2.5L, 0, -1, "Pz=2.5"}};
+    } cvorovi[] = {
+        {15, 0, 1, 0, "Px=15"}, {-15, 0, -1, 0, "Px=15"}, {0, 20, 0, 1, "Pz=20"}, {0, -2.5L, 0, -1, "Pz=2.5"}};
     for (const auto& c : cvorovi) {
         TCvor cvor(0, 0, 0, false, false, false, 0, 0, 0, c.px, c.pz, 0, 1, 2, 3, 0, 0, 0, 0, 0, 0);
         const auto s = SimboliOpterecenjaCvora(cvor);

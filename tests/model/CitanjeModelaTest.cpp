@@ -90,7 +90,8 @@ TEST(CitanjeModela, RefusesEveryBrokenRuleAtItsLine) {
         {{{143, "7"}}, "Red 143: Vrsta opterecenja mora biti od 0 do 6 (V, M, pn, t, delta t, H, pt)!!!"},
         {{{144, "9"}}, "Red 144: opterecenje 0 je pridruzeno stapu 9, a taj stap ne postoji!!!"},
         {{{163, "-2"}}, "Red 163: opterecenje 1 je pridruzeno stapu -2, a taj stap ne postoji!!!"},
-        {{{150, "1.5"}}, "Red 150: " + blizu + "pocetka raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!"},
+        {{{150, "1.5"}},
+         "Red 150: " + blizu + "pocetka raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!"},
         {{{151, "-0.1"}}, "Red 151: " + blizu + "kraja raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!"},
         {{{150, "0.6"}, {151, "0.4"}},
          "Red 151: " + blizu +
@@ -108,11 +109,12 @@ TEST(CitanjeModela, RefusesEveryBrokenRuleAtItsLine) {
 TEST(CitanjeModela, AcceptsWhatThePagesAccept) {
     for (const auto& zamene : std::vector<TZamene>{
              {{6, "0.5"}, {7, "0"}, {8, "0"}, {17, "0"}},
-             {{144, "-1"}},                   // an unassigned load
-             {{150, "0.3"}, {151, "0.3"}},    // start equal to end
-             {{165, "0"}}, {{165, "1"}},
+             {{144, "-1"}},                 // an unassigned load
+             {{150, "0.3"}, {151, "0.3"}},  // start equal to end
+             {{165, "0"}},
+             {{165, "1"}},
              {{59, "1.7e308"}, {4, std::string(NajvecaDuzinaImena, '\xe8')}},
-             {{40, "-7"}, {41, "0"}},         // any distinct code numbers
+             {{40, "-7"}, {41, "0"}},  // any distinct code numbers
          })
         EXPECT_EQ(PorukaCitanja(RamSa(zamene)), "");
 }
@@ -138,7 +140,8 @@ TEST(CitanjeModela, RefusesWhatIsNotAModel) {
         {cr, nijeModel + skriveno},
         {crcrlf, nijeModel + skriveno},
         {ram.substr(0, ostalo), "Red 198: fajl se zavrsio pre odeljka OSTALO - fajl je prekinut!!!"},
-        {ram.substr(0, ostalo) + "\r\n" + ram.substr(ostalo), "Red 198: prazan red pre odeljka OSTALO - model nije potpun!!!"},
+        {ram.substr(0, ostalo) + "\r\n" + ram.substr(ostalo),
+         "Red 198: prazan red pre odeljka OSTALO - model nije potpun!!!"},
         {ram.substr(0, cvor) + ram.substr(presek, cvor - presek) + ram.substr(cvor),
          "Red 26: odeljak PRESEK se javlja drugi put!!!"},
         {ram + ram.substr(ostalo), "Red 214: odeljak OSTALO se javlja drugi put!!!"},

@@ -28,23 +28,59 @@ std::vector<TKorak> SviKoraci() {
     const auto D = TRezimIzmene::Dodaj;
     const auto P = TRezimIzmene::Promeni;
     return {
-        {"Dodaj materijal", [=](TModel& m) { return DodajIliPromeniMaterijal(m, D, -1, {"M1", "3e7", "0.2", "2500", "1e-5"}); }},
-        {"Dodaj materijal", [=](TModel& m) { return DodajIliPromeniMaterijal(m, D, -1, {"M2", "2e8", "0.3", "7850", "1.2e-5"}); }},
-        {"Promeni materijal", [=](TModel& m) { return DodajIliPromeniMaterijal(m, P, 1, {"Celik", "2.1e8", "0.3", "7850", "1.2e-5"}); }},
-        {"Dodaj presek", [=](TModel& m) { return DodajIliPromeniPresek(m, D, -1, {"P1", "0.003125", "0.15", "0.5", "0"}); }},
+        {"Dodaj materijal",
+         [=](TModel& m) {
+             return DodajIliPromeniMaterijal(m, D, -1, {"M1", "3e7", "0.2", "2500", "1e-5"});
+         }},
+        {"Dodaj materijal",
+         [=](TModel& m) {
+             return DodajIliPromeniMaterijal(m, D, -1, {"M2", "2e8", "0.3", "7850", "1.2e-5"});
+         }},
+        {"Promeni materijal",
+         [=](TModel& m) {
+             return DodajIliPromeniMaterijal(m, P, 1, {"Celik", "2.1e8", "0.3", "7850", "1.2e-5"});
+         }},
+        {"Dodaj presek",
+         [=](TModel& m) {
+             return DodajIliPromeniPresek(m, D, -1, {"P1", "0.003125", "0.15", "0.5", "0"});
+         }},
         {"Dodaj cvor", [=](TModel& m) { return DodajIliPromeniCvor(m, D, -1, "0", "0"); }},
         {"Dodaj cvor", [=](TModel& m) { return DodajIliPromeniCvor(m, D, -1, "4", "0"); }},
         {"Dodaj cvor", [=](TModel& m) { return DodajIliPromeniCvor(m, D, -1, "4", "3"); }},
         {"Promeni cvor", [=](TModel& m) { return DodajIliPromeniCvor(m, P, 2, "4.5", "3.25"); }},
-        {"Dodaj stap", [=](TModel& m) { return DodajStap(m, {0, 0, 0, 1, tsK}); }},
-        {"Dodaj stap", [=](TModel& m) { return DodajStap(m, {1, 0, 1, 2, tsIG}); }},
-        {"Promeni stap", [=](TModel& m) { return PromeniStap(m, 1, {0, 0, 2, 0, tsProst}); }},
+        {"Dodaj stap",
+         [=](TModel& m) {
+             return DodajStap(m, {0, 0, 0, 1, tsK});
+         }},
+        {"Dodaj stap",
+         [=](TModel& m) {
+             return DodajStap(m, {1, 0, 1, 2, tsIG});
+         }},
+        {"Promeni stap",
+         [=](TModel& m) {
+             return PromeniStap(m, 1, {0, 0, 2, 0, tsProst});
+         }},
         {"Promeni oslonac", [=](TModel& m) { return PostaviOslonce(m, 0, true, true, true); }},
-        {"Promeni opterecenje cvora", [=](TModel& m) { return PostaviOpterecenjeCvora(m, 2, {"10", "-5", "2", "0", "0", "0"}); }},
-        {"Promeni opterecenje cvora", [=](TModel& m) { return PostaviOpterecenjeCvora(m, 0, {"0", "0", "0", "0.01", "-0.02", "0.001"}); }},
-        {"Dodaj opterecenje", [=](TModel& m) { return DodajOpterecenje(m, toPn, "q", {"-10", "0", "1"}); }},
-        {"Dodaj opterecenje", [=](TModel& m) { return DodajOpterecenje(m, toV, "F", {"5", "0.5", ""}); }},
-        {"Promeni opterecenje", [=](TModel& m) { return PromeniOpterecenje(m, 1, toH, "H", {"3", "0.25", ""}); }},
+        {"Promeni opterecenje cvora",
+         [=](TModel& m) {
+             return PostaviOpterecenjeCvora(m, 2, {"10", "-5", "2", "0", "0", "0"});
+         }},
+        {"Promeni opterecenje cvora",
+         [=](TModel& m) {
+             return PostaviOpterecenjeCvora(m, 0, {"0", "0", "0", "0.01", "-0.02", "0.001"});
+         }},
+        {"Dodaj opterecenje",
+         [=](TModel& m) {
+             return DodajOpterecenje(m, toPn, "q", {"-10", "0", "1"});
+         }},
+        {"Dodaj opterecenje",
+         [=](TModel& m) {
+             return DodajOpterecenje(m, toV, "F", {"5", "0.5", ""});
+         }},
+        {"Promeni opterecenje",
+         [=](TModel& m) {
+             return PromeniOpterecenje(m, 1, toH, "H", {"3", "0.25", ""});
+         }},
         {"Pridruzi opterecenje stapu", [=](TModel& m) { return PridruziOpterecenje(m, 0, 1); }},
         {"Pridruzi opterecenje stapu", [=](TModel& m) { return PridruziOpterecenje(m, 1, 1); }},
         {"Obrisi opterecenje sa stapa", [=](TModel& m) { return UkloniOpterecenjeSaStapa(m, 1, 1); }},
@@ -105,9 +141,8 @@ TEST(Dokument, RefusedNoOpAndHalfDoneEditsLeaveNoStep) {
 
     // A refused command: its message passes through, nothing is recorded.
     EXPECT_EQ(Poruka([&] {
-                  d.Izvrsi("Dodaj cvor", [](TModel& m) {
-                      return DodajIliPromeniCvor(m, TRezimIzmene::Dodaj, -1, "0.001", "0");
-                  });
+                  d.Izvrsi("Dodaj cvor",
+                           [](TModel& m) { return DodajIliPromeniCvor(m, TRezimIzmene::Dodaj, -1, "0.001", "0"); });
               }),
               "Cvor na toj poziciji vec postoji!!!\r\nMinimalno rastojanje izmedju cvorova iznosi 0.001!!!");
     // An edit of several parts that fails after its first part is rolled back whole.
@@ -119,8 +154,9 @@ TEST(Dokument, RefusedNoOpAndHalfDoneEditsLeaveNoStep) {
               }),
               "bez materijala");
     // A command that reports success but changes nothing ("Promeni" with the same values).
-    d.Izvrsi("Promeni opterecenje cvora",
-             [](TModel& m) { return PostaviOpterecenjeCvora(m, 0, {"0", "0", "0", "0", "0", "0"}); });
+    d.Izvrsi("Promeni opterecenje cvora", [](TModel& m) {
+        return PostaviOpterecenjeCvora(m, 0, {"0", "0", "0", "0", "0", "0"});
+    });
     EXPECT_EQ(Snimak(d.Model()), pre);
     EXPECT_EQ(d.BrojKoraka(), 1u);
     EXPECT_EQ(d.NazivPonistavanja(), "Dodaj cvor");

@@ -17,8 +17,8 @@ TEST(Materijal, ShearModulusFollowsEAndPoisson) {
 namespace {
 TCvor* DodajCvor(TModel& m, long double x, long double z) {
     const TKodniBrojeviCvora kb = KodniBrojeviNovogCvora(m);
-    m.nizCvorova.push_back(std::make_unique<TCvor>(NoviID(m.nizCvorova), x, z, false, false, false, 0, 0, 0, 0, 0,
-                                                   0, kb.x, kb.z, kb.y, 0, 0, 0, 0, 0, 0));
+    m.nizCvorova.push_back(std::make_unique<TCvor>(NoviID(m.nizCvorova), x, z, false, false, false, 0, 0, 0, 0, 0, 0,
+                                                   kb.x, kb.z, kb.y, 0, 0, 0, 0, 0, 0));
     return m.nizCvorova.back().get();
 }
 }  // namespace
@@ -48,7 +48,8 @@ TEST(Model, NodeIdsAndCodeNumbersComeFromTheLastNode) {
 TEST(Model, IdentifiersRiseFromTheLastEntityAndNeverOverflow) {
     TModel m;
     EXPECT_EQ(NoviID(m.nizMaterijala), 0);
-    for (int i = 0; i < 3; ++i) m.nizMaterijala.push_back(std::make_unique<TMaterijal>(NoviID(m.nizMaterijala), "m", 1, 0, 0, 0));
+    for (int i = 0; i < 3; ++i)
+        m.nizMaterijala.push_back(std::make_unique<TMaterijal>(NoviID(m.nizMaterijala), "m", 1, 0, 0, 0));
     m.nizMaterijala.erase(m.nizMaterijala.begin());
     EXPECT_EQ(m.nizMaterijala.front()->ID(), 1);
     EXPECT_EQ(NoviID(m.nizMaterijala), 3);

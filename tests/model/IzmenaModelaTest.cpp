@@ -47,16 +47,32 @@ struct TSlucajRazlike {
 TEST(RazlikaModela, NamesTheListsAndTheOneEntityAChangeTouched) {
     const std::vector<TSlucajRazlike> slucajevi = {
         {"nothing", [](TModel&) {}, 0, -1},
-        {"a material changed in place", [](TModel& m) { DodajIliPromeniMaterijal(m, P, 1, {"Celik", "2e8", "0.3", "7850", "1e-5"}); }, ddMaterijali, 1},
-        {"a section added", [](TModel& m) { DodajIliPromeniPresek(m, D, -1, {"P2", "1", "1", "1", "0"}); }, ddPreseci, 1},
+        {"a material changed in place",
+         [](TModel& m) {
+             DodajIliPromeniMaterijal(m, P, 1, {"Celik", "2e8", "0.3", "7850", "1e-5"});
+         },
+         ddMaterijali, 1},
+        {"a section added",
+         [](TModel& m) {
+             DodajIliPromeniPresek(m, D, -1, {"P2", "1", "1", "1", "0"});
+         },
+         ddPreseci, 1},
         {"a node moved", [](TModel& m) { DodajIliPromeniCvor(m, P, 2, "9", "1"); }, ddCvorovi, 2},
-        {"a node load", [](TModel& m) { PostaviOpterecenjeCvora(m, 1, {"10", "0", "0", "0", "0", "0"}); }, ddCvorovi, 1},
+        {"a node load",
+         [](TModel& m) {
+             PostaviOpterecenjeCvora(m, 1, {"10", "0", "0", "0", "0", "0"});
+         },
+         ddCvorovi, 1},
         {"an unused node added", [](TModel& m) { DodajIliPromeniCvor(m, D, -1, "0", "5"); }, ddCvorovi, 3},
         {"the last member removed", [](TModel& m) { ObrisiStap(m, 1); }, ddStapovi, 1},
         // Its load stays in the list, unassigned.
         {"the loaded member removed", [](TModel& m) { ObrisiStap(m, 0); }, ddStapovi | ddOpterecenja, -1},
         {"a load unassigned", [](TModel& m) { UkloniOpterecenjeSaStapa(m, 0, 0); }, ddOpterecenja, 0},
-        {"a member and its nodes drawn", [](TModel& m) { NacrtajStap(m, {-1, 0, 9}, {-1, 4, 9}, {}); }, ddCvorovi | ddStapovi, -1},
+        {"a member and its nodes drawn",
+         [](TModel& m) {
+             NacrtajStap(m, {-1, 0, 9}, {-1, 4, 9}, {});
+         },
+         ddCvorovi | ddStapovi, -1},
         {"the node distance", [](TModel& m) { m.minRastojanjeCvorova = 0.5L; }, ddCvorovi, -1},
         {"two materials changed",
          [](TModel& m) {
@@ -104,7 +120,8 @@ TEST(Dokument, StepsTellWhatTheyChangedBothWays) {
     PrepisiModel(*Okvir(), d.Model());
     d.NovaIstorija();
     TIzmena r;
-    EXPECT_TRUE(d.Izvrsi("Promeni cvor", [](TModel& m) { return DodajIliPromeniCvor(m, P, 1, "4", "2"); }, &r));
+    EXPECT_TRUE(d.Izvrsi(
+        "Promeni cvor", [](TModel& m) { return DodajIliPromeniCvor(m, P, 1, "4", "2"); }, &r));
     EXPECT_EQ(r.delovi, unsigned(ddCvorovi));
     EXPECT_EQ(r.id, 1);
     r = {};
@@ -116,8 +133,12 @@ TEST(Dokument, StepsTellWhatTheyChangedBothWays) {
     EXPECT_EQ(r.delovi, unsigned(ddCvorovi));
     // A command that changes nothing reports no list.
     r.delovi = ddSve;
-    EXPECT_TRUE(d.Izvrsi("Promeni opterecenje cvora",
-                         [](TModel& m) { return PostaviOpterecenjeCvora(m, 0, {"0", "0", "0", "0", "0", "0"}); }, &r));
+    EXPECT_TRUE(d.Izvrsi(
+        "Promeni opterecenje cvora",
+        [](TModel& m) {
+            return PostaviOpterecenjeCvora(m, 0, {"0", "0", "0", "0", "0", "0"});
+        },
+        &r));
     EXPECT_EQ(r.delovi, 0u);
     EXPECT_EQ(d.BrojKoraka(), 1u);
 }
@@ -200,7 +221,8 @@ TEST(NacrtajStap, RefusalsLeaveTheDocumentAsItWas) {
             d.Izvrsi("Dodaj cvor", [x](TModel& m) { return DodajIliPromeniCvor(m, D, -1, x, "0"); });
         d.Izvrsi("Crtaj stap", [](TModel& m) { return NacrtajStap(m, {0, 0, 0}, {1, 0, 0}, {}); });
         const std::string pre = Snimak(d.Model());
-        const std::string poruka = Poruka([&] { d.Izvrsi("Crtaj stap", [&](TModel& m) { return NacrtajStap(m, s.a, s.b, {}); }); });
+        const std::string poruka =
+            Poruka([&] { d.Izvrsi("Crtaj stap", [&](TModel& m) { return NacrtajStap(m, s.a, s.b, {}); }); });
         EXPECT_FALSE(poruka.empty()) << s.opis;
         EXPECT_EQ(Snimak(d.Model()), pre) << s.opis;
         EXPECT_EQ(d.BrojKoraka(), 3u) << s.opis;

@@ -54,7 +54,8 @@ TEST(SekcijaPrikaza, NepoznatoIPogresnoSeZanemaruje) {
     TModel m;
     TPodesavanja p;
     std::string tekst = ModelUTekst(m, p);
-    tekst += "PRIKAZ\r\nnesto=1\r\ndijagram=X\r\nsimboli=mozda\r\nmnozilacDijagrama=abc\r\njednakaRazmera=true\r\n--\r\n";
+    tekst +=
+        "PRIKAZ\r\nnesto=1\r\ndijagram=X\r\nsimboli=mozda\r\nmnozilacDijagrama=abc\r\njednakaRazmera=true\r\n--\r\n";
     TPodesavanja procitana;
     ProcitajModelIzTeksta(tekst, m, procitana);
     TPrikaz ocekivano;

@@ -108,8 +108,8 @@ struct TMrezaKrajeva {
         return m.nizCvorova.back().get();
     }
     TStap* Stap(TCvor* a, TCvor* b, int tip) {
-        m.nizStapova.push_back(std::make_unique<TStap>(NoviID(m.nizStapova), m.nizMaterijala[0].get(),
-                                                       m.nizPreseka[0].get(), a, b, tip));
+        m.nizStapova.push_back(
+            std::make_unique<TStap>(NoviID(m.nizStapova), m.nizMaterijala[0].get(), m.nizPreseka[0].get(), a, b, tip));
         return m.nizStapova.back().get();
     }
 };
@@ -123,12 +123,12 @@ TEST(KrajeviCvorova, CountsRigidAndHingedEndsAndTheFirstMembersThere) {
     TCvor* b = g.Cvor();
     TCvor* d = g.Cvor();
     TCvor* samotan = g.Cvor();
-    TStap* prvi = g.Stap(a, c, tsIG);     // hinged at its end, c
-    TStap* krut = g.Stap(c, b, tsIG);     // rigid at its start, c
-    g.Stap(d, c, tsProst);                // hinged at c
-    g.Stap(a, b, tsK);                    // rigid at both a and b
-    g.Stap(d, b, 5);                      // an unknown type counts as hinged
-    g.Stap(nullptr, d, tsGK);             // a missing node is skipped, the other end still counts
+    TStap* prvi = g.Stap(a, c, tsIG);  // hinged at its end, c
+    TStap* krut = g.Stap(c, b, tsIG);  // rigid at its start, c
+    g.Stap(d, c, tsProst);             // hinged at c
+    g.Stap(a, b, tsK);                 // rigid at both a and b
+    g.Stap(d, b, 5);                   // an unknown type counts as hinged
+    g.Stap(nullptr, d, tsGK);          // a missing node is skipped, the other end still counts
     const TKrajeviCvorova krajevi = KrajeviCvorova(g.m);
 
     struct TSlucaj {

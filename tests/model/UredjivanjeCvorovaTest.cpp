@@ -134,7 +134,9 @@ TEST(UredjivanjeCvorova, ClearedSupportsDropTheirPrescribedValuesEverywhere) {
 
 TEST(UredjivanjeCvorova, NodeLoadsConvertInOrderAndChangeNothingOnFailure) {
     TModel m;
-    EXPECT_EQ(Poruka([&] { PostaviOpterecenjeCvora(m, 0, {"1", "1", "1", "0", "0", "0"}); }),
+    EXPECT_EQ(Poruka([&] {
+                  PostaviOpterecenjeCvora(m, 0, {"1", "1", "1", "0", "0", "0"});
+              }),
               "Morate dodati cvorove u listu da bi mogli da im zadajete opterecenje!!!");
     Dodaj(m, "0", "0");
     PostaviOslonce(m, 0, true, true, true);

@@ -13,8 +13,7 @@ namespace {
 
 const std::string sila = "Relativna pozicija koncentrisane sile mora biti izmedju nule i jedinice!!!";
 const std::string moment = "Relativna pozicija koncentrisanog momenta mora biti izmedju nule i jedinice!!!";
-const std::string pocetak =
-    "Relativna pozicija pocetka raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!";
+const std::string pocetak = "Relativna pozicija pocetka raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!";
 const std::string kraj = "Relativna pozicija kraja raspodeljenog opterecenja mora biti izmedju nule i jedinice!!!";
 const std::string redosled =
     "Relativna pozicija pocetka raspodeljenog opterecenja mora biti manja od relativne pozicije kraja "
@@ -93,7 +92,9 @@ TEST(UredjivanjeOpterecenja, NameMessagesDifferBetweenAddAndChange) {
     EXPECT_TRUE(m.nizOpterecenja.empty());
     EXPECT_FALSE(PromeniOpterecenje(m, 0, toV, "", {"x", "x", ""}));  // no loads: nothing happens
     DodajOpterecenje(m, toV, "a", {"1", "0.5", ""});
-    EXPECT_EQ(Poruka([&] { PromeniOpterecenje(m, 0, toV, "", {"x", "x", ""}); }),
+    EXPECT_EQ(Poruka([&] {
+                  PromeniOpterecenje(m, 0, toV, "", {"x", "x", ""});
+              }),
               "Ime opterecenja nije korektno zadato!!!");
     EXPECT_FALSE(DodajOpterecenje(m, 7, "a", {"1", "0.5", ""}));
 }
@@ -102,7 +103,8 @@ TEST(UredjivanjeOpterecenja, NewLoadHasOnlyItsKindsValues) {
     TModel m;
     const TPoljaOpterecenja polja[] = {{"1", "0.1", ""}, {"2", "0.2", ""}, {"3", "0.3", "0.4"}, {"4", "", ""},
                                        {"5", "", ""},    {"6", "0.6", ""}, {"7", "0.7", "0.8"}};
-    for (int tip = toV; tip <= toPt; ++tip) ASSERT_TRUE(DodajOpterecenje(m, tip, "o" + std::to_string(tip), polja[tip]));
+    for (int tip = toV; tip <= toPt; ++tip)
+        ASSERT_TRUE(DodajOpterecenje(m, tip, "o" + std::to_string(tip), polja[tip]));
     const std::vector<std::vector<long double>> ocekivano = {{1, 0.1L}, {2, 0.2L}, {3, 0.3L, 0.4L}, {4},
                                                              {5},       {6, 0.6L}, {7, 0.7L, 0.8L}};
     for (int tip = toV; tip <= toPt; ++tip) {
@@ -147,7 +149,8 @@ TEST(UredjivanjeOpterecenja, AssignAndUnassign) {
     ASSERT_TRUE(PridruziOpterecenje(m, 0, 1));
     EXPECT_EQ(m.nizOpterecenja[0]->IDStapa(), 1);
     const std::string pre = Snimak(m);
-    const std::string vec = "Selektovano opterecenje je pridruzeno stapu ID=1!!!\r\nPrvo se mora obrisati sa drugog stapa!!!";
+    const std::string vec =
+        "Selektovano opterecenje je pridruzeno stapu ID=1!!!\r\nPrvo se mora obrisati sa drugog stapa!!!";
     EXPECT_EQ(Poruka([&] { PridruziOpterecenje(m, 0, 0); }), vec);
     EXPECT_EQ(Poruka([&] { PridruziOpterecenje(m, 0, 1); }), vec);  // also to its own member
     EXPECT_EQ(Poruka([&] { UkloniOpterecenjeSaStapa(m, 0, 0); }),

@@ -14,8 +14,7 @@
 
 namespace {
 
-const std::string porukaPreko =
-    "Izmedju cvorova je vec postoji stap!!!\r\nNije moguce dodati stap \"preko\" stapa!!!";
+const std::string porukaPreko = "Izmedju cvorova je vec postoji stap!!!\r\nNije moguce dodati stap \"preko\" stapa!!!";
 const std::string porukaIstiCvor = "Izmedju dva ista cvora nije moguce dodati stap!!!";
 
 // Two materials, two sections and the nodes 0..n-1 along X.
@@ -67,7 +66,9 @@ TEST(UredjivanjeStapova, NoMemberOnOneNodeOrOverAnotherMember) {
 
 TEST(UredjivanjeStapova, ChangeKeepsTheNodesWhenThePairIsTaken) {
     TModel m = Osnova(4);
-    EXPECT_EQ(Poruka([&] { PromeniStap(m, 0, {0, 0, 0, 1, 0}); }),
+    EXPECT_EQ(Poruka([&] {
+                  PromeniStap(m, 0, {0, 0, 0, 1, 0});
+              }),
               "Prvo morate dodati stap u spisak da bi ga mogli menjati!!!");
     DodajStap(m, {0, 0, 0, 1, tsK});
     DodajStap(m, {0, 0, 1, 2, tsK});

@@ -20,7 +20,7 @@ const QString ZAGLAVLJE = QStringLiteral("VELT - Izvestaj analize ravnog nosaca"
 // show. Fails the test on a page without the header or the footer.
 struct ProcitanPdf {
     QStringList redovi;
-    std::vector<std::pair<int, int>> brojevi;   // (N, M) of "Strana N od M"
+    std::vector<std::pair<int, int>> brojevi;  // (N, M) of "Strana N od M"
 };
 
 ProcitanPdf Procitaj(const QStringList& strane) {
@@ -44,8 +44,7 @@ ProcitanPdf Procitaj(const QStringList& strane) {
             if (red.isEmpty()) continue;
             if (red.startsWith(oznaka) && !r.redovi.isEmpty())
                 r.redovi.back() += ' ' + red.mid(oznaka.size()).trimmed();
-            else
-                r.redovi.push_back(red);
+            else r.redovi.push_back(red);
         }
     }
     return r;
@@ -79,7 +78,7 @@ protected:
 };
 
 TEST_F(PdfIzvestaja, EveryLineComesBackInOrderPageAfterPage) {
-    const QString tekst = SintetickiIzvestaj(8);   // 24 x 24 matrix, rows of ~240 characters
+    const QString tekst = SintetickiIzvestaj(8);  // 24 x 24 matrix, rows of ~240 characters
     const QString pdf = dir.filePath("izvestaj.pdf");
     QString greska;
     ASSERT_TRUE(IzvestajUPdf(ProjekatIzAsseta(), tekst, pdf, &greska)) << greska.toStdString();
@@ -91,8 +90,7 @@ TEST_F(PdfIzvestaja, EveryLineComesBackInOrderPageAfterPage) {
     const ProcitanPdf procitan = Procitaj(strane);
     const QStringList ocekivano = NepraznaSazeta(tekst);
     ASSERT_EQ(procitan.redovi.size(), ocekivano.size());
-    for (qsizetype i = 0; i < ocekivano.size(); ++i)
-        ASSERT_EQ(procitan.redovi[i], ocekivano[i]) << "line " << i;
+    for (qsizetype i = 0; i < ocekivano.size(); ++i) ASSERT_EQ(procitan.redovi[i], ocekivano[i]) << "line " << i;
     for (size_t i = 0; i < procitan.brojevi.size(); ++i)
         EXPECT_EQ(procitan.brojevi[i], std::make_pair(int(i) + 1, int(strane.size())));
     EXPECT_FALSE(QFile::exists(pdf + ".part"));
@@ -157,7 +155,7 @@ TEST_F(PdfIzvestaja, CommandLineFunctionReportsFailures) {
 TEST_F(PdfIzvestaja, FontShrinksToTheFloorThenLinesWrap) {
     const TReportSettings s = ReadReportProject(ProjekatIzAsseta());
     struct Slucaj {
-        int sirina;         // characters of the longest line
+        int sirina;  // characters of the longest line
         bool manji, naDnu, prelom;
     };
     const Slucaj slucajevi[] = {{40, false, false, false}, {100, true, false, false}, {400, true, true, true}};

@@ -27,12 +27,17 @@ inline QString ProjekatIzAsseta() { return QStringLiteral(VELT_ASSETS_DIR "/Proj
 // than a page, vectors. `cvorova` nodes give a 3*cvorova square matrix.
 inline QString SintetickiIzvestaj(int cvorova) {
     QString t = QStringLiteral("ULAZNI PODACI\r\n\r\n\r\nULAZNI PODACI - MATERIJALI\r\n\r\n");
-    t += QStringLiteral("Ime materijala: beton MB30\r\nBroj materijala: 0\r\nModul elasticnosti: 31500000\r\n"
-                        "Poasonov koeficijent: 0.2\r\n\r\n\r\n\r\nULAZNI PODACI - CVOROVI\r\n\r\n");
+    t += QStringLiteral(
+        "Ime materijala: beton MB30\r\nBroj materijala: 0\r\nModul elasticnosti: 31500000\r\n"
+        "Poasonov koeficijent: 0.2\r\n\r\n\r\n\r\nULAZNI PODACI - CVOROVI\r\n\r\n");
     for (int i = 0; i < cvorova; ++i)
-        t += QStringLiteral("Broj cvora: %1\r\nX: %2\r\nZ: %3\r\nOslonac u X pravcu: NE\r\n"
-                            "Broj pomeranja u X pravcu: %4\r\n\r\n")
-                 .arg(i).arg(i * 2.5).arg(i % 3).arg(3 * i + 1);
+        t += QStringLiteral(
+                 "Broj cvora: %1\r\nX: %2\r\nZ: %3\r\nOslonac u X pravcu: NE\r\n"
+                 "Broj pomeranja u X pravcu: %4\r\n\r\n")
+                 .arg(i)
+                 .arg(i * 2.5)
+                 .arg(i % 3)
+                 .arg(3 * i + 1);
     t += QStringLiteral("IZLAZNI PODACI\r\n\r\nK celog sistema - GKS\r\n----------\r\n");
     const int n = 3 * cvorova;
     for (int r = 1; r <= n; ++r) {
@@ -45,8 +50,7 @@ inline QString SintetickiIzvestaj(int cvorova) {
         t += QStringLiteral("\r\n----------\r\n");
     }
     t += QStringLiteral("\r\n\r\nqs - GKS - ukupno\r\n");
-    for (int r = 1; r <= n; ++r)
-        t += QStringLiteral("Br. nep. pom.: %1   %2\r\n").arg(r).arg(0.00125 * r);
+    for (int r = 1; r <= n; ++r) t += QStringLiteral("Br. nep. pom.: %1   %2\r\n").arg(r).arg(0.00125 * r);
     return t;
 }
 
@@ -57,8 +61,8 @@ inline QString Sazmi(const QString& s) { return s.simplified(); }
 // The pages of a PDF as pdftotext -layout sees them; empty when the tool is missing.
 inline QStringList StranePdf(const QString& pdf, bool* imaAlat = nullptr) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
-                                          QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (imaAlat) *imaAlat = ok;
     if (!ok) return {};

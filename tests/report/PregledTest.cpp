@@ -19,10 +19,10 @@ namespace {
 
 // Scripted answers in place of the print and save dialogs and the error box.
 struct LazniDijalozi : TReportDialogs {
-    QString imeFajla;         // answer of the save dialog; null = cancel
-    bool stampaj = false;     // answer of the print dialog
-    QString stampacUPdf;      // where the "printer" writes
-    int od = 0, doo = 0;      // page range chosen in the print dialog, 0 = all
+    QString imeFajla;      // answer of the save dialog; null = cancel
+    bool stampaj = false;  // answer of the print dialog
+    QString stampacUPdf;   // where the "printer" writes
+    int od = 0, doo = 0;   // page range chosen in the print dialog, 0 = all
     QStringList greske;
     int stampanja = 0;
 
@@ -94,7 +94,7 @@ TEST_F(PregledIzvestaja, NavigatesPagesWithButtonsAndPageField) {
         {[&] { sledeca->click(); }, 2},
         {[&] { prethodna->click(); }, 1},
         {[&] { poslednja->click(); }, n - 1},
-        {[&] { sledeca->click(); }, n - 1},   // disabled at the end: nothing happens
+        {[&] { sledeca->click(); }, n - 1},  // disabled at the end: nothing happens
         {[&] { prva->click(); }, 0},
         {[&] { prethodna->click(); }, 0},
         {[&] { polje->setValue(3); }, 2},
@@ -134,7 +134,7 @@ TEST_F(PregledIzvestaja, ShowsItsTitlesAndZooms) {
     EXPECT_EQ(zum->currentText(), "Cela strana");
     const QSize vidljivo = Nadji<QWidget>(p, "ScrollBoxStrana")->size();
     EXPECT_LE(slika->pixmap().deviceIndependentSize().height(), vidljivo.height());
-    p.SetZoom(100);   // clamped
+    p.SetZoom(100);  // clamped
     EXPECT_DOUBLE_EQ(p.Zoom(), 4.0);
 }
 
@@ -183,10 +183,10 @@ TEST_F(PregledIzvestaja, PrintsThroughTheInjectedDialog) {
 
 TEST_F(PregledIzvestaja, SavesAsPdfAndReportsFailures) {
     TReportPreview p(dokument, &dijalozi);
-    EXPECT_FALSE(p.SaveAsPdf());   // cancelled
+    EXPECT_FALSE(p.SaveAsPdf());  // cancelled
     EXPECT_TRUE(p.StatusText().contains("otkazano"));
 
-    dijalozi.imeFajla = dir.filePath("izvestaj");   // the suffix is added
+    dijalozi.imeFajla = dir.filePath("izvestaj");  // the suffix is added
     Nadji<QPushButton>(p, "ButtonSnimiPdf")->click();
     EXPECT_TRUE(Procitaj(dir.filePath("izvestaj.pdf")).startsWith("%PDF"));
     EXPECT_TRUE(p.StatusText().contains("izvestaj.pdf"));

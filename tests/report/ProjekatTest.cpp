@@ -25,9 +25,7 @@ struct Konekcija {
     QString tekst = QStringLiteral("ULAZNI PODACI\r\nBroj cvora: 0\r\n");
     int pozivaRed = 0;
     Konekcija() {
-        k.OnGetCols = [](TReportConnection& c) {
-            c.AddColumn("Podaci", TFieldType::String, 100, "Podaci", "");
-        };
+        k.OnGetCols = [](TReportConnection& c) { c.AddColumn("Podaci", TFieldType::String, 100, "Podaci", ""); };
         k.OnOpen = [](TReportConnection& c) { c.SetRowCount(1); };
         k.OnGetRow = [this](TReportConnection& c, int) {
             ++pozivaRed;
@@ -71,7 +69,7 @@ TEST(ProjekatIzvestaja, KeysAndValuesParse) {
 TEST(ProjekatIzvestaja, MalformedProjectsAreRefusedWithTheLine) {
     struct Slucaj {
         QByteArray sadrzaj;
-        const char* deo;   // part of the message
+        const char* deo;  // part of the message
     };
     const Slucaj slucajevi[] = {
         {"", "prazan"},
@@ -147,9 +145,7 @@ TEST(ProjekatIzvestaja, ExecuteReportsEveryFailure) {
          },
          "nije tekst"},
         {dobar,
-         [](Konekcija& k) {
-             k.k.OnGetRow = [](TReportConnection&, int) { throw std::runtime_error("pukao red"); };
-         },
+         [](Konekcija& k) { k.k.OnGetRow = [](TReportConnection&, int) { throw std::runtime_error("pukao red"); }; },
          "pukao red"},
         {dobar, [](Konekcija& k) { k.k.OnGetRow = [](TReportConnection& c, int) { c.SetValue(3, "x"); }; },
          "nema kolonu broj 3"},
@@ -208,7 +204,7 @@ TEST(ProjekatIzvestaja, RowsOfSeveralRowConnectionsJoinWithLineEnds) {
     };
     k.OnOpen = [](TReportConnection& c) { c.SetRowCount(3); };
     k.OnGetRow = [](TReportConnection& c, int red) {
-        if (red != 1) c.SetValue("podaci", QString("red %1").arg(red));   // row 1 leaves it unset
+        if (red != 1) c.SetValue("podaci", QString("red %1").arg(red));  // row 1 leaves it unset
         c.SetValue(0, QString::number(red), red);
     };
     EXPECT_EQ(k.Pull("Podaci"), "red 0\r\n\r\nred 2");

@@ -109,7 +109,7 @@ TEST(RasporedIzvestaja, PagesFillUpInOrder) {
 
 TEST(RasporedIzvestaja, WrappedLineStaysOnOnePage) {
     QStringList redovi = Redovi(8);
-    redovi << QString("x ").repeated(25);   // 50 visible cells at 20 a line: 3 pieces
+    redovi << QString("x ").repeated(25);  // 50 visible cells at 20 a line: 3 pieces
     const auto strane = LayoutText(redovi, Opcije(20, 10));
     ASSERT_EQ(strane.size(), 2u);
     EXPECT_EQ(strane[0].Lines.size(), 8u);
@@ -131,7 +131,12 @@ TEST(RasporedIzvestaja, LineLongerThanAPageFlowsOn) {
 
 TEST(RasporedIzvestaja, HeadingDoesNotEndAPageAndBlankLinesDoNotStartOne) {
     QStringList redovi = Redovi(8);
-    redovi << "ULAZNI PODACI - CVOROVI" << "" << "Broj cvora: 0" << "" << "" << "Broj cvora: 1";
+    redovi << "ULAZNI PODACI - CVOROVI"
+           << ""
+           << "Broj cvora: 0"
+           << ""
+           << ""
+           << "Broj cvora: 1";
     const auto strane = LayoutText(redovi, Opcije(40, 10));
     ASSERT_EQ(strane.size(), 2u);
     ASSERT_EQ(strane[0].Lines.size(), 8u);
@@ -141,7 +146,9 @@ TEST(RasporedIzvestaja, HeadingDoesNotEndAPageAndBlankLinesDoNotStartOne) {
 
     // A blank line that falls at the top of a page takes no room there.
     QStringList prazni = Redovi(10);
-    prazni << "" << "" << "posle";
+    prazni << ""
+           << ""
+           << "posle";
     const auto s2 = LayoutText(prazni, Opcije(40, 10));
     ASSERT_EQ(s2.size(), 2u);
     ASSERT_EQ(s2[1].Lines.size(), 1u);
