@@ -112,7 +112,13 @@ void TStranicaAnalize::ObrisiPrikazaneRezultate() {
 void TStranicaAnalize::PosleProracuna(TRezultatProracuna r) {
     if (radnik.joinable()) radnik.join();
     kontekst.Zauzetost().Postavi(false);
-    if (r.ishod == TIshodProracuna::Uspeh && !PrikaziUspeh()) r = {TIshodProracuna::Prekinut, ""};
+    if (r.ishod == TIshodProracuna::Uspeh) {
+        if (!PrikaziUspeh()) r = {TIshodProracuna::Prekinut, ""};
+    } else {
+        // A run that ended early keeps what it had made until the next clear, as a run in place
+        // would; the grids stay empty until "Osvezi" (into a model edited meanwhile nothing goes).
+        kontekst.PostaviRezultate(*posao);
+    }
     // The lines after the result display, then what a run that computed nothing more still does.
     for (const std::string& l : posmatrac->log) DodajRedLoga(QString::fromStdString(l));
     if (r.ishod == TIshodProracuna::Uspeh || r.ishod == TIshodProracuna::Prekinut) {

@@ -140,7 +140,8 @@ TEST(ProracunUPozadini, EditUnderARunNeverReachesItsCopy) {
 }
 
 // A run long enough to be caught in the middle: the window keeps handling its events, edits and
-// undoes, refuses to close, and Stop ends the run with nothing of it left.
+// undoes, refuses to close, and Stop ends the run with nothing of it left (the model it copied
+// was edited meanwhile).
 TEST(ProracunUPozadini, WindowStaysLiveUnderALargeRunAndStopLeavesNothing) {
     TProzorSaRamom t(700);
     int otkucaja = 0;

@@ -104,8 +104,8 @@ TEST(StranicaAnalize, StopTakesEffectAtTheNextStep) {
                                    "Formiranje Ss - ",
                                    "Resavanje sistema - "};
     EXPECT_EQ(Tekstovi(o.Log()), ocekivano);
-    // Nothing of a stopped run remains: the results stay as the start cleared them.
-    EXPECT_FALSE(o.stanje.matricaKGKS);
+    // A stopped run keeps what it had made; the steps after the stop made nothing.
+    EXPECT_TRUE(o.stanje.matricaKGKS);
     EXPECT_FALSE(o.stanje.matricaKssGKS);
     EXPECT_FALSE(o.analiza->Zauzet());
     EXPECT_EQ(o.analiza->PoslednjiRezultat().ishod, TIshodProracuna::Prekinut);
@@ -170,6 +170,31 @@ TEST(StranicaAnalize, RefusedAndFailedRunsGiveTheirBoxAndLastLogLine) {
         EXPECT_EQ(o.Celija("StringGridInvKss", 0, 0), QString());
         EXPECT_EQ(o.Tabela("StringGridK").BrojKolona(), 1);
     }
+}
+
+// A run that fails in the solution keeps K and its blocks for inspection until the next clear:
+// the grids stay empty after the run, and "Osvezi" fills them up to the missing inverse.
+TEST(StranicaAnalize, AFailedRunKeepsWhatItMadeUntilTheNextClear) {
+    TOkruzenjeAnalize o;
+    o.MaterijalIPresek(2e8L, 1e-3L);
+    TCvor* a = o.Cvor(0, 0, true, true);
+    TCvor* b = o.Cvor(2, 0);
+    TCvor* c = o.Cvor(4, 0, true, true);
+    o.Stap(a, b, tsProst);
+    o.Stap(b, c, tsProst);
+    o.rezultati->OsveziListe();
+    o.Pokreni();
+    ASSERT_EQ(o.analiza->PoslednjiRezultat().ishod, TIshodProracuna::Greska);
+    ASSERT_TRUE(o.stanje.matricaKGKS);
+    ASSERT_TRUE(o.stanje.matricaKssGKS);
+    EXPECT_FALSE(o.stanje.matricaKssGKSInvertovana);
+    EXPECT_EQ(o.Tabela("StringGridK").BrojKolona(), 1);
+
+    o.rezultati->ButtonPreracunajPonovoMatriceSaBrojemIspred->click();
+    // Six displacements; the middle node's X stiffness is that of two bars, 2 * EA / L.
+    EXPECT_EQ(o.Tabela("StringGridK").BrojKolona(), 6);
+    EXPECT_EQ(o.Celija("StringGridK", 0, 0), QStringLiteral("200000"));
+    EXPECT_EQ(o.Celija("StringGridInvKss", 0, 0), QString());
 }
 
 TEST(StranicaAnalize, RunAfterRunStartsWithAFreshLogAndResults) {
