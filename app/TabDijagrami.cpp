@@ -155,9 +155,8 @@ void TTabDijagrami::Osvezi() {
     const TModel& model = kontekst.Model();
     const int i = izborStapa.currentIndex();
     try {
-        // Not while a run writes the results.
-        if (i >= 0 && i < int(model.nizStapova.size()) && !kontekst.Stanje().radimProracun &&
-            ImaRezultata(kontekst.Stanje()))
+        // A run works on a copy, so the results shown here are always whole.
+        if (i >= 0 && i < int(model.nizStapova.size()) && ImaRezultata(kontekst.Stanje()))
             d = DijagramiStapa(model, kontekst.Stanje(), *model.nizStapova[size_t(i)]);
     } catch (const TGreska&) {
         d.reset();
