@@ -25,6 +25,15 @@ inline QImage Slika(const TPlotPovrsina& g) {
     return s;
 }
 
+// A 500 x 400 main plot (shadow 5): plot area columns 50..475, rows 20..355.
+inline void Postavi(TPlotPovrsina& g, double xL, double xH, double yL, double yH) {
+    g.PostaviVelicinu(500, 400);
+    g.Scale1X.SetRangeLow(xL);
+    g.Scale1X.SetRangeHigh(xH);
+    g.Scale1Y.SetRangeLow(yL);
+    g.Scale1Y.SetRangeHigh(yH);
+}
+
 inline TColor BojaPiksela(const QImage& s, int x, int y) { return s.pixel(x, y) & 0xFFFFFF; }
 
 // A small model built in code: nodes by coordinates, members by node indices.
