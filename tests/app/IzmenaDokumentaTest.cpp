@@ -20,6 +20,7 @@
 #include "PlotChart.h"
 #include "TabelaMatrice.h"
 #include "PomocniProzora.h"
+#include "ProzorNaEkranu.h"
 #include "UnitGlavniProzor.h"
 #include "UredjivanjeCvorova.h"
 
@@ -33,24 +34,7 @@ struct TSlusalac {
     }
 };
 
-struct TProzor {
-    TLazniDijalozi* d;
-    std::unique_ptr<TFormGlavniProzor> w;
-    TPlotChart* plot;
-    TProzor() {
-        OsigurajAplikaciju();
-        auto dijalozi = std::make_unique<TLazniDijalozi>();
-        d = dijalozi.get();
-        w = std::make_unique<TFormGlavniProzor>(QStringList(), std::move(dijalozi));
-        w->setWindowState(Qt::WindowNoState);
-        w->resize(918, 561);
-        w->show();
-        QApplication::processEvents();
-        plot = w->PlotChartGrafik;
-        w->CheckBoxZoomURealnomVremenu->setChecked(false);
-        plot->Scale1X.PostaviOpseg(0, 10);
-        plot->Scale1Y.PostaviOpseg(0, 10);
-    }
+struct TProzor : TProzorNaEkranu {
     template <class T>
     T* K(const char* ime) {
         T* k = w->findChild<T*>(QString::fromLatin1(ime));
@@ -62,16 +46,6 @@ struct TProzor {
         K<QLineEdit>("EditXkoordinataCvora")->setText(QString::fromLatin1(x));
         K<QLineEdit>("EditZkoordinataCvora")->setText(QString::fromLatin1(z));
         K<QPushButton>("ButtonDodajCvor")->click();
-    }
-    void Mis(QEvent::Type tip, QPoint t, Qt::MouseButton dugme, Qt::MouseButtons dugmad) {
-        QMouseEvent e(tip, QPointF(t), plot->mapToGlobal(QPointF(t)), dugme, dugmad, Qt::NoModifier);
-        QApplication::sendEvent(plot, &e);
-    }
-    void Klik(double x, double z) {
-        const QPoint t(plot->XUPiksel(x), plot->YUPiksel(z));
-        Mis(QEvent::MouseMove, t, Qt::NoButton, Qt::NoButton);
-        Mis(QEvent::MouseButtonPress, t, Qt::LeftButton, Qt::LeftButton);
-        Mis(QEvent::MouseButtonRelease, t, Qt::LeftButton, Qt::NoButton);
     }
     void Crtaj(double x1, double z1, double x2, double z2) {
         K<QRadioButton>("RadioGroupAkcijeMisa3")->click();
