@@ -12,11 +12,12 @@
 namespace {
 
 // The sections in the order the top-level loop compares a line with their keywords.
-enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrikaz, BrojOdeljaka };
+enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrikaz, oAnaliza, BrojOdeljaka };
 
 const char* ImeOdeljka(int o) {
-    static const char* const imena[] = {"MATERIJAL", "PRESEK", "CVOR", "STAP", "OPTERECENJE", "OSTALO"};
-    return o == oPrikaz ? KljucnaRecPrikaza : imena[o];
+    static const char* const imena[BrojOdeljaka] = {
+        "MATERIJAL", "PRESEK", "CVOR", "STAP", "OPTERECENJE", "OSTALO", KljucnaRecPrikaza, KljucnaRecAnalize};
+    return imena[o];
 }
 
 int OdeljakReda(std::string_view red) {
@@ -45,6 +46,8 @@ private:
     enum class TKraj { Crtice, Prazan, Fajl };
     template <class CitajZapis>
     TKraj CitajSekciju(CitajZapis citajZapis);
+    template <class CitajRed>
+    TKraj CitajRedoveKljuceva(CitajRed citajRed);
 
     void Materijal(int id);
     void Presek(int id);
@@ -83,6 +86,19 @@ TCitanjeModela::TKraj TCitanjeModela::CitajSekciju(CitajZapis citajZapis) {
         if (red.empty()) return TKraj::Prazan;
         if (red == "-") continue;
         citajZapis(c.Ceo(red));
+    }
+    return TKraj::Fajl;
+}
+
+// The sections after OSTALO hold "kljuc=vrednost" lines; a line of model data that breaks a rule
+// is refused by `citajRed` through the reader, which knows the line's number.
+template <class CitajRed>
+TCitanjeModela::TKraj TCitanjeModela::CitajRedoveKljuceva(CitajRed citajRed) {
+    std::string_view red;
+    while (c.Sledeci(red)) {
+        if (red == "--") return TKraj::Crtice;
+        if (red.empty()) return TKraj::Prazan;
+        citajRed(red);
     }
     return TKraj::Fajl;
 }
@@ -268,13 +284,11 @@ void TCitanjeModela::Citaj() {
             case oOstalo: Ostalo(); break;
             case oPrikaz:
                 podesavanja.prikaz = TPrikaz{};
-                k = TKraj::Fajl;
-                while (c.Sledeci(red)) {
-                    if (red == "--") k = TKraj::Crtice;
-                    else if (red.empty()) k = TKraj::Prazan;
-                    else ProcitajRedPrikaza(red, podesavanja.prikaz);
-                    if (k != TKraj::Fajl) break;
-                }
+                k = CitajRedoveKljuceva([&](std::string_view r) { ProcitajRedPrikaza(r, podesavanja.prikaz); });
+                kraj = k == TKraj::Prazan;
+                break;
+            case oAnaliza:
+                k = CitajRedoveKljuceva([&](std::string_view r) { ProcitajRedAnalize(r, novi.opcijeAnalize); });
                 kraj = k == TKraj::Prazan;
                 break;
         }

@@ -19,10 +19,11 @@ enum TDeoDokumenta : unsigned {
     ddOpterecenja = 1u << 4,
     ddListe = ddMaterijali | ddPreseci | ddCvorovi | ddStapovi | ddOpterecenja,
     ddPodesavanja = 1u << 5,
-    ddRezultati = 1u << 6,  // installed or cleared: the analysis state tells which
-    ddPutanja = 1u << 7,    // the file path or whether the model differs from the saved one
-    ddIstorija = 1u << 8,   // the undo history: what "Ponisti" and "Ponovi" would do
-    ddSve = (1u << 9) - 1,
+    ddRezultati = 1u << 6,      // installed or cleared: the analysis state tells which
+    ddPutanja = 1u << 7,        // the file path or whether the model differs from the saved one
+    ddIstorija = 1u << 8,       // the undo history: what "Ponisti" and "Ponovi" would do
+    ddOpcijeAnalize = 1u << 9,  // the options of the ANALIZA section
+    ddSve = (1u << 10) - 1,
 };
 
 // One announced change: why, which parts it concerns and, when it touched one entity of one list,

@@ -139,6 +139,7 @@ TIzmena RazlikaModela(const TModel& pre, const TModel& posle) {
     zabelezi(ddOpterecenja, UporediEntitete(pre.nizOpterecenja, posle.nizOpterecenja), pre.nizOpterecenja,
              posle.nizOpterecenja);
     if (pre.minRastojanjeCvorova != posle.minRastojanjeCvorova) izmena.delovi |= ddCvorovi, brojJednih += 2;
+    if (!(pre.opcijeAnalize == posle.opcijeAnalize)) izmena.delovi |= ddOpcijeAnalize, brojJednih += 2;
     // Repeated IDs can hide a member moved to another entity of the same ID.
     if (izmena.delovi == 0 && !IstiModeli(pre, posle)) izmena.delovi |= ddStapovi, brojJednih += 2;
     if (brojJednih == 1) izmena.id = id;
@@ -148,6 +149,7 @@ TIzmena RazlikaModela(const TModel& pre, const TModel& posle) {
 std::unique_ptr<TModel> KopirajModel(const TModel& model) {
     auto kopija = std::make_unique<TModel>();
     kopija->minRastojanjeCvorova = model.minRastojanjeCvorova;
+    kopija->opcijeAnalize = model.opcijeAnalize;
     KopirajListu(model.nizMaterijala, kopija->nizMaterijala);
     KopirajListu(model.nizPreseka, kopija->nizPreseka);
     KopirajListu(model.nizCvorova, kopija->nizCvorova);
@@ -176,12 +178,14 @@ void PrepisiModel(const TModel& izvor, TModel& cilj) {
     cilj.nizStapova = std::move(kopija->nizStapova);
     cilj.nizOpterecenja = std::move(kopija->nizOpterecenja);
     cilj.minRastojanjeCvorova = kopija->minRastojanjeCvorova;
+    cilj.opcijeAnalize = kopija->opcijeAnalize;
 }
 
 bool IstiModeli(const TModel& a, const TModel& b) {
-    if (a.minRastojanjeCvorova != b.minRastojanjeCvorova || !IsteListe(a.nizMaterijala, b.nizMaterijala) ||
-        !IsteListe(a.nizPreseka, b.nizPreseka) || !IsteListe(a.nizCvorova, b.nizCvorova) ||
-        !IsteListe(a.nizOpterecenja, b.nizOpterecenja) || a.nizStapova.size() != b.nizStapova.size())
+    if (a.minRastojanjeCvorova != b.minRastojanjeCvorova || !(a.opcijeAnalize == b.opcijeAnalize) ||
+        !IsteListe(a.nizMaterijala, b.nizMaterijala) || !IsteListe(a.nizPreseka, b.nizPreseka) ||
+        !IsteListe(a.nizCvorova, b.nizCvorova) || !IsteListe(a.nizOpterecenja, b.nizOpterecenja) ||
+        a.nizStapova.size() != b.nizStapova.size())
         return false;
     const auto ma = Pozicije(a.nizMaterijala), mb = Pozicije(b.nizMaterijala);
     const auto pa = Pozicije(a.nizPreseka), pb = Pozicije(b.nizPreseka);

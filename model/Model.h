@@ -6,6 +6,7 @@
 #include "Materijal.h"
 #include "Opterecenje.h"
 #include "Presek.h"
+#include "SekcijaAnalize.h"
 #include "Stap.h"
 
 // The model: five ordered lists that own their entities, in creation order (or file order after a
@@ -17,6 +18,7 @@ struct TModel {
     std::vector<std::unique_ptr<TStap>> nizStapova;
     std::vector<std::unique_ptr<TOpterecenje>> nizOpterecenja;
     long double minRastojanjeCvorova = 0.001;
+    TOpcijeAnalize opcijeAnalize;  // the ANALIZA section
 
     // Empties all five lists (members first, so no reference outlives its target).
     void Isprazni();

@@ -123,6 +123,7 @@ std::string ModelUTekst(const TModel& model, TPodesavanja& podesavanja) {
     p.Ceo(s.zoomSve);
     p.Ceo(s.akcijeMisa);
     p.tekst += RedoviPrikaza(s.prikaz, KRAJ_REDA);
+    p.tekst += RedoviAnalize(model.opcijeAnalize, KRAJ_REDA);
     return std::move(p.tekst);
 }
 
