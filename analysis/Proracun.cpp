@@ -7,6 +7,7 @@
 
 #include "Brojevi.h"
 #include "Greska.h"
+#include "Mehanizam.h"
 #include "Model.h"
 #include "ProcenaMemorije.h"
 #include "ProveraRezultata.h"
@@ -80,6 +81,7 @@ std::string PrvaGreskaProvere(const TModel& model) {
     if (model.nizCvorova.size() < 2) return "Sistem nema dovoljan broj cvorova!!!";
     if (model.nizStapova.empty()) return "Sistem nema dovoljan broj stapova!!!";
     if (!ProveriCvoroveBezStapova(model)) return "Postoje cvorovi bez stapova!!!";
+    if (model.opcijeAnalize.opstaStabilnost) return "";
     if (!ProveriOslonce(model)) return "Oslonci nisu korektno zadati!!!";
     if (!ProveriTipoveStapova(model)) return "Postoje cvorovi sa vise stapova ciji tipovi nisu korektno zadati!!!";
     return "";
@@ -140,6 +142,7 @@ struct TTokProracuna {
     TKrajeviCvorova krajevi;
     const TOblikSistema* oblik = nullptr;  // set once the size is known
     TOpterecenjaPoStapu poStapu;           // loads of each member in list order, gathered once
+    std::shared_ptr<const TMehanizam> mehanizam;  // the free motion, when Kss was found singular
 
     bool Radi() const { return stanje.radimProracun.load(); }
     static const std::vector<int>& Lista(const TNizKodnihBrojeva& l) {
@@ -158,13 +161,15 @@ struct TTokProracuna {
 void OdrediKodneBrojeve(TTokProracuna& t) {
     Loguj(t.posmatrac, "Odredjivanje kodnih brojeva - ", 0);
     auto krutih = [&](const TCvor& c) { return KrajeviCvora(t.krajevi, c).krutih; };
+    // By the rules for supports a rigid end alone is clamped; in general it turns with its node.
+    const int krutihZaObrtanje = t.model.opcijeAnalize.opstaStabilnost ? 1 : 2;
     if (t.Radi()) {
         std::vector<int> s;
         if (t.imaSistema)
             for (const auto& c : t.model.nizCvorova) {
                 if (!c->OslX()) s.push_back(c->BrPomeranjaX());
                 if (!c->OslZ()) s.push_back(c->BrPomeranjaZ());
-                if (!c->UkljY() && krutih(*c) >= 2) s.push_back(c->BrObrtanjaY());
+                if (!c->UkljY() && krutih(*c) >= krutihZaObrtanje) s.push_back(c->BrObrtanjaY());
             }
         t.stanje.nizKodnihBrojevaNepoznatihPomeranja = std::move(s);
     }
@@ -251,12 +256,26 @@ void FormirajSs(TTokProracuna& t) {
     t.stanje.vektorQsGKS = std::move(Qs);
 }
 
+// Which way an unstable structure moves, found from Kss as the run formed it.
+void NadjiSlobodnoKretanje(TTokProracuna& t) {
+    const auto& s = t.stanje.nizKodnihBrojevaNepoznatihPomeranja;
+    if (!s || !t.stanje.matricaKssGKS) return;
+    if (auto m = NadjiMehanizam(t.model, *s, *t.stanje.matricaKssGKS))
+        t.mehanizam = std::make_shared<const TMehanizam>(std::move(*m));
+}
+
 // The solution and the reactions, then the results shown; true when the run got to its end.
 bool ResiIPrikazi(TTokProracuna& t) {
     Loguj(t.posmatrac, "Resavanje sistema - ", 55);
     const TTokResavanja tok{[&] { return t.Radi(); },
                             [&](const std::string& korak, int procenat) { t.posmatrac.Napredak(korak, procenat); }};
-    if (!t.Radi() || !ResiSistem(t.model, t.stanje, t.poStapu, *t.oblik, tok)) return false;
+    if (!t.Radi()) return false;
+    try {
+        if (!ResiSistem(t.model, t.stanje, t.poStapu, *t.oblik, tok)) return false;
+    } catch (const TGreska& e) {
+        if (std::string(e.what()) == PorukaLabilanSistem) NadjiSlobodnoKretanje(t);
+        throw;
+    }
     ProveriRezultate(t.model, t.stanje);
     Loguj(t.posmatrac, "Ispisivanje rezultata analize - ", 95);
     t.posmatrac.PrikaziRezultate();
@@ -270,8 +289,8 @@ bool ResiIPrikazi(TTokProracuna& t) {
 
 TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac) {
     bool resenoJe = false;
+    TTokProracuna t(model, stanje, posmatrac);
     try {
-        TTokProracuna t(model, stanje, posmatrac);
         if (t.imaSistema) t.krajevi = KrajeviCvorova(model);
         ProveriPodatkeCvorova(model);
 
@@ -288,9 +307,10 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         posmatrac.CrtajGrafik();
     } catch (const std::exception& e) {
         stanje.radimProracun = false;
+        if (t.mehanizam) posmatrac.Log(t.mehanizam->Linija() + " - " + posmatrac.DatumVreme());
         Loguj(posmatrac, "Prekid proracuna zbog greske - ");
         posmatrac.PorukaGreske(e.what());
-        return {TIshodProracuna::Greska, e.what()};
+        return {TIshodProracuna::Greska, e.what(), t.mehanizam};
     }
     if (!resenoJe) return {TIshodProracuna::Prekinut, ""};
     return {};

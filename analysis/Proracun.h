@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,9 +86,19 @@ enum class TIshodProracuna {
     VecPokrenut  // a run was already going
 };
 
+struct TMehanizam;
+
 struct TRezultatProracuna {
+    TRezultatProracuna() = default;
+    TRezultatProracuna(TIshodProracuna ishod, std::string poruka, std::shared_ptr<const TMehanizam> mehanizam = nullptr)
+        : ishod(ishod),
+          poruka(std::move(poruka)),
+          mehanizam(std::move(mehanizam)) {}
+
     TIshodProracuna ishod = TIshodProracuna::Uspeh;
     std::string poruka;  // the error's own message (without "Nije dopusteno!!!")
+    // For an unstable structure, its free motion when one could be told; null otherwise.
+    std::shared_ptr<const TMehanizam> mehanizam;
 };
 
 // The model checks; each is true when no node breaks its rule.
@@ -96,6 +107,8 @@ bool ProveriOslonce(const TModel& model);
 bool ProveriTipoveStapova(const TModel& model);
 
 // The message of the first check that refuses the model, or "" when all pass (in check order).
+// With the model's general stability on, the rules for supports and member types give way to the
+// regularity of Kss, which only the run itself can tell.
 std::string PrvaGreskaProvere(const TModel& model);
 
 // The start command without its page switch: refuses with "Proracun je vec pokrenut!!!" while a

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const UpotrebaDiagrams = "upotreba: velt-cli diagrams MODEL [--json] [--points N] [--factor F]\n";
+const char* const UpotrebaDiagrams = "upotreba: velt-cli diagrams MODEL [--json] [--points N] [--factor F] [--general]\n";
 constexpr int NajviseStanica = 100000;
 
 std::string Realan(long double v) {

@@ -17,13 +17,14 @@
 #include "ModelFajl.h"
 #include "Proracun.h"
 #include "PoslovProracuna.h"
+#include "Mehanizam.h"
 #include "ProveraModela.h"
 
 namespace {
 
 const char* const UpotrebaRender =
     "upotreba: velt-cli render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M] "
-    "[--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n";
+    "[--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected] [--general]\n";
 
 struct TOpcijeRender {
     std::string model, izlaz;
@@ -34,6 +35,7 @@ struct TOpcijeRender {
     // Each overrides the model's saved display option for this run only.
     bool jednakaRazmera = false, simboli = false, linijaDeformacije = false;
     std::optional<int> dijagram;
+    bool opsta = false;  // general stability for this run
 };
 
 bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
@@ -74,6 +76,8 @@ bool Procitaj(const Argumenti& a, TOpcijeRender& o) {
             o.simboli = true;
         } else if (s == "--deflected") {
             o.linijaDeformacije = true;
+        } else if (s == "--general") {
+            o.opsta = true;
         } else if (s == "--diagram") {
             if (!vrednost(v)) return false;
             const int d = v == "none" ? TPrikaz::Bez : DijagramIzImena(v);
@@ -108,6 +112,7 @@ int KomandaRender(const Argumenti& a) {
         std::cerr << e.what() << "\n";
         return 1;
     }
+    if (o.opsta) model.opcijeAnalize.opstaStabilnost = true;
     if (o.deformacija) p.deformacijaNosaca = true;
     if (o.mnozilac) p.mnozilacPomeranja = *o.mnozilac;
     if (o.faktor) p.zoomSve = *o.faktor;
@@ -138,6 +143,7 @@ int KomandaRender(const Argumenti& a) {
         for (const auto& poruka : posmatrac.poruke) std::cerr << poruka << "\n";
         if (r.ishod != TIshodProracuna::Uspeh) {
             if (posmatrac.poruke.empty()) std::cerr << r.poruka << "\n";
+            if (r.mehanizam) std::cerr << r.mehanizam->Linija() << "\n";
             const TUzrokOdbijanja u = UzrokOdbijanja(model);
             if (r.ishod == TIshodProracuna::Odbijen && u.poruka == r.poruka && !u.savet.empty())
                 std::cerr << u.savet << "\n";

@@ -9,6 +9,7 @@
 #include "Greska.h"
 #include "IzvestajAnalize.h"
 #include "Komande.h"
+#include "Mehanizam.h"
 #include "ModelFajl.h"
 #include "PoslovProracuna.h"
 #include "Proracun.h"
@@ -30,7 +31,8 @@ int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije
                 return 64;
             }
             o.putanja = *p;
-        } else if (dozvoliJson && a[i] == "--json") o.json = true;
+        } else if (a[i] == "--general") o.opsta = true;
+        else if (dozvoliJson && a[i] == "--json") o.json = true;
         else if (dozvoliJson && a[i] == "--log") o.log = true;
         else if (o.model.empty() && (a[i].empty() || a[i][0] != '-')) o.model = a[i];
         else {
@@ -63,6 +65,7 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
         std::cerr << e.what() << "\n";
         return 1;
     }
+    if (o.opsta) model.opcijeAnalize.opstaStabilnost = true;
     stanje.brojIspredMatriceKrutosti = *ParsirajReal(o.faktor);
     TPoslovProracuna posao(model, o.putanja);
     TPosmatracBezEkrana posmatrac(posao.Model(), posao.Stanje(), o.faktor);
@@ -80,7 +83,10 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
             if (u.poruka == r.poruka && !u.savet.empty()) std::cerr << u.savet << "\n";
             return 2;
         }
-        default: std::cerr << r.poruka << "\n"; return 3;
+        default:
+            std::cerr << r.poruka << "\n";
+            if (r.mehanizam) std::cerr << r.mehanizam->Linija() << "\n";
+            return 3;
     }
 }
 
@@ -169,7 +175,7 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
 int KomandaAnalyze(const Argumenti& a) {
     TOpcije o;
     if (int k = Parsiraj(
-            a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--json] [--log]\n",
+            a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json] [--log]\n",
             o))
         return k;
     TModel model;
@@ -217,9 +223,9 @@ int KomandaReport(const Argumenti& a) {
     TOpcije o;
 #ifdef VELT_PDF
     const char* upotreba =
-        "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full] [--pdf IZVESTAJ.pdf]\n";
+        "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full] [--pdf IZVESTAJ.pdf]\n";
 #else
-    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--full]\n";
+    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full]\n";
 #endif
     if (int k = Parsiraj(ostali, false, upotreba, o)) return k;
     TModel model;

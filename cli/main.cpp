@@ -13,6 +13,7 @@ int KomandaRender(const Argumenti& a);
 #define POMOC_RENDER                                                                                 \
     "  render MODEL -o SLIKA.png|.svg|.pdf [--width W] [--height H] [--deformed] [--multiplier M]\n" \
     "         [--factor-index I] [--equal-scale] [--symbols] [--diagram none|N|T|M] [--deflected]\n" \
+    "         [--general]\n" \
     "                        nacrta model kao glavni grafik u PNG sliku, SVG ili PDF crtez; kad\n"   \
     "                        analiza za pomeranja ili dijagrame ne uspe, slika je bez njih,\n"       \
     "                        razlog na stderr, status 1\n"
@@ -37,14 +38,16 @@ const char* const POMOC =
     "\n"
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
-    "  analyze MODEL [--factor F] [--solver dense|sparse|auto] [--json] [--log]\n"
+    "  analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json] [--log]\n"
     "                        analiza: pomeranja, reakcije i sile na krajevima stapova;\n"
     "                        za odbijen model i cvor koji ne prolazi proveru (stderr)\n"
     "                        --solver: tacno resavanje punim matricama (dense), retkim\n"
     "                        matricama za velike modele (sparse) ili izbor po velicini (auto)\n"
-    "  diagrams MODEL [--json] [--points N] [--factor F]\n"
+    "                        --general: opsta stabilnost (prihvata svaki sistem cija je\n"
+    "                        matrica Kss regularna, i konzole)\n"
+    "  diagrams MODEL [--json] [--points N] [--factor F] [--general]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
-    "  report MODEL [--factor F] [--solver dense|sparse|auto] [--full]" POMOC_PDF
+    "  report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full]" POMOC_PDF
     "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     "                        --full: i matrice preko granice velicine izvestaja, cele\n" POMOC_PDF_OPIS POMOC_RENDER
