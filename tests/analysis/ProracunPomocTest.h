@@ -20,7 +20,7 @@ struct TPokretanje {
 };
 
 // Simply supported beam of span 8 as a hinged-rigid and a rigid-hinged member meeting at mid-span.
-TGraditeljModela ProstaGreda() {
+[[maybe_unused]] TGraditeljModela ProstaGreda() {
     TGraditeljModela g;
     TCvor* a = g.Cvor(0, 0, true, true);
     TCvor* b = g.Cvor(4, 0);
