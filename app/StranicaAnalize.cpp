@@ -1,6 +1,8 @@
 #include "StranicaAnalize.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -11,6 +13,7 @@
 
 #include "Dijalozi.h"
 #include "PoslovProracuna.h"
+#include "SekcijaAnalize.h"
 #include "StranicaAnalizeRadnik.h"
 #include "StranicaRezultata.h"
 #include "Zauzetost.h"
@@ -40,6 +43,11 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     dugmad->addWidget(ButtonPokreniAnalizu);
     dugmad->addWidget(ButtonPrekiniAnalizu);
     dugmad->addWidget(ButtonFormirajIzvestaj);
+    CheckBoxOpstaStabilnost = Imenuj(new QCheckBox(QStringLiteral("Opsta stabilnost")), "CheckBoxOpstaStabilnost");
+    CheckBoxOpstaStabilnost->setToolTip(
+        QStringLiteral("Prihvata svaki sistem cija je matrica Kss regularna: i konzole, prepuste i slobodne krajeve"));
+    dugmad->addSpacing(12);
+    dugmad->addWidget(CheckBoxOpstaStabilnost);
     dugmad->addStretch(1);
     v->addLayout(dugmad);
     MemoPorukaTrenutnogStanjaAnalize = Imenuj(new QPlainTextEdit, "MemoPorukaTrenutnogStanjaAnalize");
@@ -55,6 +63,18 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     connect(ButtonPokreniAnalizu, &QPushButton::clicked, this, [this] { ButtonPokreniAnalizuClick(); });
     connect(ButtonPrekiniAnalizu, &QPushButton::clicked, this, [this] { ButtonPrekiniAnalizuClick(); });
     connect(ButtonFormirajIzvestaj, &QPushButton::clicked, this, [this] { ButtonFormirajIzvestajClick(); });
+    connect(CheckBoxOpstaStabilnost, &QCheckBox::clicked, this, [this](bool da) {
+        if (naOpstuStabilnost) naOpstuStabilnost(da);
+        PrikaziOpcije(this->kontekst.Model().opcijeAnalize);
+    });
+    // The option is part of the model: not changed while a run holds it.
+    connect(&kontekst.Zauzetost(), &TZauzetost::promenjena, CheckBoxOpstaStabilnost,
+            [this](bool aktivna) { CheckBoxOpstaStabilnost->setEnabled(!aktivna); });
+}
+
+void TStranicaAnalize::PrikaziOpcije(const TOpcijeAnalize& opcije) {
+    const QSignalBlocker b(CheckBoxOpstaStabilnost);
+    CheckBoxOpstaStabilnost->setChecked(opcije.opstaStabilnost);
 }
 
 TStranicaAnalize::~TStranicaAnalize() {

@@ -11,7 +11,9 @@
 #include "Proracun.h"
 #include "StranicaAnalizeRadnik.h"
 
+class QCheckBox;
 class QPlainTextEdit;
+struct TOpcijeAnalize;
 class QProgressBar;
 class QPushButton;
 class TPoslovProracuna;
@@ -35,9 +37,16 @@ public:
     QPushButton* ButtonPokreniAnalizu = nullptr;
     QPushButton* ButtonPrekiniAnalizu = nullptr;
     QPushButton* ButtonFormirajIzvestaj = nullptr;
+    // "Opsta stabilnost": the model's option; a click asks naOpstuStabilnost for the edit.
+    QCheckBox* CheckBoxOpstaStabilnost = nullptr;
     QPlainTextEdit* MemoPorukaTrenutnogStanjaAnalize = nullptr;
     // How far the run is, with the name of the step it is in.
     QProgressBar* ProgressBarAnalize = nullptr;
+
+    // The edit of the option, one undoable step; set by the window.
+    std::function<void(bool)> naOpstuStabilnost;
+    // Shows the model's options without asking for an edit.
+    void PrikaziOpcije(const TOpcijeAnalize& opcije);
 
     // The report command; set by whoever builds the report.
     std::function<void()> naIzvestaj;

@@ -13,6 +13,7 @@
 #include "StranicaRezultata.h"
 #include "TabDijagrami.h"
 #include "UnitGlavniProzor.h"
+#include "UredjivanjeAnalize.h"
 
 namespace {
 
@@ -54,6 +55,16 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     s.analiza = new TStranicaAnalize(*kontekst, *s.rezultati, prozor.TabSheetParametriAnalize);
     Ubaci(prozor.TabSheetRezultat, s.rezultati);
     Ubaci(prozor.TabSheetParametriAnalize, s.analiza);
+
+    TStranicaAnalize* analiza = s.analiza;
+    TFormGlavniProzor* prozorP = &prozor;
+    analiza->naOpstuStabilnost = [prozorP](bool da) {
+        prozorP->Dokument().Izvrsi("Opsta stabilnost", [da](TModel& m) { return PostaviOpstuStabilnost(m, da); });
+    };
+    QObject::connect(&prozor.Dokument(), &TDokumentModela::izmenjen, analiza, [analiza, prozorP](const TIzmena& i) {
+        if (i.Dotice(ddOpcijeAnalize) || i.vrsta == TVrstaIzmene::NoviModel)
+            analiza->PrikaziOpcije(prozorP->Model().opcijeAnalize);
+    });
 
     TStranicaRezultata* rezultati = s.rezultati;
     rezultati->PageControlUlazIzlaz->addTab(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap),

@@ -27,7 +27,10 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class QLabel;
 class TFormFormGeometrijskeKarakteristikePreseka;
+class TPrikazMehanizma;
+struct TMehanizam;
 class TFormGrafikStampa;
 class TCrtanjeMisem;
 class TGrupaDijagrama;
@@ -192,8 +195,12 @@ protected:
 private:
     // A refused analysis: the node that breaks the check ringed on the plot, selected on the
     // "Oslonac" page and named in the status bar, until the next change (GlavniProzorOdbijanje.cpp).
+    // An unstable structure's free motion the same way: named there and swinging on the plot.
     void PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat);
     void UkloniUzrokOdbijanja();
+    void PokaziMehanizam(const TMehanizam& m);
+    QLabel* LinijaUzroka();
+    TPrikazMehanizma* prikazMehanizma = nullptr;
     void NapraviMeni();
     void NapraviMeniUredi(QMenu* uredi);
     // The "Crtanje" mouse action (GlavniProzorCrtanje.cpp).

@@ -79,6 +79,17 @@ void TPlotPovrsina::UkloniIsticanje() {
     Refresh();
 }
 
+void TPlotPovrsina::PostaviPreklop(std::vector<TDuzPreklopa> duzi) {
+    preklop = std::move(duzi);
+    Refresh();
+}
+
+void TPlotPovrsina::UkloniPreklop() {
+    if (preklop.empty()) return;
+    preklop.clear();
+    Refresh();
+}
+
 void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();

@@ -194,6 +194,16 @@ public:
     static constexpr TColor BojaIsticanja = 0xFF0000;
     static constexpr int PoluprecnikIsticanja = 11;  // pixels
 
+    // Dashed world segments over the drawing (a moving shape the display list does not hold), until
+    // they are taken away; redrawing the structure keeps them.
+    struct TDuzPreklopa {
+        double x1, y1, x2, y2;
+    };
+    void PostaviPreklop(std::vector<TDuzPreklopa> duzi);
+    void UkloniPreklop();
+    const std::vector<TDuzPreklopa>& Preklop() const { return preklop; }
+    static constexpr TColor BojaPreklopa = 0xD00000;
+
     // The plot area in control pixels: columns Levo()..Desno() and rows Gore()..Dole(), borders
     // included. The left edge is LRim unless the vertical axis labels need more room.
     int Levo() const;
@@ -275,6 +285,7 @@ private:
     double sirina0X = 0, sirina0Y = 0;  // visible widths when a drag started
     bool istaknuta = false;
     double istaknutaX = 0, istaknutaY = 0;
+    std::vector<TDuzPreklopa> preklop;
     TGridStyle gridStyle = gsNone;
     TMouseActMode mouseAction = maNone;
     double mousePosX = 0.0, mousePosY = 0.0;

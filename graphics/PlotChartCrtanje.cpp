@@ -294,6 +294,11 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             p.drawEllipse(QPoint(x, y), PoluprecnikIsticanja, PoluprecnikIsticanja);
         }
     }
+    if (!preklop.empty()) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Boja(BojaPreklopa), 2, Qt::DashLine));
+        for (const TDuzPreklopa& d : preklop) p.drawLine(QPoint(r.X(d.x1), r.Y(d.y1)), QPoint(r.X(d.x2), r.Y(d.y2)));
+    }
     // Labels last, over everything they keep clear of.
     if (pratiPrepreke) NacrtajOznake(p, oznake, zauzeto, r);
     p.restore();
