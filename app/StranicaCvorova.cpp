@@ -1,6 +1,7 @@
 // The node pages of the editing pages: "Cvor", "Oslonac" and the node-load sub-page of
 // "Opterecenje".
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "Brojevi.h"
@@ -8,6 +9,7 @@
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
 #include "UredjivanjeCvorova.h"
+#include "VrsteOslonaca.h"
 
 using namespace stranice_modela;
 
@@ -83,6 +85,9 @@ void TStraniceModela::NapraviStranicuOslonac() {
     auto* grupa = new QGroupBox(QStringLiteral("Oslonci cvora"));
     auto* f = Forma(grupa);
     Red(f, "Cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaOslonce));
+    Red(f, "Vrsta oslonca", VELT_SPISAK(ComboBoxVrstaOslonca));
+    for (const TVrstaOslonca& vrsta : VrsteOslonaca) ComboBoxVrstaOslonca->addItem(QString::fromLatin1(vrsta.ime));
+    ComboBoxVrstaOslonca->addItem(QString::fromLatin1(VrstaPoIzboru));
     CheckBoxOslonacX = Imenuj(new QCheckBox(QStringLiteral("Oslonac u X pravcu")), "CheckBoxOslonacX");
     CheckBoxOslonacZ = Imenuj(new QCheckBox(QStringLiteral("Oslonac u Z pravcu")), "CheckBoxOslonacZ");
     CheckBoxUkljestenje = Imenuj(new QCheckBox(QStringLiteral("Ukljestenje")), "CheckBoxUkljestenje");
@@ -96,6 +101,35 @@ void TStraniceModela::NapraviStranicuOslonac() {
     connect(ComboBoxSpisakCvorovaZaOslonce, &QComboBox::currentIndexChanged, this,
             [this] { ComboBoxSpisakCvorovaZaOslonceChange(); });
     connect(ButtonPromeniOslonac, &QPushButton::clicked, this, [this] { ButtonPromeniOslonacClick(); });
+    // Only the user's choice changes the model; the boxes follow it and it follows the boxes.
+    connect(ComboBoxVrstaOslonca, &QComboBox::activated, this, [this](int i) { ComboBoxVrstaOsloncaChange(i); });
+    for (QCheckBox* k : {CheckBoxOslonacX, CheckBoxOslonacZ, CheckBoxUkljestenje})
+        connect(k, &QCheckBox::toggled, this, [this] { PrikaziVrstuOslonca(); });
+    PrikaziVrstuOslonca();
+}
+
+void TStraniceModela::PrikaziVrstuOslonca() {
+    const bool imaCvor = Izabrani(kontekst.Model().nizCvorova, ComboBoxSpisakCvorovaZaOslonce->currentIndex());
+    const int i = IndeksVrsteOslonca(CheckBoxOslonacX->isChecked(), CheckBoxOslonacZ->isChecked(),
+                                     CheckBoxUkljestenje->isChecked());
+    const QSignalBlocker b(ComboBoxVrstaOslonca);
+    ComboBoxVrstaOslonca->setCurrentIndex(imaCvor && i >= 0 ? i : static_cast<int>(VrsteOslonaca.size()));
+}
+
+void TStraniceModela::ComboBoxVrstaOsloncaChange(int indeks) {
+    if (indeks < 0 || indeks >= static_cast<int>(VrsteOslonaca.size())) {
+        PrikaziVrstuOslonca();
+        return;
+    }
+    const TVrstaOslonca& v = VrsteOslonaca[static_cast<size_t>(indeks)];
+    {
+        const QSignalBlocker bx(CheckBoxOslonacX), bz(CheckBoxOslonacZ), by(CheckBoxUkljestenje);
+        CheckBoxOslonacX->setChecked(v.oslX);
+        CheckBoxOslonacZ->setChecked(v.oslZ);
+        CheckBoxUkljestenje->setChecked(v.ukljY);
+    }
+    ButtonPromeniOslonacClick();
+    PrikaziVrstuOslonca();
 }
 
 void TStraniceModela::PrikaziOslonceCvora() {
@@ -104,6 +138,7 @@ void TStraniceModela::PrikaziOslonceCvora() {
     CheckBoxOslonacX->setChecked(c->OslX());
     CheckBoxOslonacZ->setChecked(c->OslZ());
     CheckBoxUkljestenje->setChecked(c->UkljY());
+    PrikaziVrstuOslonca();
 }
 
 void TStraniceModela::ComboBoxSpisakCvorovaZaOslonceChange() { PrikaziOslonceCvora(); }

@@ -104,6 +104,9 @@ private:
 
     void ComboBoxSpisakCvorovaZaOslonceChange();
     void ButtonPromeniOslonacClick();
+    void ComboBoxVrstaOsloncaChange(int indeks);
+    // The kind the three boxes form, shown without changing anything.
+    void PrikaziVrstuOslonca();
 
     void ComboBoxSpisakCvorovaZaOpterecenjeChange();
     void ButtonPromeniOpterecenjeCvoraClick();
@@ -189,6 +192,9 @@ private:
     // "Oslonac"
     QWidget* TabSheetOslonac = nullptr;
     QComboBox* ComboBoxSpisakCvorovaZaOslonce = nullptr;
+    // "Vrsta oslonca": the eight named kinds and "po izboru"; a kind sets the three boxes below and
+    // changes the support in one step.
+    QComboBox* ComboBoxVrstaOslonca = nullptr;
     QCheckBox* CheckBoxOslonacX = nullptr;
     QCheckBox* CheckBoxOslonacZ = nullptr;
     QCheckBox* CheckBoxUkljestenje = nullptr;
