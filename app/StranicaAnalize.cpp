@@ -46,10 +46,10 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     CheckBoxOpstaStabilnost = Imenuj(new QCheckBox(QStringLiteral("Opsta stabilnost")), "CheckBoxOpstaStabilnost");
     CheckBoxOpstaStabilnost->setToolTip(
         QStringLiteral("Prihvata svaki sistem cija je matrica Kss regularna: i konzole, prepuste i slobodne krajeve"));
-    dugmad->addSpacing(12);
-    dugmad->addWidget(CheckBoxOpstaStabilnost);
     dugmad->addStretch(1);
     v->addLayout(dugmad);
+    // A row of its own: the buttons keep the width they had.
+    v->addWidget(CheckBoxOpstaStabilnost);
     MemoPorukaTrenutnogStanjaAnalize = Imenuj(new QPlainTextEdit, "MemoPorukaTrenutnogStanjaAnalize");
     MemoPorukaTrenutnogStanjaAnalize->setReadOnly(true);
     MemoPorukaTrenutnogStanjaAnalize->setLineWrapMode(QPlainTextEdit::NoWrap);
