@@ -140,8 +140,8 @@ struct TTokProracuna {
     TPosmatracProracuna& posmatrac;
     bool imaSistema;
     TKrajeviCvorova krajevi;
-    const TOblikSistema* oblik = nullptr;  // set once the size is known
-    TOpterecenjaPoStapu poStapu;           // loads of each member in list order, gathered once
+    const TOblikSistema* oblik = nullptr;         // set once the size is known
+    TOpterecenjaPoStapu poStapu;                  // loads of each member in list order, gathered once
     std::shared_ptr<const TMehanizam> mehanizam;  // the free motion, when Kss was found singular
 
     bool Radi() const { return stanje.radimProracun.load(); }

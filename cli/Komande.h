@@ -20,11 +20,11 @@ struct TOpcije {
     bool json = false;
     bool log = false;
     TPutanjaResavanja putanja = TPutanjaResavanja::Automatska;  // --solver
-    bool opsta = false;                                          // --general: general stability for this run
+    bool opsta = false;                                         // --general: general stability for this run
 };
 
-// Takes MODEL, --factor F, --solver, --general and (when `dozvoliJson`) --json and --log; 0 when the arguments are usable,
-// otherwise the usage exit status after the usage text or the factor's message.
+// Takes MODEL, --factor F, --solver, --general and (when `dozvoliJson`) --json and --log; 0 when the arguments are
+// usable, otherwise the usage exit status after the usage text or the factor's message.
 int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije& o);
 // Reads the model and runs the analysis as the window does; the exit status of the run: 0, 1 (file),
 // 2 (refused by the checks) or 3 (error in the run), with its message on stderr.

@@ -175,7 +175,8 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
 int KomandaAnalyze(const Argumenti& a) {
     TOpcije o;
     if (int k = Parsiraj(
-            a, true, "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json] [--log]\n",
+            a, true,
+            "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json] [--log]\n",
             o))
         return k;
     TModel model;
@@ -223,9 +224,11 @@ int KomandaReport(const Argumenti& a) {
     TOpcije o;
 #ifdef VELT_PDF
     const char* upotreba =
-        "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full] [--pdf IZVESTAJ.pdf]\n";
+        "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full] [--pdf "
+        "IZVESTAJ.pdf]\n";
 #else
-    const char* upotreba = "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full]\n";
+    const char* upotreba =
+        "upotreba: velt-cli report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full]\n";
 #endif
     if (int k = Parsiraj(ostali, false, upotreba, o)) return k;
     TModel model;
