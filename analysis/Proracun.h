@@ -88,6 +88,7 @@ enum class TIshodProracuna {
 struct TRezultatProracuna {
     TIshodProracuna ishod = TIshodProracuna::Uspeh;
     std::string poruka;  // the error's own message (without "Nije dopusteno!!!")
+    std::vector<std::string> upozorenja;  // the run's warnings (TStanjeAnalize::upozorenja)
 };
 
 // The model checks; each is true when no node breaks its rule.
