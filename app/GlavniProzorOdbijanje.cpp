@@ -11,25 +11,35 @@ namespace {
 
 const QString ImeLinije = QStringLiteral("LabelUzrokOdbijanja");
 
+// A widget of the status bar rather than its message: menus and tool tips clear a message as soon
+// as the pointer passes over them, and the line has to stay until the next change.
+QLabel* LinijaStatusa(QStatusBar* traka) {
+    auto* linija = traka->findChild<QLabel*>(ImeLinije);
+    if (!linija) {
+        linija = new QLabel(traka);
+        linija->setObjectName(ImeLinije);
+        linija->setAccessibleDescription(ImeLinije);
+        linija->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        traka->addWidget(linija, 1);
+    }
+    return linija;
+}
+
 }  // namespace
 
 void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat) {
     UkloniUzrokOdbijanja();
-    if (rezultat.ishod != TIshodProracuna::Odbijen) return;
+    if (rezultat.ishod != TIshodProracuna::Odbijen) {
+        // The run's warnings stay in view on the same line until the next change.
+        QStringList upozorenja;
+        for (const std::string& u : rezultat.upozorenja) upozorenja << QString::fromStdString(u);
+        if (!upozorenja.isEmpty()) LinijaStatusa(statusBar())->setText(upozorenja.join(QStringLiteral("; ")));
+        return;
+    }
     const TUzrokOdbijanja uzrok = UzrokOdbijanja(model);
     // Only when the reason found is the one the user was just shown.
     if (uzrok.poruka != rezultat.poruka || uzrok.savet.empty()) return;
-    // A widget of the status bar rather than its message: menus and tool tips clear a message
-    // as soon as the pointer passes over them, and the line has to stay until the next change.
-    auto* linija = statusBar()->findChild<QLabel*>(ImeLinije);
-    if (!linija) {
-        linija = new QLabel(statusBar());
-        linija->setObjectName(ImeLinije);
-        linija->setAccessibleDescription(ImeLinije);
-        linija->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        statusBar()->addWidget(linija, 1);
-    }
-    linija->setText(QString::fromStdString(uzrok.savet));
+    LinijaStatusa(statusBar())->setText(QString::fromStdString(uzrok.savet));
     if (uzrok.idCvora < 0) return;
     for (size_t i = 0; i < model.nizCvorova.size(); ++i) {
         const TCvor& c = *model.nizCvorova[i];
