@@ -55,7 +55,9 @@ double PragSkaliranogPivota(int n) {
     return 8.0 * std::sqrt(static_cast<double>(std::max(n, 1))) * std::numeric_limits<double>::epsilon();
 }
 
-TGreskaLabilnogSistema::TGreskaLabilnogSistema(TPresudaSistema p) : TGreska(PorukaLabilanSistem), presuda(std::move(p)) {}
+TGreskaLabilnogSistema::TGreskaLabilnogSistema(TPresudaSistema p)
+    : TGreska(PorukaLabilanSistem),
+      presuda(std::move(p)) {}
 
 double ProceniNormuInverza(int n, const TResavanjeZaProcenu& resi) {
     if (n <= 0) return 0;
@@ -114,7 +116,8 @@ TPresudaSistema Presudi(const std::vector<double>& dijagonala, const std::vector
     p.singularna = !p.jednacine.empty() || !(p.uslovljenost < UslovljenostSingularna);
     if (p.singularna && p.jednacine.empty() && n > 0) {
         // Lost to the estimate rather than to a single pivot: the weakest equation is named.
-        p.jednacine.push_back(static_cast<int>(std::min_element(skalirani.begin(), skalirani.end()) - skalirani.begin()) + 1);
+        p.jednacine.push_back(
+            static_cast<int>(std::min_element(skalirani.begin(), skalirani.end()) - skalirani.begin()) + 1);
     }
     return p;
 }

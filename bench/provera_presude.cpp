@@ -53,8 +53,8 @@ TModel SlucajanModel(TGenerator& r) {
     m.nizMaterijala.push_back(std::make_unique<TMaterijal>(0, "m", 2e8L * jedinicaE, 0.3L, 0, 1e-5L));
     const double I = r.B(0.2) ? std::pow(10.0, r.R(-12, 2)) : 1e-4;
     const double A = r.B(0.2) ? std::pow(10.0, r.R(-8, 2)) : 1e-2;
-    m.nizPreseka.push_back(std::make_unique<TPresek>(0, "p", I * std::pow(jedinicaL, 4), A * jedinicaL * jedinicaL,
-                                                     0.3L * jedinicaL, 0));
+    m.nizPreseka.push_back(
+        std::make_unique<TPresek>(0, "p", I * std::pow(jedinicaL, 4), A * jedinicaL * jedinicaL, 0.3L * jedinicaL, 0));
     const int nx = r.I(2, 5), nz = r.I(1, 3);
     const double ugao = r.B(0.5) ? r.R(0, 6.2832) : (r.B(0.5) ? 222.0 : 0.0007);
     const double x0 = r.B(0.5) ? r.R(1e4, 5e5) : 0.0, z0 = r.B(0.5) ? r.R(-1e4, 1e4) : 0.0;
@@ -66,8 +66,8 @@ TModel SlucajanModel(TGenerator& r) {
     auto cvor = [&](int i, int j) { return m.nizCvorova[static_cast<size_t>(j * (nx + 1) + i)].get(); };
     auto stap = [&](TCvor* a, TCvor* b) {
         const int tip = resetka ? tsProst : (r.B(0.7) ? tsK : r.I(0, 3));
-        m.nizStapova.push_back(std::make_unique<TStap>(NoviID(m.nizStapova), m.nizMaterijala[0].get(),
-                                                       m.nizPreseka[0].get(), a, b, tip));
+        m.nizStapova.push_back(
+            std::make_unique<TStap>(NoviID(m.nizStapova), m.nizMaterijala[0].get(), m.nizPreseka[0].get(), a, b, tip));
     };
     for (int j = 0; j <= nz; ++j)
         for (int i = 0; i <= nx; ++i) {

@@ -18,8 +18,8 @@ struct TPolozaj {
 TCvor* Cvor(TGraditeljModela& g, const TPolozaj& p, long double x, long double z, bool ox = false, bool oz = false,
             bool uk = false) {
     x *= p.duzina, z *= p.duzina;
-    return g.Cvor(p.x0 + x * std::cos(p.ugao) - z * std::sin(p.ugao), p.z0 + x * std::sin(p.ugao) + z * std::cos(p.ugao),
-                  ox, oz, uk);
+    return g.Cvor(p.x0 + x * std::cos(p.ugao) - z * std::sin(p.ugao),
+                  p.z0 + x * std::sin(p.ugao) + z * std::cos(p.ugao), ox, oz, uk);
 }
 
 void Sila(TCvor* c, const TPolozaj& p, long double px, long double pz) {
@@ -114,12 +114,16 @@ TEST(PresudaSistema, MechanismsAreRefusedOnBothPathsWhereverTheyStand) {
     };
     std::vector<TSlucaj> slucajevi;
     for (long double x0 : {0.0L, 1.2e4L, 4.87e5L}) {
-        slucajevi.push_back({"pin-ended storey at " + std::to_string(double(x0)), SpratNaZglobnimStubovima({x0, 3e3L, 0.4137L, 1})});
-        slucajevi.push_back({"square truss at " + std::to_string(double(x0)), KvadratBezDijagonale({x0, 0, 0.0007L, 1})});
-        slucajevi.push_back({"portal on rollers at " + std::to_string(double(x0)), RamNaDvaPokretnaOslonca({x0, 0, 222, 1})});
+        slucajevi.push_back(
+            {"pin-ended storey at " + std::to_string(double(x0)), SpratNaZglobnimStubovima({x0, 3e3L, 0.4137L, 1})});
+        slucajevi.push_back(
+            {"square truss at " + std::to_string(double(x0)), KvadratBezDijagonale({x0, 0, 0.0007L, 1})});
+        slucajevi.push_back(
+            {"portal on rollers at " + std::to_string(double(x0)), RamNaDvaPokretnaOslonca({x0, 0, 222, 1})});
     }
     slucajevi.push_back({"portal on rollers in millimetres", RamNaDvaPokretnaOslonca({0, 0, 222, 1000})});
-    for (int polja : {100, 400, 800}) slucajevi.push_back({"truss of " + std::to_string(polja), ResetkaBezDijagonale(polja, polja / 3)});
+    for (int polja : {100, 400, 800})
+        slucajevi.push_back({"truss of " + std::to_string(polja), ResetkaBezDijagonale(polja, polja / 3)});
     for (auto& s : slucajevi)
         for (TPutanjaResavanja put : Putevi) {
             SCOPED_TRACE(s.opis + (put == TPutanjaResavanja::Gusta ? ", dense" : ", sparse"));
@@ -197,7 +201,10 @@ TEST(PresudaSistema, IllConditionedButSoundIsSolvedWithAWarningAndPastSolvingIsR
         bool odbijen;
     } slucajevi[] = {
         {1e3L, nullptr, false},
-        {1e11L, "Upozorenje: sistem je lose uslovljen (uslovljenost oko 1E+11): rezultati mogu imati svega nekoliko tacnih cifara", false},
+        {1e11L,
+         "Upozorenje: sistem je lose uslovljen (uslovljenost oko 1E+11): rezultati mogu imati svega nekoliko tacnih "
+         "cifara",
+         false},
         {1e16L, nullptr, true},
     };
     for (const auto& s : slucajevi)
@@ -284,6 +291,62 @@ TEST(PresudaSistema, EstimateOfTheInverseNormMatchesSmallClosedForms) {
     EXPECT_EQ(RedVelicine(3.7e11), "1E+11");
     EXPECT_EQ(RedVelicine(1e10), "1E+10");
     EXPECT_EQ(RedVelicine(42), "1E+01");
+}
+
+}  // namespace
+
+namespace {
+
+// A truss triangle: what the hinged joints cannot take is named, and the run goes on as before.
+TEST(UpozorenjaObrtanja, AMomentARotationOrAClampWhereOnlyHingedEndsMeetIsNamed) {
+    TGraditeljModela g;
+    TCvor* a = g.Cvor(0, 0, true, true, true);
+    TCvor* b = g.Cvor(4, 0, false, true);
+    TCvor* c = g.Cvor(2, 3);
+    g.Stap(a, b, tsProst);
+    g.Stap(b, c, tsProst);
+    g.Stap(c, a, tsProst);
+    b->SetZadatoFiy(0.01L);
+    c->SetMkoncY(5);
+    c->SetPz(-10);
+    for (TPutanjaResavanja put : Putevi) {
+        TStanjeAnalize st;
+        st.zahtevanaPutanja = put;
+        TPosmatracBezEkrana p(g.m, st);
+        p.datumVreme = "DT";
+        const TRezultatProracuna r = PokreniAnalizu(g.m, st, p);
+        ASSERT_EQ(r.ishod, TIshodProracuna::Uspeh) << r.poruka;
+        const std::vector<std::string> ocekivano = {
+            "Upozorenje: ukljestenje u cvoru 0 ne daje reakcioni moment (u cvoru se sustizu samo zglobni krajevi)",
+            "Upozorenje: zadato obrtanje u cvoru 1 se ne prenosi (u cvoru se sustizu samo zglobni krajevi)",
+            "Upozorenje: moment u cvoru 2 se ne prenosi (u cvoru se sustizu samo zglobni krajevi)"};
+        EXPECT_EQ(r.upozorenja, ocekivano);
+        // Each one in the log too, right after the code numbers that leave the rotation out.
+        ASSERT_GT(p.log.size(), 6u);
+        EXPECT_EQ(p.log[3], "Odredjivanje kodnih brojeva - DT");
+        EXPECT_EQ(p.log[4], ocekivano[0] + " - DT");
+        EXPECT_EQ(p.log[6], ocekivano[2] + " - DT");
+        // Symmetric statics: half the load at each support, no moment anywhere.
+        EXPECT_TRUE(Blizu(a->Rz(), 5));
+        EXPECT_TRUE(Blizu(b->Rz(), 5));
+        EXPECT_TRUE(Blizu(a->Rx(), 0, 1e-9L, 1e-9L));
+        EXPECT_EQ(a->MukljY(), 0);
+    }
+    // Where a rigid end meets the node the moment is carried and nothing is said.
+    TGraditeljModela r;
+    TCvor* d = r.Cvor(0, 0, true, true, true);
+    TCvor* e = r.Cvor(4, 0);
+    TCvor* f = r.Cvor(8, 0, true, true, true);
+    r.Stap(d, e, tsK);
+    r.Stap(e, f, tsK);
+    e->SetMkoncY(5);
+    TStanjeAnalize st;
+    TPosmatracBezEkrana p(r.m, st);
+    const TRezultatProracuna ishod = PokreniAnalizu(r.m, st, p);
+    ASSERT_EQ(ishod.ishod, TIshodProracuna::Uspeh);
+    EXPECT_TRUE(ishod.upozorenja.empty());
+    // Two clamped spans of 4 share the moment: rotation M / (2 * 4EI / 4).
+    EXPECT_TRUE(Blizu(e->Fiy(), 5 / (2 * 2e8L * 1e-4L)));
 }
 
 }  // namespace
