@@ -6,15 +6,10 @@
 
 #include "Greska.h"
 #include "ProcenaMemorije.h"
+#include "RetkiSistem.h"
 #include "Sklapanje.h"
 
 namespace {
-
-// The singular-system verdict of the exact inversion: a failed inversion, or a pivot lost in
-// round-off against its row.
-bool JeSingularna(bool uspeh, double najmanjiRelativniPivot) {
-    return !uspeh || !(najmanjiRelativniPivot >= PragRelativnogPivota);
-}
 
 // The dense kernels work on a TMatrix; a source of another form is expanded first.
 const TMatrix& KaoGusta(const TIzvorMatrice& m, TMatrix& rezerva) {
@@ -25,11 +20,15 @@ const TMatrix& KaoGusta(const TIzvorMatrice& m, TMatrix& rezerva) {
 
 class TGustiResavac final : public TResavacKss {
 public:
-    TGustiResavac(TMatrix inverz, int n_s) : inverz(std::make_shared<const TGustiIzvor>(std::move(inverz))), red(n_s) {}
+    TGustiResavac(TMatrix inverz, int n_s, TPresudaSistema presuda)
+        : inverz(std::make_shared<const TGustiIzvor>(std::move(inverz))),
+          red(n_s),
+          presuda(std::move(presuda)) {}
 
     int Red() const override { return red; }
     std::int64_t BrojNenultih() const override { return inverz->BrojNenultih(); }
     bool InverzFormiran() const override { return true; }
+    const TPresudaSistema& Presuda() const override { return presuda; }
 
     TMatrix Resi(const TMatrix& B) const override {
         const TMatrix& inv = inverz->Matrica();
@@ -58,6 +57,7 @@ public:
 private:
     std::shared_ptr<const TGustiIzvor> inverz;
     int red;
+    TPresudaSistema presuda;
 };
 
 class TGustiOblik final : public TOblikSistema {
@@ -83,6 +83,14 @@ public:
     std::unique_ptr<TResavacKss> Faktorisi(const std::shared_ptr<const TIzvorMatrice>& Kss, int n_s,
                                            const TTokResavanja& tok) const override {
         tok.napredak("Resavanje sistema", -1);
+        // The verdict is made beside the exact inversion, on a factor of its own, so the inverse
+        // keeps its specified arithmetic and a singular Kss is refused before the costly part.
+        TPresudaSistema presuda;
+        if (n_s > 0) {
+            presuda = PresudaZaKss(*Kss, nullptr);
+            if (presuda.singularna) throw TGreskaLabilnogSistema(presuda);
+            if (!tok.radi()) return nullptr;
+        }
         TMatrix inv = Kss->GustaKopija();
         // With every displacement supported there is nothing to invert: the 1 x 1 stand-in of the
         // empty Kss stays as it is.
@@ -99,9 +107,12 @@ public:
             });
             if (prekinuto) return nullptr;
             // What a failed inversion left is no inverse; showing it would mislead.
-            if (JeSingularna(uspeh, pivot)) throw TGreska(PorukaLabilanSistem);
+            if (!uspeh) {
+                presuda.singularna = true;
+                throw TGreskaLabilnogSistema(presuda);
+            }
         }
-        return std::make_unique<TGustiResavac>(std::move(inv), n_s);
+        return std::make_unique<TGustiResavac>(std::move(inv), n_s, std::move(presuda));
     }
 };
 

@@ -45,5 +45,5 @@ public:
 private:
     std::unique_ptr<TModel> kopija;
     std::unique_ptr<TStanjeAnalize> stanje;
-    TRezultatProracuna ishod{TIshodProracuna::Prekinut, ""};
+    TRezultatProracuna ishod{TIshodProracuna::Prekinut, "", {}};
 };

@@ -1,6 +1,7 @@
 #include "Proracun.h"
 
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <unordered_map>
@@ -15,6 +16,7 @@
 #include "ResavanjeSistema.h"
 #include "Sklapanje.h"
 #include "TipoviStapa.h"
+#include "Upozorenja.h"
 
 std::string TPosmatracProracuna::DatumVreme() {
     const std::time_t t = std::time(nullptr);
@@ -90,7 +92,7 @@ std::string PrvaGreskaProvere(const TModel& model) {
 TRezultatProracuna PokreniAnalizu(TModel& model, TStanjeAnalize& stanje, TPosmatracProracuna& posmatrac) {
     if (stanje.radimProracun) {
         posmatrac.PorukaGreske("Proracun je vec pokrenut!!!");
-        return {TIshodProracuna::VecPokrenut, "Proracun je vec pokrenut!!!"};
+        return {TIshodProracuna::VecPokrenut, "Proracun je vec pokrenut!!!", {}};
     }
     stanje.radimProracun = true;
     return ZapocniProracun(model, stanje, posmatrac);
@@ -118,7 +120,7 @@ TRezultatProracuna PripremiProracun(TModel& model, TStanjeAnalize& stanje, TPosm
         stanje.radimProracun = false;
         Loguj(posmatrac, "Greska u ulaznim podacima - ");
         posmatrac.PorukaGreske(std::string(e.what()) + "\r\n" + "Nije dopusteno!!!");
-        return {TIshodProracuna::Odbijen, e.what()};
+        return {TIshodProracuna::Odbijen, e.what(), {}};
     }
     return rezultat;
 }
@@ -189,6 +191,31 @@ void OdrediKodneBrojeve(TTokProracuna& t) {
         sve.insert(sve.end(), o.begin(), o.end());
         t.stanje.nizKodnihBrojeva = std::move(sve);
     }
+}
+
+// A warning joins the run's list and its log.
+void Upozori(TTokProracuna& t, const std::string& tekst) {
+    t.stanje.upozorenja.push_back(tekst);
+    t.posmatrac.Log(tekst + " - " + t.posmatrac.DatumVreme());
+}
+
+// What the code numbers leave out of the system although the model gives it.
+void UpozoriNaObrtanja(TTokProracuna& t) {
+    if (!t.Radi() || !t.imaSistema) return;
+    for (const std::string& u : UpozorenjaObrtanja(t.model, t.krajevi)) Upozori(t, u);
+}
+
+// How far the solution can be trusted: to the log after every solve, and a warning when only a
+// few digits may be right.
+void OceniResenje(TTokProracuna& t) {
+    if (!t.stanje.presuda || !t.stanje.mereResenja) return;
+    const double k = t.stanje.presuda->uslovljenost;
+    const TMereResenja& m = *t.stanje.mereResenja;
+    char buf[160];
+    std::snprintf(buf, sizeof buf, "Provera resenja: uslovljenost Kss oko %.1E, neravnoteza %.1E - ", k, m.neravnoteza);
+    Loguj(t.posmatrac, buf);
+    if (k > UslovljenostUpozorenja || m.neravnoteza > PragUpozorenjaResenja || m.ostatakOpterecenja > PragUpozorenjaResenja)
+        Upozori(t, UpozorenjeUslovljenosti(k));
 }
 
 // The path is chosen once the size is known; a stop before that leaves the dense one.
@@ -272,11 +299,12 @@ bool ResiIPrikazi(TTokProracuna& t) {
     if (!t.Radi()) return false;
     try {
         if (!ResiSistem(t.model, t.stanje, t.poStapu, *t.oblik, tok)) return false;
+        ProveriRezultate(t.model, t.stanje);
+        OceniResenje(t);  // a solution that fails its own checks is refused as singular, too
     } catch (const TGreska& e) {
         if (std::string(e.what()) == PorukaLabilanSistem) NadjiSlobodnoKretanje(t);
         throw;
     }
-    ProveriRezultate(t.model, t.stanje);
     Loguj(t.posmatrac, "Ispisivanje rezultata analize - ", 95);
     t.posmatrac.PrikaziRezultate();
     t.posmatrac.PrikaziSileStapa();
@@ -295,6 +323,7 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         ProveriPodatkeCvorova(model);
 
         OdrediKodneBrojeve(t);
+        UpozoriNaObrtanja(t);
         IzaberiOblik(t);
         SklopiK(t);
         FormirajBlokove(t);
@@ -310,8 +339,8 @@ TRezultatProracuna IzvrsiProracun(TModel& model, TStanjeAnalize& stanje, TPosmat
         if (t.mehanizam) posmatrac.Log(t.mehanizam->Linija() + " - " + posmatrac.DatumVreme());
         Loguj(posmatrac, "Prekid proracuna zbog greske - ");
         posmatrac.PorukaGreske(e.what());
-        return {TIshodProracuna::Greska, e.what(), t.mehanizam};
+        return {TIshodProracuna::Greska, e.what(), t.mehanizam, stanje.upozorenja};
     }
-    if (!resenoJe) return {TIshodProracuna::Prekinut, ""};
-    return {};
+    if (!resenoJe) return {TIshodProracuna::Prekinut, "", nullptr, stanje.upozorenja};
+    return {TIshodProracuna::Uspeh, "", nullptr, stanje.upozorenja};
 }

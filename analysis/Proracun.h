@@ -90,15 +90,18 @@ struct TMehanizam;
 
 struct TRezultatProracuna {
     TRezultatProracuna() = default;
-    TRezultatProracuna(TIshodProracuna ishod, std::string poruka, std::shared_ptr<const TMehanizam> mehanizam = nullptr)
+    TRezultatProracuna(TIshodProracuna ishod, std::string poruka, std::shared_ptr<const TMehanizam> mehanizam = nullptr,
+                       std::vector<std::string> upozorenja = {})
         : ishod(ishod),
           poruka(std::move(poruka)),
-          mehanizam(std::move(mehanizam)) {}
+          mehanizam(std::move(mehanizam)),
+          upozorenja(std::move(upozorenja)) {}
 
     TIshodProracuna ishod = TIshodProracuna::Uspeh;
     std::string poruka;  // the error's own message (without "Nije dopusteno!!!")
     // For an unstable structure, its free motion when one could be told; null otherwise.
     std::shared_ptr<const TMehanizam> mehanizam;
+    std::vector<std::string> upozorenja;  // the run's warnings (TStanjeAnalize::upozorenja)
 };
 
 // The model checks; each is true when no node breaks its rule.

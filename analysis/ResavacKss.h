@@ -6,19 +6,13 @@
 #include <vector>
 
 #include "IzvorMatrice.h"
+#include "PresudaSistema.h"
 
 struct TModel;
 
 // Message of the run refused because Kss cannot be inverted.
 inline constexpr const char* PorukaLabilanSistem = "Sistem je labilan - matrica Kss je singularna!!!";
 
-// Kss is taken for singular when some pivot of its decomposition is this small against the largest
-// original entry of its row. Round-off leaves the pivot of a mechanism some 1e-16..1e-14 of its row
-// (whatever the angle of the free motion), while a pivot of a sound structure is, relative to its
-// row, about the ratio of the softest to the stiffest stiffness meeting there. The threshold keeps
-// three orders of magnitude from either side; a structure whose stiffnesses differ by more than
-// about 1e11 in series is indistinguishable from a mechanism in double precision anyway.
-inline constexpr double PragRelativnogPivota = 1e-12;
 
 // How a factorisation talks to the run: whether to go on, and how far it is (the step's name and
 // the per cent of the whole run, -1 when not known).
@@ -38,6 +32,8 @@ public:
     // Entries the factorisation keeps: those of the formed inverse, or of the factor.
     virtual std::int64_t BrojNenultih() const = 0;
     virtual bool InverzFormiran() const = 0;
+    // The verdict that let Kss through (the one both paths give for the same Kss).
+    virtual const TPresudaSistema& Presuda() const = 0;
 
     // X := Kss^-1 B, every column of B with the one factorisation.
     virtual TMatrix Resi(const TMatrix& B) const = 0;
@@ -65,8 +61,9 @@ public:
     virtual std::shared_ptr<const TIzvorMatrice> SklopiK(const TModel& model, const std::vector<int>& sve, int n_s,
                                                          const std::function<bool(size_t)>& napredak) const = 0;
 
-    // Kss (of n_s unknowns) factored. Null when `tok.radi` turned false meanwhile. Throws TGreska with
-    // PorukaLabilanSistem when this form's rule finds Kss singular.
+    // Kss (of n_s unknowns) factored. Null when `tok.radi` turned false meanwhile. Throws
+    // TGreskaLabilnogSistema (PorukaLabilanSistem) when the verdict finds Kss singular, before the
+    // costly part of the work.
     virtual std::unique_ptr<TResavacKss> Faktorisi(const std::shared_ptr<const TIzvorMatrice>& Kss, int n_s,
                                                    const TTokResavanja& tok) const = 0;
 };

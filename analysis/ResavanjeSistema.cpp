@@ -103,13 +103,33 @@ bool ResiSistem(TModel& model, TStanjeAnalize& stanje, const TOpterecenjaPoStapu
 
     TResenje r;
     r.qo = std::make_unique<TMatrix>(ZadataPomeranja(model, pozicijeO, n_o));
-    const std::unique_ptr<TResavacKss> resavac = oblik.Faktorisi(stanje.matricaKssGKS, n_s, tok);
+    std::unique_ptr<TResavacKss> resavac;
+    try {
+        resavac = oblik.Faktorisi(stanje.matricaKssGKS, n_s, tok);
+    } catch (const TGreskaLabilnogSistema& e) {
+        stanje.presuda = e.Presuda();
+        throw;
+    }
     if (!resavac) return false;
     if (!Pomeranja(stanje, *resavac, n_s, r, tok)) return false;
     r.inverz = resavac->Inverz();
 
     Reakcije(model, stanje, poStapu, pozicijeO, n_o, r);
     if (!tok.radi()) return false;
+    TPresudaSistema presuda = resavac->Presuda();
+    const TMereResenja mere = IzmeriResenje(
+        model, {*stanje.nizKodnihBrojevaNepoznatihPomeranja, o, *stanje.matricaKssGKS, stanje.matricaKsoGKS.get(),
+                *stanje.vektorSsGKS, *r.qs, *r.qo, *r.Qo, r.D});
+    stanje.mereResenja = mere;
+    // A solution that misses its own equations or the equilibrium is that of a mechanism (or of
+    // a system past solving), whatever the factorisation said: it is refused, never shown.
+    // (A solution that is no number at all is left to the finiteness check and its message.)
+    if (mere.ostatakOpterecenja > PragOdbijanjaResenja || mere.neravnoteza > PragOdbijanjaResenja) {
+        presuda.singularna = true;
+        stanje.presuda = presuda;
+        throw TGreskaLabilnogSistema(presuda);
+    }
+    stanje.presuda = presuda;
     Sacuvaj(model, stanje, pozicijeO, r);
     return true;
 }

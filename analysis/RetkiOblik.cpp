@@ -17,13 +17,15 @@ std::vector<double> Kolona(const TMatrix& B, int j, int n) {
 class TRetkiResavac final : public TResavacKss {
 public:
     // Without a factor (no unknowns) every solve gives the 1-sized zero and there is no inverse.
-    explicit TRetkiResavac(std::shared_ptr<const TRetkiFaktor> faktor)
-        : faktor(std::move(faktor)),
+    explicit TRetkiResavac(std::shared_ptr<const TRetkiFaktor> faktor, TPresudaSistema presuda = {})
+        : presuda(std::move(presuda)),
+          faktor(std::move(faktor)),
           inverz(this->faktor ? std::make_shared<const TInverzNaZahtev>(this->faktor) : nullptr) {}
 
     int Red() const override { return faktor ? faktor->Red() : 0; }
     std::int64_t BrojNenultih() const override { return faktor ? faktor->BrojNenultih() : 0; }
     bool InverzFormiran() const override { return false; }
+    const TPresudaSistema& Presuda() const override { return presuda; }
 
     TMatrix Resi(const TMatrix& B) const override {
         const int n = Red();
@@ -46,6 +48,7 @@ public:
     std::shared_ptr<const TIzvorMatrice> Inverz() const override { return inverz; }
 
 private:
+    TPresudaSistema presuda;
     std::shared_ptr<const TRetkiFaktor> faktor;
     std::shared_ptr<const TInverzNaZahtev> inverz;
 };
@@ -66,8 +69,11 @@ public:
         std::shared_ptr<const TRetkiFaktor> faktor =
             TRetkiFaktor::Faktorisi(retka ? retka : TRetkaMatrica::Iz(*Kss), tok.radi);
         if (!faktor || !tok.radi()) return nullptr;
+        TPresudaSistema presuda = PresudaZaKss(*Kss, faktor.get());
+        if (presuda.singularna) throw TGreskaLabilnogSistema(presuda);
+        if (!tok.radi()) return nullptr;
         tok.napredak("Resavanje sistema: zamena unazad", 80);
-        return std::make_unique<TRetkiResavac>(std::move(faktor));
+        return std::make_unique<TRetkiResavac>(std::move(faktor), std::move(presuda));
     }
 };
 

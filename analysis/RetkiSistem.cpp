@@ -5,8 +5,10 @@
 #include <Eigen/SparseCore>
 
 #include <cmath>
+#include <limits>
 
 #include "Greska.h"
+#include "PresudaSistema.h"
 #include "ResavacKss.h"
 #include "Sklapanje.h"
 
@@ -20,27 +22,30 @@ using TLDLT = Eigen::SimplicialLDLT<TEigenRetka, Eigen::Lower, Eigen::AMDOrderin
 // huge displacements.
 constexpr double PragOstatka = 1e-8;
 
-// ---- the singular-system verdict of the sparse path ----
-// Three rules: the factorisation fails outright (a zero pivot, in Faktorisi), a pivot is lost in
-// round-off against its row, or a refined solve leaves a residual far above round-off.
-
-// Relative pivot as in the dense inversion: the pivot against the largest magnitude of its row in
-// the original matrix.
-bool PivotJeIzgubljen(const TRetkaMatrica& Kss, const TLDLT& ldlt) {
+// The verdict of the factor: its pivots against the diagonal of Kss (the pivots of the
+// Jacobi-scaled Kss) and the condition estimate of the scaled Kss from solves with the factor.
+TPresudaSistema PresudaFaktora(const TRetkaMatrica& Kss, const TLDLT& ldlt) {
     const int n = Kss.BrojKolona();
-    std::vector<double> najveci(static_cast<size_t>(n), 0.0);
-    for (int c = 1; c <= n; ++c)
-        Kss.ZaKolonu(c, [&](int r, double v) {
-            najveci[static_cast<size_t>(r - 1)] = std::max(najveci[static_cast<size_t>(r - 1)], std::fabs(v));
-        });
+    std::vector<double> dijagonala(static_cast<size_t>(n), 0.0), pivoti(static_cast<size_t>(n));
+    for (int c = 1; c <= n; ++c) dijagonala[static_cast<size_t>(c - 1)] = Kss.Element(c, c);
     const auto& D = ldlt.vectorD();
     const auto& P = ldlt.permutationP().indices();
-    for (int i = 0; i < n; ++i) {
-        const double red = najveci[static_cast<size_t>(i)];
-        const double pivot = std::fabs(D[P[i]]);
-        if (!(red > 0) || !(pivot / red >= PragRelativnogPivota)) return true;
+    for (int i = 0; i < n; ++i) pivoti[static_cast<size_t>(i)] = D[P[i]];
+    double norma = 0;
+    for (int c = 1; c <= n; ++c) {
+        const double dc = dijagonala[static_cast<size_t>(c - 1)];
+        double zbir = 0;
+        Kss.ZaKolonu(c, [&](int r, double v) {
+            const double dr = dijagonala[static_cast<size_t>(r - 1)];
+            if (dc > 0 && dr > 0) zbir += std::fabs(v) / (std::sqrt(dc) * std::sqrt(dr));
+        });
+        norma = std::max(norma, zbir);
     }
-    return false;
+    return Presudi(dijagonala, pivoti, norma, [&](const std::vector<double>& b) {
+        const Eigen::Map<const Eigen::VectorXd> bv(b.data(), n);
+        const Eigen::VectorXd x = ldlt.solve(bv);
+        return std::vector<double>(x.data(), x.data() + n);
+    });
 }
 
 // The refined residual r of x against the sizes involved: a sound structure leaves round-off.
@@ -60,6 +65,7 @@ bool OstatakNijeMali(long double normaKss, const std::vector<double>& b, const E
 struct TRetkiFaktor::TPodaci {
     std::shared_ptr<const TRetkaMatrica> Kss;
     TLDLT ldlt;
+    TPresudaSistema presuda;
     long double normaKss = 0;  // largest row sum of magnitudes
 
     // r := b - Kss x with every sum in extended precision.
@@ -116,16 +122,41 @@ std::unique_ptr<TRetkiFaktor> TRetkiFaktor::FaktorisiBezProvereMemorije(std::sha
     podaci->ldlt.analyzePattern(donji);
     if (!radi()) return nullptr;
     podaci->ldlt.factorize(donji);
-    if (podaci->ldlt.info() != Eigen::Success) throw TGreska(PorukaLabilanSistem);
+    if (podaci->ldlt.info() != Eigen::Success) {
+        // An exact zero pivot: no estimate can be made of what has no inverse.
+        TPresudaSistema p;
+        p.singularna = true;
+        p.najmanjiPivot = 0;
+        p.uslovljenost = std::numeric_limits<double>::infinity();
+        throw TGreskaLabilnogSistema(p);
+    }
 
     for (int c = 1; c <= n; ++c) {
         long double zbir = 0;
         Kss->ZaKolonu(c, [&](int, double v) { zbir += std::fabs(static_cast<long double>(v)); });
         podaci->normaKss = std::max(podaci->normaKss, zbir);  // symmetric: column sums are row sums
     }
-    if (PivotJeIzgubljen(*Kss, podaci->ldlt)) throw TGreska(PorukaLabilanSistem);
+    podaci->presuda = PresudaFaktora(*Kss, podaci->ldlt);
     if (!radi()) return nullptr;
     return std::unique_ptr<TRetkiFaktor>(new TRetkiFaktor(std::move(podaci)));
+}
+
+const TPresudaSistema& TRetkiFaktor::Presuda() const { return p->presuda; }
+
+TPresudaSistema PresudaZaKss(const TIzvorMatrice& Kss, const TRetkiFaktor* faktor) {
+    if (faktor) {
+        // The same matrix without the entries that hold an exact 0 orders and factors alike.
+        const auto& k = *faktor->p->Kss;
+        if (k.BrojUpisanih() == k.BrojNenultih()) return faktor->Presuda();
+        // Another ordering changes the pivots, not the conditioning: every scaled pivot of any
+        // ordering is at least the smallest eigenvalue, at least 1 / cond_1 of the scaled Kss. A
+        // verdict two orders of magnitude clear of both rules is the one any ordering gives.
+        const TPresudaSistema& p = faktor->Presuda();
+        if (!p.singularna && 100 * p.uslovljenost < UslovljenostSingularna &&
+            100 * p.uslovljenost * PragSkaliranogPivota(k.BrojKolona()) < 1)
+            return p;
+    }
+    return TRetkiFaktor::Faktorisi(TRetkaMatrica::Iz(Kss), [] { return true; })->Presuda();
 }
 
 std::vector<double> TRetkiFaktor::Resi(const std::vector<double>& b) const {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "PresudaSistema.h"
 #include "RetkaMatrica.h"
 
 // The factor of a symmetric Kss for the large-model path: an LDL^T with a fill-reducing ordering,
@@ -16,14 +17,16 @@ public:
     TRetkiFaktor(const TRetkiFaktor&) = delete;
     TRetkiFaktor& operator=(const TRetkiFaktor&) = delete;
 
-    // Factors Kss (both triangles stored). Throws TGreska with the unstable-structure message when
-    // Kss is singular or so badly conditioned that its smallest pivot is lost in round-off (the
-    // same relative-pivot rule as the dense inversion). Null when `radi` turns false between the
-    // stages; the factorization itself is one uninterrupted call of a fraction of a second.
+    // Factors Kss (both triangles stored) and judges it (Presuda). Throws TGreskaLabilnogSistema
+    // only when a pivot is exactly 0 and there is no factor to judge; any other verdict is the
+    // caller's to act on. Null when `radi` turns false between the stages; the factorization
+    // itself is one uninterrupted call of a fraction of a second.
     static std::unique_ptr<TRetkiFaktor> Faktorisi(std::shared_ptr<const TRetkaMatrica> Kss,
                                                    const std::function<bool()>& radi);
 
     int Red() const;
+    // The singular-system verdict on Kss, made from this factor.
+    const TPresudaSistema& Presuda() const;
     // Entries the factor stores: L below its unit diagonal, and D.
     std::int64_t BrojNenultih() const;
     // x := Kss^-1 b, refined once. Throws TGreska with the unstable-structure message when the
@@ -31,12 +34,20 @@ public:
     std::vector<double> Resi(const std::vector<double>& b) const;
 
 private:
+    friend TPresudaSistema PresudaZaKss(const TIzvorMatrice& Kss, const TRetkiFaktor* faktor);
     struct TPodaci;
     explicit TRetkiFaktor(std::unique_ptr<TPodaci> p);
     static std::unique_ptr<TRetkiFaktor> FaktorisiBezProvereMemorije(std::shared_ptr<const TRetkaMatrica> Kss,
                                                                      const std::function<bool()>& radi);
     std::unique_ptr<TPodaci> p;
 };
+
+// The verdict on Kss that both paths give alike: that of its factor with the entries that are not
+// 0, so the same Kss held dense or sparse is judged by the same pivots and the same estimate.
+// `faktor`, when given, is a factor of this Kss whose verdict is taken when its pattern is that
+// one; otherwise Kss is factored for the verdict alone. Throws TGreskaLabilnogSistema for an
+// exact zero pivot.
+TPresudaSistema PresudaZaKss(const TIzvorMatrice& Kss, const TRetkiFaktor* faktor);
 
 // The inverse of Kss on the large-model path: never formed; a column is one solve with the factor,
 // and the last columns asked for are kept. Kss^-1 is symmetric, so a row is read as a column.

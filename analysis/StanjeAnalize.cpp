@@ -35,6 +35,9 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
     nizKodnihBrojeva.reset();
     for (auto* m : SveMatrice()) m->reset();
     for (auto* v : SviVektori()) v->reset();
+    presuda.reset();
+    mereResenja.reset();
+    upozorenja.clear();
     for (auto& c : model.nizCvorova) {
         c->SetRx(0);
         c->SetRz(0);
@@ -55,6 +58,9 @@ void TStanjeAnalize::ZameniRezultate(TStanjeAnalize& drugo) {
     const auto mojiV = SviVektori();
     const auto njeniV = drugo.SviVektori();
     for (size_t i = 0; i < mojiV.size(); ++i) mojiV[i]->swap(*njeniV[i]);
+    std::swap(presuda, drugo.presuda);
+    std::swap(mereResenja, drugo.mereResenja);
+    std::swap(upozorenja, drugo.upozorenja);
     std::swap(putanja, drugo.putanja);
 }
 

@@ -2,10 +2,13 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "IzvorMatrice.h"
 #include "Matrix.h"
+#include "PresudaSistema.h"
+#include "ProveraResenja.h"
 #include "PutanjaResavanja.h"
 
 struct TModel;
@@ -51,6 +54,14 @@ struct TStanjeAnalize {
     std::unique_ptr<TMatrix> vektor_qsGKSPomeranjeOslonaca;
     std::unique_ptr<TMatrix> vektor_qsGKS;
 
+    // The verdict on Kss and how well the solution satisfies its equations and equilibrium: absent
+    // until a run gets that far (the verdict of a refused Kss stays, naming its lost equations).
+    std::optional<TPresudaSistema> presuda;
+    std::optional<TMereResenja> mereResenja;
+    // What the run tells the user beside its results: it went on, but some of what it shows
+    // needs a word. In the order the run found them.
+    std::vector<std::string> upozorenja;
+
     // The path the next run asks for (the window: automatic), and the one the last run took.
     TPutanjaResavanja zahtevanaPutanja = TPutanjaResavanja::Automatska;
     TPutanjaResavanja putanja = TPutanjaResavanja::Gusta;
@@ -76,7 +87,7 @@ struct TStanjeAnalize {
     std::vector<TGlobalnaMatrica*> SveMatrice();
     std::vector<std::unique_ptr<TMatrix>*> SviVektori();
 
-    // Exchanges every list and matrix and the path taken with `drugo`: a run made on a state of its
+    // Exchanges every list and matrix, the verdict, the measures, the warnings and the path taken with `drugo`: a run made on a state of its
     // own enters the shown one in one step. The flag, the requested path and the factor stay.
     void ZameniRezultate(TStanjeAnalize& drugo);
 };

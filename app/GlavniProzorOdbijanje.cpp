@@ -37,7 +37,13 @@ QLabel* TFormGlavniProzor::LinijaUzroka() {
 void TFormGlavniProzor::PokaziUzrokOdbijanja(const TRezultatProracuna& rezultat) {
     UkloniUzrokOdbijanja();
     if (rezultat.mehanizam) PokaziMehanizam(*rezultat.mehanizam);
-    if (rezultat.ishod != TIshodProracuna::Odbijen) return;
+    if (rezultat.ishod != TIshodProracuna::Odbijen) {
+        // The run's warnings stay in view on the same line until the next change.
+        QStringList upozorenja;
+        for (const std::string& u : rezultat.upozorenja) upozorenja << QString::fromStdString(u);
+        if (!upozorenja.isEmpty() && !rezultat.mehanizam) LinijaUzroka()->setText(upozorenja.join(QStringLiteral("; ")));
+        return;
+    }
     const TUzrokOdbijanja uzrok = UzrokOdbijanja(model);
     // Only when the reason found is the one the user was just shown.
     if (uzrok.poruka != rezultat.poruka || uzrok.savet.empty()) return;

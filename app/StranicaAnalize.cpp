@@ -111,7 +111,7 @@ void TStranicaAnalize::PokreniRadnika(std::string faktor) {
             r = p->Izvrsi(*o);
         } catch (const std::exception& e) {
             // The pipeline reports its own errors; one that escapes it still reaches the user.
-            r = {TIshodProracuna::Greska, e.what()};
+            r = {TIshodProracuna::Greska, e.what(), {}};
             o->poruke.push_back(e.what());
         }
         posta.Posalji([this, r] { PosleProracuna(r); });
@@ -133,7 +133,7 @@ void TStranicaAnalize::PosleProracuna(TRezultatProracuna r) {
     if (radnik.joinable()) radnik.join();
     kontekst.Zauzetost().Postavi(false);
     if (r.ishod == TIshodProracuna::Uspeh) {
-        if (!PrikaziUspeh()) r = {TIshodProracuna::Prekinut, ""};
+        if (!PrikaziUspeh()) r = {TIshodProracuna::Prekinut, "", {}};
     } else {
         // A run that ended early keeps what it had made until the next clear, as a run in place
         // would; the grids stay empty until "Osvezi" (into a model edited meanwhile nothing goes).

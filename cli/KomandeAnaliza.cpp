@@ -74,6 +74,8 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
     posao.PrenesiRezultate(model, stanje);
     if (log)
         for (const auto& l : posmatrac.log) std::cerr << l << "\n";
+    // The run went on; what it warns of does not change its exit status.
+    for (const auto& u : r.upozorenja) std::cerr << u << "\n";
     switch (r.ishod) {
         case TIshodProracuna::Uspeh: return 0;
         case TIshodProracuna::Odbijen: {

@@ -282,5 +282,10 @@ std::string izvestajAnalizeIzlaz(const TModel& model, const TStanjeAnalize& stan
     } catch (const std::exception&) {
         // Results that are absent or no longer fit the model: the text ends here.
     }
+    // What the run warned of closes the results it concerns; a run without warnings adds nothing.
+    if (!stanje.upozorenja.empty()) {
+        t += std::string(RL) + RL + "UPOZORENJA" + RL;
+        for (const std::string& u : stanje.upozorenja) t += u + RL;
+    }
     return t;
 }

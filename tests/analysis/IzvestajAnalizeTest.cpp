@@ -339,4 +339,21 @@ TEST(IzvestajAnalize, ClearedOrInitialResultsGiveTheNodeAndMemberParts) {
     EXPECT_NE(t.find("R-LKS\r\n-6\r\n0\r\n-2\r\n0\r\n"), std::string::npos);
 }
 
+// A run's warnings close the output part; the exact text of a run without them keeps no trace.
+TEST(IzvestajAnalize, TheRunsWarningsCloseTheOutput) {
+    TGraditeljModela g = MaliModel();
+    g.m.nizCvorova[1]->SetZadatoFiy(0.5L);
+    TStanjeAnalize st;
+    TPosmatracBezEkrana p(g.m, st);
+    ASSERT_EQ(PokreniAnalizu(g.m, st, p).ishod, TIshodProracuna::Uspeh);
+    const std::string u = "Upozorenje: zadato obrtanje u cvoru 1 se ne prenosi (u cvoru se sustizu samo zglobni krajevi)";
+    ASSERT_EQ(st.upozorenja, std::vector<std::string>{u});
+    const std::string t = izvestajAnalizeIzlaz(g.m, st, 10);
+    const std::string kraj = "\r\n\r\nUPOZORENJA\r\n" + u + "\r\n";
+    ASSERT_GT(t.size(), kraj.size());
+    EXPECT_EQ(t.substr(t.size() - kraj.size()), kraj);
+    st.upozorenja.clear();
+    EXPECT_EQ(izvestajAnalizeIzlaz(g.m, st, 10).find("UPOZORENJA"), std::string::npos);
+}
+
 }  // namespace

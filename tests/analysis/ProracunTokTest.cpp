@@ -121,7 +121,13 @@ TEST(Proracun, LogOfACompleteRunAndOfAStoppedOne) {
                                                 "Resavanje sistema - DT",
                                                 "Ispisivanje rezultata analize - DT",
                                                 "Kraj analize - DT"};
-    EXPECT_EQ(p.posmatrac.log, ocekivano);
+    // After the solve, its measures: the line carries numbers of its own.
+    std::vector<std::string> log = p.posmatrac.log;
+    ASSERT_GT(log.size(), 12u);
+    EXPECT_EQ(log[11].rfind("Provera resenja: uslovljenost Kss oko ", 0), 0u) << log[11];
+    EXPECT_NE(log[11].find(", neravnoteza "), std::string::npos) << log[11];
+    log.erase(log.begin() + 11);
+    EXPECT_EQ(log, ocekivano);
     EXPECT_FALSE(p.stanje.radimProracun);
 
     // Stop pressed while K is being formed: the later computations are skipped, the log goes on,

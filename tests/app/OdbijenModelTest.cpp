@@ -82,3 +82,34 @@ TEST(OdbijenModel, MarksAndNamesTheNodeThatBreaksTheCheck) {
     EXPECT_EQ(dijalozi->Vrste(), QStringList({"greska"}));
     EXPECT_FALSE(w.PlotChartGrafik->ImaIsticanje());
 }
+
+// A run that goes on with a warning keeps it on the status line, and the analysis log has it.
+TEST(OdbijenModel, ARunsWarningStaysOnTheStatusLine) {
+    OsigurajAplikaciju();
+    QFile izvor(QStringLiteral(VELT_EXAMPLES_DIR "/resetka.velt"));
+    ASSERT_TRUE(izvor.open(QIODevice::ReadOnly));
+    QByteArray s = izvor.readAll();
+    // The first node's MkoncY line, the twelfth of its record.
+    qsizetype red = s.indexOf("CVOR\r\n-\r\n") + 9;
+    const QByteArray id = s.mid(red, s.indexOf("\r\n", red) - red);
+    for (int i = 0; i < 11; ++i) red = s.indexOf("\r\n", red) + 2;
+    s.replace(red, s.indexOf("\r\n", red) - red, " 5.00000000000000E+0000");
+    QTemporaryDir dir;
+    const QString put = dir.filePath("resetka.velt");
+    {
+        QFile f(put);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(s);
+    }
+    auto d = std::make_unique<TLazniDijalozi>();
+    TLazniDijalozi* dijalozi = d.get();
+    TFormGlavniProzor w({put}, std::move(d));
+    w.findChild<QPushButton*>("ButtonPokreniAnalizu")->click();
+    SacekajAnalizu(w);
+    EXPECT_TRUE(dijalozi->Vrste().isEmpty());
+    const QString upozorenje = QStringLiteral("Upozorenje: moment u cvoru ") + QString::fromLatin1(id) +
+                               QStringLiteral(" se ne prenosi (u cvoru se sustizu samo zglobni krajevi)");
+    auto* linija = w.statusBar()->findChild<QLabel*>("LabelUzrokOdbijanja");
+    ASSERT_NE(linija, nullptr);
+    EXPECT_EQ(linija->text(), upozorenje);
+}

@@ -218,3 +218,25 @@ TEST(Cli, SolverOptionChoosesThePathAndBothAgree) {
     EXPECT_NE(los.tekst.find("Nepoznat nacin resavanja: brzo (dense, sparse ili auto)!!!"), std::string::npos)
         << los.tekst;
 }
+
+// A moment put on a truss joint is not carried: the run still succeeds, and says so on stderr.
+TEST(Cli, AnalyzeWarnsOfAMomentAtAHingedJointAndStillSucceeds) {
+    std::string model = Procitaj(std::string(VELT_EXAMPLES_DIR) + "/resetka.velt");
+    const size_t cvor = model.find("CVOR\r\n-\r\n");
+    ASSERT_NE(cvor, std::string::npos);
+    size_t red = cvor + 9;  // the first node's ID
+    const std::string id = model.substr(red, model.find("\r\n", red) - red);
+    for (int i = 0; i < 11; ++i) red = model.find("\r\n", red) + 2;  // to its MkoncY line
+    model.replace(red, model.find("\r\n", red) - red, " 5.00000000000000E+0000");
+    const std::string put =
+        (std::filesystem::temp_directory_path() / ("moment_" + std::to_string(getpid()) + ".velt")).string();
+    std::ofstream(put, std::ios::binary) << model;
+    const auto r = Pokreni("analyze '" + put + "'");
+    const auto bez = Pokreni(std::string("analyze '") + VELT_EXAMPLES_DIR + "/resetka.velt'");
+    std::filesystem::remove(put);
+    EXPECT_EQ(r.status, 0);
+    const std::string upozorenje =
+        "Upozorenje: moment u cvoru " + id + " se ne prenosi (u cvoru se sustizu samo zglobni krajevi)\n";
+    EXPECT_NE(r.tekst.find(upozorenje), std::string::npos) << r.tekst;
+    EXPECT_EQ(bez.tekst.find("Upozorenje"), std::string::npos) << bez.tekst;
+}
