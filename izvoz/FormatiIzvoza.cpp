@@ -91,7 +91,8 @@ std::string Mtx(const TImenovanaMatrica& m) {
     std::int64_t broj = 0;
     for (int c = 1; c <= m.kolona; ++c) {
         auto jedan = [&](int r, double v) {
-            if (r > m.redova || v == 0.0) return;
+            // A negative zero is kept: it is a value of its own bits.
+            if (r > m.redova || std::bit_cast<std::uint64_t>(v) == 0) return;
             telo += std::to_string(r) + " " + std::to_string(c) + " " + Vrednost(m, v) + "\n";
             ++broj;
         };

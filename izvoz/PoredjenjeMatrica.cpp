@@ -99,6 +99,8 @@ TUnetaTabela ProcitajTabelu(const std::string& tekst) {
         ++brojReda;
         if (Prazan(linija)) continue;
         std::vector<std::string> celije = Podeli(linija, znak);
+        // A spreadsheet may end a row with empty cells.
+        while (celije.size() > 1 && Prazan(celije.back())) celije.pop_back();
         std::vector<double> vrednosti;
         for (size_t c = 0; c < celije.size(); ++c) {
             const auto v = ProcitajBroj(celije[c], zarez);
