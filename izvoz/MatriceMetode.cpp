@@ -73,7 +73,9 @@ TImenovanaMatrica Kvadratna(const std::string& ime, TMatrix m, const std::vector
 
 std::vector<TImenovanaMatrica> GlobalneMatrice(const TModel& model, const TStanjeAnalize& st) {
     std::vector<TImenovanaMatrica> v;
-    if (!st.nizKodnihBrojeva || !st.nizKodnihBrojevaNepoznatihPomeranja || !st.nizKodnihBrojevaPoznatihPomeranja)
+    // Absent lists (after a clear) and empty ones (at start-up, on New) both mean no run to show.
+    if (!st.nizKodnihBrojeva || st.nizKodnihBrojeva->empty() || !st.nizKodnihBrojevaNepoznatihPomeranja ||
+        !st.nizKodnihBrojevaPoznatihPomeranja)
         return v;
     const std::vector<int>&sve = *st.nizKodnihBrojeva, &s = *st.nizKodnihBrojevaNepoznatihPomeranja,
           &o = *st.nizKodnihBrojevaPoznatihPomeranja;
@@ -98,7 +100,7 @@ std::vector<TImenovanaMatrica> GlobalneMatrice(const TModel& model, const TStanj
 
 std::vector<TImenovanaMatrica> MatriceStapova(const TModel& model, const TStanjeAnalize& st) {
     std::vector<TImenovanaMatrica> v;
-    if (!st.nizKodnihBrojeva || !st.vektor_qsGKS || !st.vektor_qoGKS) return v;
+    if (!st.nizKodnihBrojeva || st.nizKodnihBrojeva->empty() || !st.vektor_qsGKS || !st.vektor_qoGKS) return v;
     try {
         const TIndeksSila indeks(model, st);
         for (const auto& stap : model.nizStapova) {

@@ -30,7 +30,7 @@ struct TImenovanaMatrica {
 
 // The global matrices, the vectors and the code-number lists, in the order K, Kss, Kso, Kos, Koo,
 // invKss, Ps, Qs, Ss, Qo, qs, qo, Ro, s, o. What the state does not hold (after a clear, a refused
-// run) is left out; invKss is left out when the run formed no inverse.
+// run) is left out, and nothing at all before a run; invKss is left out when the run formed no inverse.
 std::vector<TImenovanaMatrica> GlobalneMatrice(const TModel& model, const TStanjeAnalize& stanje);
 
 // The matrices of every member in list order: T_<ID>, kLKS_<ID>, kGKS_<ID>, QLKS_<ID>, QGKS_<ID>,

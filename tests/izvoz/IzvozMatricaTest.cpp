@@ -208,3 +208,11 @@ TEST(IzvozMatrica, ClipboardTextIsTabSeparatedWithFullPrecision) {
     EXPECT_EQ(Broj("0.33333333333333331"), 1.0 / 3);
     EXPECT_EQ(TacanZapis(0.1), "0.10000000000000001");
 }
+
+TEST(IzvozMatrica, NothingBeforeARunOrAfterAClear) {
+    TRam ram;
+    TStanjeAnalize prazno;  // the start-up state: empty lists, 1 x 1 zero matrices
+    EXPECT_TRUE(SveMatriceMetode(ram.g.m, prazno).empty());
+    ram.stanje.ObrisiRezultate(ram.g.m);
+    EXPECT_TRUE(SveMatriceMetode(ram.g.m, ram.stanje).empty());
+}
