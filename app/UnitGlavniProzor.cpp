@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -137,8 +138,14 @@ void TFormGlavniProzor::NapraviStrane() {
     raspored->setContentsMargins(2, 2, 2, 2);
     raspored->setSpacing(4);
 
-    auto* levo = new QWidget(sredina);
-    levo->setFixedWidth(385);
+    // The pages and the plot share the width through a splitter: the pages start at their
+    // specified 385 pixels and may be widened to read wide matrices; the splitter keeps where it
+    // was put for as long as the window lives.
+    auto* delilac = new QSplitter(Qt::Horizontal, sredina);
+    delilac->setObjectName(QStringLiteral("SplitterStranaIGrafika"));
+    delilac->setChildrenCollapsible(false);
+    auto* levo = new QWidget(delilac);
+    levo->setMinimumWidth(385);
     auto* levoRaspored = new QVBoxLayout(levo);
     levoRaspored->setContentsMargins(0, 0, 0, 0);
     levoRaspored->setSpacing(0);
@@ -177,11 +184,15 @@ void TFormGlavniProzor::NapraviStrane() {
 
     levoRaspored->addWidget(new TJezicciUViseRedova(PageControlGlavniMeni, 385, levo));
     levoRaspored->addWidget(PageControlGlavniMeni, 1);
-    raspored->addWidget(levo);
+    delilac->addWidget(levo);
 
-    PlotChartGrafik = Imenuj(new TPlotChart(sredina), QStringLiteral("PlotChartGrafik"));
+    PlotChartGrafik = Imenuj(new TPlotChart(delilac), QStringLiteral("PlotChartGrafik"));
     PlotChartGrafik->OnResize = [this] { PlotChartGrafikResize(); };
-    raspored->addWidget(PlotChartGrafik, 1);
+    delilac->addWidget(PlotChartGrafik);
+    delilac->setStretchFactor(0, 0);
+    delilac->setStretchFactor(1, 1);
+    delilac->setSizes({385, 1000});
+    raspored->addWidget(delilac, 1);
     setCentralWidget(sredina);
 }
 
