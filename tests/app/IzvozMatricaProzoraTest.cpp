@@ -52,10 +52,12 @@ TEST(IzvozMatricaProzora, KKssAndInverseCarryCodeNumbersOnBothAxes) {
     const auto& st = p.w->Stanje();
     struct {
         const char* gore;
+        const char* matrica;
         const std::vector<int>& kodovi;
-    } gridovi[] = {{"StringGridKKodniBrojeviHorizontala", *st.nizKodnihBrojeva},
-                   {"StringGridKssKodniBrojeviHorizontala", *st.nizKodnihBrojevaNepoznatihPomeranja},
-                   {"StringGridInvKssKodniBrojeviHorizontala", *st.nizKodnihBrojevaNepoznatihPomeranja}};
+    } gridovi[] = {
+        {"StringGridKKodniBrojeviHorizontala", "StringGridK", *st.nizKodnihBrojeva},
+        {"StringGridKssKodniBrojeviHorizontala", "StringGridKss", *st.nizKodnihBrojevaNepoznatihPomeranja},
+        {"StringGridInvKssKodniBrojeviHorizontala", "StringGridInvKss", *st.nizKodnihBrojevaNepoznatihPomeranja}};
     for (const auto& g : gridovi) {
         TStringGrid* grid = p.Grid(g.gore);
         ASSERT_NE(grid, nullptr) << g.gore;
@@ -63,7 +65,7 @@ TEST(IzvozMatricaProzora, KKssAndInverseCarryCodeNumbersOnBothAxes) {
         for (size_t i = 0; i < g.kodovi.size(); ++i)
             EXPECT_EQ(grid->Celija(static_cast<int>(i), 0), QString::number(g.kodovi[i])) << g.gore;
         // Each label stands over its column: the column fitting gives both the same widths.
-        EXPECT_EQ(grid->SirinaKolone(0), p.Grid("StringGridK")->SirinaKolone(0)) << g.gore;
+        EXPECT_EQ(grid->SirinaKolone(0), p.Grid(g.matrica)->SirinaKolone(0)) << g.gore;
     }
     p.w->ObrisiRezultate();
     EXPECT_EQ(p.Grid("StringGridKKodniBrojeviHorizontala")->Celija(0, 0), "");
@@ -138,7 +140,9 @@ TEST(IzvozMatricaProzora, DigitsChoiceChangesWhatTheGridsShowAndTheirWidths) {
         izbor->setCurrentIndex(s.indeks);
         EXPECT_EQ(K->Celija(0, 0), s.tekst) << s.indeks;
         if (s.indeks == 1) uska = K->SirinaKolone(0);
-        if (s.indeks == 4) EXPECT_GT(K->SirinaKolone(0), uska);
+        if (s.indeks == 4) {
+            EXPECT_GT(K->SirinaKolone(0), uska);
+        }
     }
     EXPECT_EQ(K->model()->index(0, 0).data(Qt::ToolTipRole).toString(), Tacno(k11));
 }
