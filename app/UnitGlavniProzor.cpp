@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 #include "CrtanjeKonstrukcije.h"
@@ -131,6 +132,31 @@ void TFormGlavniProzor::NapraviMeni() {
     stavka(pomoc, "Oprogramu1", "&O programu...", &TFormGlavniProzor::Oprogramu1Click);
 }
 
+namespace {
+
+// Puts the splitter at the pages' width when it is first shown: it can divide its width only once
+// it has one, and a window that is never shown keeps its children's sizes untouched.
+class TPocetnaPodela : public QObject {
+public:
+    TPocetnaPodela(QSplitter* delilac, int levo) : QObject(delilac), delilac(delilac), levo(levo) {
+        delilac->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == delilac && e->type() == QEvent::Show) {
+            delilac->removeEventFilter(this);
+            delilac->setSizes({levo, std::max(1, delilac->width() - levo - delilac->handleWidth())});
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QSplitter* delilac;
+    int levo;
+};
+
+}  // namespace
+
 void TFormGlavniProzor::NapraviStrane() {
     auto* sredina = new QWidget(this);
     sredina->setObjectName(QStringLiteral("PanelGlavni"));
@@ -191,7 +217,7 @@ void TFormGlavniProzor::NapraviStrane() {
     delilac->addWidget(PlotChartGrafik);
     delilac->setStretchFactor(0, 0);
     delilac->setStretchFactor(1, 1);
-    delilac->setSizes({385, 1000});
+    new TPocetnaPodela(delilac, 385);
     raspored->addWidget(delilac, 1);
     setCentralWidget(sredina);
 }
