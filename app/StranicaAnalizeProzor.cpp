@@ -2,11 +2,16 @@
 
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "GrupaDijagrama.h"
 #include "InspekcijaKlika.h"
+#include "IzvozMatricaProzora.h"
+#include "Model.h"
+#include "ProzorKoraka.h"
+#include "ProzorProvere.h"
 #include "KontekstAnalize.h"
 #include "PlotChart.h"
 #include "StranicaAnalize.h"
@@ -36,6 +41,33 @@ public:
 private:
     TFormGlavniProzor& p;
 };
+
+// The matrix items under "Izvestaj..." in the Analiza menu: export, the walk through the method
+// (marking each step's member on the plot) and the self-check.
+void UgradiMeniMatrica(TFormGlavniProzor& prozor, TKontekstProzora& kontekst) {
+    auto* meni = prozor.findChild<QMenu*>(QStringLiteral("Analiza1"));
+    if (!meni) return;
+    auto stavka = [&](const char* tekst, const char* ime, std::function<void()> f) {
+        QAction* a = meni->addAction(QString::fromLatin1(tekst));
+        a->setObjectName(QString::fromLatin1(ime));
+        QObject::connect(a, &QAction::triggered, &kontekst, std::move(f));
+    };
+    TFormGlavniProzor* p = &prozor;
+    TKontekstAnalize* k = &kontekst;
+    stavka("Izvezi &matrice...", "IzveziMatrice1", [k] { IzveziSveMatriceIzProzora(*k); });
+    stavka("&Korak po korak...", "KorakPoKorak1", [p, k] {
+        OtvoriKorakPoKorak(*k, p, [p](int i) {
+            TPlotChart* plot = p->PlotChartGrafik;
+            if (!plot) return;
+            const auto& stapovi = p->Model().nizStapova;
+            if (i < 0 || i >= static_cast<int>(stapovi.size())) return plot->UkloniIsticanje();
+            const TStap& s = *stapovi[static_cast<size_t>(i)];
+            plot->IstakniTacku(double(s.PocetniCvor()->X() + s.KrajnjiCvor()->X()) / 2,
+                               double(s.PocetniCvor()->Z() + s.KrajnjiCvor()->Z()) / 2);
+        });
+    });
+    stavka("Pro&vera...", "Provera1", [p, k] { OtvoriProveru(*k, p); });
+}
 
 void Ubaci(QWidget* strana, QWidget* sadrzaj) {
     QLayout* l = strana->layout();
@@ -71,6 +103,7 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
                                             QStringLiteral("Dijagrami"));
     prozor.naBrisanjeRezultata = [rezultati] { rezultati->ObrisiRezultate(); };
     prozor.naOsvezavanjeListiRezultata = [rezultati] { rezultati->OsveziListe(); };
+    UgradiMeniMatrica(prozor, *kontekst);
 
     if (TPlotChart* plot = prozor.PlotChartGrafik) {
         PratiDijagramePodMisem(prozor, *plot);

@@ -15,6 +15,7 @@
 
 #include "Brojevi.h"
 #include "Dijalozi.h"
+#include "IzvozMatricaProzora.h"
 #include "SileStapa.h"
 #include "TabelaMatrice.h"
 
@@ -128,6 +129,7 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
     faktor->addWidget(LabelVrednostIspredMatricaKrutosti, 1);
     faktor->addWidget(EditVrednostIspredMatricaKrutosti);
     faktor->addWidget(ButtonPreracunajPonovoMatriceSaBrojemIspred);
+    faktor->addWidget(NapraviBrojCifara());
     v->addLayout(faktor);
 
     v->addWidget(NapraviTabove(), 5);
@@ -146,9 +148,38 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
     PrimeniPodesavanja();
 }
 
+// "Broj cifara": how many significant digits the grids show; the usual form until one is chosen.
+// The full value stays in each cell's tooltip and in every copy and export.
+QWidget* TStranicaRezultata::NapraviBrojCifara() {
+    auto* w = new QWidget;
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    auto* izbor = Imenuj(new QComboBox, "ComboBoxBrojCifara");
+    izbor->addItem(QStringLiteral("-"), 0);
+    for (int c : {4, 6, 10, 15}) izbor->addItem(QString::number(c), c);
+    izbor->setToolTip(QStringLiteral("Broj cifara u tabelama"));
+    auto* natpis = new QLabel(QStringLiteral("Broj cifara"));
+    natpis->setBuddy(izbor);
+    l->addWidget(natpis);
+    l->addWidget(izbor);
+    connect(izbor, &QComboBox::currentIndexChanged, this, [this, izbor] {
+        Rukuj([this, izbor] {
+            for (auto& [ime, g] : gridovi) g->Tabela().PostaviBrojCifara(izbor->currentData().toInt());
+            PodesiSirineKolona();
+        });
+    });
+    return w;
+}
+
 TStringGrid* TStranicaRezultata::NoviGrid(const char* ime, bool fiksniPrviRed, int sirinaKolone) {
     auto* g = new TStringGrid(QString::fromLatin1(ime), fiksniPrviRed, sirinaKolone);
     gridovi[g->objectName()] = g;
+    g->izvozSvih = [this] { IzveziSveMatriceIzProzora(kontekst); };
+    g->izvozMatrice = [this, g] {
+        const std::string m = ImeMatriceGrida(g->objectName(), kontekst, ComboBoxRezultatStap->currentIndex());
+        if (!m.empty()) IzveziMatricuIzProzora(kontekst, m);
+    };
     return g;
 }
 
@@ -166,8 +197,12 @@ QWidget* TStranicaRezultata::NapraviTabove() {
                            ComboBoxSpisakOpterecenjaZaQ),
         "Q");
 
-    tab(MatricaSaKodovima(NoviGrid("StringGridK"), NoviGrid("StringGridKKodniBrojevi")), "K - GKS");
-    tab(MatricaSaKodovima(NoviGrid("StringGridKss"), NoviGrid("StringGridKssKodniBrojevi")), "Kss");
+    tab(MatricaSaKodovima(NoviGrid("StringGridK"), NoviGrid("StringGridKKodniBrojevi"),
+                          NoviGrid("StringGridKKodniBrojeviHorizontala")),
+        "K - GKS");
+    tab(MatricaSaKodovima(NoviGrid("StringGridKss"), NoviGrid("StringGridKssKodniBrojevi"),
+                          NoviGrid("StringGridKssKodniBrojeviHorizontala")),
+        "Kss");
     tab(MatricaSaKodovima(NoviGrid("StringGridKso"), NoviGrid("StringGridKsoKodniBrojeviVertikala"),
                           NoviGrid("StringGridKsoKodniBrojeviHorizontala")),
         "Kso");
@@ -183,7 +218,9 @@ QWidget* TStranicaRezultata::NapraviTabove() {
         LabelInvKssNaZahtev = Imenuj(new QLabel, "LabelInvKssNaZahtev");
         LabelInvKssNaZahtev->hide();
         v->addWidget(LabelInvKssNaZahtev);
-        v->addWidget(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi")), 1);
+        v->addWidget(MatricaSaKodovima(NoviGrid("StringGridInvKss"), NoviGrid("StringGridInvKssKodniBrojevi"),
+                                       NoviGrid("StringGridInvKssKodniBrojeviHorizontala")),
+                     1);
         tab(w, "inv Kss");
     }
     tab(GridoviSaNatpisima(
@@ -220,8 +257,10 @@ const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
                                                    "StringGridKodniBrojeviMKGKS",
                                                    "StringGridK",
                                                    "StringGridKKodniBrojevi",
+                                                   "StringGridKKodniBrojeviHorizontala",
                                                    "StringGridKss",
                                                    "StringGridKssKodniBrojevi",
+                                                   "StringGridKssKodniBrojeviHorizontala",
                                                    "StringGridKso",
                                                    "StringGridKsoKodniBrojeviVertikala",
                                                    "StringGridKsoKodniBrojeviHorizontala",
@@ -232,6 +271,7 @@ const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
                                                    "StringGridKooKodniBrojeviVertikala",
                                                    "StringGridInvKss",
                                                    "StringGridInvKssKodniBrojevi",
+                                                   "StringGridInvKssKodniBrojeviHorizontala",
                                                    "StringGridSs",
                                                    "StringGridPs",
                                                    "StringGridQs",
@@ -273,8 +313,10 @@ void TStranicaRezultata::PrimeniPodesavanja() {
 void TStranicaRezultata::ObrisiRezultate() {
     static const char* globalni[] = {"StringGridK",
                                      "StringGridKKodniBrojevi",
+                                     "StringGridKKodniBrojeviHorizontala",
                                      "StringGridKss",
                                      "StringGridKssKodniBrojevi",
+                                     "StringGridKssKodniBrojeviHorizontala",
                                      "StringGridKso",
                                      "StringGridKsoKodniBrojeviVertikala",
                                      "StringGridKsoKodniBrojeviHorizontala",
@@ -285,6 +327,7 @@ void TStranicaRezultata::ObrisiRezultate() {
                                      "StringGridKooKodniBrojeviVertikala",
                                      "StringGridInvKss",
                                      "StringGridInvKssKodniBrojevi",
+                                     "StringGridInvKssKodniBrojeviHorizontala",
                                      "StringGridSs",
                                      "StringGridQs",
                                      "StringGridQoGKSReakcije",

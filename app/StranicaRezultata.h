@@ -89,6 +89,7 @@ private:
     TStringGrid& G(const char* ime) const;
     TStringGrid* NoviGrid(const char* ime, bool fiksniPrviRed = false, int sirinaKolone = 20);
     QWidget* NapraviTabove();
+    QWidget* NapraviBrojCifara();
     void PrikaziNapomenuInverza();
 
     TKontekstAnalize& kontekst;

@@ -127,7 +127,9 @@ bool TStranicaRezultata::PrikaziGlobalneRezultate(long double c) {
 
     const bool matrice =
         p.Matrica("StringGridK", st.matricaKGKS, deli) && p.Dole("StringGridKKodniBrojevi", st.nizKodnihBrojeva) &&
+        p.Preko("StringGridKKodniBrojeviHorizontala", st.nizKodnihBrojeva) &&
         p.Matrica("StringGridKss", st.matricaKssGKS, deli) && p.Dole("StringGridKssKodniBrojevi", S) &&
+        p.Preko("StringGridKssKodniBrojeviHorizontala", S) &&
         p.Matrica("StringGridKso", st.matricaKsoGKS, deli) && p.Dole("StringGridKsoKodniBrojeviVertikala", S) &&
         p.Preko("StringGridKsoKodniBrojeviHorizontala", O) && p.Matrica("StringGridKos", st.matricaKosGKS, deli) &&
         p.Dole("StringGridKosKodniBrojeviVertikala", O) && p.Preko("StringGridKosKodniBrojeviHorizontala", S) &&
@@ -136,6 +138,7 @@ bool TStranicaRezultata::PrikaziGlobalneRezultate(long double c) {
     if (!matrice) return false;
     PrikaziNapomenuInverza();
     const bool vektori = p.Dole("StringGridInvKssKodniBrojevi", S) &&
+                         p.Preko("StringGridInvKssKodniBrojeviHorizontala", S) &&
                          p.SaKodovima("StringGridSs", st.vektorSsGKS, S, kao) &&
                          p.Vektor("StringGridPs", st.vektorPsGKS, S) && p.Vektor("StringGridQs", st.vektorQsGKS, S) &&
                          p.SaKodovima("StringGridqsGKSOpterecenje", st.vektor_qsGKSOpterecenje, S, mnozi) &&

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Brojevi.h"
+#include "ZapisBroja.h"
 
 namespace {
 
@@ -56,22 +57,50 @@ long double TTabelaMatrice::TBlokMatrice::Vrednost(double v) const {
     }
 }
 
-QString TTabelaMatrice::Celija(int k, int r) const {
-    if (!UGranicama(k, r)) return {};
-    if (auto it = tekstovi.find({k, r}); it != tekstovi.end()) return it->second;
+TTabelaMatrice::TSadrzaj TTabelaMatrice::Sadrzaj(int k, int r) const {
+    TSadrzaj s;
+    if (!UGranicama(k, r)) return s;
+    if (auto it = tekstovi.find({k, r}); it != tekstovi.end()) {
+        s.tekst = &it->second;
+        return s;
+    }
     for (auto b = brojevi.rbegin(); b != brojevi.rend(); ++b) {
         const int i = b->vodoravno ? (r == b->r0 ? k - b->k0 : -1) : (k == b->k0 ? r - b->r0 : -1);
         if (i < 0 || i >= b->Duzina()) continue;
-        return b->realni.empty() ? QString::number(b->celi[i]) : UTekst(b->realni[i]);
+        if (b->realni.empty()) s.ceo = b->celi[i];
+        else s.realan = b->realni[i];
+        return s;
     }
     for (auto b = matrice.rbegin(); b != matrice.rend(); ++b) {
         const int mk = k - b->k0 + 1, mr = r - b->r0 + 1;
         if (mk < 1 || mk > b->brojKolona || mr < 1 || mr > b->brojRedova) continue;
-        if (b->izvor) return UTekst(b->Vrednost(b->izvor->Element(mk, mr)));
-        const TMatrix* m = b->Matrica();
-        return m ? UTekst(b->Vrednost(m->Elem(mk, mr))) : QString();
+        if (b->izvor) s.realan = b->Vrednost(b->izvor->Element(mk, mr));
+        else if (const TMatrix* m = b->Matrica()) s.realan = b->Vrednost(m->Elem(mk, mr));
+        return s;
     }
+    return s;
+}
+
+QString TTabelaMatrice::Celija(int k, int r) const {
+    const TSadrzaj s = Sadrzaj(k, r);
+    if (s.tekst) return *s.tekst;
+    if (s.ceo) return QString::number(*s.ceo);
+    if (s.realan) return Realan(*s.realan);
     return {};
+}
+
+QString TTabelaMatrice::Realan(long double v) const {
+    return cifara > 0 ? QString::fromStdString(ZapisSaCiframa(static_cast<double>(v), cifara)) : UTekst(v);
+}
+
+void TTabelaMatrice::PostaviBrojCifara(int c) {
+    if (c != cifara) Promena([&] { cifara = c; });
+}
+
+QString TTabelaMatrice::TacnaCelija(int k, int r) const {
+    const TSadrzaj s = Sadrzaj(k, r);
+    if (s.realan) return QString::fromStdString(TacanZapis(static_cast<double>(*s.realan)));
+    return Celija(k, r);
 }
 
 void TTabelaMatrice::Promena(const std::function<void()>& f) {
@@ -223,7 +252,7 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
             if (b.realni.empty()) {
                 if (merac.GornjaGranicaCelog(b.celi[i]) > w) w = std::max(w, merac.Sirina(QString::number(b.celi[i])));
             } else {
-                w = std::max(w, merac.Sirina(UTekst(b.realni[i])));
+                w = std::max(w, merac.Sirina(Realan(b.realni[i])));
             }
         }
     }
@@ -250,8 +279,9 @@ int TTabelaMatrice::SirinaKolone(int k, int w, const TMeracSirine& merac) const 
             // The bound is taken from a double estimate of the shown value; the bound allows for
             // the estimate's exponent being one off.
             if (!bezSkaliranja) v = b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c;
-            if (merac.GornjaGranicaReala(v) <= w) continue;
-            w = std::max(w, merac.Sirina(UTekst(b.Vrednost(kol[i]))));
+            // The bound holds for the usual number form only; another digit count is measured.
+            if (cifara == 0 && merac.GornjaGranicaReala(v) <= w) continue;
+            w = std::max(w, merac.Sirina(Realan(b.Vrednost(kol[i]))));
         }
     }
     return w;
@@ -267,14 +297,14 @@ int TTabelaMatrice::SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, con
         if (r > n) return;
         ++vidjenih;
         const double prikazana = bezSkaliranja ? v : (b.skaliranje == TSkaliranje::Podeljeno ? v / c : v * c);
-        if (merac.GornjaGranicaReala(prikazana) > w) w = std::max(w, merac.Sirina(UTekst(b.Vrednost(v))));
+        if (cifara > 0 || merac.GornjaGranicaReala(prikazana) > w) w = std::max(w, merac.Sirina(Realan(b.Vrednost(v))));
     });
     if (!procitana) {
         // A column that costs a solve is not computed just to be measured: it gets the width of
         // the widest number in exponent form, the form the small entries of an inverse take.
         return std::max(w, merac.GornjaGranicaReala(-1.5e-10));
     }
-    if (vidjenih < n) w = std::max(w, merac.Sirina(UTekst(0.0L)));  // the entries not stored are zeros
+    if (vidjenih < n) w = std::max(w, merac.Sirina(Realan(0.0L)));  // the entries not stored are zeros
     return w;
 }
 
@@ -285,8 +315,12 @@ int TTabelaMatrice::rowCount(const QModelIndex& parent) const {
 int TTabelaMatrice::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kolona; }
 
 QVariant TTabelaMatrice::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
-    return Celija(index.column(), index.row() + (fiksniPrviRed ? 1 : 0));
+    if (!index.isValid()) return {};
+    const int k = index.column(), r = index.row() + (fiksniPrviRed ? 1 : 0);
+    if (role == Qt::DisplayRole) return Celija(k, r);
+    // The full value of a number, whatever the column shows of it.
+    if (role == Qt::ToolTipRole && Sadrzaj(k, r).realan) return TacnaCelija(k, r);
+    return {};
 }
 
 QVariant TTabelaMatrice::headerData(int section, Qt::Orientation o, int role) const {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,12 @@ public:
     int BrojRedova() const { return redova; }
     bool FiksniPrviRed() const { return fiksniPrviRed; }
     QString Celija(int k, int r) const;
+    // The cell with its number in full: 17 significant digits, so it reads back to the same bits
+    // (the value as shown, after the factor); texts and integers as they are.
+    QString TacnaCelija(int k, int r) const;
+    // Significant digits of the shown reals; 0 (the default) for the program's usual number form.
+    void PostaviBrojCifara(int cifara);
+    int BrojCifara() const { return cifara; }
 
     // One empty cell; a grid with a header row keeps it and gets one empty row below it.
     void Isprazni();
@@ -74,6 +81,14 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
 private:
+    // What a cell holds: a loose text, an integer or a real (as shown), or nothing.
+    struct TSadrzaj {
+        const QString* tekst = nullptr;
+        std::optional<int> ceo;
+        std::optional<long double> realan;
+    };
+    TSadrzaj Sadrzaj(int k, int r) const;
+
     struct TBlokMatrice {
         const std::unique_ptr<TMatrix>* slot = nullptr;
         std::shared_ptr<const TMatrix> sopstvena;
@@ -98,7 +113,10 @@ private:
     void Odseci();
     bool UGranicama(int k, int r) const { return k >= 0 && k < kolona && r >= 0 && r < redova; }
 
+    QString Realan(long double v) const;
+
     bool fiksniPrviRed;
+    int cifara = 0;
     int kolona = 1, redova = 1;
     std::vector<TBlokMatrice> matrice;
     std::vector<TBlokBrojeva> brojevi;
@@ -106,7 +124,8 @@ private:
 };
 
 // A result grid: a read-only table view over its own TTabelaMatrice, named for tests and
-// assistive tools.
+// assistive tools. Ctrl+C and its context menu copy the selected cells, tab-separated, with full
+// precision; the context menu also offers the grid's export when the page has set one.
 class TStringGrid : public QTableView {
     Q_OBJECT
 public:
@@ -121,6 +140,18 @@ public:
     // measures over a thousand texts).
     int PodesiSirine(int w, const TMeracSirine* zajednicki = nullptr);
 
+    // The text Ctrl+C puts on the clipboard: the selection's bounding rows and columns, cells
+    // separated by tabs, rows ended by newlines; empty without a selection.
+    QString TekstIzbora() const;
+    // The context menu's export items; none when unset.
+    std::function<void()> izvozMatrice;
+    std::function<void()> izvozSvih;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
 private:
+    void Kopiraj();
     TTabelaMatrice* tabela;
 };

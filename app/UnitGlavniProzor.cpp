@@ -16,12 +16,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 #include "CrtanjeKonstrukcije.h"
@@ -130,6 +132,31 @@ void TFormGlavniProzor::NapraviMeni() {
     stavka(pomoc, "Oprogramu1", "&O programu...", &TFormGlavniProzor::Oprogramu1Click);
 }
 
+namespace {
+
+// Puts the splitter at the pages' width when it is first shown: it can divide its width only once
+// it has one, and a window that is never shown keeps its children's sizes untouched.
+class TPocetnaPodela : public QObject {
+public:
+    TPocetnaPodela(QSplitter* delilac, int levo) : QObject(delilac), delilac(delilac), levo(levo) {
+        delilac->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == delilac && e->type() == QEvent::Show) {
+            delilac->removeEventFilter(this);
+            delilac->setSizes({levo, std::max(1, delilac->width() - levo - delilac->handleWidth())});
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QSplitter* delilac;
+    int levo;
+};
+
+}  // namespace
+
 void TFormGlavniProzor::NapraviStrane() {
     auto* sredina = new QWidget(this);
     sredina->setObjectName(QStringLiteral("PanelGlavni"));
@@ -137,8 +164,14 @@ void TFormGlavniProzor::NapraviStrane() {
     raspored->setContentsMargins(2, 2, 2, 2);
     raspored->setSpacing(4);
 
-    auto* levo = new QWidget(sredina);
-    levo->setFixedWidth(385);
+    // The pages and the plot share the width through a splitter: the pages start at their
+    // specified 385 pixels and may be widened to read wide matrices; the splitter keeps where it
+    // was put for as long as the window lives.
+    auto* delilac = new QSplitter(Qt::Horizontal, sredina);
+    delilac->setObjectName(QStringLiteral("SplitterStranaIGrafika"));
+    delilac->setChildrenCollapsible(false);
+    auto* levo = new QWidget(delilac);
+    levo->setMinimumWidth(385);
     auto* levoRaspored = new QVBoxLayout(levo);
     levoRaspored->setContentsMargins(0, 0, 0, 0);
     levoRaspored->setSpacing(0);
@@ -177,11 +210,15 @@ void TFormGlavniProzor::NapraviStrane() {
 
     levoRaspored->addWidget(new TJezicciUViseRedova(PageControlGlavniMeni, 385, levo));
     levoRaspored->addWidget(PageControlGlavniMeni, 1);
-    raspored->addWidget(levo);
+    delilac->addWidget(levo);
 
-    PlotChartGrafik = Imenuj(new TPlotChart(sredina), QStringLiteral("PlotChartGrafik"));
+    PlotChartGrafik = Imenuj(new TPlotChart(delilac), QStringLiteral("PlotChartGrafik"));
     PlotChartGrafik->OnResize = [this] { PlotChartGrafikResize(); };
-    raspored->addWidget(PlotChartGrafik, 1);
+    delilac->addWidget(PlotChartGrafik);
+    delilac->setStretchFactor(0, 0);
+    delilac->setStretchFactor(1, 1);
+    new TPocetnaPodela(delilac, 385);
+    raspored->addWidget(delilac, 1);
     setCentralWidget(sredina);
 }
 

@@ -29,3 +29,7 @@ int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije
 // Reads the model and runs the analysis as the window does; the exit status of the run: 0, 1 (file),
 // 2 (refused by the checks) or 3 (error in the run), with its message on stderr.
 int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log);
+
+// The matrices of the method as the JSON member that analyze --json --matrices adds (leading comma
+// included). Throws TGreska when a matrix is too large to write out.
+std::string JsonMatricaMetode(const TModel& model, const TStanjeAnalize& stanje);

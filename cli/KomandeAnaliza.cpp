@@ -128,7 +128,7 @@ std::string JsonTekst(const std::string& t) {
     return s + "\"";
 }
 
-void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
+void IspisiJson(const TModel& m, const TStanjeAnalize& st, const std::string& dodatak) {
     std::ostringstream o;
     o << "{\"s\":" << Niz(*st.nizKodnihBrojevaNepoznatihPomeranja)
       << ",\"o\":" << Niz(*st.nizKodnihBrojevaPoznatihPomeranja) << ",\"nodes\":[";
@@ -148,7 +148,7 @@ void IspisiJson(const TModel& m, const TStanjeAnalize& st) {
           << ",\"q_gks\":" << Niz(r.qG) << ",\"q_lks\":" << Niz(r.qL) << ",\"Q_gks\":" << Niz(r.QG)
           << ",\"Q_lks\":" << Niz(r.QL) << ",\"R_gks\":" << Niz(r.RG) << ",\"R_lks\":" << Niz(r.RL) << "}";
     }
-    o << "]}\n";
+    o << "]" << dodatak << "}\n";
     std::cout << o.str();
 }
 
@@ -174,18 +174,34 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
 
 }  // namespace
 
-int KomandaAnalyze(const Argumenti& a) {
+int KomandaAnalyze(const Argumenti& ulaz) {
+    Argumenti a;
+    bool matrice = false;
+    for (const auto& x : ulaz)
+        if (x == "--matrices") matrice = true;
+        else a.push_back(x);
     TOpcije o;
-    if (int k = Parsiraj(
-            a, true,
-            "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json] [--log]\n",
-            o))
+    if (int k = Parsiraj(a, true,
+                         "upotreba: velt-cli analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] "
+                         "[--json [--matrices]] [--log]\n",
+                         o))
         return k;
+    if (matrice && !o.json) {
+        std::cerr << "--matrices ide samo uz --json\n";
+        return 64;
+    }
     TModel model;
     TStanjeAnalize stanje;
     const int status = Analiziraj(o, model, stanje, o.log);
     if (status != 0) return status;
-    if (o.json) IspisiJson(model, stanje);
+    std::string dodatak;
+    try {
+        if (matrice) dodatak = JsonMatricaMetode(model, stanje);
+    } catch (const TGreska& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+    if (o.json) IspisiJson(model, stanje, dodatak);
     else IspisiSazetak(model, stanje);
     return 0;
 }

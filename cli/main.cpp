@@ -7,6 +7,8 @@
 int KomandaAnalyze(const Argumenti& a);
 int KomandaReport(const Argumenti& a);
 int KomandaDiagrams(const Argumenti& a);
+int KomandaMatrices(const Argumenti& a);
+int KomandaCheckMatrix(const Argumenti& a);
 
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
@@ -38,31 +40,45 @@ const char* const POMOC =
     "\n"
     "  check MODEL           procita model i ispise broj entiteta i podesavanja\n"
     "  resave ULAZ IZLAZ     procita model i ponovo ga snimi\n"
-    "  analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json] [--log]\n"
+    "  analyze MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--json [--matrices]]\n"
+    "                        [--log]\n"
     "                        analiza: pomeranja, reakcije i sile na krajevima stapova;\n"
     "                        za odbijen model i cvor koji ne prolazi proveru (stderr)\n"
     "                        --solver: tacno resavanje punim matricama (dense), retkim\n"
     "                        matricama za velike modele (sparse) ili izbor po velicini (auto)\n"
     "                        --general: opsta stabilnost (prihvata svaki sistem cija je\n"
     "                        matrica Kss regularna, i konzole)\n"
+    "                        --matrices: u JSON-u i sve matrice metode\n"
     "  diagrams MODEL [--json] [--points N] [--factor F] [--general]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
     "  report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full]" POMOC_PDF
     "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     "                        --full: i matrice preko granice velicine izvestaja, cele\n" POMOC_PDF_OPIS POMOC_RENDER
+    "  matrices MODEL -o FOLDER [--format csv|m|npy|mtx|tex] [--solver dense|sparse|auto]\n"
+    "                        sve matrice i vektori metode i matrice svakog stapa, svaka u\n"
+    "                        svoj fajl IME.ekstenzija (csv ako format nije dat)\n"
+    "  check-matrix MODEL IME FAJL.csv [--tol T] [--solver dense|sparse|auto]\n"
+    "                        uporedi matricu iz fajla sa izracunatom (relativna tolerancija\n"
+    "                        1e-6) i ispise svaku vrednost koja se razlikuje\n"
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
     "\n"
     "Izlazni status: 0 uspeh, 1 fajl nije moguce procitati ili snimiti,\n"
-    "2 model nije prosao provere, 3 greska u proracunu (i labilan sistem).\n";
+    "2 model nije prosao provere, 3 greska u proracunu (i labilan sistem),\n"
+    "4 check-matrix: neke vrednosti se razlikuju.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Argumenti&)> komande = {
-        {"check", KomandaCheck},   {"resave", KomandaResave},     {"analyze", KomandaAnalyze},
-        {"report", KomandaReport}, {"diagrams", KomandaDiagrams},
+        {"check", KomandaCheck},
+        {"resave", KomandaResave},
+        {"analyze", KomandaAnalyze},
+        {"report", KomandaReport},
+        {"diagrams", KomandaDiagrams},
+        {"matrices", KomandaMatrices},
+        {"check-matrix", KomandaCheckMatrix},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif

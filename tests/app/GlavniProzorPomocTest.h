@@ -47,19 +47,20 @@ struct TProzor {
     }
 };
 
-QByteArray Procitaj(const QString& putanja) {
+// Not every test that includes this header uses every helper.
+[[maybe_unused]] QByteArray Procitaj(const QString& putanja) {
     QFile f(putanja);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Zapisi(const QString& putanja, const QByteArray& sadrzaj) {
+[[maybe_unused]] void Zapisi(const QString& putanja, const QByteArray& sadrzaj) {
     QFile f(putanja);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(sadrzaj);
 }
 
 // A CVOR record: free node with no loads, code numbers 3*id+1 ...
-QByteArray Cvor(int id, const char* x, const char* z) {
+[[maybe_unused]] QByteArray Cvor(int id, const char* x, const char* z) {
     QByteArray r = QByteArray::number(id) + "\r\n" + x + "\r\n" + z + "\r\n";
     r += "FALSE\r\nFALSE\r\nFALSE\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
     r += QByteArray::number(3 * id + 1) + "\r\n" + QByteArray::number(3 * id + 2) + "\r\n" +
@@ -69,7 +70,7 @@ QByteArray Cvor(int id, const char* x, const char* z) {
 }
 
 // Three nodes spanning X 0..10 and Z 0..5, and the settings block given.
-QByteArray TriCvora(const QByteArray& ostalo) {
+[[maybe_unused]] QByteArray TriCvora(const QByteArray& ostalo) {
     return "CVOR\r\n-\r\n" + Cvor(0, "0", "0") + "-\r\n" + Cvor(1, "10", "0") + "-\r\n" + Cvor(2, "10", "5") +
            "--\r\nOSTALO\r\n" + ostalo;
 }

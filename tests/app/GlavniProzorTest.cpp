@@ -82,6 +82,9 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
                                    "Pokreni analizu",
                                    "Stop",
                                    "Izvestaj...",
+                                   "Izvezi matrice...",
+                                   "Korak po korak...",
+                                   "Provera...",
                                    "[Pomoc]",
                                    "Pomoc...",
                                    "O programu..."};

@@ -10,30 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-struct Izlaz {
-    int status;
-    std::string tekst;
-};
-
-Izlaz Pokreni(const std::string& argumenti) {
-    const std::string komanda = std::string(VELT_CLI) + " " + argumenti + " 2>&1";
-    FILE* p = popen(komanda.c_str(), "r");
-    std::string t;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) t.append(buf.data(), n);
-    const int s = pclose(p);
-    return {WEXITSTATUS(s), t};
-}
-
-std::string Procitaj(const std::string& put) {
-    std::ifstream f(put, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(f)), {});
-}
-
-}  // namespace
+#include "PokretanjeCli.h"
 
 TEST(Cli, ResaveOfEveryExampleReproducesItByteForByte) {
     namespace fs = std::filesystem;
