@@ -20,6 +20,7 @@ struct TOpcije {
     bool json = false;
     bool log = false;
     TPutanjaResavanja putanja = TPutanjaResavanja::Automatska;  // --solver
+    bool opstaStabilnost = false;  // --general: set on the model before the run
 };
 
 // Takes MODEL, --factor F and (when `dozvoliJson`) --json and --log; 0 when the arguments are usable,

@@ -63,6 +63,7 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
         std::cerr << e.what() << "\n";
         return 1;
     }
+    if (o.opstaStabilnost) model.opcijeAnalize.opstaStabilnost = true;
     stanje.brojIspredMatriceKrutosti = *ParsirajReal(o.faktor);
     TPoslovProracuna posao(model, o.putanja);
     TPosmatracBezEkrana posmatrac(posao.Model(), posao.Stanje(), o.faktor);

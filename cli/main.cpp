@@ -7,6 +7,7 @@
 int KomandaAnalyze(const Argumenti& a);
 int KomandaReport(const Argumenti& a);
 int KomandaDiagrams(const Argumenti& a);
+int KomandaInfluence(const Argumenti& a);
 
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
@@ -44,6 +45,11 @@ const char* const POMOC =
     "                        matricama za velike modele (sparse) ili izbor po velicini (auto)\n"
     "  diagrams MODEL [--json] [--points N] [--factor F]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
+    "  influence MODEL --quantity N|T|M --member ID --x X | --quantity Rx|Rz|M0|Ux|Uz|Fi --node ID\n"
+    "         [--path ID,ID,...] [--points N] [--load-x] [--train \"P1@0,P2@d2,...\"] [--general] [--json]\n"
+    "                        uticajna linija velicine za jedinicni teret nadole (--load-x: u -X)\n"
+    "                        u N + 1 tacaka (20) po stapu puta; --train: polozaji i vrednosti\n"
+    "                        ekstrema voza sila (qQ@a:b raspodeljeni teret od a do b)\n"
     "  report MODEL [--factor F] [--solver dense|sparse|auto] [--full]" POMOC_PDF
     "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
@@ -59,7 +65,7 @@ const char* const POMOC =
 int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Argumenti&)> komande = {
         {"check", KomandaCheck},   {"resave", KomandaResave},     {"analyze", KomandaAnalyze},
-        {"report", KomandaReport}, {"diagrams", KomandaDiagrams},
+        {"report", KomandaReport}, {"diagrams", KomandaDiagrams}, {"influence", KomandaInfluence},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif
