@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "Brojevi.h"
 #include "DijagramiStapa.h"
 #include "ElementStapa.h"
 #include "Greska.h"
@@ -220,8 +221,7 @@ TDejstvo DejstvoCvora(const TModel& model, const TSistem& sis, const TZahtevUtic
 TDejstvo DejstvoPreseka(const TModel& model, const TZahtevUticaja& z) {
     const TStap& st = StapPoId(model, z.idStapa);
     const LD L = DuzinaStapa(st);
-    if (!(z.x >= 0 && z.x <= L))
-        throw TGreska("Presek mora biti na stapu: 0 <= x <= " + std::to_string(static_cast<double>(L)) + "!!!");
+    if (!(z.x >= 0 && z.x <= L)) throw TGreska("Presek mora biti na stapu: 0 <= x <= " + FormatBroja(L) + "!!!");
     TDejstvo d;
     d.presecen = &st;
     d.x = z.x;
