@@ -52,13 +52,11 @@ int CeoBroj(const QLineEdit* e, const char* sta) {
 
 TTabUticajneLinije::TTabUticajneLinije(TKontekstAnalize& k, QWidget* parent) : QWidget(parent), kontekst(k) {
     auto* l = new QVBoxLayout(this);
-    auto* red1 = new QHBoxLayout;
-    auto polje = [&](QHBoxLayout* red, const char* natpis, const char* ime, int sirina) {
+    auto* forma = new QFormLayout;
+    auto polje = [&](const char* natpis, const char* ime) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(ime));
-        e->setMaximumWidth(sirina);
-        red->addWidget(new QLabel(QString::fromLatin1(natpis), this));
-        red->addWidget(e);
+        forma->addRow(QString::fromLatin1(natpis), e);
         return e;
     };
     ComboBoxUticajVelicina = new QComboBox(this);
@@ -66,54 +64,54 @@ TTabUticajneLinije::TTabUticajneLinije(TKontekstAnalize& k, QWidget* parent) : Q
     for (const char* v : {"N", "T", "M", "Rx", "Rz", "M0", "Ux", "Uz", "Fi"})
         ComboBoxUticajVelicina->addItem(QString::fromLatin1(v));
     ComboBoxUticajVelicina->setCurrentIndex(2);
-    red1->addWidget(new QLabel(QStringLiteral("Velicina"), this));
-    red1->addWidget(ComboBoxUticajVelicina);
-    EditUticajStap = polje(red1, "Stap", "EditUticajStap", 60);
-    EditUticajX = polje(red1, "x", "EditUticajX", 90);
-    EditUticajCvor = polje(red1, "Cvor", "EditUticajCvor", 60);
-    EditPutOpterecenja = polje(red1, "Put opterecenja", "EditPutOpterecenja", 200);
+    forma->addRow(QStringLiteral("Velicina"), ComboBoxUticajVelicina);
+    EditUticajStap = polje("Stap (N, T, M)", "EditUticajStap");
+    EditUticajX = polje("x preseka", "EditUticajX");
+    EditUticajCvor = polje("Cvor (R, U, Fi)", "EditUticajCvor");
+    EditPutOpterecenja = polje("Put opterecenja", "EditPutOpterecenja");
     EditPutOpterecenja->setPlaceholderText(QStringLiteral("svi stapovi"));
     CheckBoxTeretX = new QCheckBox(QStringLiteral("Teret u pravcu -X"), this);
     CheckBoxTeretX->setObjectName(QStringLiteral("CheckBoxTeretX"));
-    red1->addWidget(CheckBoxTeretX);
-    red1->addStretch();
-    l->addLayout(red1);
-
-    auto* red2 = new QHBoxLayout;
+    forma->addRow(CheckBoxTeretX);
     ComboBoxVoz = new QComboBox(this);
     ComboBoxVoz->setObjectName(QStringLiteral("ComboBoxVoz"));
     for (const TPrimerVoza& p : PrimeriVoza) ComboBoxVoz->addItem(QString::fromLatin1(p.ime));
-    red2->addWidget(new QLabel(QStringLiteral("Voz"), this));
-    red2->addWidget(ComboBoxVoz);
-    EditVoz = polje(red2, "sile (P@d, qQ@a:b)", "EditVoz", 260);
+    forma->addRow(QStringLiteral("Voz"), ComboBoxVoz);
+    EditVoz = polje("Sile (P@d, qQ@a:b)", "EditVoz");
+    l->addLayout(forma);
+
+    auto* dugmad = new QHBoxLayout;
     ButtonPrikaziUticaj = new QPushButton(QStringLiteral("Prikazi"), this);
     ButtonPrikaziUticaj->setObjectName(QStringLiteral("ButtonPrikaziUticaj"));
     ButtonSacuvajUticaj = new QPushButton(QStringLiteral("Sacuvaj grafik..."), this);
     ButtonSacuvajUticaj->setObjectName(QStringLiteral("ButtonSacuvajUticaj"));
-    red2->addWidget(ButtonPrikaziUticaj);
-    red2->addWidget(ButtonSacuvajUticaj);
-    red2->addStretch();
-    l->addLayout(red2);
-
-    auto* sredina = new QHBoxLayout;
-    PlotChartUticaj = new TPlotChart(this);
-    PlotChartUticaj->setObjectName(QStringLiteral("PlotChartUticaj"));
-    PlotChartUticaj->setMouseTracking(true);
-    PlotChartUticaj->installEventFilter(this);
+    dugmad->addWidget(ButtonPrikaziUticaj);
+    dugmad->addWidget(ButtonSacuvajUticaj);
+    l->addLayout(dugmad);
+    LabelVoz = new QLabel(this);
+    LabelVoz->setObjectName(QStringLiteral("LabelVoz"));
+    LabelVoz->setWordWrap(true);
+    l->addWidget(LabelVoz);
     TabelaUticaja = new QTableWidget(0, 3, this);
     TabelaUticaja->setObjectName(QStringLiteral("TabelaUticaja"));
     TabelaUticaja->setHorizontalHeaderLabels({QStringLiteral("Stap"), QStringLiteral("x"), QStringLiteral("ordinata")});
     TabelaUticaja->verticalHeader()->setVisible(false);
-    TabelaUticaja->setMaximumWidth(300);
-    sredina->addWidget(PlotChartUticaj, 1);
-    sredina->addWidget(TabelaUticaja);
-    l->addLayout(sredina, 1);
-    LabelVoz = new QLabel(this);
-    LabelVoz->setObjectName(QStringLiteral("LabelVoz"));
-    LabelUticajPodMisem = new QLabel(this);
+    l->addWidget(TabelaUticaja, 1);
+
+    // The page is as narrow as the other pages; the line gets a window of its own beside the main one.
+    prozorGrafika = new QWidget(this, Qt::Window);
+    prozorGrafika->setObjectName(QStringLiteral("ProzorUticajneLinije"));
+    prozorGrafika->setWindowTitle(QStringLiteral("Uticajne linije"));
+    prozorGrafika->resize(900, 560);
+    auto* lg = new QVBoxLayout(prozorGrafika);
+    PlotChartUticaj = new TPlotChart(prozorGrafika);
+    PlotChartUticaj->setObjectName(QStringLiteral("PlotChartUticaj"));
+    PlotChartUticaj->setMouseTracking(true);
+    PlotChartUticaj->installEventFilter(this);
+    LabelUticajPodMisem = new QLabel(prozorGrafika);
     LabelUticajPodMisem->setObjectName(QStringLiteral("LabelUticajPodMisem"));
-    l->addWidget(LabelVoz);
-    l->addWidget(LabelUticajPodMisem);
+    lg->addWidget(PlotChartUticaj, 1);
+    lg->addWidget(LabelUticajPodMisem);
 
     connect(ButtonPrikaziUticaj, &QPushButton::clicked, this, [this] { Prikazi(); });
     connect(ButtonSacuvajUticaj, &QPushButton::clicked, this, [this] { SacuvajGrafik(); });
@@ -157,6 +155,7 @@ bool TTabUticajneLinije::Prikazi() {
         zahtev = z;
         Nacrtaj(voz, e);
         PopuniTabelu();
+        if (isVisible()) prozorGrafika->show();
         LabelVoz->setText(e ? QStringLiteral("Voz: max = %1 za polozaj %2, min = %3 za polozaj %4")
                                   .arg(Broj(e->max.vrednost), Broj(e->max.s), Broj(e->min.vrednost), Broj(e->min.s))
                             : QString());

@@ -17,8 +17,9 @@ class TPlotChart;
 
 // The "Uticajne linije" tab of "Ulaz/Izlaz": the quantity and its section (typed, or by a click on
 // a member of the plot) or node, the members the load travels over ("put opterecenja"), the line
-// drawn on the structure with its values, the ordinates at the stations, the ordinate under the
-// mouse, and a load train with its extreme positions. Each "Prikazi" analyses a copy of the model
+// drawn on the structure with its values (in a window of its own, the page being narrow), the
+// ordinates at the stations, the ordinate under the mouse, and a load train with its extreme
+// positions. Each "Prikazi" analyses a copy of the model
 // of its own, so the line always describes the model as it is.
 class TTabUticajneLinije : public QWidget {
     Q_OBJECT
@@ -52,6 +53,7 @@ protected:
 
 private:
     TKontekstAnalize& kontekst;
+    QWidget* prozorGrafika = nullptr;  // the plot and the ordinate under the mouse
     std::optional<TUticajnaLinija> linija;
     TZahtevUticaja zahtev;
 
