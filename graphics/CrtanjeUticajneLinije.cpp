@@ -29,16 +29,28 @@ struct TCrtac {
     TPlotPovrsina& g;
     double razmera;
     TOsa o{};
+    double xmin = INFINITY, xmax = -INFINITY, zmin = INFINITY, zmax = -INFINITY;  // what was drawn
     // The ordinate v at x, on the -y side when positive.
-    void Tacka(LD x, LD v, double& px, double& pz) const {
+    void Tacka(LD x, LD v, double& px, double& pz) {
         const double k = -double(v) * razmera;
         px = o.x0 + o.ex * double(x) + o.nx * k;
         pz = o.z0 + o.ez * double(x) + o.nz * k;
+        xmin = std::min(xmin, px), xmax = std::max(xmax, px), zmin = std::min(zmin, pz), zmax = std::max(zmax, pz);
+    }
+    // The view fitted to the structure widened to the line, with a margin for its values.
+    void ObuhvatiLiniju() const {
+        if (!(xmax >= xmin && zmax >= zmin)) return;
+        const double mx = 0.08 * (xmax - xmin) + 1e-9, mz = 0.12 * (zmax - zmin) + 1e-9;
+        if (xmin - mx < g.Scale1X.RangeLow()) g.Scale1X.SetRangeLow(xmin - mx);
+        if (xmax + mx > g.Scale1X.RangeHigh()) g.Scale1X.SetRangeHigh(xmax + mx);
+        if (zmin - mz < g.Scale1Y.RangeLow()) g.Scale1Y.SetRangeLow(zmin - mz);
+        if (zmax + mz > g.Scale1Y.RangeHigh()) g.Scale1Y.SetRangeHigh(zmax + mz);
     }
     void Vrednost(LD x, LD v) {
         double px, pz;
         Tacka(x, v, px, pz);
         const double smer = v >= 0 ? -1 : 1;
+        g.DataColor = v >= 0 ? BojaUticajaPlus : BojaUticajaMinus;
         g.Oznaka(TTackaOblika{px, pz, 0, 0}, o.nx * smer, o.nz * smer, Broj(v), ozVrednost, VelicinaVrednosti);
     }
 };
@@ -157,6 +169,7 @@ void CrtajUticajnuLiniju(TPlotPovrsina& g, const TModel& model, const TPodesavan
     }
     CrtajVrednosti(c, model, l, z, najveca);
     if (voz && ekstremi) CrtajVoz(g, model, l, p, *voz, *ekstremi);
+    c.ObuhvatiLiniju();
 }
 
 std::optional<std::string> OrdinataPodTackom(const TPlotPovrsina& g, const TModel& model, const TUticajnaLinija& l,
