@@ -28,18 +28,17 @@ long double TUticajnaLinija::DuzinaPuta() const {
 }
 
 long double TUticajnaLinija::NaPutu(long double t, bool desno) const {
+    if (stapovi.empty() || t < 0 || t > DuzinaPuta()) return 0;
     // The member that holds t on the asked side: at a joint, the one entered (right) or left (left).
-    for (size_t i = 0; i < stapovi.size(); ++i) {
-        const TUticajStapa& s = stapovi[i];
-        const long double kraj = s.pocetak + s.L;
-        const bool unutra = desno ? (t >= s.pocetak && (t < kraj || (t == kraj && i + 1 == stapovi.size())))
-                                  : (t > s.pocetak || (t == s.pocetak && i == 0)) && t <= kraj;
-        if (!unutra) continue;
-        const long double x = s.obrnut ? s.L - (t - s.pocetak) : t - s.pocetak;
-        // Along a reversed member the path's right is the member's left.
-        return s.Vrednost(x, s.obrnut ? !desno : desno);
-    }
-    return 0;
+    auto posle = std::upper_bound(stapovi.begin(), stapovi.end(), t,
+                                  [](long double v, const TUticajStapa& s) { return v < s.pocetak; });
+    size_t i = size_t(std::max<std::ptrdiff_t>(posle - stapovi.begin() - 1, 0));
+    if (!desno && i > 0 && t == stapovi[i].pocetak) --i;
+    if (desno && i + 1 < stapovi.size() && t >= stapovi[i].pocetak + stapovi[i].L) ++i;
+    const TUticajStapa& s = stapovi[i];
+    const long double x = std::clamp(s.obrnut ? s.L - (t - s.pocetak) : t - s.pocetak, 0.0L, s.L);
+    // Along a reversed member the path's right is the member's left.
+    return s.Vrednost(x, s.obrnut ? !desno : desno);
 }
 
 std::vector<long double> TUticajnaLinija::PrelomiPuta() const {

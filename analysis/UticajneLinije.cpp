@@ -292,8 +292,10 @@ TUticajnaLinija IzracunajUticajnuLiniju(const TModel& model, const TStanjeAnaliz
         resenje = resavac->Resi(DesnaStrana(model, sis, d));
     }
     const auto pom = Pomeranja(sis, resenje, d);
+    std::unordered_map<int, const TStap*> poId;
+    for (const auto& s : model.nizStapova) poId.emplace(s->ID(), s.get());
     for (TUticajStapa& u : linija.stapovi)
-        u.delovi = DeloviStapa(StapPoId(model, u.idStapa), pom, d, z.pravac, Znak(z.velicina));
+        u.delovi = DeloviStapa(*poId.at(u.idStapa), pom, d, z.pravac, Znak(z.velicina));
     return linija;
 }
 
