@@ -17,6 +17,7 @@
 #include "StranicaAnalize.h"
 #include "StranicaRezultata.h"
 #include "TabDijagrami.h"
+#include "TabUticajneLinije.h"
 #include "UnitGlavniProzor.h"
 #include "UredjivanjeAnalize.h"
 
@@ -101,6 +102,7 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     TStranicaRezultata* rezultati = s.rezultati;
     rezultati->PageControlUlazIzlaz->addTab(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap),
                                             QStringLiteral("Dijagrami"));
+    rezultati->PageControlUlazIzlaz->addTab(new TTabUticajneLinije(*kontekst), QStringLiteral("Uticajne linije"));
     prozor.naBrisanjeRezultata = [rezultati] { rezultati->ObrisiRezultate(); };
     prozor.naOsvezavanjeListiRezultata = [rezultati] { rezultati->OsveziListe(); };
     UgradiMeniMatrica(prozor, *kontekst);

@@ -9,6 +9,7 @@ int KomandaReport(const Argumenti& a);
 int KomandaDiagrams(const Argumenti& a);
 int KomandaMatrices(const Argumenti& a);
 int KomandaCheckMatrix(const Argumenti& a);
+int KomandaInfluence(const Argumenti& a);
 
 #ifdef VELT_RENDER
 int KomandaRender(const Argumenti& a);
@@ -51,6 +52,11 @@ const char* const POMOC =
     "                        --matrices: u JSON-u i sve matrice metode\n"
     "  diagrams MODEL [--json] [--points N] [--factor F] [--general]\n"
     "                        N, T, M, u, w i fi duz svakog stapa u N + 1 tacaka (20) i ekstremi\n"
+    "  influence MODEL --quantity N|T|M --member ID --x X | --quantity Rx|Rz|M0|Ux|Uz|Fi --node ID\n"
+    "         [--path ID,ID,...] [--points N] [--load-x] [--train \"P1@0,P2@d2,...\"] [--general] [--json]\n"
+    "                        uticajna linija velicine za jedinicni teret nadole (--load-x: u -X)\n"
+    "                        u N + 1 tacaka (20) po stapu puta; --train: polozaji i vrednosti\n"
+    "                        ekstrema voza sila (qQ@a:b raspodeljeni teret od a do b)\n"
     "  report MODEL [--factor F] [--solver dense|sparse|auto] [--general] [--full]" POMOC_PDF
     "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
@@ -79,6 +85,7 @@ int main(int argc, char** argv) {
         {"diagrams", KomandaDiagrams},
         {"matrices", KomandaMatrices},
         {"check-matrix", KomandaCheckMatrix},
+        {"influence", KomandaInfluence},
 #ifdef VELT_RENDER
         {"render", KomandaRender},
 #endif

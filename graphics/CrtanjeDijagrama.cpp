@@ -64,24 +64,6 @@ const TEkstremiVelicine& Ekstremi(const TDijagramiStapa& d, int dijagram) {
     }
 }
 
-// The length the largest ordinate is a share of: the smaller of the spans the fitted view gives the
-// two axes (a straight beam is fitted to +-1 across it), or the structure's size when both axes
-// share one scale.
-double Velicina(const TModel& model, const TPodesavanja& p) {
-    if (model.nizCvorova.empty()) return 1;
-    double x0 = double(model.nizCvorova[0]->X()), x1 = x0, z0 = double(model.nizCvorova[0]->Z()), z1 = z0;
-    for (const auto& c : model.nizCvorova) {
-        x0 = std::min(x0, double(c->X())), x1 = std::max(x1, double(c->X()));
-        z0 = std::min(z0, double(c->Z())), z1 = std::max(z1, double(c->Z()));
-    }
-    if (p.prikaz.jednakaRazmera) {
-        const double v = std::max(x1 - x0, z1 - z0);
-        return v > 0 ? v : 1;
-    }
-    auto raspon = [](double a, double b) { return b > a ? 1.4 * (b - a) : 2 * std::max(1.0, std::fabs(a) * 1e-6); };
-    return std::min(raspon(x0, x1), raspon(z0, z1));
-}
-
 QString KratakBroj(LD v) { return QString::number(double(v), 'g', 4); }
 
 void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, LD v, bool rasporedi) {
@@ -99,6 +81,21 @@ void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, 
 }
 
 }  // namespace
+
+double VelicinaZaDijagram(const TModel& model, const TPodesavanja& p) {
+    if (model.nizCvorova.empty()) return 1;
+    double x0 = double(model.nizCvorova[0]->X()), x1 = x0, z0 = double(model.nizCvorova[0]->Z()), z1 = z0;
+    for (const auto& c : model.nizCvorova) {
+        x0 = std::min(x0, double(c->X())), x1 = std::max(x1, double(c->X()));
+        z0 = std::min(z0, double(c->Z())), z1 = std::max(z1, double(c->Z()));
+    }
+    if (p.prikaz.jednakaRazmera) {
+        const double v = std::max(x1 - x0, z1 - z0);
+        return v > 0 ? v : 1;
+    }
+    auto raspon = [](double a, double b) { return b > a ? 1.4 * (b - a) : 2 * std::max(1.0, std::fabs(a) * 1e-6); };
+    return std::min(raspon(x0, x1), raspon(z0, z1));
+}
 
 std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p,
                                                 const TStanjeAnalize* stanje) {
@@ -127,7 +124,7 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
         najveca = std::max({najveca, std::fabs(e.max.vrednost), std::fabs(e.min.vrednost)});
     }
     if (!(najveca > 0) || !std::isfinite(double(najveca))) return;
-    const double velicina = Velicina(model, p);
+    const double velicina = VelicinaZaDijagram(model, p);
     const double razmera = double(UdeoDijagrama * velicina * mnozilac / najveca);
     const double korakSrafure = velicina / GustinaSrafure;
     const TColor boja = vrsta == TPrikaz::N ? BojaDijagramaN : vrsta == TPrikaz::T ? BojaDijagramaT : BojaDijagramaM;
@@ -200,7 +197,7 @@ bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesa
                             const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac) {
     if (!p.prikaz.linijaDeformacije || dijagrami.size() != model.nizStapova.size() || dijagrami.empty()) return false;
     const double m = double(mnozilac);
-    const double velicina = Velicina(model, p);
+    const double velicina = VelicinaZaDijagram(model, p);
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TOsa o = Osa(*model.nizStapova[i]);
         const TDijagramiStapa& d = dijagrami[i];

@@ -15,6 +15,11 @@ inline constexpr TColor BojaDijagramaM = 0xC62828;
 // The largest ordinate of a diagram is this share of the structure's size, times the multiplier.
 inline constexpr double UdeoDijagrama = 0.15;
 
+// The length the largest ordinate is a share of: the smaller of the spans the fitted view gives the
+// two axes (a straight beam is fitted to +-1 across it), or the structure's size when both axes
+// share one scale.
+double VelicinaZaDijagram(const TModel& model, const TPodesavanja& p);
+
 // Every member's diagrams when the settings ask for a diagram or the deflected line and the state
 // holds results; otherwise empty (nothing of the kind is drawn).
 std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p,
