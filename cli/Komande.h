@@ -20,6 +20,7 @@ struct TOpcije {
     bool json = false;
     bool log = false;
     TPutanjaResavanja putanja = TPutanjaResavanja::Automatska;  // --solver
+    bool smicanjeUOpterecenju = false;  // --shear-loads: turns the model's option on for this run
 };
 
 // Takes MODEL, --factor F and (when `dozvoliJson`) --json and --log; 0 when the arguments are usable,

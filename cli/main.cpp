@@ -48,6 +48,8 @@ const char* const POMOC =
     "\n"
     "                        izvestaj analize (ulazni i izlazni podaci, CR LF)\n"
     "                        --full: i matrice preko granice velicine izvestaja, cele\n" POMOC_PDF_OPIS POMOC_RENDER
+    "  --shear-loads         (analyze, diagrams, report) ekvivalentna opterecenja sa uticajem\n"
+    "                        smicanja, kao u matricama krutosti (Smicanje u opterecenju)\n"
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
     "\n"

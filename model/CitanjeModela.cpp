@@ -17,7 +17,8 @@ enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrika
 
 const char* ImeOdeljka(int o) {
     static const char* const imena[BrojOdeljaka] = {
-        "MATERIJAL", "PRESEK", "CVOR", "STAP", "OPTERECENJE", "OSTALO", KljucnaRecPrikaza, KljucnaRecAnalize, KljucnaRecStapova};
+        "MATERIJAL",       "PRESEK",          "CVOR",           "STAP", "OPTERECENJE", "OSTALO",
+        KljucnaRecPrikaza, KljucnaRecAnalize, KljucnaRecStapova};
     return imena[o];
 }
 
@@ -28,9 +29,9 @@ int OdeljakReda(std::string_view red) {
 }
 
 // Where a load's values of each kind lie among its 14 reals, in the page's field order (-1: none).
-constexpr int VrednostiVrste[BrojVrstaOpterecenja][4] = {
-    {0, 1, -1, -1}, {2, 3, -1, -1},   {4, 5, 6, -1},  {7, -1, -1, -1}, {8, -1, -1, -1},
-    {9, 10, -1, -1}, {11, 12, 13, -1}, {4, 11, 5, 6}, {4, -1, -1, -1}};
+constexpr int VrednostiVrste[BrojVrstaOpterecenja][4] = {{0, 1, -1, -1},   {2, 3, -1, -1},  {4, 5, 6, -1},
+                                                         {7, -1, -1, -1},  {8, -1, -1, -1}, {9, 10, -1, -1},
+                                                         {11, 12, 13, -1}, {4, 11, 5, 6},   {4, -1, -1, -1}};
 
 // Reads a whole file into new lists, checking every rule a model obeys, and refuses the file at the
 // first line that breaks one. The lists are handed over only after the whole file has been read.

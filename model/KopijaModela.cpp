@@ -118,9 +118,8 @@ TRazlikaListe UporediStapove(const TModel& a, const TModel& b) {
         const TStap& x = *a.nizStapova[i];
         const TStap& y = *b.nizStapova[j];
         return x.ID() == y.ID() && x.TipStapa() == y.TipStapa() && IsteOpruge(x, y) &&
-               IDIli(x.Materijal()) == IDIli(y.Materijal()) &&
-               IDIli(x.Presek()) == IDIli(y.Presek()) && IDIli(x.PocetniCvor()) == IDIli(y.PocetniCvor()) &&
-               IDIli(x.KrajnjiCvor()) == IDIli(y.KrajnjiCvor());
+               IDIli(x.Materijal()) == IDIli(y.Materijal()) && IDIli(x.Presek()) == IDIli(y.Presek()) &&
+               IDIli(x.PocetniCvor()) == IDIli(y.PocetniCvor()) && IDIli(x.KrajnjiCvor()) == IDIli(y.KrajnjiCvor());
     });
 }
 

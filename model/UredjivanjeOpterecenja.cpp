@@ -117,12 +117,11 @@ bool DodajSopstvenuTezinuSvimStapovima(TModel& model, const std::string& faktor)
     const long double f = TekstUVrednost(faktor);
     // All IDs first, so a list that runs out of them is refused before anything is added.
     std::vector<int> id(model.nizStapova.size());
-    for (size_t i = 0; i < id.size(); ++i)
-        id[i] = i == 0 ? NoviID(model.nizOpterecenja) : IDPosle(id[i - 1]);
+    for (size_t i = 0; i < id.size(); ++i) id[i] = i == 0 ? NoviID(model.nizOpterecenja) : IDPosle(id[i - 1]);
     for (size_t i = 0; i < id.size(); ++i) {
         const TStap& s = *model.nizStapova[i];
-        auto o = std::make_unique<TOpterecenje>(id[i], "sopstvena tezina " + std::to_string(s.ID()),
-                                                toSopstvenaTezina, s.ID(), 0, 0, 0, 0, f, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        auto o = std::make_unique<TOpterecenje>(id[i], "sopstvena tezina " + std::to_string(s.ID()), toSopstvenaTezina,
+                                                s.ID(), 0, 0, 0, 0, f, 0, 0, 0, 0, 0, 0, 0, 0, 0);
         model.nizOpterecenja.push_back(std::move(o));
     }
     return true;
