@@ -1,5 +1,6 @@
 #include "StranicaAnalize.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +14,7 @@
 #include "PoslovProracuna.h"
 #include "StranicaAnalizeRadnik.h"
 #include "StranicaRezultata.h"
+#include "UredjivanjeOpterecenja.h"
 #include "Zauzetost.h"
 
 namespace {
@@ -42,6 +44,17 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     dugmad->addWidget(ButtonFormirajIzvestaj);
     dugmad->addStretch(1);
     v->addLayout(dugmad);
+    CheckBoxSmicanjeUOpterecenju =
+        Imenuj(new QCheckBox(QStringLiteral("Smicanje u opterecenju")), "CheckBoxSmicanjeUOpterecenju");
+    v->addWidget(CheckBoxSmicanjeUOpterecenju);
+    connect(CheckBoxSmicanjeUOpterecenju, &QCheckBox::clicked, this, [this](bool ukljuceno) {
+        // A running analysis holds the model's edits back, this option with them.
+        if (!Zauzet() && !this->kontekst.Zauzetost().Aktivna())
+            this->kontekst.IzvrsiIzmenu("Smicanje u opterecenju",
+                                        [ukljuceno](TModel& m) { return PostaviSmicanjeUOpterecenju(m, ukljuceno); });
+        OsveziOpcije();
+    });
+    OsveziOpcije();
     MemoPorukaTrenutnogStanjaAnalize = Imenuj(new QPlainTextEdit, "MemoPorukaTrenutnogStanjaAnalize");
     MemoPorukaTrenutnogStanjaAnalize->setReadOnly(true);
     MemoPorukaTrenutnogStanjaAnalize->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -55,6 +68,10 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     connect(ButtonPokreniAnalizu, &QPushButton::clicked, this, [this] { ButtonPokreniAnalizuClick(); });
     connect(ButtonPrekiniAnalizu, &QPushButton::clicked, this, [this] { ButtonPrekiniAnalizuClick(); });
     connect(ButtonFormirajIzvestaj, &QPushButton::clicked, this, [this] { ButtonFormirajIzvestajClick(); });
+}
+
+void TStranicaAnalize::OsveziOpcije() {
+    CheckBoxSmicanjeUOpterecenju->setChecked(kontekst.Model().opcijeAnalize.smicanjeUOpterecenju);
 }
 
 TStranicaAnalize::~TStranicaAnalize() {

@@ -14,6 +14,7 @@
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QCheckBox;
 class TPoslovProracuna;
 class TStranicaRezultata;
 
@@ -35,6 +36,9 @@ public:
     QPushButton* ButtonPokreniAnalizu = nullptr;
     QPushButton* ButtonPrekiniAnalizu = nullptr;
     QPushButton* ButtonFormirajIzvestaj = nullptr;
+    QCheckBox* CheckBoxSmicanjeUOpterecenju = nullptr;
+    // Shows the model's analysis options in their check boxes.
+    void OsveziOpcije();
     QPlainTextEdit* MemoPorukaTrenutnogStanjaAnalize = nullptr;
     // How far the run is, with the name of the step it is in.
     QProgressBar* ProgressBarAnalize = nullptr;

@@ -9,6 +9,7 @@
 #include "InspekcijaKlika.h"
 #include "KontekstAnalize.h"
 #include "PlotChart.h"
+#include "DokumentModela.h"
 #include "StranicaAnalize.h"
 #include "StranicaRezultata.h"
 #include "TabDijagrami.h"
@@ -31,6 +32,9 @@ public:
     }
     TZauzetost& Zauzetost() override { return p.Zauzetost(); }
     bool PostaviRezultate(TPoslovProracuna& posao) override { return p.Dokument().PostaviRezultate(posao); }
+    bool IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) override {
+        return p.IzvrsiIzmenu(naziv, izmena);
+    }
 
 private:
     TFormGlavniProzor& p;
@@ -54,6 +58,9 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     s.analiza = new TStranicaAnalize(*kontekst, *s.rezultati, prozor.TabSheetParametriAnalize);
     Ubaci(prozor.TabSheetRezultat, s.rezultati);
     Ubaci(prozor.TabSheetParametriAnalize, s.analiza);
+    TStranicaAnalize* analiza = s.analiza;
+    QObject::connect(&prozor.Dokument(), &TDokumentModela::izmenjen, analiza,
+                     [analiza](const TIzmena&) { analiza->OsveziOpcije(); });
 
     TStranicaRezultata* rezultati = s.rezultati;
     rezultati->PageControlUlazIzlaz->addTab(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap),

@@ -161,3 +161,9 @@ std::vector<std::string> SpisakOpterecenjaStapa(const TModel& model, int izabran
         if (o->IDStapa() == stap->ID()) s.push_back(o->Ime());
     return s;
 }
+
+bool PostaviSmicanjeUOpterecenju(TModel& model, bool ukljuceno) {
+    if (model.opcijeAnalize.smicanjeUOpterecenju == ukljuceno) return false;
+    model.opcijeAnalize.smicanjeUOpterecenju = ukljuceno;
+    return true;
+}

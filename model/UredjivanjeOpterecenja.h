@@ -41,3 +41,6 @@ bool UkloniOpterecenjeSaStapa(TModel& model, int izabranoOpterecenje, int izabra
 
 // The names of the loads that the member at `izabraniStap` carries, in load-list order.
 std::vector<std::string> SpisakOpterecenjaStapa(const TModel& model, int izabraniStap);
+
+// Turns the analysis option "Smicanje u opterecenju" on or off; false when it already is so.
+bool PostaviSmicanjeUOpterecenju(TModel& model, bool ukljuceno);
