@@ -53,6 +53,8 @@ void TStraniceModela::NapraviStraniceDodatnihVrsta() {
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonSopstvenaTezinaSvimStapovima, "Dodaj sopstvenu tezinu svim stapovima")}));
     v->addStretch();
     PageControlOpterecenjeStapa->addTab(TabSheetSopstvenaTezina, QStringLiteral("sopstvena tezina"));
+    // Nine kinds no longer fit the pane's width side by side: the bar scrolls instead of widening it.
+    PageControlOpterecenjeStapa->setUsesScrollButtons(true);
 
     const std::pair<QPushButton*, std::pair<int, TRezimIzmene>> dugmad[] = {
         {ButtonDodajOpterecenjeLinearno, {toLinearno, TRezimIzmene::Dodaj}},
