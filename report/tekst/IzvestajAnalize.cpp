@@ -131,6 +131,8 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
     }
     if (!model.nizOpterecenja.empty()) {
         t += std::string(RL) + RL + "ULAZNI PODACI - OPTERECENJA" + RL + RL;
+        if (model.opcijeAnalize.smicanjeUOpterecenju)
+            t += std::string("Smicanje u opterecenju: ekvivalentna opterecenja sa uticajem smicanja") + RL + RL;
         for (const auto& o : model.nizOpterecenja) {
             t += "Broj opterecenja: " + std::to_string(o->ID()) + RL + "Ime opterecenja: " + o->Ime() + RL;
             switch (o->Tip()) {
