@@ -7,6 +7,7 @@
 #include "Greska.h"
 #include "Matrix.h"
 #include "Model.h"
+#include "OpterecenjeUklestenog.h"
 #include "SileStapa.h"
 #include "TipoviStapa.h"
 
@@ -40,8 +41,9 @@ TVrednostiPreseka UDelu(const TDeoDijagrama& d, LD x) {
 struct TKoncentrisano {
     LD x, dN, dT, dM;
 };
+// A distributed load over [od, doKraja]: qy across at od growing by nagib per unit length, px along.
 struct TRaspodeljeno {
-    LD od, doKraja, qy, px;
+    LD od, doKraja, qy, px, nagib = 0;
 };
 
 // Roots of the polynomial c0 + c1 x + c2 x^2 + c3 x^3 inside (0, h), found by bisection between the
@@ -80,6 +82,38 @@ std::vector<LD> NuleKubne(const LD c[4], LD h) {
     return nule;
 }
 
+// Roots inside (0, h) of a polynomial of any degree (coefficients from the constant term up),
+// bracketed by the roots of its derivative.
+std::vector<LD> NulePolinoma(const std::vector<LD>& c, LD h) {
+    auto f = [&](LD x) {
+        LD r = 0;
+        for (size_t i = c.size(); i-- > 0;) r = r * x + c[i];
+        return r;
+    };
+    std::vector<LD> granice{0};
+    if (c.size() > 2) {
+        std::vector<LD> izvod(c.size() - 1);
+        for (size_t i = 1; i < c.size(); ++i) izvod[i - 1] = LD(i) * c[i];
+        for (LD r : NulePolinoma(izvod, h)) granice.push_back(r);
+    }
+    granice.push_back(h);
+    std::vector<LD> nule;
+    for (size_t i = 0; i + 1 < granice.size(); ++i) {
+        LD lo = granice[i], hi = granice[i + 1];
+        const LD flo = f(lo), fhi = f(hi);
+        if (flo == 0 && i > 0) nule.push_back(lo);
+        if (flo == 0 || fhi == 0 || (flo < 0) == (fhi < 0)) continue;
+        for (int k = 0; k < 200; ++k) {
+            const LD m = lo + (hi - lo) / 2;
+            if (m <= lo || m >= hi) break;
+            if ((f(m) < 0) == (flo < 0)) lo = m;
+            else hi = m;
+        }
+        nule.push_back(lo + (hi - lo) / 2);
+    }
+    return nule;
+}
+
 void Uzmi(TEkstremiVelicine& e, LD v, LD x, bool& prvi) {
     if (prvi || v > e.max.vrednost) e.max = {v, x};
     if (prvi || v < e.min.vrednost) e.min = {v, x};
@@ -97,13 +131,22 @@ void Ekstremi(TDijagramiStapa& d) {
             Uzmi(d.ekstremM, v.M, s.x0 + xi, pM);
             Uzmi(d.ekstremW, v.w, s.x0 + xi, pW);
         }
-        // M is stationary where T changes sign.
-        if (s.T[1] != 0) {
+        // M is stationary where T changes sign, T stationary where the load does.
+        if (s.T[2] != 0) {
+            for (LD xi : NulePolinoma({s.T[0], s.T[1], s.T[2]}, h)) Uzmi(d.ekstremM, Horner(s.M, xi), s.x0 + xi, pM);
+            const LD xi = -s.T[1] / (2 * s.T[2]);
+            if (xi > 0 && xi < h) Uzmi(d.ekstremT, Horner(s.T, xi), s.x0 + xi, pT);
+        } else if (s.T[1] != 0) {
             const LD xi = -s.T[0] / s.T[1];
             if (xi > 0 && xi < h) Uzmi(d.ekstremM, Horner(s.M, xi), s.x0 + xi, pM);
         }
-        const LD dw[4] = {s.w[1], 2 * s.w[2], 3 * s.w[3], 4 * s.w[4]};
-        for (LD xi : NuleKubne(dw, h)) Uzmi(d.ekstremW, Horner(s.w, xi), s.x0 + xi, pW);
+        if (s.w[5] != 0) {
+            for (LD xi : NulePolinoma({s.w[1], 2 * s.w[2], 3 * s.w[3], 4 * s.w[4], 5 * s.w[5]}, h))
+                Uzmi(d.ekstremW, Horner(s.w, xi), s.x0 + xi, pW);
+        } else {
+            const LD dw[4] = {s.w[1], 2 * s.w[2], 3 * s.w[3], 4 * s.w[4]};
+            for (LD xi : NuleKubne(dw, h)) Uzmi(d.ekstremW, Horner(s.w, xi), s.x0 + xi, pW);
+        }
     }
 }
 
@@ -176,6 +219,18 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
                 rasp.push_back({naStapu(o->PocetakRaspodeljenogUPravcuOse()), naStapu(o->KrajRaspodeljenogUPravcuOse()),
                                 0, o->RaspodeljenoOpterecenjeUPravcuOse()});
                 break;
+            case toLinearno: {
+                const LD od = naStapu(o->PocetakRaspodeljenog()), doKraja = naStapu(o->KrajRaspodeljenog());
+                if (!(doKraja > od)) break;
+                const LD p1 = o->RaspodeljenoOpterecenje(), p2 = o->RaspodeljenoOpterecenjeUPravcuOse();
+                rasp.push_back({od, doKraja, p1, 0, (p2 - p1) / (doKraja - od)});
+                break;
+            }
+            case toSopstvenaTezina: {
+                const TSopstvenaTezina g = KomponenteTezine(stap, *o);
+                rasp.push_back({0, L, g.qy, g.px});
+                break;
+            }
             case toT: t += o->TemperaturnaPromena(); break;
             case toDeltaT: dt += o->TemperaturnaRazlika(); break;
             default: break;
@@ -213,8 +268,13 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
 
     // The state at the start from the end forces on the member there: N = -R_u1, T = R_w1,
     // M = -R_phi1 (0 at a hinge). The start rotation of a hinged start is found below.
+    // Behind a spring the member's own end turns less than the node by the spring's share.
+    auto rotacijaKraja = [&](int red, bool naPocetku) {
+        const LD k = stap.Opruga(naPocetku);
+        return k > 0 ? Clan(qL, red) - Clan(RL, red) / k : Clan(qL, red);
+    };
     TVrednostiPreseka s{-Clan(RL, m.u1), Clan(RL, m.w1), -Clan(RL, m.fi1),
-                        Clan(qL, m.u1),  Clan(qL, m.w1), Clan(qL, m.fi1)};
+                        Clan(qL, m.u1),  Clan(qL, m.w1), rotacijaKraja(m.fi1, true)};
     for (size_t j = 0; j < b.size(); ++j) {
         if (imaAkciju[j]) {
             TSkok skok{b[j], s, s};
@@ -229,9 +289,12 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
         p.x0 = b[j];
         p.x1 = b[j + 1];
         const LD sredina = p.x0 + (p.x1 - p.x0) / 2;
-        LD q = 0, px = 0;
+        LD q = 0, px = 0, dq = 0;  // q + dq * xi across the part
         for (const auto& r : rasp)
-            if (r.od < sredina && sredina < r.doKraja) q += r.qy, px += r.px;
+            if (r.od < sredina && sredina < r.doKraja) {
+                q += r.nagib != 0 ? r.qy + r.nagib * (p.x0 - r.od) : r.qy;
+                px += r.px, dq += r.nagib;
+            }
         p.N[0] = s.N, p.N[1] = -px;
         p.T[0] = s.T, p.T[1] = q;
         p.M[0] = s.M, p.M[1] = s.T, p.M[2] = q / 2;
@@ -239,6 +302,10 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
         p.fi[0] = s.fi, p.fi[1] = s.M / EI + kap, p.fi[2] = s.T / (2 * EI), p.fi[3] = q / (6 * EI);
         p.w[0] = s.w, p.w[1] = s.fi - c * s.T, p.w[2] = s.M / (2 * EI) + kap / 2 - c * q / 2, p.w[3] = s.T / (6 * EI),
         p.w[4] = q / (24 * EI);
+        if (dq != 0) {
+            p.T[2] = dq / 2, p.M[3] = dq / 6, p.fi[4] = dq / (24 * EI);
+            p.w[3] -= c * dq / 6, p.w[5] = dq / (120 * EI);
+        }
         d.delovi.push_back(p);
         s = UDelu(p, p.x1);
     }
@@ -248,7 +315,7 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
     // loads leave shear out. The correction is the member's own unloaded response (a start rotation
     // where the start is hinged, a linear moment otherwise), so the line keeps every end condition.
     const LD ew = s.w - Clan(qL, m.w2);
-    const LD ef = m.fi2 ? s.fi - Clan(qL, m.fi2) : 0;
+    const LD ef = m.fi2 ? s.fi - rotacijaKraja(m.fi2, false) : 0;
     LD a0 = 0, m0 = 0, t0 = 0;  // correction: fi += a0 + (m0 x + t0 x^2/2)/EI, w += its integral - c t0 x
     const LD savitljivost = L * L * L / (3 * EI) + c * L;
     const TOsobineTipa& tip = *OsobineTipa(stap.TipStapa());  // a known type: Mesta found its rows
@@ -307,7 +374,7 @@ std::unordered_map<int, double> PomeranjaPoKodu(const TStanjeAnalize& st) {
 }
 
 TDijagramiStapa Dijagrami(const TStap& stap, const std::unordered_map<int, double>& pomeranja,
-                          const std::vector<const TOpterecenje*>& opterecenja) {
+                          const std::vector<const TOpterecenje*>& opterecenja, bool smicanje) {
     const std::vector<int> kodovi = KodniBrojeviStapa(stap);
     TMatrix qG;
     qG.Resize(1, std::max<int>(1, int(kodovi.size())));
@@ -315,7 +382,7 @@ TDijagramiStapa Dijagrami(const TStap& stap, const std::unordered_map<int, doubl
         auto it = pomeranja.find(kodovi[a]);
         if (it != pomeranja.end()) qG.SetElem(1, int(a) + 1, it->second);
     }
-    const TSileStapa r = SileIzPomeranja(stap, std::move(qG), opterecenja);
+    const TSileStapa r = SileIzPomeranja(stap, std::move(qG), opterecenja, smicanje);
     return IzracunajDijagrameStapa(stap, r.RL, r.qL, opterecenja);
 }
 
@@ -331,7 +398,8 @@ std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TSt
     r.reserve(model.nizStapova.size());
     for (const auto& s : model.nizStapova) {
         auto it = poStapu.find(s->ID());
-        r.push_back(Dijagrami(*s, pomeranja, it == poStapu.end() ? nijedno : it->second));
+        r.push_back(Dijagrami(*s, pomeranja, it == poStapu.end() ? nijedno : it->second,
+                              model.opcijeAnalize.smicanjeUOpterecenju));
     }
     return r;
 }
@@ -341,5 +409,5 @@ TDijagramiStapa DijagramiStapa(const TModel& model, const TStanjeAnalize& stanje
     std::vector<const TOpterecenje*> svoja;
     for (const auto& o : model.nizOpterecenja)
         if (o->IDStapa() == stap.ID()) svoja.push_back(o.get());
-    return Dijagrami(stap, PomeranjaPoKodu(stanje), svoja);
+    return Dijagrami(stap, PomeranjaPoKodu(stanje), svoja, model.opcijeAnalize.smicanjeUOpterecenju);
 }

@@ -33,7 +33,7 @@ struct TVrednostiPreseka {
 // in xi = x - x0 (coefficients from the constant term up).
 struct TDeoDijagrama {
     long double x0 = 0, x1 = 0;
-    long double N[2] = {}, T[2] = {}, M[3] = {}, u[3] = {}, fi[4] = {}, w[5] = {};
+    long double N[2] = {}, T[3] = {}, M[4] = {}, u[3] = {}, fi[5] = {}, w[6] = {};
 };
 
 struct TEkstrem {
@@ -74,7 +74,8 @@ TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, co
 bool ImaRezultata(const TStanjeAnalize& stanje);
 
 // Every member's diagrams from the results, in member-list order; the displacement lists are read
-// once for all members. Throws TGreska("Nema rezultata analize!!!") without results.
+// once for all members. Throws TGreska("Nema rezultata analize!!!") without results. The end
+// forces follow the model's rule for the equivalent loads.
 std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TStanjeAnalize& stanje);
 // One member's.
 TDijagramiStapa DijagramiStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Opterecenje.h"
+#include "OpterecenjeUklestenog.h"
 #include "StanjeAnalize.h"
 #include "Stap.h"
 
@@ -92,6 +93,7 @@ TMatrix MatricaTransformacije(const TStap& stap) {
 TMatrix MatricaKrutostiLKS(const TStap& stap) {
     const TRaspored r = Raspored(stap.TipStapa());
     if (r.n == 0) return TMatrix();
+    if (stap.ImaOpruge()) return KondenzovanaKrutost(stap, Fi(stap));
     const LD L = DuzinaStapa(stap);
     const LD E = stap.Materijal()->E();
     const LD A = stap.Presek()->Aaksijalno();
@@ -153,9 +155,26 @@ TMatrix MatricaKrutostiGKS(const TStap& stap) {
     return kG;
 }
 
-TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& o) {
+namespace {
+
+// The kinds, members and rule that the closed forms below do not cover take the general way: the
+// member rigid at both ends, then its type and springs by condensation.
+bool OpstiPut(const TStap& stap, const TOpterecenje& o, bool smicanje) {
+    return o.Tip() == toLinearno || o.Tip() == toSopstvenaTezina || stap.ImaOpruge() || (smicanje && Fi(stap) != 0);
+}
+
+TMatrix OpstiVektorQ(const TStap& stap, const TOpterecenje& o, bool smicanje) {
+    const LD fi = smicanje ? Fi(stap) : 0;
+    const auto Q6 = OpterecenjeUklestenog(stap, o, fi);
+    return Q6 ? KondenzovanoOpterecenje(stap, *Q6, fi) : TMatrix();
+}
+
+}  // namespace
+
+TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& o, bool smicanje) {
     const TRaspored r = Raspored(stap.TipStapa());
     if (r.n == 0) return TMatrix();
+    if (OpstiPut(stap, o, smicanje)) return OpstiVektorQ(stap, o, smicanje);
     const int tip = stap.TipStapa();
     const LD L = DuzinaStapa(stap);
     TMatrix Q = Vektor(r.n);
@@ -316,10 +335,10 @@ TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& o) {
     return Q;
 }
 
-TMatrix GetVektorQGKS(const TStap& stap, const TOpterecenje& o) {
+TMatrix GetVektorQGKS(const TStap& stap, const TOpterecenje& o, bool smicanje) {
     const int n = Raspored(stap.TipStapa()).n;
     if (n == 0) return TMatrix();
-    TMatrix QL = GetVektorQLKS(stap, o);
+    TMatrix QL = GetVektorQLKS(stap, o, smicanje);
     TMatrix Tt = MatricaTransformacije(stap);
     Tt.Transpose();
     // An unknown load kind gives a 1 x 1 QL; the product then fails its size check and the member's

@@ -13,5 +13,7 @@ long double Fi(const TStap& stap);
 TMatrix MatricaTransformacije(const TStap& stap);
 TMatrix MatricaKrutostiLKS(const TStap& stap);
 TMatrix MatricaKrutostiGKS(const TStap& stap);
-TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& opterecenje);
-TMatrix GetVektorQGKS(const TStap& stap, const TOpterecenje& opterecenje);
+// `smicanje`: the loads take the shear deformation into account as the stiffness does (the model's
+// analysis option); otherwise they are computed for bending alone.
+TMatrix GetVektorQLKS(const TStap& stap, const TOpterecenje& opterecenje, bool smicanje = false);
+TMatrix GetVektorQGKS(const TStap& stap, const TOpterecenje& opterecenje, bool smicanje = false);

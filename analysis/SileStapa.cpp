@@ -36,7 +36,8 @@ const std::vector<int>& IliPrazna(const TNizKodnihBrojeva& l) {
 
 TIndeksSila::TIndeksSila(const TModel& model, const TStanjeAnalize& stanje)
     : s(IliPrazna(stanje.nizKodnihBrojevaNepoznatihPomeranja)),
-      o(IliPrazna(stanje.nizKodnihBrojevaPoznatihPomeranja)) {
+      o(IliPrazna(stanje.nizKodnihBrojevaPoznatihPomeranja)),
+      smicanje(model.opcijeAnalize.smicanjeUOpterecenju) {
     for (const auto& opt : model.nizOpterecenja) poStapu[opt->IDStapa()].push_back(opt.get());
 }
 
@@ -76,20 +77,22 @@ TSileStapa IzracunajSileStapa(const TModel& /*model: the index holds its loads*/
     static const std::vector<const TOpterecenje*> bezOpterecenja;
     const auto svoja = indeks.poStapu.find(stap.ID());
     TSileStapa sile =
-        SileIzPomeranja(stap, std::move(r.qG), svoja != indeks.poStapu.end() ? svoja->second : bezOpterecenja);
+        SileIzPomeranja(stap, std::move(r.qG), svoja != indeks.poStapu.end() ? svoja->second : bezOpterecenja,
+                        indeks.smicanje);
     sile.kodniBrojevi = std::move(r.kodniBrojevi);
     return sile;
 }
 
-TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<const TOpterecenje*>& opterecenja) {
+TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<const TOpterecenje*>& opterecenja,
+                           bool smicanje) {
     TSileStapa r;
     const int m = std::max(1, BrojStepeniSlobode(stap.TipStapa()));
     r.qG = std::move(qG);
     r.QG = Vektor(m);
     r.QL = Vektor(m);
     for (const TOpterecenje* opt : opterecenja) {
-        const TMatrix qg = GetVektorQGKS(stap, *opt);
-        const TMatrix ql = GetVektorQLKS(stap, *opt);
+        const TMatrix qg = GetVektorQGKS(stap, *opt, smicanje);
+        const TMatrix ql = GetVektorQLKS(stap, *opt, smicanje);
         r.QG.Add(&qg);
         r.QL.Add(&ql);
     }

@@ -34,6 +34,7 @@ struct TIndeksSila {
     TIndeksSila(const TModel& model, const TStanjeAnalize& stanje);
     TPozicije s, o;
     TOpterecenjaPoStapu poStapu;
+    bool smicanje = false;  // the model's rule for the equivalent loads
 };
 
 // The same, with positions and loads looked up in `indeks` (same values).
@@ -42,4 +43,6 @@ TSileStapa IzracunajSileStapa(const TModel& model, const TStanjeAnalize& stanje,
 
 // The same from the member's displacements qG (GKS, local order) and its own loads in list order,
 // for code that gathers both once for many members. kodniBrojevi is left empty.
-TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<const TOpterecenje*>& opterecenja);
+// `smicanje` as for GetVektorQLKS.
+TSileStapa SileIzPomeranja(const TStap& stap, TMatrix qG, const std::vector<const TOpterecenje*>& opterecenja,
+                           bool smicanje = false);

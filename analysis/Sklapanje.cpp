@@ -143,7 +143,7 @@ void SaberiOpterecenjaStapova(const TModel& model, const TPozicije& pozicije, in
         if (it == poStapu.end()) continue;
         const std::vector<int> kodovi = KodniBrojeviStapa(*st);
         for (const TOpterecenje* o : it->second) {
-            const TMatrix Qg = GetVektorQGKS(*st, *o);
+            const TMatrix Qg = GetVektorQGKS(*st, *o, model.opcijeAnalize.smicanjeUOpterecenju);
             ProveriKonacnost(Qg, *st);
             for (size_t a = 0; a < kodovi.size(); ++a) {
                 const double v = Qg.Elem(1, static_cast<int>(a) + 1);

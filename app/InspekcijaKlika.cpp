@@ -82,6 +82,8 @@ std::string TekstStapaZaKlik(const TModel& model, const TStap& s) {
         "Pocetni cvor stapa = " + std::to_string(s.PocetniCvor()->ID()),
         "Krajnji cvor stapa = " + std::to_string(s.KrajnjiCvor()->ID()),
     };
+    if (s.OprugaPocetka() > 0) r.push_back("Opruga na pocetku kpi = " + FormatBroja(s.OprugaPocetka()));
+    if (s.OprugaKraja() > 0) r.push_back("Opruga na kraju kpk = " + FormatBroja(s.OprugaKraja()));
     for (const auto& o : model.nizOpterecenja)
         if (o->IDStapa() == s.ID())
             r.push_back("Ime opterecenja stapa = \"" + o->Ime() + " (ID=" + std::to_string(o->ID()) + ")\"");

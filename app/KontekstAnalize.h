@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+#include <string>
+
 #include "Model.h"
 #include "Podesavanja.h"
 #include "PoslovProracuna.h"
@@ -27,6 +30,10 @@ public:
     // Installs a finished run's results into the model and state above in one step; false when
     // they no longer describe that model.
     virtual bool PostaviRezultate(TPoslovProracuna& posao) { return posao.PrenesiRezultate(Model(), Stanje()); }
+    // One undoable editing step on the model; a context without a window edits it directly.
+    virtual bool IzvrsiIzmenu(const std::string& /*naziv*/, const std::function<bool(TModel&)>& izmena) {
+        return izmena(Model());
+    }
 
 private:
     TZauzetost vlastitaZauzetost;

@@ -16,6 +16,7 @@
 #include "SekcijaAnalize.h"
 #include "StranicaAnalizeRadnik.h"
 #include "StranicaRezultata.h"
+#include "UredjivanjeOpterecenja.h"
 #include "Zauzetost.h"
 
 namespace {
@@ -50,6 +51,17 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     v->addLayout(dugmad);
     // A row of its own: the buttons keep the width they had.
     v->addWidget(CheckBoxOpstaStabilnost);
+    CheckBoxSmicanjeUOpterecenju =
+        Imenuj(new QCheckBox(QStringLiteral("Smicanje u opterecenju")), "CheckBoxSmicanjeUOpterecenju");
+    v->addWidget(CheckBoxSmicanjeUOpterecenju);
+    connect(CheckBoxSmicanjeUOpterecenju, &QCheckBox::clicked, this, [this](bool ukljuceno) {
+        // A running analysis holds the model's edits back, this option with them.
+        if (!Zauzet() && !this->kontekst.Zauzetost().Aktivna())
+            this->kontekst.IzvrsiIzmenu("Smicanje u opterecenju",
+                                        [ukljuceno](TModel& m) { return PostaviSmicanjeUOpterecenju(m, ukljuceno); });
+        PrikaziOpcije(this->kontekst.Model().opcijeAnalize);
+    });
+    PrikaziOpcije(kontekst.Model().opcijeAnalize);
     MemoPorukaTrenutnogStanjaAnalize = Imenuj(new QPlainTextEdit, "MemoPorukaTrenutnogStanjaAnalize");
     MemoPorukaTrenutnogStanjaAnalize->setReadOnly(true);
     MemoPorukaTrenutnogStanjaAnalize->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -69,12 +81,16 @@ TStranicaAnalize::TStranicaAnalize(TKontekstAnalize& kontekst, TStranicaRezultat
     });
     // The option is part of the model: not changed while a run holds it.
     connect(&kontekst.Zauzetost(), &TZauzetost::promenjena, CheckBoxOpstaStabilnost,
-            [this](bool aktivna) { CheckBoxOpstaStabilnost->setEnabled(!aktivna); });
+            [this](bool aktivna) {
+                CheckBoxOpstaStabilnost->setEnabled(!aktivna);
+                CheckBoxSmicanjeUOpterecenju->setEnabled(!aktivna);
+            });
 }
 
 void TStranicaAnalize::PrikaziOpcije(const TOpcijeAnalize& opcije) {
-    const QSignalBlocker b(CheckBoxOpstaStabilnost);
+    const QSignalBlocker b(CheckBoxOpstaStabilnost), c(CheckBoxSmicanjeUOpterecenju);
     CheckBoxOpstaStabilnost->setChecked(opcije.opstaStabilnost);
+    CheckBoxSmicanjeUOpterecenju->setChecked(opcije.smicanjeUOpterecenju);
 }
 
 TStranicaAnalize::~TStranicaAnalize() {

@@ -16,6 +16,7 @@ class QPlainTextEdit;
 struct TOpcijeAnalize;
 class QProgressBar;
 class QPushButton;
+class QCheckBox;
 class TPoslovProracuna;
 class TStranicaRezultata;
 
@@ -39,6 +40,7 @@ public:
     QPushButton* ButtonFormirajIzvestaj = nullptr;
     // "Opsta stabilnost": the model's option; a click asks naOpstuStabilnost for the edit.
     QCheckBox* CheckBoxOpstaStabilnost = nullptr;
+    QCheckBox* CheckBoxSmicanjeUOpterecenju = nullptr;
     QPlainTextEdit* MemoPorukaTrenutnogStanjaAnalize = nullptr;
     // How far the run is, with the name of the step it is in.
     QProgressBar* ProgressBarAnalize = nullptr;

@@ -14,6 +14,7 @@
 #include "ProzorProvere.h"
 #include "KontekstAnalize.h"
 #include "PlotChart.h"
+#include "DokumentModela.h"
 #include "StranicaAnalize.h"
 #include "StranicaRezultata.h"
 #include "TabDijagrami.h"
@@ -38,6 +39,9 @@ public:
     }
     TZauzetost& Zauzetost() override { return p.Zauzetost(); }
     bool PostaviRezultate(TPoslovProracuna& posao) override { return p.Dokument().PostaviRezultate(posao); }
+    bool IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) override {
+        return p.IzvrsiIzmenu(naziv, izmena);
+    }
 
 private:
     TFormGlavniProzor& p;
@@ -88,7 +92,6 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     s.analiza = new TStranicaAnalize(*kontekst, *s.rezultati, prozor.TabSheetParametriAnalize);
     Ubaci(prozor.TabSheetRezultat, s.rezultati);
     Ubaci(prozor.TabSheetParametriAnalize, s.analiza);
-
     TStranicaAnalize* analiza = s.analiza;
     TFormGlavniProzor* prozorP = &prozor;
     analiza->naOpstuStabilnost = [prozorP](bool da) {

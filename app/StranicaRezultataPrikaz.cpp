@@ -143,8 +143,9 @@ bool TStranicaRezultata::PrikaziQStapa(const TStap& s, const std::vector<int>& k
     ql.Isprazni();
     qg.Isprazni();
     if (o.IDStapa() == s.ID()) {
-        TMatrix QL = GetVektorQLKS(s, o);
-        TMatrix QG = GetVektorQGKS(s, o);
+        const bool smicanje = model.opcijeAnalize.smicanjeUOpterecenju;
+        TMatrix QL = GetVektorQLKS(s, o, smicanje);
+        TMatrix QG = GetVektorQGKS(s, o, smicanje);
         ql.PostaviVelicinu(1, QL.NrOfRows());
         ql.PostaviSopstvenuMatricu(0, 0, std::move(QL));
         qg.PostaviVelicinu(2, QG.NrOfRows());

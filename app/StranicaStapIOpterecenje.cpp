@@ -31,6 +31,7 @@ void TStraniceModela::NapraviStranicuStap() {
     v->addWidget(grupa);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonDodajStap, "Dodaj"), VELT_DUGME(ButtonPromeniStap, "Promeni"),
                              VELT_DUGME(ButtonObrisiStap, "Obrisi")}));
+    NapraviPoljaOpruga(v);
     v->addStretch();
 
     connect(ComboBoxSpisakStapova, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSpisakStapovaChange(); });
@@ -58,6 +59,7 @@ void TStraniceModela::PrikaziStap() {
     Izaberi(ComboBoxSpisakCvorovaZaPocetniCvorStapa, iz.pocetniCvor);
     Izaberi(ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, iz.krajnjiCvor);
     Izaberi(ComboBoxTipStapa, iz.tip >= 0 && iz.tip < ComboBoxTipStapa->count() ? iz.tip : -1);
+    PrikaziOpruge(*s);
 }
 
 void TStraniceModela::ComboBoxSpisakStapovaChange() { PrikaziStap(); }
@@ -201,6 +203,7 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
     Red(fpt, "Relativna pozicija kraja", VELT_POLJE(EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse, "1.0"));
     DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjePt, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjePt, "Promeni"));
     PageControlOpterecenjeStapa->addTab(s, QStringLiteral("pt"));
+    NapraviStraniceDodatnihVrsta();
 
     f->addRow(PageControlOpterecenjeStapa);
     v->addWidget(definicija);
@@ -249,8 +252,8 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
 }
 
 // The value fields of a kind's page, in the page's order; nullptr past its last field.
-std::array<QLineEdit*, 3> TStraniceModela::PoljaVrste(int tip) const {
-    QLineEdit* const polja[7][3] = {
+std::array<QLineEdit*, 4> TStraniceModela::PoljaVrste(int tip) const {
+    QLineEdit* const polja[BrojVrstaOpterecenja][4] = {
         {EditVrednostKoncSileNaStapu, EditRelPozKoncSileUOdnosuNaPocetakStapa, nullptr},
         {EditKoncMomentNaStapu, EditRelPozKoncMomentaUOdnosuNaPocetakStapa, nullptr},
         {EditIntenzitetRaspodeljenogOpterecenjaStapa, EditRelPozPocetkaRaspodeljenogOpterecenja,
@@ -260,9 +263,11 @@ std::array<QLineEdit*, 3> TStraniceModela::PoljaVrste(int tip) const {
         {EditVrednostKoncSileNaStapuUPravcuOse, EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa, nullptr},
         {EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse, EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse,
          EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse},
+        {EditLinearnoP1, EditLinearnoP2, EditLinearnoPocetak, EditLinearnoKraj},
+        {EditFaktorSopstveneTezine},
     };
-    if (tip < toV || tip > toPt) return {};
-    return {polja[tip][0], polja[tip][1], polja[tip][2]};
+    if (tip < toV || tip >= BrojVrstaOpterecenja) return {};
+    return {polja[tip][0], polja[tip][1], polja[tip][2], polja[tip][3]};
 }
 
 void TStraniceModela::OsveziOpterecenja() {
@@ -280,7 +285,7 @@ void TStraniceModela::PrikaziOpterecenje() {
     const TOpterecenje* o = Izabrani(kontekst.Model().nizOpterecenja, ComboBoxSpisakOpterecenjaStapova->currentIndex());
     if (!o) return;
     EditImeOpterecenjaZaStap->setText(Q(o->Ime()));
-    if (o->Tip() < toV || o->Tip() > toPt) return;
+    if (o->Tip() < toV || o->Tip() >= BrojVrstaOpterecenja) return;
     const auto polja = PoljaVrste(o->Tip());
     PageControlOpterecenjeStapa->setCurrentIndex(o->Tip());
     const auto vrednosti = VrednostiOpterecenja(*o);
@@ -300,7 +305,7 @@ void TStraniceModela::ComboBoxSpisakStapovaZaOpterecenjeChange() { PrikaziOptere
 void TStraniceModela::DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim) {
     const auto polja = PoljaVrste(tip);
     TPoljaOpterecenja tekstovi;
-    for (size_t i = 0; i < 3; ++i)
+    for (size_t i = 0; i < polja.size(); ++i)
         if (QLineEdit* e = polja[i]) tekstovi[i] = S(e);
     const std::string ime = S(EditImeOpterecenjaZaStap);
     const int izabrano = ComboBoxSpisakOpterecenjaStapova->currentIndex();

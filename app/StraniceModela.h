@@ -14,6 +14,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
+class QVBoxLayout;
 class QWidget;
 class TKontekstUredjivanja;
 
@@ -131,7 +132,13 @@ private:
     void ButtonDodajOpterecenjePtClick();
     void ButtonPromeniOpterecenjePtClick();
     void DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim);
-    std::array<QLineEdit*, 3> PoljaVrste(int tip) const;
+    std::array<QLineEdit*, 4> PoljaVrste(int tip) const;
+    // The pages of the linearly varying load and the self-weight, and the member's end springs.
+    void NapraviStraniceDodatnihVrsta();
+    void NapraviPoljaOpruga(QVBoxLayout* v);
+    void PrikaziOpruge(const TStap& s);
+    void ButtonPostaviOprugeClick();
+    void ButtonSopstvenaTezinaSvimStapovimaClick();
 
     TKontekstUredjivanja& kontekst;
     // Set while a command of these pages runs.
@@ -188,6 +195,9 @@ private:
     QPushButton* ButtonDodajStap = nullptr;
     QPushButton* ButtonPromeniStap = nullptr;
     QPushButton* ButtonObrisiStap = nullptr;
+    QLineEdit* EditOprugaPocetka = nullptr;
+    QLineEdit* EditOprugaKraja = nullptr;
+    QPushButton* ButtonPostaviOpruge = nullptr;
 
     // "Oslonac"
     QWidget* TabSheetOslonac = nullptr;
@@ -254,6 +264,18 @@ private:
     QPushButton* ButtonPromeniOpterecenjeH = nullptr;
     QPushButton* ButtonDodajOpterecenjePt = nullptr;
     QPushButton* ButtonPromeniOpterecenjePt = nullptr;
+    QWidget* TabSheetLinearno = nullptr;
+    QWidget* TabSheetSopstvenaTezina = nullptr;
+    QLineEdit* EditLinearnoP1 = nullptr;
+    QLineEdit* EditLinearnoP2 = nullptr;
+    QLineEdit* EditLinearnoPocetak = nullptr;
+    QLineEdit* EditLinearnoKraj = nullptr;
+    QLineEdit* EditFaktorSopstveneTezine = nullptr;
+    QPushButton* ButtonDodajOpterecenjeLinearno = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeLinearno = nullptr;
+    QPushButton* ButtonDodajOpterecenjeSopstvenaTezina = nullptr;
+    QPushButton* ButtonPromeniOpterecenjeSopstvenaTezina = nullptr;
+    QPushButton* ButtonSopstvenaTezinaSvimStapovima = nullptr;
     QComboBox* ComboBoxSpisakStapovaZaOpterecenje = nullptr;
     QListWidget* ListBoxSpisakPridruzenihOpterecenjaStapu = nullptr;
     QPushButton* ButtonPridruziOpterecenjeStapu = nullptr;

@@ -21,6 +21,7 @@ struct TOpcije {
     bool log = false;
     TPutanjaResavanja putanja = TPutanjaResavanja::Automatska;  // --solver
     bool opsta = false;                                         // --general: general stability for this run
+    bool smicanjeUOpterecenju = false;                          // --shear-loads: the option on for this run
 };
 
 // Takes MODEL, --factor F, --solver, --general and (when `dozvoliJson`) --json and --log; 0 when the arguments are

@@ -34,6 +34,7 @@ int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije
         } else if (a[i] == "--general") o.opsta = true;
         else if (dozvoliJson && a[i] == "--json") o.json = true;
         else if (dozvoliJson && a[i] == "--log") o.log = true;
+        else if (a[i] == "--shear-loads") o.smicanjeUOpterecenju = true;
         else if (o.model.empty() && (a[i].empty() || a[i][0] != '-')) o.model = a[i];
         else {
             std::cerr << upotreba;
@@ -61,6 +62,7 @@ int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log
     TPodesavanja podesavanja;
     try {
         ProcitajModel(o.model, model, podesavanja);
+        if (o.smicanjeUOpterecenju) model.opcijeAnalize.smicanjeUOpterecenju = true;
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
         return 1;

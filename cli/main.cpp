@@ -67,6 +67,8 @@ const char* const POMOC =
     "  check-matrix MODEL IME FAJL.csv [--tol T] [--solver dense|sparse|auto]\n"
     "                        uporedi matricu iz fajla sa izracunatom (relativna tolerancija\n"
     "                        1e-6) i ispise svaku vrednost koja se razlikuje\n"
+    "  --shear-loads         (analyze, diagrams, report) ekvivalentna opterecenja sa uticajem\n"
+    "                        smicanja, kao u matricama krutosti (Smicanje u opterecenju)\n"
     "  --help                ova poruka\n"
     "  --version             verzija programa\n"
     "\n"

@@ -155,14 +155,15 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
         g.DataColor = boja;
         g.MoveTo(o.x0, o.z0);
         for (const TDeoDijagrama& deo : d.delovi) {
-            const int tacaka = vrsta == TPrikaz::M ? Tacaka(deo, velicina) : 1;
+            const bool kriva = vrsta == TPrikaz::M || (vrsta == TPrikaz::T && deo.T[2] != 0);
+            const int tacaka = kriva ? Tacaka(deo, velicina) : 1;
             for (int k = 0; k <= tacaka; ++k) {
                 const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
                 TVrednostiPreseka v;
                 const LD xi = x - deo.x0;
                 v.N = deo.N[0] + deo.N[1] * xi;
-                v.T = deo.T[0] + deo.T[1] * xi;
-                v.M = deo.M[0] + (deo.M[1] + deo.M[2] * xi) * xi;
+                v.T = deo.T[0] + (deo.T[1] + deo.T[2] * xi) * xi;
+                v.M = deo.M[0] + (deo.M[1] + (deo.M[2] + deo.M[3] * xi) * xi) * xi;
                 tacka(x, Vrednost(v, vrsta), px, pz);
                 g.DrawTo(px, pz);
             }

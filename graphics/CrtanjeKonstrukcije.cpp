@@ -7,6 +7,7 @@
 #include "Brojevi.h"
 #include "CrtanjeDijagrama.h"
 #include "CrtanjeSimbola.h"
+#include "SimboliOslonaca.h"
 #include "TipoviStapa.h"
 
 namespace {
@@ -23,6 +24,15 @@ struct TPomaciOslonaca {
           posleOz(TPlotPovrsina::SirinaTeksta(QStringLiteral("Oz"), VelicinaTeksta) +
                   TPlotPovrsina::SirinaTeksta(QStringLiteral(" "), VelicinaTeksta)) {}
 };
+
+// The spiral of a member end's rotational spring, next to the node.
+void CrtajOpruge(TPlotPovrsina& g, const TStap& s) {
+    const TCvor* a = s.PocetniCvor();
+    const TCvor* b = s.KrajnjiCvor();
+    const double dx = double(b->X() - a->X()), dz = double(b->Z() - a->Z());
+    if (s.OprugaPocetka() > 0) g.Oblik(SimbolOpruge(double(a->X()), double(a->Z()), dx, dz));
+    if (s.OprugaKraja() > 0) g.Oblik(SimbolOpruge(double(b->X()), double(b->Z()), -dx, -dz));
+}
 
 void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p, const TPomaciOslonaca& pomaci) {
     const double x = double(c.X()), z = double(c.Z());
@@ -185,6 +195,7 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
                     const TTacka z = Izmedju(*a, *b, 1 - PolozajZgloba);
                     g.MarkAt(z.x, z.z, 17);
                 }
+                CrtajOpruge(g, *s);
             }
         if (p.prikaziBrojStapa)
             for (const auto& s : model.nizStapova) {

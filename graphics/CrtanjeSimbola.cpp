@@ -115,6 +115,8 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
                 g.Oblik(SimbolZgloba(double(a->X()), double(a->Z()), dx, dz));
             if (KrajZglobni(s->TipStapa(), false) && !celZglob(b))
                 g.Oblik(SimbolZgloba(double(b->X()), double(b->Z()), -dx, -dz));
+            if (s->OprugaPocetka() > 0) g.Oblik(SimbolOpruge(double(a->X()), double(a->Z()), dx, dz));
+            if (s->OprugaKraja() > 0) g.Oblik(SimbolOpruge(double(b->X()), double(b->Z()), -dx, -dz));
         }
         for (const auto& c : model.nizCvorova)
             if (celZglob(c.get())) g.Oblik(SimbolZglobaUCvoru(double(c->X()), double(c->Z())));

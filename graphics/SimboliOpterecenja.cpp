@@ -49,6 +49,57 @@ TSimbolSaVrednoscu Grupa(const TGradnjaOblika& g, TGradnjaOblika::TT sidro, QStr
     return s;
 }
 
+// A load across the member growing linearly from p1 to p2 over its extent: arrows whose lengths
+// follow the intensity under the sloping outline through their tails.
+TSimbolSaVrednoscu SimbolLinearnog(const TOpterecenje& op, double x1, double z1, double dx, double dz) {
+    const long double p1 = op.RaspodeljenoOpterecenje(), p2 = op.RaspodeljenoOpterecenjeUPravcuOse();
+    const long double t0 = op.PocetakRaspodeljenog(), t1 = op.KrajRaspodeljenog();
+    const long double najvece = std::max(std::fabs(p1), std::fabs(p2));
+    constexpr int strelica = 8;
+    std::vector<TOblik> o;
+    TOblik obris;
+    obris.smerX = dx;
+    obris.smerY = dz;
+    obris.boja = BojaOpterecenja;
+    for (int i = 0; i <= strelica; ++i) {
+        const long double t = t0 + (t1 - t0) * i / strelica, p = p1 + (p2 - p1) * i / strelica;
+        const float s = p >= 0 ? 1.f : -1.f;
+        const float h = najvece > 0 ? float(-s * VisinaRaspodeljenog * std::fabs(p) / najvece) : 0;
+        const double x = x1 + double(t) * dx, z = z1 + double(t) * dz;
+        if (std::fabs(h) > 3) Gradnja(x, z, dx, dz).Strelica(o, {0, h}, {0, -s * 1.5f}, 6);
+        obris.tacke.push_back({x, z, 0, h});
+    }
+    o.push_back(std::move(obris));
+    const long double tm = (t0 + t1) / 2;
+    const TGradnjaOblika g = Gradnja(x1 + double(tm) * dx, z1 + double(tm) * dz, dx, dz);
+    const float vrh = najvece > 0 && (p1 + p2) < 0 ? VisinaRaspodeljenog : -VisinaRaspodeljenog;
+    TSimbolSaVrednoscu r = Grupa(g, {0, vrh}, Vrednost("p1=", p1) + Vrednost(", p2=", p2));
+    r.oblici = std::move(o);
+    return r;
+}
+
+// The member's own weight: a row of arrows straight down (world -Z) along the whole member.
+TSimbolSaVrednoscu SimbolSopstveneTezine(const TOpterecenje& op, double x1, double z1, double x2, double z2) {
+    const float h = 14;
+    const TGradnjaOblika g0 = Gradnja(x1, z1);
+    std::vector<TOblik> strelica, o;
+    g0.Strelica(strelica, {0, h}, {0, 1.5f}, 5);
+    for (TOblik& f : strelica) {
+        f.doX = x2;
+        f.doY = z2;
+        f.korak = 18;
+        o.push_back(std::move(f));
+    }
+    TOblik linija;
+    linija.boja = BojaOpterecenja;
+    linija.tacke = {{x1, z1, 0, h}, {x2, z2, 0, h}};
+    o.push_back(std::move(linija));
+    const TGradnjaOblika g = Gradnja((x1 + x2) / 2, (z1 + z2) / 2);
+    TSimbolSaVrednoscu r = Grupa(g, {0, h}, Vrednost("g x ", op.RaspodeljenoOpterecenje()));
+    r.oblici = std::move(o);
+    return r;
+}
+
 }  // namespace
 
 std::vector<TSimbolSaVrednoscu> SimboliOpterecenjaCvora(const TCvor& c) {
@@ -163,6 +214,8 @@ TSimbolSaVrednoscu SimbolOpterecenjaStapa(const TOpterecenje& op, double x1, dou
             r.oblici = std::move(o);
             return r;
         }
+        case toLinearno: return SimbolLinearnog(op, x1, z1, dx, dz);
+        case toSopstvenaTezina: return SimbolSopstveneTezine(op, x1, z1, x2, z2);
         default: return {};
     }
 }

@@ -102,6 +102,24 @@ TOblik SimbolZgloba(double x, double z, double kaX, double kaZ) {
     return g.Krug({PoluprecnikZgloba + 3, 0}, PoluprecnikZgloba, clWhite, 1.2f);
 }
 
+TOblik SimbolOpruge(double x, double z, double kaX, double kaZ) {
+    TGradnjaOblika g;
+    g.x = x;
+    g.y = z;
+    g.smerX = kaX;
+    g.smerY = kaZ;
+    // Two turns growing from the centre, about the size of a hinge circle.
+    std::vector<TGradnjaOblika::TT> t;
+    constexpr int koraka = 32;
+    const float centar = PoluprecnikZgloba + 5;
+    for (int i = 0; i <= koraka; ++i) {
+        const double u = 4 * M_PI * i / koraka;
+        const float r = float(1 + (PoluprecnikZgloba + 2) * i / koraka);
+        t.push_back({centar + r * float(std::cos(u)), r * float(std::sin(u))});
+    }
+    return g.Linija(t, 1.2f);
+}
+
 TOblik SimbolZglobaUCvoru(double x, double z) {
     TGradnjaOblika g;
     g.x = x;

@@ -28,6 +28,8 @@ inline constexpr float PoluprecnikZgloba = 4.5f;
 TOblik SimbolZgloba(double x, double z, double kaX, double kaZ);
 // The same circle centred on a node where every member is hinged.
 TOblik SimbolZglobaUCvoru(double x, double z);
+// A small spiral just past the node, toward (kaX, kaZ): the rotational spring of a member end.
+TOblik SimbolOpruge(double x, double z, double kaX, double kaZ);
 
 // A small open-headed arrow beside a support for a prescribed displacement along X (smer 0), along
 // Z (smer 1) or a rotation (smer 2), pointing the way of the value's sign. Returns the figure and

@@ -6,17 +6,19 @@
 #include "CitacRedova.h"
 #include "ModelFajl.h"
 #include "PravilaVrednosti.h"
+#include "SekcijaStapova.h"
 #include "UcitavanjeFajla.h"
 #include "UredjivanjeOpterecenja.h"
 
 namespace {
 
 // The sections in the order the top-level loop compares a line with their keywords.
-enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrikaz, oAnaliza, BrojOdeljaka };
+enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrikaz, oAnaliza, oStapovi, BrojOdeljaka };
 
 const char* ImeOdeljka(int o) {
     static const char* const imena[BrojOdeljaka] = {
-        "MATERIJAL", "PRESEK", "CVOR", "STAP", "OPTERECENJE", "OSTALO", KljucnaRecPrikaza, KljucnaRecAnalize};
+        "MATERIJAL",       "PRESEK",          "CVOR",           "STAP", "OPTERECENJE", "OSTALO",
+        KljucnaRecPrikaza, KljucnaRecAnalize, KljucnaRecStapova};
     return imena[o];
 }
 
@@ -26,8 +28,10 @@ int OdeljakReda(std::string_view red) {
     return -1;
 }
 
-// Where a load's values of each kind start among its 14 reals: a kind's values are adjacent there.
-constexpr int PrvaVrednostVrste[] = {0, 2, 4, 7, 8, 9, 11};
+// Where a load's values of each kind lie among its 14 reals, in the page's field order (-1: none).
+constexpr int VrednostiVrste[BrojVrstaOpterecenja][4] = {{0, 1, -1, -1},   {2, 3, -1, -1},  {4, 5, 6, -1},
+                                                         {7, -1, -1, -1},  {8, -1, -1, -1}, {9, 10, -1, -1},
+                                                         {11, 12, 13, -1}, {4, 11, 5, 6},   {4, -1, -1, -1}};
 
 // Reads a whole file into new lists, checking every rule a model obeys, and refuses the file at the
 // first line that breaks one. The lists are handed over only after the whole file has been read.
@@ -202,10 +206,12 @@ void TCitanjeModela::Opterecenje(int id) {
     long double v[14];
     const int prviRed = c.BrojReda() + 1;
     for (long double& x : v) x = c.Real();
+    long double polja[4] = {};
+    for (int i = 0; i < 4; ++i)
+        if (VrednostiVrste[tip][i] >= 0) polja[i] = v[VrednostiVrste[tip][i]];
     int polje = 0;
-    const int prva = PrvaVrednostVrste[tip];
-    if (const char* g = GreskaPozicijaOpterecenja(tip, v + prva, &polje))
-        TCitacRedova::OdbijRed(prviRed + prva + polje, g);
+    if (const char* g = GreskaPozicijaOpterecenja(tip, polja, &polje))
+        TCitacRedova::OdbijRed(prviRed + VrednostiVrste[tip][polje], g);
     novi.nizOpterecenja.push_back(std::make_unique<TOpterecenje>(id, std::move(ime), tip, idStapa, v[0], v[1], v[2],
                                                                  v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11],
                                                                  v[12], v[13]));
@@ -291,6 +297,15 @@ void TCitanjeModela::Citaj() {
                 k = CitajRedoveKljuceva([&](std::string_view r) { ProcitajRedAnalize(r, novi.opcijeAnalize); });
                 kraj = k == TKraj::Prazan;
                 break;
+            case oStapovi: {
+                TCitanjeStapova stapovi(novi);
+                k = CitajRedoveKljuceva([&](std::string_view r) {
+                    const std::string g = stapovi.Procitaj(r);
+                    if (!g.empty()) c.Odbij(g);
+                });
+                kraj = k == TKraj::Prazan;
+                break;
+            }
         }
         if (k == TKraj::Fajl)
             TCitacRedova::OdbijRed(c.BrojReda() + 1, std::string("odeljak ") + ImeOdeljka(o) +

@@ -65,6 +65,10 @@ bool Isti(const TOpterecenje& a, const TOpterecenje& b) {
            a.KrajRaspodeljenogUPravcuOse() == b.KrajRaspodeljenogUPravcuOse();
 }
 
+bool IsteOpruge(const TStap& a, const TStap& b) {
+    return a.OprugaPocetka() == b.OprugaPocetka() && a.OprugaKraja() == b.OprugaKraja();
+}
+
 template <class T>
 bool IsteListe(const std::vector<std::unique_ptr<T>>& a, const std::vector<std::unique_ptr<T>>& b) {
     if (a.size() != b.size()) return false;
@@ -113,9 +117,9 @@ TRazlikaListe UporediStapove(const TModel& a, const TModel& b) {
     return UporediListe(a.nizStapova.size(), b.nizStapova.size(), [&](size_t i, size_t j) {
         const TStap& x = *a.nizStapova[i];
         const TStap& y = *b.nizStapova[j];
-        return x.ID() == y.ID() && x.TipStapa() == y.TipStapa() && IDIli(x.Materijal()) == IDIli(y.Materijal()) &&
-               IDIli(x.Presek()) == IDIli(y.Presek()) && IDIli(x.PocetniCvor()) == IDIli(y.PocetniCvor()) &&
-               IDIli(x.KrajnjiCvor()) == IDIli(y.KrajnjiCvor());
+        return x.ID() == y.ID() && x.TipStapa() == y.TipStapa() && IsteOpruge(x, y) &&
+               IDIli(x.Materijal()) == IDIli(y.Materijal()) && IDIli(x.Presek()) == IDIli(y.Presek()) &&
+               IDIli(x.PocetniCvor()) == IDIli(y.PocetniCvor()) && IDIli(x.KrajnjiCvor()) == IDIli(y.KrajnjiCvor());
     });
 }
 
@@ -158,12 +162,14 @@ std::unique_ptr<TModel> KopirajModel(const TModel& model) {
     const auto preseci = Pozicije(model.nizPreseka);
     const auto cvorovi = Pozicije(model.nizCvorova);
     kopija->nizStapova.reserve(model.nizStapova.size());
-    for (const auto& s : model.nizStapova)
+    for (const auto& s : model.nizStapova) {
         kopija->nizStapova.push_back(std::make_unique<TStap>(
             s->ID(), NaPoziciji(kopija->nizMaterijala, Pozicija(materijali, s->Materijal())),
             NaPoziciji(kopija->nizPreseka, Pozicija(preseci, s->Presek())),
             NaPoziciji(kopija->nizCvorova, Pozicija(cvorovi, s->PocetniCvor())),
             NaPoziciji(kopija->nizCvorova, Pozicija(cvorovi, s->KrajnjiCvor())), s->TipStapa()));
+        for (bool naPocetku : {true, false}) kopija->nizStapova.back()->SetOpruga(naPocetku, s->Opruga(naPocetku));
+    }
     return kopija;
 }
 
@@ -193,7 +199,7 @@ bool IstiModeli(const TModel& a, const TModel& b) {
     for (size_t i = 0; i < a.nizStapova.size(); ++i) {
         const TStap& x = *a.nizStapova[i];
         const TStap& y = *b.nizStapova[i];
-        if (x.ID() != y.ID() || x.TipStapa() != y.TipStapa() ||
+        if (x.ID() != y.ID() || x.TipStapa() != y.TipStapa() || !IsteOpruge(x, y) ||
             Pozicija(ma, x.Materijal()) != Pozicija(mb, y.Materijal()) ||
             Pozicija(pa, x.Presek()) != Pozicija(pb, y.Presek()) ||
             Pozicija(ca, x.PocetniCvor()) != Pozicija(cb, y.PocetniCvor()) ||

@@ -1,8 +1,21 @@
 #pragma once
 #include <string>
 
-// Member-load kinds.
-enum TTipOpterecenja : int { toV = 0, toM = 1, toPn = 2, toT = 3, toDeltaT = 4, toH = 5, toPt = 6 };
+// Member-load kinds. A linearly varying load ("linearno") keeps p1 in RaspodeljenoOpterecenje, its
+// extent in PocetakRaspodeljenog / KrajRaspodeljenog and p2 in RaspodeljenoOpterecenjeUPravcuOse;
+// the member's own weight ("sopstvena tezina") keeps its factor in RaspodeljenoOpterecenje.
+enum TTipOpterecenja : int {
+    toV = 0,
+    toM = 1,
+    toPn = 2,
+    toT = 3,
+    toDeltaT = 4,
+    toH = 5,
+    toPt = 6,
+    toLinearno = 7,
+    toSopstvenaTezina = 8
+};
+inline constexpr int BrojVrstaOpterecenja = 9;
 
 // A member load, defined once in the load list and assigned to at most one member through IDStapa
 // (-1 when it is not assigned). Only the fields of its current kind are used.

@@ -80,6 +80,10 @@ const char* GreskaKoeficijentaOblika(long double k) {
     return k < 0 ? "Koeficijent oblika ne moze biti manji od nule!!!" : nullptr;
 }
 
+const char* GreskaOpruge(long double k) {
+    return std::isfinite(k) && k > 0 ? nullptr : "Krutost opruge na kraju stapa mora biti veca od nule!!!";
+}
+
 const char* GreskaTipaStapa(int tip) { return OsobineTipa(tip) ? nullptr : PorukaNepoznatogTipaStapa(); }
 
 const char* GreskaIstihCvorova(int idPocetnog, int idKrajnjeg) {
@@ -94,8 +98,9 @@ const char* GreskaImenaOpterecenja(std::string_view ime, bool dodavanje) {
 }
 
 const char* GreskaTipaOpterecenja(int tip) {
-    return tip >= toV && tip <= toPt ? nullptr
-                                     : "Vrsta opterecenja mora biti od 0 do 6 (V, M, pn, t, delta t, H, pt)!!!";
+    return tip >= toV && tip < BrojVrstaOpterecenja
+               ? nullptr
+               : "Vrsta opterecenja mora biti od 0 do 8 (V, M, pn, t, delta t, H, pt, linearno, sopstvena tezina)!!!";
 }
 
 const char* GreskaPozicijaOpterecenja(int tip, const long double* v, int* polje) {
@@ -113,6 +118,12 @@ const char* GreskaPozicijaOpterecenja(int tip, const long double* v, int* polje)
             if (!IzmedjuNuleIJedinice(v[1]))
                 return greska(1, "Relativna pozicija koncentrisanog momenta mora biti izmedju nule i jedinice!!!");
             break;
+        case toLinearno: {
+            // p1 and p2 come first, then the extent checked as for pn.
+            int i = 0;
+            const char* g = GreskaPozicijaOpterecenja(toPn, v + 1, &i);
+            return g ? greska(i + 1, g) : nullptr;
+        }
         case toPn:
         case toPt:
             if (!IzmedjuNuleIJedinice(v[1]))

@@ -43,6 +43,8 @@ const char* GreskaKoeficijentaOblika(long double k);
 
 // Member.
 const char* GreskaTipaStapa(int tip);
+// A rotational spring between a member end and its node.
+const char* GreskaOpruge(long double k);
 const char* GreskaIstihCvorova(int idPocetnog, int idKrajnjeg);
 extern const char* const PorukaStapPrekoStapa;
 

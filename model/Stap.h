@@ -29,6 +29,13 @@ public:
     void SetKrajnjiCvor(TCvor* v) { KrajnjiCvorStapa = v; }
     int TipStapa() const { return TipStapaUKlasi; }
     void SetTipStapa(int v) { TipStapaUKlasi = v; }
+    // Rotational springs between the node and the member's start and end (0: none, the end is as
+    // its type says). Only a rigid end of the type can have one.
+    long double OprugaPocetka() const { return opruga[0]; }
+    long double OprugaKraja() const { return opruga[1]; }
+    long double Opruga(bool naPocetku) const { return opruga[naPocetku ? 0 : 1]; }
+    void SetOpruga(bool naPocetku, long double v) { opruga[naPocetku ? 0 : 1] = v; }
+    bool ImaOpruge() const { return opruga[0] > 0 || opruga[1] > 0; }
 
 private:
     int IDStapa;
@@ -37,4 +44,5 @@ private:
     TCvor* PocetniCvorStapa;
     TCvor* KrajnjiCvorStapa;
     int TipStapaUKlasi;
+    long double opruga[2] = {0, 0};
 };

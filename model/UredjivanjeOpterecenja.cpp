@@ -9,15 +9,15 @@ bool PoznatTip(int tip) { return !GreskaTipaOpterecenja(tip); }
 
 // Converts the page's fields in order, then checks the positions; the values of forces, moments,
 // intensities and temperatures may be anything.
-std::array<long double, 3> ProcitajVrednosti(int tip, const TPoljaOpterecenja& polja) {
-    std::array<long double, 3> v{};
+std::array<long double, 4> ProcitajVrednosti(int tip, const TPoljaOpterecenja& polja) {
+    std::array<long double, 4> v{};
     const int n = BrojPoljaOpterecenja(tip);
     for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = TekstUVrednost(polja[static_cast<size_t>(i)]);
     Proveri(GreskaPozicijaOpterecenja(tip, v.data()));
     return v;
 }
 
-void PostaviVrednosti(TOpterecenje& o, int tip, const std::array<long double, 3>& v) {
+void PostaviVrednosti(TOpterecenje& o, int tip, const std::array<long double, 4>& v) {
     switch (tip) {
         case toV:
             o.SetKoncentrisanaSila(v[0]);
@@ -43,6 +43,13 @@ void PostaviVrednosti(TOpterecenje& o, int tip, const std::array<long double, 3>
             o.SetPocetakRaspodeljenogUPravcuOse(v[1]);
             o.SetKrajRaspodeljenogUPravcuOse(v[2]);
             break;
+        case toLinearno:
+            o.SetRaspodeljenoOpterecenje(v[0]);
+            o.SetRaspodeljenoOpterecenjeUPravcuOse(v[1]);
+            o.SetPocetakRaspodeljenog(v[2]);
+            o.SetKrajRaspodeljenog(v[3]);
+            break;
+        case toSopstvenaTezina: o.SetRaspodeljenoOpterecenje(v[0]); break;
         default: break;
     }
 }
@@ -57,7 +64,9 @@ int BrojPoljaOpterecenja(int tip) {
         case toPn:
         case toPt: return 3;
         case toT:
-        case toDeltaT: return 1;
+        case toDeltaT:
+        case toSopstvenaTezina: return 1;
+        case toLinearno: return 4;
         default: return 0;
     }
 }
@@ -73,6 +82,10 @@ std::vector<long double> VrednostiOpterecenja(const TOpterecenje& o) {
         case toPt:
             return {o.RaspodeljenoOpterecenjeUPravcuOse(), o.PocetakRaspodeljenogUPravcuOse(),
                     o.KrajRaspodeljenogUPravcuOse()};
+        case toLinearno:
+            return {o.RaspodeljenoOpterecenje(), o.RaspodeljenoOpterecenjeUPravcuOse(), o.PocetakRaspodeljenog(),
+                    o.KrajRaspodeljenog()};
+        case toSopstvenaTezina: return {o.RaspodeljenoOpterecenje()};
         default: return {};
     }
 }
@@ -96,6 +109,21 @@ bool PromeniOpterecenje(TModel& model, int izabrano, int tip, const std::string&
     o->SetIme(ime);
     o->SetTip(tip);
     PostaviVrednosti(*o, tip, v);
+    return true;
+}
+
+bool DodajSopstvenuTezinuSvimStapovima(TModel& model, const std::string& faktor) {
+    if (model.nizStapova.empty()) return false;
+    const long double f = TekstUVrednost(faktor);
+    // All IDs first, so a list that runs out of them is refused before anything is added.
+    std::vector<int> id(model.nizStapova.size());
+    for (size_t i = 0; i < id.size(); ++i) id[i] = i == 0 ? NoviID(model.nizOpterecenja) : IDPosle(id[i - 1]);
+    for (size_t i = 0; i < id.size(); ++i) {
+        const TStap& s = *model.nizStapova[i];
+        auto o = std::make_unique<TOpterecenje>(id[i], "sopstvena tezina " + std::to_string(s.ID()), toSopstvenaTezina,
+                                                s.ID(), 0, 0, 0, 0, f, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        model.nizOpterecenja.push_back(std::move(o));
+    }
     return true;
 }
 
@@ -132,4 +160,10 @@ std::vector<std::string> SpisakOpterecenjaStapa(const TModel& model, int izabran
     for (const auto& o : model.nizOpterecenja)
         if (o->IDStapa() == stap->ID()) s.push_back(o->Ime());
     return s;
+}
+
+bool PostaviSmicanjeUOpterecenju(TModel& model, bool ukljuceno) {
+    if (model.opcijeAnalize.smicanjeUOpterecenju == ukljuceno) return false;
+    model.opcijeAnalize.smicanjeUOpterecenju = ukljuceno;
+    return true;
 }

@@ -6,8 +6,9 @@
 #include "UredjivanjeZajednicko.h"
 
 // The value texts of one load-kind page, in the page's field order (V: force, position; M: moment,
-// position; pn and pt: intensity, start, end; t and delta t: one value). Unused entries are ignored.
-using TPoljaOpterecenja = std::array<std::string, 3>;
+// position; pn and pt: intensity, start, end; t and delta t: one value; linearno: p1, p2, start,
+// end; sopstvena tezina: the factor of the material's volume mass). Unused entries are ignored.
+using TPoljaOpterecenja = std::array<std::string, 4>;
 
 // How many value fields the page of a kind has (0 for an unknown kind).
 int BrojPoljaOpterecenja(int tip);
@@ -31,8 +32,15 @@ bool ObrisiOpterecenje(TModel& model, int izabrano);
 // is missing.
 bool PridruziOpterecenje(TModel& model, int izabranoOpterecenje, int izabraniStap);
 
+// Gives every member a self-weight load with the factor `faktor` (a text of the page), assigned to
+// it and named "sopstvena tezina <ID>", in member-list order. False when there are no members.
+bool DodajSopstvenuTezinuSvimStapovima(TModel& model, const std::string& faktor);
+
 // Takes the load off the member; TGreska when that member does not carry it.
 bool UkloniOpterecenjeSaStapa(TModel& model, int izabranoOpterecenje, int izabraniStap);
 
 // The names of the loads that the member at `izabraniStap` carries, in load-list order.
 std::vector<std::string> SpisakOpterecenjaStapa(const TModel& model, int izabraniStap);
+
+// Turns the analysis option "Smicanje u opterecenju" on or off; false when it already is so.
+bool PostaviSmicanjeUOpterecenju(TModel& model, bool ukljuceno);

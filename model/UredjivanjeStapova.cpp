@@ -53,6 +53,9 @@ bool PromeniStap(TModel& model, int izabrani, const TIzborStapa& izbor) {
     menjani->SetMaterijal(iz.materijal);
     menjani->SetPresek(iz.presek);
     menjani->SetTipStapa(izbor.tip);
+    // A spring belongs to a rigid end: one that the new type hinges loses it.
+    for (bool naPocetku : {true, false})
+        if (!KrajKrut(izbor.tip, naPocetku)) menjani->SetOpruga(naPocetku, 0);
     if (!parZauzet) {
         menjani->SetPocetniCvor(iz.pocetni);
         menjani->SetKrajnjiCvor(iz.krajnji);
@@ -77,4 +80,20 @@ TIzborStapa IzborZaStap(const TModel& model, const TStap& s) {
     if (s.KrajnjiCvor()) iz.krajnjiCvor = IndeksPoID(model.nizCvorova, s.KrajnjiCvor()->ID());
     iz.tip = s.TipStapa();
     return iz;
+}
+
+bool PostaviOprugeStapa(TModel& model, int izabrani, const std::string& pocetak, const std::string& kraj) {
+    TStap* s = Izabrani(model.nizStapova, izabrani);
+    if (!s) return false;
+    long double v[2] = {0, 0};
+    const std::string* tekst[2] = {&pocetak, &kraj};
+    for (int i = 0; i < 2; ++i) {
+        if (tekst[i]->find_first_not_of(" \t") == std::string::npos) continue;  // no spring
+        if (!KrajKrut(s->TipStapa(), i == 0)) throw TGreska(PorukaOprugeNaZglobu);
+        v[i] = TekstUVrednost(*tekst[i]);
+        Proveri(GreskaOpruge(v[i]));
+    }
+    s->SetOpruga(true, v[0]);
+    s->SetOpruga(false, v[1]);
+    return true;
 }

@@ -27,3 +27,10 @@ bool ObrisiStap(TModel& model, int izabrani);
 // Where the member page shows a member: the list indices of its material, section, nodes (found by
 // ID; -1 when missing) and its type.
 TIzborStapa IzborZaStap(const TModel& model, const TStap& stap);
+
+// Sets the rotational springs at the start and end of the member at `izabrani` from the texts of
+// the "kpi" and "kpk" fields; an empty text means no spring. TGreska for a value that is not a
+// number greater than zero or for a spring on an end the type hinges; false when nothing is
+// selected. A member whose type changes to one hinged at an end loses the spring there.
+bool PostaviOprugeStapa(TModel& model, int izabrani, const std::string& pocetak, const std::string& kraj);
+inline constexpr const char* PorukaOprugeNaZglobu = "Na zglobnom kraju stapa ne moze biti opruga!!!";

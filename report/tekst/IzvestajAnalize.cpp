@@ -18,6 +18,29 @@ std::string Spojeno(const std::vector<int>& kodovi) {
     return s;
 }
 
+// The load kinds and member springs beyond the original ones, in the wording of the others.
+std::string OpisDodatnihVrsta(const TOpterecenje& o) {
+    switch (o.Tip()) {
+        case toLinearno:
+            return std::string("Tip opterecenja: linearno promenljivo opt. upravno na osu stapa") + RL +
+                   "Intenzitet na pocetku (p1): " + FormatBroja(o.RaspodeljenoOpterecenje()) + RL +
+                   "Intenzitet na kraju (p2): " + FormatBroja(o.RaspodeljenoOpterecenjeUPravcuOse()) + RL +
+                   "Pozicija pocetka opterecenja: " + FormatBroja(o.PocetakRaspodeljenog()) + RL +
+                   "Pozicija kraja opterecenja: " + FormatBroja(o.KrajRaspodeljenog()) + RL;
+        case toSopstvenaTezina:
+            return std::string("Tip opterecenja: sopstvena tezina") + RL +
+                   "Faktor zapreminske mase: " + FormatBroja(o.RaspodeljenoOpterecenje()) + RL;
+        default: return {};
+    }
+}
+
+std::string OprugeStapa(const TStap& s) {
+    std::string t;
+    if (s.OprugaPocetka() > 0) t += "Opruga na pocetku (kpi): " + FormatBroja(s.OprugaPocetka()) + RL;
+    if (s.OprugaKraja() > 0) t += "Opruga na kraju (kpk): " + FormatBroja(s.OprugaKraja()) + RL;
+    return t;
+}
+
 // Every matrix of the report: ten hyphens, then each row as its elements followed by two blanks,
 // and ten hyphens after every row.
 template <class F>
@@ -101,12 +124,15 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                  "Broj pocetnog cvora stapa: " + std::to_string(s->PocetniCvor()->ID()) + RL +
                  "Broj krajnjeg cvora stapa: " + std::to_string(s->KrajnjiCvor()->ID()) + RL;
             if (const TOsobineTipa* tip = OsobineTipa(s->TipStapa())) t += std::string("Tip stapa: ") + tip->ime + RL;
+            t += OprugeStapa(*s);
             t += "Duzina: " + FormatBroja(DuzinaStapa(*s)) + RL + "Kodni brojevi: " + Spojeno(KodniBrojeviStapa(*s)) +
                  RL + RL;
         }
     }
     if (!model.nizOpterecenja.empty()) {
         t += std::string(RL) + RL + "ULAZNI PODACI - OPTERECENJA" + RL + RL;
+        if (model.opcijeAnalize.smicanjeUOpterecenju)
+            t += std::string("Smicanje u opterecenju: ekvivalentna opterecenja sa uticajem smicanja") + RL + RL;
         for (const auto& o : model.nizOpterecenja) {
             t += "Broj opterecenja: " + std::to_string(o->ID()) + RL + "Ime opterecenja: " + o->Ime() + RL;
             switch (o->Tip()) {
@@ -145,7 +171,7 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                          "Pozicija pocetka opterecenja: " + FormatBroja(o->PocetakRaspodeljenogUPravcuOse()) + RL +
                          "Pozicija kraja opterecenja: " + FormatBroja(o->KrajRaspodeljenogUPravcuOse()) + RL;
                     break;
-                default: break;
+                default: t += OpisDodatnihVrsta(*o); break;
             }
             t += "Pridruzeno stapu broj: " + std::to_string(o->IDStapa()) + RL + RL + RL;
         }

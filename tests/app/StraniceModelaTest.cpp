@@ -80,9 +80,9 @@ TEST_F(StraniceModela, NamedControlsCarryNameDefaultTextAndLabel) {
                                    "TabSheetStap",      "TabSheetOslonac", "TabSheetOpterecenje"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(stranice->Stranica(i)->objectName(), stranicaImena[i]);
     auto* vrste = Nadji<QTabWidget>("PageControlOpterecenjeStapa");
-    ASSERT_EQ(vrste->count(), 7);
-    const char* naslovi[] = {"V", "M", "pn", "t", "delta t", "H", "pt"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(vrste->tabText(i), naslovi[i]);
+    ASSERT_EQ(vrste->count(), 9);
+    const char* naslovi[] = {"V", "M", "pn", "t", "delta t", "H", "pt", "linearno", "sopstvena tezina"};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(vrste->tabText(i), naslovi[i]);
 }
 
 TEST_F(StraniceModela, BuildsAWholeModelThroughThePages) {

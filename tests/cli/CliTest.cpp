@@ -217,3 +217,76 @@ TEST(Cli, AnalyzeWarnsOfAMomentAtAHingedJointAndStillSucceeds) {
     EXPECT_NE(r.tekst.find(upozorenje), std::string::npos) << r.tekst;
     EXPECT_EQ(bez.tekst.find("Upozorenje"), std::string::npos) << bez.tekst;
 }
+
+namespace {
+
+// The bundled simply supported beam (two members of 3 joined at mid-span, 20 at the joint) with a
+// triangular load growing from 0 to q over the whole span, and `dodatak` after OSTALO.
+std::string GredaSaTrouglom(double q, const std::string& dodatak) {
+    std::string t = Procitaj(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt");
+    auto realan = [](double v) {
+        char b[32];
+        std::snprintf(b, sizeof b, "% .14E", v);
+        std::string s = b;  // "-1.50000000000000E+01": four exponent digits in the file
+        const size_t e = s.find('E');
+        const std::string eksponent = s.substr(e + 2);
+        return s.substr(0, e + 2) + std::string(4 - eksponent.size(), '0') + eksponent;
+    };
+    auto opterecenje = [&](int id, int stap, double p1, double p2) {
+        std::string r = std::to_string(id) + "\r\ntrougao\r\n7\r\n" + std::to_string(stap) + "\r\n";
+        for (int i = 0; i < 14; ++i) r += realan(i == 4 ? p1 : i == 6 ? 1.0 : i == 11 ? p2 : 0.0) + "\r\n";
+        return r;
+    };
+    const std::string sekcija =
+        "OPTERECENJE\r\n-\r\n" + opterecenje(0, 0, 0, -q / 2) + "-\r\n" + opterecenje(1, 1, -q / 2, -q) + "--\r\n";
+    t.insert(t.find("OSTALO\r\n"), sekcija);
+    return t + dodatak;
+}
+
+double Broj(const std::string& tekst, const std::string& iza, size_t od = 0) {
+    const size_t p = tekst.find(iza, od);
+    return p == std::string::npos ? NAN : std::strtod(tekst.c_str() + p + iza.size(), nullptr);
+}
+
+}  // namespace
+
+// Reactions qL/6 and qL/3 of the triangle (plus half the joint's 20 each), the largest moment
+// qL^2/(9 sqrt 3) at L/sqrt 3; springs at the mid-span joint leave the reactions of a statically
+// determinate beam alone, and without shear the option changes no bit.
+TEST(Cli, TriangularLoadSpringsAndShearLoadsThroughTheCommandLine) {
+    namespace fs = std::filesystem;
+    const double q = 12, L = 6;
+    const std::string put = (fs::temp_directory_path() / ("trougao_" + std::to_string(getpid()) + ".velt")).string();
+    std::ofstream(put, std::ios::binary) << GredaSaTrouglom(q, "");
+    auto r = Pokreni("analyze --json '" + put + "'");
+    ASSERT_EQ(r.status, 0) << r.tekst;
+    EXPECT_NEAR(Broj(r.tekst, "\"rz\":"), 10 + q * L / 6, 1e-9) << r.tekst;
+    EXPECT_NEAR(Broj(r.tekst, "\"rz\":", r.tekst.find("\"id\":2")), 10 + q * L / 3, 1e-9) << r.tekst;
+    EXPECT_EQ(Pokreni("analyze --json --shear-loads '" + put + "'").tekst, r.tekst);
+
+    auto d = Pokreni("diagrams --json --points 2 '" + put + "'");
+    ASSERT_EQ(d.status, 0) << d.tekst;
+    // Member 1 runs from x = 3 to 6: M = R1 x - q x^3/(6L) - 20 (x - 3), largest at the joint (the
+    // shear vanishes nowhere inside either member).
+    const double R1 = 10 + q * L / 6;
+    auto M = [&](double x) { return R1 * x - q * x * x * x / (6 * L) - 20 * (x - 3); };
+    const size_t drugi = d.tekst.find("{\"id\":1");
+    const size_t niz = d.tekst.find("\"M\":[", drugi);
+    EXPECT_NEAR(Broj(d.tekst, "\"M\":[", drugi), M(3), 1e-9) << d.tekst;
+    EXPECT_NEAR(Broj(d.tekst, ",", niz), M(4.5), 1e-9) << d.tekst;
+    EXPECT_NEAR(Broj(d.tekst, "\"M\":{\"max\":", drugi), M(3), 1e-9) << d.tekst;
+
+    std::ofstream(put, std::ios::binary) << GredaSaTrouglom(q, "STAPOVI\r\nstap=0 kpk=500\r\nstap=1 kpi=800\r\n--\r\n");
+    auto s = Pokreni("analyze --json '" + put + "'");
+    ASSERT_EQ(s.status, 0) << s.tekst;
+    EXPECT_NEAR(Broj(s.tekst, "\"rz\":"), 10 + q * L / 6, 1e-9) << s.tekst;
+    EXPECT_NEAR(Broj(s.tekst, "\"rz\":", s.tekst.find("\"id\":2")), 10 + q * L / 3, 1e-9) << s.tekst;
+    EXPECT_NE(s.tekst, r.tekst);  // the joint turns: the displacements differ
+
+    std::ofstream(put, std::ios::binary) << GredaSaTrouglom(q, "STAPOVI\r\nstap=1 kpk=800\r\n--\r\n");
+    auto odbijen = Pokreni("analyze '" + put + "'");
+    EXPECT_EQ(odbijen.status, 1);
+    EXPECT_NE(odbijen.tekst.find("stap 1 ima zglob na kraju - opruga tu nije moguca!!!"), std::string::npos)
+        << odbijen.tekst;
+    fs::remove(put);
+}

@@ -87,7 +87,9 @@ TEST(CitanjeModela, RefusesEveryBrokenRuleAtItsLine) {
         {{{123, "4"}}, "Red 123: Tip stapa mora biti 0 (k), 1 (ig), 2 (gk) ili 3 (prost)!!!"},
         {{{137, "-1"}}, "Red 137: Tip stapa mora biti 0 (k), 1 (ig), 2 (gk) ili 3 (prost)!!!"},
         {{{142, ""}}, "Red 142: Ime opterecenja nije korektno zadato!!!"},
-        {{{143, "7"}}, "Red 143: Vrsta opterecenja mora biti od 0 do 6 (V, M, pn, t, delta t, H, pt)!!!"},
+        {{{143, "9"}},
+         "Red 143: Vrsta opterecenja mora biti od 0 do 8 (V, M, pn, t, delta t, H, pt, linearno, sopstvena "
+         "tezina)!!!"},
         {{{144, "9"}}, "Red 144: opterecenje 0 je pridruzeno stapu 9, a taj stap ne postoji!!!"},
         {{{163, "-2"}}, "Red 163: opterecenje 1 je pridruzeno stapu -2, a taj stap ne postoji!!!"},
         {{{150, "1.5"}},

@@ -81,6 +81,21 @@ std::vector<TKorak> SviKoraci() {
          [=](TModel& m) {
              return PromeniOpterecenje(m, 1, toH, "H", {"3", "0.25", ""});
          }},
+        {"Dodaj opterecenje",
+         [=](TModel& m) {
+             return DodajOpterecenje(m, toLinearno, "trougao", {"0", "-6", "0.2", "0.9"});
+         }},
+        {"Promeni opterecenje",
+         [=](TModel& m) {
+             return PromeniOpterecenje(m, 2, toLinearno, "trapez", {"-1", "-6", "0", "1"});
+         }},
+        {"Opruge stapa", [=](TModel& m) { return PostaviOprugeStapa(m, 0, "5000", "1e4"); }},
+        {"Opruge stapa", [=](TModel& m) { return PostaviOprugeStapa(m, 0, "", "2e4"); }},
+        {"Dodaj sopstvenu tezinu svim stapovima",
+         [=](TModel& m) { return DodajSopstvenuTezinuSvimStapovima(m, "0.00981"); }},
+        {"Obrisi opterecenje", [=](TModel& m) { return ObrisiOpterecenje(m, 4); }},
+        {"Obrisi opterecenje", [=](TModel& m) { return ObrisiOpterecenje(m, 3); }},
+        {"Obrisi opterecenje", [=](TModel& m) { return ObrisiOpterecenje(m, 2); }},
         {"Pridruzi opterecenje stapu", [=](TModel& m) { return PridruziOpterecenje(m, 0, 1); }},
         {"Pridruzi opterecenje stapu", [=](TModel& m) { return PridruziOpterecenje(m, 1, 1); }},
         {"Obrisi opterecenje sa stapa", [=](TModel& m) { return UkloniOpterecenjeSaStapa(m, 1, 1); }},

@@ -96,7 +96,7 @@ TEST(UredjivanjeOpterecenja, NameMessagesDifferBetweenAddAndChange) {
                   PromeniOpterecenje(m, 0, toV, "", {"x", "x", ""});
               }),
               "Ime opterecenja nije korektno zadato!!!");
-    EXPECT_FALSE(DodajOpterecenje(m, 7, "a", {"1", "0.5", ""}));
+    EXPECT_FALSE(DodajOpterecenje(m, 9, "a", {"1", "0.5", ""}));
 }
 
 TEST(UredjivanjeOpterecenja, NewLoadHasOnlyItsKindsValues) {
