@@ -3,6 +3,7 @@
 #include "Brojevi.h"
 #include "Greska.h"
 #include "PravilaVrednosti.h"
+#include "SekcijaOslonaca.h"
 #include "SnimanjeFajla.h"
 
 namespace {
@@ -124,6 +125,7 @@ std::string ModelUTekst(const TModel& model, TPodesavanja& podesavanja) {
     p.Ceo(s.akcijeMisa);
     p.tekst += RedoviPrikaza(s.prikaz, KRAJ_REDA);
     p.tekst += RedoviAnalize(model.opcijeAnalize, KRAJ_REDA);
+    p.tekst += RedoviOslonaca(model, KRAJ_REDA);
     return std::move(p.tekst);
 }
 

@@ -5,6 +5,7 @@
 #include "Brojevi.h"
 #include "Greska.h"
 #include "PravilaVrednosti.h"
+#include "SekcijaOslonaca.h"
 
 bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const std::string& xTekst,
                          const std::string& zTekst) {
@@ -52,6 +53,8 @@ bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, b
     if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
     TCvor* c = Izabrani(model.nizCvorova, izabrani);
     if (!c) return false;
+    // A spring stays only along a direction that is not held; holding it is refused, not dropped.
+    Proveri(GreskaElasticnogOslonca(oslonacX, oslonacZ, ukljestenje, c->Kx(), c->Kz(), c->Kfi(), c->Ugao()));
     c->SetOslX(oslonacX);
     c->SetOslZ(oslonacZ);
     c->SetUkljY(ukljestenje);
@@ -60,6 +63,23 @@ bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, b
         if (!n->OslZ()) n->SetZadatoUz(0);
         if (!n->UkljY()) n->SetZadatoFiy(0);
     }
+    return true;
+}
+
+bool PostaviElasticniOslonac(TModel& model, int izabrani, const TPoljaElasticnogOslonca& polja) {
+    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
+    TCvor* c = Izabrani(model.nizCvorova, izabrani);
+    if (!c) return false;
+    const long double kx = TekstUVrednost(polja.kx);
+    const long double kz = TekstUVrednost(polja.kz);
+    const long double kfi = TekstUVrednost(polja.kfi);
+    const long double ugao = TekstUVrednost(polja.ugao);
+    Proveri(GreskaElasticnogOslonca(c->OslX(), c->OslZ(), c->UkljY(), kx, kz, kfi, ugao));
+    if (c->Kx() == kx && c->Kz() == kz && c->Kfi() == kfi && c->Ugao() == ugao) return false;
+    c->SetKx(kx);
+    c->SetKz(kz);
+    c->SetKfi(kfi);
+    c->SetUgao(ugao);
     return true;
 }
 
