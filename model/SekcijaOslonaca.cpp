@@ -4,22 +4,37 @@
 
 #include "Brojevi.h"
 #include "PravilaVrednosti.h"
-#include "SekcijaAnalize.h"
 
 namespace {
 
 bool Konacan(long double v) { return std::isfinite(static_cast<double>(v)); }
 
-// The words of a line separated by blanks.
+bool Prazno(char ch) { return ch == ' ' || ch == '\t'; }
+
+// The "kljuc=vrednost" pairs of a line, blanks allowed around "=": the file's reals start with a
+// blank where a sign would be. f(kljuc, vrednost, ispravan) for each, ispravan false for a word
+// without "=".
 template <class F>
-void ZaReci(std::string_view red, F f) {
+void ZaParove(std::string_view red, F f) {
     size_t i = 0;
-    while (i < red.size()) {
-        while (i < red.size() && (red[i] == ' ' || red[i] == '\t')) ++i;
-        size_t j = i;
-        while (j < red.size() && red[j] != ' ' && red[j] != '\t') ++j;
-        if (j > i) f(red.substr(i, j - i));
-        i = j;
+    auto preskoci = [&] {
+        while (i < red.size() && Prazno(red[i])) ++i;
+    };
+    auto rec = [&](bool doJednako) {
+        const size_t p = i;
+        while (i < red.size() && !Prazno(red[i]) && !(doJednako && red[i] == '=')) ++i;
+        return red.substr(p, i - p);
+    };
+    for (preskoci(); i < red.size(); preskoci()) {
+        const std::string_view kljuc = rec(true);
+        preskoci();
+        if (i >= red.size() || red[i] != '=') {
+            f(kljuc, std::string_view(), false);
+            continue;
+        }
+        ++i;
+        preskoci();
+        f(kljuc, rec(false), true);
     }
 }
 
@@ -60,11 +75,10 @@ std::string RedoviOslonaca(const TModel& model, std::string_view krajReda) {
 std::string ProcitajRedOslonaca(std::string_view red, TRedOslonaca& r) {
     std::string greska;
     bool imaCvor = false;
-    ZaReci(red, [&](std::string_view rec) {
+    ZaParove(red, [&](std::string_view kljuc, std::string_view vrednost, bool ispravan) {
         if (!greska.empty()) return;
-        std::string_view kljuc, vrednost;
-        if (!RazdvojiKljucIVrednost(rec, kljuc, vrednost)) {
-            greska = "u odeljku OSLONCI se ocekuje kljuc=vrednost, a ne \"" + std::string(rec) + "\"!!!";
+        if (!ispravan) {
+            greska = "u odeljku OSLONCI se ocekuje kljuc=vrednost, a ne \"" + std::string(kljuc) + "\"!!!";
             return;
         }
         if (kljuc == "cvor") {
