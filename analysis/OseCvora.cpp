@@ -38,3 +38,10 @@ bool ImaElasticnihIliKosihOslonaca(const TModel& model) {
         if (c->ImaElasticniIliKosiOslonac()) return true;
     return false;
 }
+
+TReakcijaCvora ReakcijaUOsamaCvora(const TCvor& cvor) {
+    if (cvor.Ugao() == 0) return {cvor.Rx(), cvor.Rz()};
+    double x = 0, z = 0;
+    UOseCvora(OseCvora(cvor), static_cast<double>(cvor.Rx()), static_cast<double>(cvor.Rz()), x, z);
+    return {x, z};
+}

@@ -22,3 +22,9 @@ TMatrix MatricaTransformacijeCvora(const TCvor& cvor);
 
 // Whether some node of the model has a spring or a turned support.
 bool ImaElasticnihIliKosihOslonaca(const TModel& model);
+
+// The node's reactions along its own axes: Rx and Rz as they are for a node without an angle.
+struct TReakcijaCvora {
+    long double x, z;
+};
+TReakcijaCvora ReakcijaUOsamaCvora(const TCvor& cvor);
