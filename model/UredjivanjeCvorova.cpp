@@ -49,20 +49,56 @@ bool ObrisiCvor(TModel& model, int izabrani) {
     return true;
 }
 
+namespace {
+
+void UpisiOslonce(TModel& model, TCvor& c, bool oslonacX, bool oslonacZ, bool ukljestenje) {
+    c.SetOslX(oslonacX);
+    c.SetOslZ(oslonacZ);
+    c.SetUkljY(ukljestenje);
+    for (const auto& n : model.nizCvorova) {
+        if (!n->OslX()) n->SetZadatoUx(0);
+        if (!n->OslZ()) n->SetZadatoUz(0);
+        if (!n->UkljY()) n->SetZadatoFiy(0);
+    }
+}
+
+TRedOslonaca ElasticniOslonac(const TPoljaElasticnogOslonca& polja) {
+    TRedOslonaca o;
+    o.kx = TekstUVrednost(polja.kx);
+    o.kz = TekstUVrednost(polja.kz);
+    o.kfi = TekstUVrednost(polja.kfi);
+    o.ugao = TekstUVrednost(polja.ugao);
+    return o;
+}
+
+void UpisiOpruge(TCvor& c, const TRedOslonaca& o) {
+    c.SetKx(o.kx);
+    c.SetKz(o.kz);
+    c.SetKfi(o.kfi);
+    c.SetUgao(o.ugao);
+}
+
+}  // namespace
+
 bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje) {
     if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
     TCvor* c = Izabrani(model.nizCvorova, izabrani);
     if (!c) return false;
     // A spring stays only along a direction that is not held; holding it is refused, not dropped.
     Proveri(GreskaElasticnogOslonca(oslonacX, oslonacZ, ukljestenje, c->Kx(), c->Kz(), c->Kfi(), c->Ugao()));
-    c->SetOslX(oslonacX);
-    c->SetOslZ(oslonacZ);
-    c->SetUkljY(ukljestenje);
-    for (const auto& n : model.nizCvorova) {
-        if (!n->OslX()) n->SetZadatoUx(0);
-        if (!n->OslZ()) n->SetZadatoUz(0);
-        if (!n->UkljY()) n->SetZadatoFiy(0);
-    }
+    UpisiOslonce(model, *c, oslonacX, oslonacZ, ukljestenje);
+    return true;
+}
+
+bool PostaviOslonceIOpruge(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje,
+                           const TPoljaElasticnogOslonca& polja) {
+    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
+    TCvor* c = Izabrani(model.nizCvorova, izabrani);
+    if (!c) return false;
+    const TRedOslonaca o = ElasticniOslonac(polja);
+    Proveri(GreskaElasticnogOslonca(oslonacX, oslonacZ, ukljestenje, o.kx, o.kz, o.kfi, o.ugao));
+    UpisiOslonce(model, *c, oslonacX, oslonacZ, ukljestenje);
+    UpisiOpruge(*c, o);
     return true;
 }
 
@@ -70,16 +106,10 @@ bool PostaviElasticniOslonac(TModel& model, int izabrani, const TPoljaElasticnog
     if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
     TCvor* c = Izabrani(model.nizCvorova, izabrani);
     if (!c) return false;
-    const long double kx = TekstUVrednost(polja.kx);
-    const long double kz = TekstUVrednost(polja.kz);
-    const long double kfi = TekstUVrednost(polja.kfi);
-    const long double ugao = TekstUVrednost(polja.ugao);
-    Proveri(GreskaElasticnogOslonca(c->OslX(), c->OslZ(), c->UkljY(), kx, kz, kfi, ugao));
-    if (c->Kx() == kx && c->Kz() == kz && c->Kfi() == kfi && c->Ugao() == ugao) return false;
-    c->SetKx(kx);
-    c->SetKz(kz);
-    c->SetKfi(kfi);
-    c->SetUgao(ugao);
+    const TRedOslonaca o = ElasticniOslonac(polja);
+    Proveri(GreskaElasticnogOslonca(c->OslX(), c->OslZ(), c->UkljY(), o.kx, o.kz, o.kfi, o.ugao));
+    if (c->Kx() == o.kx && c->Kz() == o.kz && c->Kfi() == o.kfi && c->Ugao() == o.ugao) return false;
+    UpisiOpruge(*c, o);
     return true;
 }
 

@@ -29,6 +29,11 @@ struct TPoljaElasticnogOslonca {
 // is selected or nothing changes.
 bool PostaviElasticniOslonac(TModel& model, int izabrani, const TPoljaElasticnogOslonca& polja);
 
+// The support page's one step: the three supports and the elastic-support fields together, checked
+// as a whole (a box ticked while its spring is cleared is fine). TGreska as the two above.
+bool PostaviOslonceIOpruge(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje,
+                           const TPoljaElasticnogOslonca& polja);
+
 // The texts of the node-load page: the three loads and the three prescribed support displacements.
 struct TPoljaOpterecenjaCvora {
     std::string Px;
