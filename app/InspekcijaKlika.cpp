@@ -1,4 +1,3 @@
-#include "OpisOslonca.h"
 #include "InspekcijaKlika.h"
 
 #include <cmath>
@@ -6,6 +5,7 @@
 #include <vector>
 
 #include "Brojevi.h"
+#include "OpisOslonca.h"
 #include "Dijalozi.h"
 #include "ElementStapa.h"
 #include "Greska.h"

@@ -208,6 +208,8 @@ QWidget* TStranicaRezultata::NapraviTabove() {
                             {"Poz pomeranja", NoviGrid("StringGridBrojeviPoznatihPomeranja")},
                             {"Pomeranja sel cvora", NoviGrid("StringGridBrojeviPomeranjaSelektovanogCvora")}}),
         "Brojevi pomeranja");
+    // A turned support's node: its displacements, its part of K and of the loads are in its axes.
+    tab(Sam(NoviGrid("StringGridMTCvora")), "Matrica transformacije cvora");
     return PageControlUlazIzlaz;
 }
 
@@ -245,7 +247,8 @@ const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
                                                    "StringGridBrojeviSvihPomeranja",
                                                    "StringGridBrojeviNepoznatihPomeranja",
                                                    "StringGridBrojeviPoznatihPomeranja",
-                                                   "StringGridBrojeviPomeranjaSelektovanogCvora"};
+                                                   "StringGridBrojeviPomeranjaSelektovanogCvora",
+                                                   "StringGridMTCvora"};
     return imena;
 }
 

@@ -30,7 +30,8 @@ QString OznakaElasticnogOslonca(const TCvor& c) {
     if (c.Kx() != 0) delovi << QStringLiteral("kx");
     if (c.Kz() != 0) delovi << QStringLiteral("kz");
     if (c.Kfi() != 0) delovi << QStringLiteral("kfi");
-    if (c.Ugao() != 0) delovi << QString::fromUtf8("\u03b1=") + Tekst(FormatBroja(c.Ugao())) + QString::fromUtf8("\u00b0");
+    if (c.Ugao() != 0)
+        delovi << QString::fromUtf8("\u03b1=") + Tekst(FormatBroja(c.Ugao())) + QString::fromUtf8("\u00b0");
     return delovi.join(QLatin1Char(' '));
 }
 

@@ -17,8 +17,8 @@ enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrika
 
 const char* ImeOdeljka(int o) {
     static const char* const imena[BrojOdeljaka] = {
-        "MATERIJAL", "PRESEK", "CVOR", "STAP", "OPTERECENJE", "OSTALO", KljucnaRecPrikaza, KljucnaRecAnalize,
-        KljucnaRecOslonaca};
+        "MATERIJAL",       "PRESEK",          "CVOR", "STAP", "OPTERECENJE", "OSTALO", KljucnaRecPrikaza,
+        KljucnaRecAnalize, KljucnaRecOslonaca};
     return imena[o];
 }
 

@@ -98,8 +98,8 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                  "Broj obrtanja oko Y ose: " + std::to_string(c->BrObrtanjaY()) + RL +
                  "Zadato pomeranje u X pravcu: " + FormatBroja(c->ZadatoUx()) + RL +
                  "Zadato pomeranje u Z pravcu: " + FormatBroja(c->ZadatoUz()) + RL +
-                 "Zadato obrtanje oko Y ose: " + FormatBroja(c->ZadatoFiy()) + RL + Stavke(StavkeElasticnogOslonca(*c)) +
-                 RL;
+                 "Zadato obrtanje oko Y ose: " + FormatBroja(c->ZadatoFiy()) + RL +
+                 Stavke(StavkeElasticnogOslonca(*c)) + RL;
     }
     if (!model.nizStapova.empty()) {
         t += std::string(RL) + RL + "ULAZNI PODACI - STAPOVI" + RL + RL;
