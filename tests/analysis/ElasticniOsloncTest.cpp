@@ -7,6 +7,7 @@
 #include "PomocModela.h"
 #include "ProracunPomocTest.h"
 #include "Proracun.h"
+#include "PutanjaResavanja.h"
 #include "SileStapa.h"
 
 namespace {
@@ -218,6 +219,40 @@ TEST(ElasticniOslonci, SupportCheckCountsATranslationalSpringAtAFreeEnd) {
     g.m.nizCvorova[2]->SetKz(0);
     g.m.nizCvorova[2]->SetKfi(100);  // a rotational spring does not hold a translation
     EXPECT_FALSE(ProveriOslonce(g.m));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ElasticniOslonci, SparsePathGivesTheSameClosedForms) {
+    // A spring over the free end and an inclined roller in one model, solved on each path.
+    const long double L = 5, k = 800, P = 6, alfa = 25;
+    const long double r = alfa * std::numbers::pi_v<long double> / 180;
+    for (const TPutanjaResavanja putanja : {TPutanjaResavanja::Gusta, TPutanjaResavanja::Retka}) {
+        SCOPED_TRACE(static_cast<int>(putanja));
+        TGraditeljModela g;
+        TCvor* a = g.Cvor(0, 0, true, true);
+        TCvor* b = g.Cvor(L, 0);
+        TCvor* c = g.Cvor(2 * L, 0, false, true);
+        b->SetKz(k);
+        b->SetPz(-P);
+        c->SetUgao(alfa);
+        g.Stap(a, b, tsProst);
+        g.Stap(b, c, tsProst);
+        c->SetPz(-P);
+        TStanjeAnalize st;
+        st.zahtevanaPutanja = putanja;
+        TPosmatracBezEkrana posmatrac(g.m, st);
+        const TRezultatProracuna rez = PokreniAnalizu(g.m, st, posmatrac);
+        ASSERT_EQ(rez.ishod, TIshodProracuna::Uspeh) << rez.poruka;
+        // Truss bars: the roller takes the load at c along its normal, the spring the one at b.
+        EXPECT_TRUE(Blizu(b->Uz(), -P / k));
+        EXPECT_TRUE(Blizu(c->Rz(), P));
+        EXPECT_TRUE(Blizu(c->Rx(), -P * std::tan(r)));
+        EXPECT_TRUE(Blizu(a->Rx(), P * std::tan(r)));
+        EXPECT_TRUE(Blizu(a->Rz(), 0));
+    }
 }
 
 }  // namespace
