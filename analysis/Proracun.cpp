@@ -58,8 +58,7 @@ bool ProveriOslonce(const TModel& model) {
     for (const auto& c : model.nizCvorova) {
         const TKrajeviCvora k = KrajeviCvora(krajevi, *c);
         if (k.krutih + k.zglobnih != 1) continue;
-        // A translational spring holds a free end as a support does, elastically.
-        if (!c->OslX() && !c->OslZ() && c->Kx() == 0 && c->Kz() == 0) return false;
+        if (!c->DrziTranslaciju()) return false;
         const TStap& st = *k.prviStap;
         const bool krut = KrajKrut(st.TipStapa(), st.PocetniCvor()->ID() == c->ID());
         if (krut != c->UkljY()) return false;

@@ -84,6 +84,8 @@ public:
     long double Ugao() const { return UgaoOslonca; }
     void SetUgao(long double v) { UgaoOslonca = v; }
     bool ImaOprugu() const { return KrutostOprugeX != 0 || KrutostOprugeZ != 0 || KrutostOprugeFi != 0; }
+    // A free member end is held by a support or, elastically, by a translational spring.
+    bool DrziTranslaciju() const { return OslonacX || OslonacZ || KrutostOprugeX != 0 || KrutostOprugeZ != 0; }
     bool ImaElasticniIliKosiOslonac() const { return ImaOprugu() || UgaoOslonca != 0; }
 
     // Results: the forces the springs exert on the node, along the node's axes, and the moment.

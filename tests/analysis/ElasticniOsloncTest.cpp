@@ -7,6 +7,7 @@
 #include "PomocModela.h"
 #include "ProracunPomocTest.h"
 #include "Proracun.h"
+#include "ProveraModela.h"
 #include "PutanjaResavanja.h"
 #include "SileStapa.h"
 
@@ -216,6 +217,15 @@ TEST(ElasticniOslonci, SupportCheckCountsATranslationalSpringAtAFreeEnd) {
     EXPECT_FALSE(ProveriOslonce(g.m));  // a free end with nothing holding it
     g.m.nizCvorova[2]->SetKz(100);
     EXPECT_TRUE(ProveriOslonce(g.m));
+    {
+        // Where another end is refused, the hint names that end, not the one on the spring.
+        TGraditeljModela h = ProstaGreda();
+        h.m.nizCvorova[2]->SetOslZ(false);
+        h.m.nizCvorova[2]->SetKz(100);
+        h.m.nizCvorova[0]->SetOslX(false);
+        h.m.nizCvorova[0]->SetOslZ(false);
+        EXPECT_EQ(UzrokOdbijanja(h.m).idCvora, h.m.nizCvorova[0]->ID());
+    }
     g.m.nizCvorova[2]->SetKz(0);
     g.m.nizCvorova[2]->SetKfi(100);  // a rotational spring does not hold a translation
     EXPECT_FALSE(ProveriOslonce(g.m));
