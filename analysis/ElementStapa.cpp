@@ -7,6 +7,7 @@
 
 #include "Opterecenje.h"
 #include "OpterecenjeUklestenog.h"
+#include "OseCvora.h"
 #include "StanjeAnalize.h"
 #include "Stap.h"
 
@@ -77,13 +78,17 @@ TMatrix MatricaTransformacije(const TStap& stap) {
     const double c = static_cast<double>((stap.KrajnjiCvor()->X() - stap.PocetniCvor()->X()) / L);
     const double s = static_cast<double>((stap.KrajnjiCvor()->Z() - stap.PocetniCvor()->Z()) / L);
     TMatrix T = Kvadratna(r.n);
-    // Rows are local (u, w), columns the same node's global (X, Z).
+    // Rows are local (u, w), columns the same node's global (X, Z), or its own turned axes: the
+    // member's direction is then seen from them.
     for (int u : {r.u1, r.u2}) {
         const int w = u + 1;
-        T.SetElem(u, u, c);
-        T.SetElem(w, u, s);
-        T.SetElem(u, w, -s);
-        T.SetElem(w, w, c);
+        const TOseCvora o = OseCvora(u == r.u1 ? *stap.PocetniCvor() : *stap.KrajnjiCvor());
+        double cu = c, su = s;
+        if (o.s != 0.0 || o.c != 1.0) UOseCvora(o, c, s, cu, su);
+        T.SetElem(u, u, cu);
+        T.SetElem(w, u, su);
+        T.SetElem(u, w, -su);
+        T.SetElem(w, w, cu);
     }
     for (int f : {r.fi1, r.fi2})
         if (f) T.SetElem(f, f, 1.0);

@@ -34,6 +34,7 @@ bool TPoslovProracuna::PrenesiRezultate(TModel& model, TStanjeAnalize& stanjeMod
         u.SetUx(iz.Ux());
         u.SetUz(iz.Uz());
         u.SetFiy(iz.Fiy());
+        u.SetSileOpruge(iz.SilaOprugeX(), iz.SilaOprugeZ(), iz.MomentOpruge());
     }
     stanjeModela.ZameniRezultate(*stanje);
     return true;

@@ -10,6 +10,7 @@
 #include "Greska.h"
 #include "Mehanizam.h"
 #include "Model.h"
+#include "OseCvora.h"
 #include "ProcenaMemorije.h"
 #include "ProveraRezultata.h"
 #include "PutanjaResavanja.h"
@@ -60,7 +61,7 @@ bool ProveriOslonce(const TModel& model) {
     for (const auto& c : model.nizCvorova) {
         const TKrajeviCvora k = KrajeviCvora(krajevi, *c);
         if (k.krutih + k.zglobnih != 1) continue;
-        if (!c->OslX() && !c->OslZ()) return false;
+        if (!c->DrziTranslaciju()) return false;
         const TStap& st = *k.prviStap;
         const bool krut = KrajKrut(st.TipStapa(), st.PocetniCvor()->ID() == c->ID());
         if (krut != c->UkljY()) return false;
@@ -171,7 +172,12 @@ void OdrediKodneBrojeve(TTokProracuna& t) {
             for (const auto& c : t.model.nizCvorova) {
                 if (!c->OslX()) s.push_back(c->BrPomeranjaX());
                 if (!c->OslZ()) s.push_back(c->BrPomeranjaZ());
-                if (!c->UkljY() && krutih(*c) >= krutihZaObrtanje) s.push_back(c->BrObrtanjaY());
+                const bool obrtanje = !c->UkljY() && krutih(*c) >= krutihZaObrtanje;
+                if (obrtanje) s.push_back(c->BrObrtanjaY());
+                // A rotational spring needs a rotation to act on.
+                if (!obrtanje && c->Kfi() > 0)
+                    throw TGreska("Opruga kfi cvora broj " + std::to_string(c->ID()) +
+                                  " nema na sta da deluje - obrtanje cvora nije nepoznata velicina!!!");
             }
         t.stanje.nizKodnihBrojevaNepoznatihPomeranja = std::move(s);
     }
@@ -274,8 +280,15 @@ void FormirajSs(TTokProracuna& t) {
                 Ps->SetElem(1, p, static_cast<double>(Ps->Elem(1, p) + P));
             });
         };
-        dodaj(c->BrPomeranjaX(), c->Px());
-        dodaj(c->BrPomeranjaZ(), c->Pz());
+        long double px = c->Px(), pz = c->Pz();
+        if (c->Ugao() != 0) {
+            // The unknowns of a turned node are along its own axes, and so are its loads.
+            double xc = 0, zc = 0;
+            UOseCvora(OseCvora(*c), static_cast<double>(px), static_cast<double>(pz), xc, zc);
+            px = xc, pz = zc;
+        }
+        dodaj(c->BrPomeranjaX(), px);
+        dodaj(c->BrPomeranjaZ(), pz);
         dodaj(c->BrObrtanjaY(), c->MkoncY());
     }
     t.stanje.vektorSsGKS = std::move(Ss);

@@ -26,7 +26,7 @@ bool OsloniKraj(const TCvor& c, const TKrajeviCvora& e, TUzrokOdbijanja& u) {
     const std::string cvor = "Cvor " + std::to_string(c.ID());
     const std::string stap = "stapa " + std::to_string(st.ID());
     const std::string zglobni = Navodnik(TipSaKrajem(st.TipStapa(), pocetak, false));
-    if (!c.OslX() && !c.OslZ()) {
+    if (!c.DrziTranslaciju()) {
         u.savet = cvor + " je slobodan kraj " + stap + ": zadajte mu oslonac (Ox ili Oz)" +
                   (krut ? " i ukljestenje (Ofiy), ili oslonac uz zglobni kraj stapa (tip " + zglobni + ")." : ".");
     } else if (krut && !c.UkljY()) {

@@ -5,6 +5,7 @@
 
 #include "Greska.h"
 #include "Model.h"
+#include "SekcijaOslonaca.h"
 #include "SileStapa.h"
 #include "StanjeAnalize.h"
 
@@ -50,6 +51,11 @@ void ProveriPodatkeCvorova(const TModel& model) {
             if (!Konacan(v))
                 throw TGreska("Podaci cvora broj " + std::to_string(c->ID()) +
                               " daju neodredjene vrednosti u proracunu!!!");
+    // Springs and angles set in code obey the rule of the page and the file as well.
+    for (const auto& c : model.nizCvorova)
+        if (const char* g = GreskaElasticnogOslonca(c->OslX(), c->OslZ(), c->UkljY(), c->Kx(), c->Kz(), c->Kfi(),
+                                                    c->Ugao()))
+            throw TGreska("Cvor broj " + std::to_string(c->ID()) + ": " + g);
 }
 
 void ProveriRezultate(TModel& model, TStanjeAnalize& stanje) {

@@ -1,9 +1,11 @@
 #include "ResavanjeSistema.h"
 
 #include <memory>
+#include <optional>
 
 #include "Greska.h"
 #include "Model.h"
+#include "OseCvora.h"
 #include "StanjeAnalize.h"
 
 namespace {
@@ -73,15 +75,55 @@ void Reakcije(const TModel& model, const TStanjeAnalize& stanje, const TOpterece
     r.D.Add(&minusQo);
 }
 
+// The value at the last position of a code number in a list, or nothing when it has none.
+std::optional<double> NaPoslednjoPoziciji(const TPozicije& pozicije, int kod, const TMatrix& v) {
+    std::optional<double> x;
+    pozicije.ZaSve(kod, [&](int i) { x = v.Elem(1, i); });
+    return x;
+}
+
+// A turned node's reactions come out along its own axes: taken back to X and Z for the user.
+void ReakcijeKosogOslonca(TCvor& c, const TPozicije& pozicijeO, const TMatrix& D) {
+    const TOseCvora o = OseCvora(c);
+    double pxc = 0, pzc = 0;
+    UOseCvora(o, static_cast<double>(c.Px()), static_cast<double>(c.Pz()), pxc, pzc);
+    const auto dx = NaPoslednjoPoziciji(pozicijeO, c.BrPomeranjaX(), D);
+    const auto dz = NaPoslednjoPoziciji(pozicijeO, c.BrPomeranjaZ(), D);
+    double rx = 0, rz = 0;
+    UGlobalneOse(o, dx ? *dx - pxc : 0.0, dz ? *dz - pzc : 0.0, rx, rz);
+    c.SetRx(rx);
+    c.SetRz(rz);
+    pozicijeO.ZaSve(c.BrObrtanjaY(), [&](int i) { c.SetMukljY(D.Elem(1, i) - c.MkoncY()); });
+}
+
+// The forces of the springs on their nodes, -k u along the node's axes.
+void SileOpruga(TModel& model, const TNizKodnihBrojeva& s, const TMatrix& qs) {
+    const TPozicije pozicijeS(*s);
+    for (const auto& c : model.nizCvorova) {
+        if (!c->ImaOprugu()) continue;
+        auto sila = [&](int kod, long double k) {
+            const auto u = NaPoslednjoPoziciji(pozicijeS, kod, qs);
+            return k > 0 && u ? -k * *u : 0.0L;
+        };
+        c->SetSileOpruge(sila(c->BrPomeranjaX(), c->Kx()), sila(c->BrPomeranjaZ(), c->Kz()),
+                         sila(c->BrObrtanjaY(), c->Kfi()));
+    }
+}
+
 void Sacuvaj(TModel& model, TStanjeAnalize& stanje, const TPozicije& pozicijeO, TResenje& r) {
     stanje.matricaKssGKSInvertovana = std::move(r.inverz);
     stanje.vektor_qsGKSOpterecenje = std::move(r.qsOpt);
     stanje.vektor_qoGKS = std::move(r.qo);
     stanje.vektor_qsGKSPomeranjeOslonaca = std::move(r.qsPom);
+    if (ImaElasticnihIliKosihOslonaca(model)) SileOpruga(model, stanje.nizKodnihBrojevaNepoznatihPomeranja, *r.qs);
     stanje.vektor_qsGKS = std::move(r.qs);
     stanje.vektorQoGKS = std::move(r.Qo);
     const TMatrix& D = r.D;
     for (const auto& c : model.nizCvorova) {
+        if (c->Ugao() != 0) {
+            ReakcijeKosogOslonca(*c, pozicijeO, D);
+            continue;
+        }
         pozicijeO.ZaSve(c->BrPomeranjaX(), [&](int i) { c->SetRx(D.Elem(1, i) - c->Px()); });
         pozicijeO.ZaSve(c->BrPomeranjaZ(), [&](int i) { c->SetRz(D.Elem(1, i) - c->Pz()); });
         pozicijeO.ZaSve(c->BrObrtanjaY(), [&](int i) { c->SetMukljY(D.Elem(1, i) - c->MkoncY()); });

@@ -44,6 +44,15 @@ bool ZaDoprinoseK(const TModel& model, const TPozicije& pozicije, const std::fun
             });
         }
     }
+    // A spring adds its stiffness to its node's own unknown; a spring on a held direction is
+    // refused before the assembly, so its code number sits in the s list.
+    for (const auto& c : model.nizCvorova) {
+        if (!c->ImaOprugu()) continue;
+        const std::pair<int, long double> opruge[] = {
+            {c->BrPomeranjaX(), c->Kx()}, {c->BrPomeranjaZ(), c->Kz()}, {c->BrObrtanjaY(), c->Kfi()}};
+        for (const auto& [kod, k] : opruge)
+            if (k > 0) pozicije.ZaSve(kod, [&](int p) { dodaj(p, p, static_cast<double>(k)); });
+    }
     return true;
 }
 

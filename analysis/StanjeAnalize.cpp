@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Model.h"
+#include "OseCvora.h"
 #include "TipoviStapa.h"
 
 std::vector<TGlobalnaMatrica*> TStanjeAnalize::SveMatrice() {
@@ -45,6 +46,7 @@ void TStanjeAnalize::ObrisiRezultate(TModel& model) {
         c->SetUx(0);
         c->SetUz(0);
         c->SetFiy(0);
+        c->SetSileOpruge(0, 0, 0);
     }
 }
 
@@ -99,4 +101,12 @@ void SacuvajPomeranjaCvorova(TModel& model, const TStanjeAnalize& stanje) {
     };
     upisi(*s, *stanje.vektor_qsGKS);
     upisi(*o, *stanje.vektor_qoGKS);
+    // The solution of a turned node is along its own axes; the node shows X and Z.
+    for (auto& c : model.nizCvorova) {
+        if (c->Ugao() == 0) continue;
+        double ux = 0, uz = 0;
+        UGlobalneOse(OseCvora(*c), static_cast<double>(c->Ux()), static_cast<double>(c->Uz()), ux, uz);
+        c->SetUx(ux);
+        c->SetUz(uz);
+    }
 }

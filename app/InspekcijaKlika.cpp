@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Brojevi.h"
+#include "OpisOslonca.h"
 #include "Dijalozi.h"
 #include "ElementStapa.h"
 #include "Greska.h"
@@ -60,15 +61,17 @@ std::string TekstCvoraZaKlik(const TCvor& c, const std::string& faktor) {
         "Zadato pomeranje u Z pravcu = " + FormatBroja(c.ZadatoUz()),
         "Zadato obrtanje oko Y ose = " + FormatBroja(c.ZadatoFiy()),
     };
+    for (const auto& [naziv, vrednost] : StavkeElasticnogOslonca(c)) r.push_back(naziv + " = " + vrednost);
     if (const auto f = ParsirajReal(faktor); f && *f > 0) {
         r.push_back("Mnozilac pomeranja i obrtanja = " + FormatBroja(*f));
         r.push_back("Ux = " + FormatBroja(c.Ux() * *f));
         r.push_back("Uz = " + FormatBroja(c.Uz() * *f));
         r.push_back("FiY = " + FormatBroja(c.Fiy() * *f));
     }
-    if (c.OslX()) r.push_back("Rx = " + FormatBroja(c.Rx()));
-    if (c.OslZ()) r.push_back("Rz = " + FormatBroja(c.Rz()));
+    if (ImaReakcijuX(c)) r.push_back("Rx = " + FormatBroja(c.Rx()));
+    if (ImaReakcijuZ(c)) r.push_back("Rz = " + FormatBroja(c.Rz()));
     if (c.UkljY()) r.push_back("MiY = " + FormatBroja(c.MukljY()));
+    for (const auto& [naziv, vrednost] : StavkeSilaOpruga(c)) r.push_back(naziv + " = " + vrednost);
     return Spoji(r);
 }
 

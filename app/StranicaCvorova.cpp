@@ -95,6 +95,15 @@ void TStraniceModela::NapraviStranicuOslonac() {
     f->addRow(CheckBoxOslonacZ);
     f->addRow(CheckBoxUkljestenje);
     v->addWidget(grupa);
+    // Springs act along the node's axes, turned by the angle counter-clockwise from X and Z; so do
+    // the supports ticked above.
+    auto* elasticni = new QGroupBox(QStringLiteral("Elasticni i kosi oslonac"));
+    auto* fe = Forma(elasticni);
+    Red(fe, "Opruga kx", VELT_POLJE(EditOprugaKx, "0.0"));
+    Red(fe, "Opruga kz", VELT_POLJE(EditOprugaKz, "0.0"));
+    Red(fe, "Opruga kfi", VELT_POLJE(EditOprugaKfi, "0.0"));
+    Red(fe, "Ugao oslonca (stepeni)", VELT_POLJE(EditUgaoOslonca, "0.0"));
+    v->addWidget(elasticni);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonPromeniOslonac, "Promeni")}));
     v->addStretch();
 
@@ -139,6 +148,10 @@ void TStraniceModela::PrikaziOslonceCvora() {
     CheckBoxOslonacZ->setChecked(c->OslZ());
     CheckBoxUkljestenje->setChecked(c->UkljY());
     PrikaziVrstuOslonca();
+    EditOprugaKx->setText(Q(FormatBroja(c->Kx())));
+    EditOprugaKz->setText(Q(FormatBroja(c->Kz())));
+    EditOprugaKfi->setText(Q(FormatBroja(c->Kfi())));
+    EditUgaoOslonca->setText(Q(FormatBroja(c->Ugao())));
 }
 
 void TStraniceModela::ComboBoxSpisakCvorovaZaOslonceChange() { PrikaziOslonceCvora(); }
@@ -147,7 +160,9 @@ void TStraniceModela::ButtonPromeniOslonacClick() {
     const int izabrani = ComboBoxSpisakCvorovaZaOslonce->currentIndex();
     const bool x = CheckBoxOslonacX->isChecked(), z = CheckBoxOslonacZ->isChecked(),
                y = CheckBoxUkljestenje->isChecked();
-    const TIshod ishod = Izvrsi("Promeni oslonac", [&](TModel& m) { return PostaviOslonce(m, izabrani, x, z, y); });
+    const TPoljaElasticnogOslonca opruge{S(EditOprugaKx), S(EditOprugaKz), S(EditOprugaKfi), S(EditUgaoOslonca)};
+    const TIshod ishod =
+        Izvrsi("Promeni oslonac", [&](TModel& m) { return PostaviOslonceIOpruge(m, izabrani, x, z, y, opruge); });
     OsveziCvorove();
     if (ishod != TIshod::Uradjeno) PosleIzmene();
     else PokaziStavku(ComboBoxSpisakCvorovaZaOslonce, izabrani);

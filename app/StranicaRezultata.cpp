@@ -245,6 +245,8 @@ QWidget* TStranicaRezultata::NapraviTabove() {
                             {"Poz pomeranja", NoviGrid("StringGridBrojeviPoznatihPomeranja")},
                             {"Pomeranja sel cvora", NoviGrid("StringGridBrojeviPomeranjaSelektovanogCvora")}}),
         "Brojevi pomeranja");
+    // A turned support's node: its displacements, its part of K and of the loads are in its axes.
+    tab(Sam(NoviGrid("StringGridMTCvora")), "Matrica transformacije cvora");
     return PageControlUlazIzlaz;
 }
 
@@ -285,7 +287,8 @@ const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
                                                    "StringGridBrojeviSvihPomeranja",
                                                    "StringGridBrojeviNepoznatihPomeranja",
                                                    "StringGridBrojeviPoznatihPomeranja",
-                                                   "StringGridBrojeviPomeranjaSelektovanogCvora"};
+                                                   "StringGridBrojeviPomeranjaSelektovanogCvora",
+                                                   "StringGridMTCvora"};
     return imena;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "OseCvora.h"
 #include "Greska.h"
 #include "TabelaMatrice.h"
 
@@ -84,8 +85,10 @@ public:
         for (size_t i = 0; i < o->size(); ++i)
             for (const auto& cv : model.nizCvorova) {
                 const int kod = (*o)[i];
-                if (cv->OslX() && cv->BrPomeranjaX() == kod) reakcije[i] = cv->Rx(), nadjena[i] = true;
-                if (cv->OslZ() && cv->BrPomeranjaZ() == kod) reakcije[i] = cv->Rz(), nadjena[i] = true;
+                // Along the node's own axes, as the o list's displacements are.
+                const TReakcijaCvora r = ReakcijaUOsamaCvora(*cv);
+                if (cv->OslX() && cv->BrPomeranjaX() == kod) reakcije[i] = r.x, nadjena[i] = true;
+                if (cv->OslZ() && cv->BrPomeranjaZ() == kod) reakcije[i] = r.z, nadjena[i] = true;
                 if (cv->UkljY() && cv->BrObrtanjaY() == kod) reakcije[i] = cv->MukljY(), nadjena[i] = true;
             }
         TTabelaMatrice& t = grid("StringGridRoGKS");

@@ -14,6 +14,8 @@
 #include <exception>
 #include <functional>
 
+#include "OpisOslonca.h"
+#include "OseCvora.h"
 #include "Brojevi.h"
 #include "Dijalozi.h"
 #include "ElementStapa.h"
@@ -184,6 +186,10 @@ void TStranicaRezultata::PrikaziIzabraniCvor() {
       << QStringLiteral("Zadato pomeranje u X pravcu = ") + Broj(c.ZadatoUx())
       << QStringLiteral("Zadato pomeranje u Z pravcu = ") + Broj(c.ZadatoUz())
       << QStringLiteral("Zadato obrtanje oko Y ose = ") + Broj(c.ZadatoFiy());
+    auto stavke = [&](const TStavke& st) {
+        for (const auto& [naziv, vrednost] : st) r << QString::fromStdString(naziv + " = " + vrednost);
+    };
+    stavke(StavkeElasticnogOslonca(c));
     long double mnozilac = 1.0L;
     if (const auto f = Faktor()) mnozilac = *f;
     else EditVrednostIspredMatricaKrutosti->setText(QStringLiteral("1.0"));
@@ -191,8 +197,18 @@ void TStranicaRezultata::PrikaziIzabraniCvor() {
       << QStringLiteral("Pomeranje u X pravcu = ") + Broj(c.Ux() * mnozilac)
       << QStringLiteral("Pomeranje u Z pravcu = ") + Broj(c.Uz() * mnozilac)
       << QStringLiteral("Obrtanje oko Y ose = ") + Broj(c.Fiy() * mnozilac);
+    stavke(StavkeSilaOpruga(c));
     MemoRezultatCvor->setPlainText(r.join(QLatin1Char('\n')));
     MemoRezultatCvor->moveCursor(QTextCursor::Start);
+
+    {
+        TTabelaMatrice& t = G("StringGridMTCvora").Tabela();
+        t.Isprazni();
+        if (c.Ugao() != 0) {
+            t.PostaviVelicinu(3, 3);
+            t.PostaviSopstvenuMatricu(0, 0, MatricaTransformacijeCvora(c));
+        }
+    }
 
     const auto& sve = kontekst.Stanje().nizKodnihBrojeva;
     if (sve && !sve->empty()) {

@@ -207,6 +207,10 @@ private:
     QComboBox* ComboBoxVrstaOslonca = nullptr;
     QCheckBox* CheckBoxOslonacX = nullptr;
     QCheckBox* CheckBoxOslonacZ = nullptr;
+    QLineEdit* EditOprugaKx = nullptr;
+    QLineEdit* EditOprugaKz = nullptr;
+    QLineEdit* EditOprugaKfi = nullptr;
+    QLineEdit* EditUgaoOslonca = nullptr;
     QCheckBox* CheckBoxUkljestenje = nullptr;
     QPushButton* ButtonPromeniOslonac = nullptr;
 

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "OpisOslonca.h"
 #include "Brojevi.h"
 #include "ElementStapa.h"
 #include "Greska.h"
@@ -138,7 +139,13 @@ void IspisiJson(const TModel& m, const TStanjeAnalize& st, const std::string& do
         const TCvor& c = *m.nizCvorova[i];
         o << (i ? "," : "") << "{\"id\":" << c.ID() << ",\"x\":" << Realan(c.X()) << ",\"z\":" << Realan(c.Z())
           << ",\"ux\":" << Realan(c.Ux()) << ",\"uz\":" << Realan(c.Uz()) << ",\"fiy\":" << Realan(c.Fiy())
-          << ",\"rx\":" << Realan(c.Rx()) << ",\"rz\":" << Realan(c.Rz()) << ",\"my\":" << Realan(c.MukljY()) << "}";
+          << ",\"rx\":" << Realan(c.Rx()) << ",\"rz\":" << Realan(c.Rz()) << ",\"my\":" << Realan(c.MukljY());
+        // Only nodes that have a spring or an angle carry these: other output stays as it was.
+        if (c.ImaElasticniIliKosiOslonac())
+            o << ",\"kx\":" << Realan(c.Kx()) << ",\"kz\":" << Realan(c.Kz()) << ",\"kfi\":" << Realan(c.Kfi())
+              << ",\"ugao\":" << Realan(c.Ugao()) << ",\"spring\":[" << Realan(c.SilaOprugeX()) << ","
+              << Realan(c.SilaOprugeZ()) << "," << Realan(c.MomentOpruge()) << "]";
+        o << "}";
     }
     o << "],\"members\":[";
     const TIndeksSila indeks(m, st);
@@ -159,8 +166,8 @@ void IspisiSazetak(const TModel& m, const TStanjeAnalize& st) {
     for (const auto& c : m.nizCvorova) {
         std::cout << "cvor " << c->ID() << ": Ux = " << FormatBroja(c->Ux()) << ", Uz = " << FormatBroja(c->Uz())
                   << ", FiY = " << FormatBroja(c->Fiy());
-        if (c->OslX()) std::cout << ", Rx = " << FormatBroja(c->Rx());
-        if (c->OslZ()) std::cout << ", Rz = " << FormatBroja(c->Rz());
+        if (ImaReakcijuX(*c)) std::cout << ", Rx = " << FormatBroja(c->Rx());
+        if (ImaReakcijuZ(*c)) std::cout << ", Rz = " << FormatBroja(c->Rz());
         if (c->UkljY()) std::cout << ", My = " << FormatBroja(c->MukljY());
         std::cout << "\n";
     }

@@ -34,12 +34,23 @@ void CrtajOpruge(TPlotPovrsina& g, const TStap& s) {
     if (s.OprugaKraja() > 0) g.Oblik(SimbolOpruge(double(b->X()), double(b->Z()), -dx, -dz));
 }
 
+// "kx kz kfi" for the springs a node has and its angle, after the support labels.
+QString OznakaElasticnogOslonca(const TCvor& c) {
+    QStringList delovi;
+    if (c.Kx() != 0) delovi << QStringLiteral("kx");
+    if (c.Kz() != 0) delovi << QStringLiteral("kz");
+    if (c.Kfi() != 0) delovi << QStringLiteral("kfi");
+    if (c.Ugao() != 0)
+        delovi << QString::fromUtf8("\u03b1=") + Tekst(FormatBroja(c.Ugao())) + QString::fromUtf8("\u00b0");
+    return delovi.join(QLatin1Char(' '));
+}
+
 void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p, const TPomaciOslonaca& pomaci) {
     const double x = double(c.X()), z = double(c.Z());
     if (p.prikaziSimbolCvora) g.MarkAt(x, z, 9);
     if (p.prikaziBrojCvora)
         g.Text(x, z, VelicinaTeksta, QString::number(c.ID()), PomakTekstaX, -KorakReda, taLeftJustify);
-    const bool oslonjen = c.OslX() || c.OslZ() || c.UkljY();
+    const bool oslonjen = c.OslX() || c.OslZ() || c.UkljY() || c.ImaElasticniIliKosiOslonac();
     if (p.prikaziOslonceCvora) {
         // One line under the node.
         int dx = PomakTekstaX;
@@ -51,7 +62,12 @@ void CrtajCvor(TPlotPovrsina& g, const TCvor& c, const TPodesavanja& p, const TP
             g.Text(x, z, VelicinaTeksta, QStringLiteral("Oz"), dx, KorakReda, taLeftJustify);
             dx += pomaci.posleOz;
         }
-        if (c.UkljY()) g.Text(x, z, VelicinaTeksta, QStringLiteral("Ofiy"), dx, KorakReda, taLeftJustify);
+        if (c.UkljY()) {
+            g.Text(x, z, VelicinaTeksta, QStringLiteral("Ofiy"), dx, KorakReda, taLeftJustify);
+            dx += TPlotPovrsina::SirinaTeksta(QStringLiteral("Ofiy "), VelicinaTeksta);
+        }
+        if (c.ImaElasticniIliKosiOslonac())
+            g.Text(x, z, VelicinaTeksta, OznakaElasticnogOslonca(c), dx, KorakReda, taLeftJustify);
     }
     if (p.prikaziOpterecenjeCvora) {
         int k = oslonjen && p.prikaziOslonceCvora ? 2 : 1;

@@ -7,6 +7,7 @@
 #include "SimboliOslonaca.h"
 #include "Brojevi.h"
 #include "GradnjaOblika.h"
+#include "OseCvora.h"
 #include "TipoviStapa.h"
 
 namespace {
@@ -87,7 +88,10 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
         const double x = double(c->X()), z = double(c->Z());
         if (p.prikaziOslonceCvora) {
             const TSmer k = smer(c.get());
-            Dodaj(g, SimbolOslonca(VrstaOslonca(c->OslX(), c->OslZ(), c->UkljY()), x, z, k.x, k.z));
+            const TOseCvora o = OseCvora(*c);
+            Dodaj(g, SimbolOslonca(VrstaOslonca(c->OslX(), c->OslZ(), c->UkljY()), x, z, k.x, k.z, o.c, o.s));
+            if (c->ImaOprugu())
+                Dodaj(g, SimboliOpruga(c->Kx() > 0, c->Kz() > 0, c->Kfi() > 0, x, z, k.x, k.z, o.c, o.s));
         }
         if (p.prikaziSimbolCvora) {
             TGradnjaOblika f;

@@ -1,6 +1,7 @@
 #include "SimboliOslonaca.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "GradnjaOblika.h"
 
@@ -35,7 +36,10 @@ TGradnjaOblika Okvir(double x, double z, double dx, double dz, double kaX, doubl
 
 }  // namespace
 
-std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double kaX, double kaZ) {
+std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double kaX, double kaZ, double cosA,
+                                  double sinA) {
+    // The node's x and z axes: X and Z themselves for a node without an angle.
+    const double xX = cosA, xZ = sinA, zX = -sinA, zZ = cosA;
     std::vector<TOblik> o;
     switch (v) {
         case TVrstaOslonca::Nema: break;
@@ -43,7 +47,7 @@ std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double ka
         case TVrstaOslonca::KliziPoX:
         case TVrstaOslonca::KliziPoZ: {
             const bool poZ = v == TVrstaOslonca::KliziPoZ;
-            const TGradnjaOblika g = poZ ? Okvir(x, z, 1, 0, kaX, kaZ) : Okvir(x, z, 0, 1, kaX, kaZ);
+            const TGradnjaOblika g = poZ ? Okvir(x, z, xX, xZ, kaX, kaZ) : Okvir(x, z, zX, zZ, kaX, kaZ);
             o.push_back(g.Poligon({{0, 0}, {-PolaOsnove, -VisinaTrougla}, {PolaOsnove, -VisinaTrougla}}, clWhite));
             if (v == TVrstaOslonca::Nepokretan) {
                 g.Tlo(o, -PolaTla, PolaTla, -VisinaTrougla);
@@ -67,7 +71,7 @@ std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double ka
         case TVrstaOslonca::VodjenPoX:
         case TVrstaOslonca::VodjenPoZ: {
             const bool poZ = v == TVrstaOslonca::VodjenPoZ;
-            const TGradnjaOblika g = poZ ? Okvir(x, z, 1, 0, kaX, kaZ) : Okvir(x, z, 0, 1, kaX, kaZ);
+            const TGradnjaOblika g = poZ ? Okvir(x, z, xX, xZ, kaX, kaZ) : Okvir(x, z, zX, zZ, kaX, kaZ);
             // A clamped plate on two rollers.
             o.push_back(g.Linija({{-PolaGrede, 0}, {PolaGrede, 0}}, 2.5f));
             o.push_back(g.Krug({-5, -4.5f}, 3, clWhite));
@@ -88,6 +92,35 @@ std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double ka
             }
             break;
         }
+    }
+    return o;
+}
+
+std::vector<TOblik> SimboliOpruga(bool kx, bool kz, bool kfi, double x, double z, double kaX, double kaZ, double cosA,
+                                  double sinA) {
+    std::vector<TOblik> o;
+    auto cikcak = [&](double dx, double dz) {
+        const TGradnjaOblika g = Okvir(x, z, dx, dz, kaX, kaZ);
+        // Clear of a support figure at the node: the spring starts past the node's mark.
+        o.push_back(
+            g.Linija({{0, -3}, {0, -7}, {5, -9}, {-5, -13}, {5, -17}, {-5, -21}, {5, -25}, {0, -27}, {0, -31}}, 1.2f));
+        g.Tlo(o, -PolaTla, PolaTla, -31);
+    };
+    if (kz) cikcak(-sinA, cosA);
+    if (kx) cikcak(cosA, sinA);
+    if (kfi) {
+        TGradnjaOblika g;
+        g.x = x;
+        g.y = z;
+        std::vector<TGradnjaOblika::TT> spirala;
+        for (int i = 0; i <= 40; ++i) {
+            const double t = i * 0.15 * std::numbers::pi;  // three turns in 40 steps
+            const float r = static_cast<float>(5 + 0.9 * i * 0.3);
+            spirala.push_back({r * static_cast<float>(std::cos(t)), r * static_cast<float>(std::sin(t))});
+        }
+        TOblik f = g.Linija(spirala, 1.2f);
+        f.prepreka = false;
+        o.push_back(std::move(f));
     }
     return o;
 }

@@ -20,7 +20,15 @@ TVrstaOslonca VrstaOslonca(bool oslX, bool oslZ, bool ukljY);
 // The figure of a support at world (x, z). (kaX, kaZ) is the unit world direction in which the
 // structure leaves the node (the mean of its members; (0, 1) without members): a clamp's bar is
 // drawn across it, and the ground of the other supports on the side away from it.
-std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double kaX, double kaZ);
+// (cosA, sinA) turns the held directions with the node's axes (counter-clockwise from X and Z): a
+// roller on an inclined plane.
+std::vector<TOblik> SimbolOslonca(TVrstaOslonca v, double x, double z, double kaX, double kaZ, double cosA = 1,
+                                  double sinA = 0);
+
+// Springs at a node: a zig-zag with its ground along the node's x (kx) and z (kz) axes, on the side
+// away from the structure, and a coil around the node for a rotational spring (kfi).
+std::vector<TOblik> SimboliOpruga(bool kx, bool kz, bool kfi, double x, double z, double kaX, double kaZ, double cosA,
+                                  double sinA);
 
 // An open circle with a white fill at a hinged member end (x, z); (kaX, kaZ) points from the end
 // into the member.

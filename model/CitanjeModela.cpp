@@ -7,18 +7,21 @@
 #include "ModelFajl.h"
 #include "PravilaVrednosti.h"
 #include "SekcijaStapova.h"
+#include "SekcijaOslonaca.h"
 #include "UcitavanjeFajla.h"
 #include "UredjivanjeOpterecenja.h"
 
 namespace {
 
 // The sections in the order the top-level loop compares a line with their keywords.
-enum TOdeljak { oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrikaz, oAnaliza, oStapovi, BrojOdeljaka };
+enum TOdeljak {
+    oMaterijal, oPresek, oCvor, oStap, oOpterecenje, oOstalo, oPrikaz, oAnaliza, oOslonci, oStapovi, BrojOdeljaka
+};
 
 const char* ImeOdeljka(int o) {
     static const char* const imena[BrojOdeljaka] = {
         "MATERIJAL",       "PRESEK",          "CVOR",           "STAP", "OPTERECENJE", "OSTALO",
-        KljucnaRecPrikaza, KljucnaRecAnalize, KljucnaRecStapova};
+        KljucnaRecPrikaza, KljucnaRecAnalize, KljucnaRecOslonaca, KljucnaRecStapova};
     return imena[o];
 }
 
@@ -60,6 +63,7 @@ private:
     void Opterecenje(int id);
     void Ostalo();
     void Prikaz();
+    void Oslonac(std::string_view red, std::unordered_map<int, TCvor*>& bezLinije);
     void NoviID(TOdeljak o, int id);
     int KodniBroj(int idCvora);
     void ProveriDodeleOpterecenja() const;
@@ -231,6 +235,26 @@ void TCitanjeModela::Ostalo() {
     if (p.akcijeMisa < 0 || p.akcijeMisa > 3) p.akcijeMisa = 0;
 }
 
+// One node's springs and angle; each node has at most one line, and the node must exist.
+void TCitanjeModela::Oslonac(std::string_view red, std::unordered_map<int, TCvor*>& bezLinije) {
+    TRedOslonaca r;
+    if (const std::string g = ProcitajRedOslonaca(red, r); !g.empty()) c.Odbij(g);
+    const auto it = bezLinije.find(r.idCvora);
+    if (it == bezLinije.end()) {
+        const bool postoji = std::any_of(novi.nizCvorova.begin(), novi.nizCvorova.end(),
+                                         [&](const auto& cv) { return cv->ID() == r.idCvora; });
+        c.Odbij("cvor " + std::to_string(r.idCvora) +
+                (postoji ? " se ponavlja u odeljku OSLONCI!!!" : " iz odeljka OSLONCI ne postoji!!!"));
+    }
+    TCvor& cv = *it->second;
+    c.Pravilo(GreskaElasticnogOslonca(cv.OslX(), cv.OslZ(), cv.UkljY(), r.kx, r.kz, r.kfi, r.ugao));
+    cv.SetKx(r.kx);
+    cv.SetKz(r.kz);
+    cv.SetKfi(r.kfi);
+    cv.SetUgao(r.ugao);
+    bezLinije.erase(it);
+}
+
 void TCitanjeModela::ProveriDodeleOpterecenja() const {
     std::unordered_set<int> stapovi;
     for (const auto& s : novi.nizStapova) stapovi.insert(s->ID());
@@ -297,6 +321,12 @@ void TCitanjeModela::Citaj() {
                 k = CitajRedoveKljuceva([&](std::string_view r) { ProcitajRedAnalize(r, novi.opcijeAnalize); });
                 kraj = k == TKraj::Prazan;
                 break;
+            case oOslonci: {
+                auto bezLinije = MapaPoID(novi.nizCvorova);
+                k = CitajRedoveKljuceva([&](std::string_view r) { Oslonac(r, bezLinije); });
+                kraj = k == TKraj::Prazan;
+                break;
+            }
             case oStapovi: {
                 TCitanjeStapova stapovi(novi);
                 k = CitajRedoveKljuceva([&](std::string_view r) {

@@ -72,6 +72,32 @@ public:
     long double ZadatoFiy() const { return ZadatoObrtanjaFiY; }
     void SetZadatoFiy(long double v) { ZadatoObrtanjaFiY = v; }
 
+    // Elastic supports: spring stiffnesses along the node's axes and about Y (0 for none), and the
+    // angle in degrees by which the node's axes are turned from X and Z, counter-clockwise; the
+    // supports OslX and OslZ and the springs act along the turned axes.
+    long double Kx() const { return KrutostOprugeX; }
+    void SetKx(long double v) { KrutostOprugeX = v; }
+    long double Kz() const { return KrutostOprugeZ; }
+    void SetKz(long double v) { KrutostOprugeZ = v; }
+    long double Kfi() const { return KrutostOprugeFi; }
+    void SetKfi(long double v) { KrutostOprugeFi = v; }
+    long double Ugao() const { return UgaoOslonca; }
+    void SetUgao(long double v) { UgaoOslonca = v; }
+    bool ImaOprugu() const { return KrutostOprugeX != 0 || KrutostOprugeZ != 0 || KrutostOprugeFi != 0; }
+    // A free member end is held by a support or, elastically, by a translational spring.
+    bool DrziTranslaciju() const { return OslonacX || OslonacZ || KrutostOprugeX != 0 || KrutostOprugeZ != 0; }
+    bool ImaElasticniIliKosiOslonac() const { return ImaOprugu() || UgaoOslonca != 0; }
+
+    // Results: the forces the springs exert on the node, along the node's axes, and the moment.
+    long double SilaOprugeX() const { return SilaOprugeXCvora; }
+    long double SilaOprugeZ() const { return SilaOprugeZCvora; }
+    long double MomentOpruge() const { return MomentOprugeCvora; }
+    void SetSileOpruge(long double fx, long double fz, long double m) {
+        SilaOprugeXCvora = fx;
+        SilaOprugeZCvora = fz;
+        MomentOprugeCvora = m;
+    }
+
 private:
     int IDCvora;
     long double XkorCvora;
@@ -94,4 +120,11 @@ private:
     long double ZadatoPomeranjeUX;
     long double ZadatoPomeranjaUZ;
     long double ZadatoObrtanjaFiY;
+    long double KrutostOprugeX = 0;
+    long double KrutostOprugeZ = 0;
+    long double KrutostOprugeFi = 0;
+    long double UgaoOslonca = 0;
+    long double SilaOprugeXCvora = 0;
+    long double SilaOprugeZCvora = 0;
+    long double MomentOprugeCvora = 0;
 };

@@ -46,7 +46,8 @@ bool Isti(const TCvor& a, const TCvor& b) {
            a.UkljY() == b.UkljY() && a.Px() == b.Px() && a.Pz() == b.Pz() && a.MkoncY() == b.MkoncY() &&
            a.BrPomeranjaX() == b.BrPomeranjaX() && a.BrPomeranjaZ() == b.BrPomeranjaZ() &&
            a.BrObrtanjaY() == b.BrObrtanjaY() && a.ZadatoUx() == b.ZadatoUx() && a.ZadatoUz() == b.ZadatoUz() &&
-           a.ZadatoFiy() == b.ZadatoFiy();
+           a.ZadatoFiy() == b.ZadatoFiy() && a.Kx() == b.Kx() && a.Kz() == b.Kz() && a.Kfi() == b.Kfi() &&
+           a.Ugao() == b.Ugao();
 }
 
 bool Isti(const TOpterecenje& a, const TOpterecenje& b) {

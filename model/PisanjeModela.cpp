@@ -4,6 +4,7 @@
 #include "Greska.h"
 #include "PravilaVrednosti.h"
 #include "SekcijaStapova.h"
+#include "SekcijaOslonaca.h"
 #include "SnimanjeFajla.h"
 
 namespace {
@@ -125,6 +126,7 @@ std::string ModelUTekst(const TModel& model, TPodesavanja& podesavanja) {
     p.Ceo(s.akcijeMisa);
     p.tekst += RedoviPrikaza(s.prikaz, KRAJ_REDA);
     p.tekst += RedoviAnalize(model.opcijeAnalize, KRAJ_REDA);
+    p.tekst += RedoviOslonaca(model, KRAJ_REDA);
     p.tekst += RedoviStapova(model, KRAJ_REDA);
     return std::move(p.tekst);
 }

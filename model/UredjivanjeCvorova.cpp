@@ -5,6 +5,7 @@
 #include "Brojevi.h"
 #include "Greska.h"
 #include "PravilaVrednosti.h"
+#include "SekcijaOslonaca.h"
 
 bool DodajIliPromeniCvor(TModel& model, TRezimIzmene rezim, int izabrani, const std::string& xTekst,
                          const std::string& zTekst) {
@@ -48,18 +49,67 @@ bool ObrisiCvor(TModel& model, int izabrani) {
     return true;
 }
 
-bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje) {
-    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
-    TCvor* c = Izabrani(model.nizCvorova, izabrani);
-    if (!c) return false;
-    c->SetOslX(oslonacX);
-    c->SetOslZ(oslonacZ);
-    c->SetUkljY(ukljestenje);
+namespace {
+
+void UpisiOslonce(TModel& model, TCvor& c, bool oslonacX, bool oslonacZ, bool ukljestenje) {
+    c.SetOslX(oslonacX);
+    c.SetOslZ(oslonacZ);
+    c.SetUkljY(ukljestenje);
     for (const auto& n : model.nizCvorova) {
         if (!n->OslX()) n->SetZadatoUx(0);
         if (!n->OslZ()) n->SetZadatoUz(0);
         if (!n->UkljY()) n->SetZadatoFiy(0);
     }
+}
+
+TRedOslonaca ElasticniOslonac(const TPoljaElasticnogOslonca& polja) {
+    TRedOslonaca o;
+    o.kx = TekstUVrednost(polja.kx);
+    o.kz = TekstUVrednost(polja.kz);
+    o.kfi = TekstUVrednost(polja.kfi);
+    o.ugao = TekstUVrednost(polja.ugao);
+    return o;
+}
+
+void UpisiOpruge(TCvor& c, const TRedOslonaca& o) {
+    c.SetKx(o.kx);
+    c.SetKz(o.kz);
+    c.SetKfi(o.kfi);
+    c.SetUgao(o.ugao);
+}
+
+}  // namespace
+
+bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje) {
+    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
+    TCvor* c = Izabrani(model.nizCvorova, izabrani);
+    if (!c) return false;
+    // A spring stays only along a direction that is not held; holding it is refused, not dropped.
+    Proveri(GreskaElasticnogOslonca(oslonacX, oslonacZ, ukljestenje, c->Kx(), c->Kz(), c->Kfi(), c->Ugao()));
+    UpisiOslonce(model, *c, oslonacX, oslonacZ, ukljestenje);
+    return true;
+}
+
+bool PostaviOslonceIOpruge(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje,
+                           const TPoljaElasticnogOslonca& polja) {
+    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
+    TCvor* c = Izabrani(model.nizCvorova, izabrani);
+    if (!c) return false;
+    const TRedOslonaca o = ElasticniOslonac(polja);
+    Proveri(GreskaElasticnogOslonca(oslonacX, oslonacZ, ukljestenje, o.kx, o.kz, o.kfi, o.ugao));
+    UpisiOslonce(model, *c, oslonacX, oslonacZ, ukljestenje);
+    UpisiOpruge(*c, o);
+    return true;
+}
+
+bool PostaviElasticniOslonac(TModel& model, int izabrani, const TPoljaElasticnogOslonca& polja) {
+    if (model.nizCvorova.empty()) throw TGreska("Morate dodati cvorove u listu da bi mogli da im zadajete oslonce!!!");
+    TCvor* c = Izabrani(model.nizCvorova, izabrani);
+    if (!c) return false;
+    const TRedOslonaca o = ElasticniOslonac(polja);
+    Proveri(GreskaElasticnogOslonca(c->OslX(), c->OslZ(), c->UkljY(), o.kx, o.kz, o.kfi, o.ugao));
+    if (c->Kx() == o.kx && c->Kz() == o.kz && c->Kfi() == o.kfi && c->Ugao() == o.ugao) return false;
+    UpisiOpruge(*c, o);
     return true;
 }
 

@@ -16,6 +16,24 @@ bool ObrisiCvor(TModel& model, int izabrani);
 // whose support is gone. TGreska when there are no nodes; false when nothing is selected.
 bool PostaviOslonce(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje);
 
+// The texts of the elastic and inclined support fields of the support page.
+struct TPoljaElasticnogOslonca {
+    std::string kx;
+    std::string kz;
+    std::string kfi;
+    std::string ugao;  // degrees, counter-clockwise
+};
+
+// Sets the springs and the support angle of the node at `izabrani`. TGreska when there are no
+// nodes, a text is not a number or the values break the elastic-support rule; false when nothing
+// is selected or nothing changes.
+bool PostaviElasticniOslonac(TModel& model, int izabrani, const TPoljaElasticnogOslonca& polja);
+
+// The support page's one step: the three supports and the elastic-support fields together, checked
+// as a whole (a box ticked while its spring is cleared is fine). TGreska as the two above.
+bool PostaviOslonceIOpruge(TModel& model, int izabrani, bool oslonacX, bool oslonacZ, bool ukljestenje,
+                           const TPoljaElasticnogOslonca& polja);
+
 // The texts of the node-load page: the three loads and the three prescribed support displacements.
 struct TPoljaOpterecenjaCvora {
     std::string Px;

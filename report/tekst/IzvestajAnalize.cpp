@@ -3,12 +3,20 @@
 #include "Brojevi.h"
 #include "ElementStapa.h"
 #include "Model.h"
+#include "OpisOslonca.h"
+#include "OseCvora.h"
 #include "SileStapa.h"
 #include "TipoviStapa.h"
 
 namespace {
 
 const char* const RL = "\r\n";
+
+std::string Stavke(const TStavke& stavke) {
+    std::string t;
+    for (const auto& [naziv, vrednost] : stavke) t += naziv + ": " + vrednost + RL;
+    return t;
+}
 
 std::string Da(bool b) { return b ? "DA" : "NE"; }
 
@@ -113,7 +121,8 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
                  "Broj obrtanja oko Y ose: " + std::to_string(c->BrObrtanjaY()) + RL +
                  "Zadato pomeranje u X pravcu: " + FormatBroja(c->ZadatoUx()) + RL +
                  "Zadato pomeranje u Z pravcu: " + FormatBroja(c->ZadatoUz()) + RL +
-                 "Zadato obrtanje oko Y ose: " + FormatBroja(c->ZadatoFiy()) + RL + RL;
+                 "Zadato obrtanje oko Y ose: " + FormatBroja(c->ZadatoFiy()) + RL +
+                 Stavke(StavkeElasticnogOslonca(*c)) + RL;
     }
     if (!model.nizStapova.empty()) {
         t += std::string(RL) + RL + "ULAZNI PODACI - STAPOVI" + RL + RL;
@@ -241,10 +250,12 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
     t += rl2 + "Ro - GKS - ukupno" + rl;
     for (int c : Lista(o))
         for (const auto& n : model.nizCvorova) {
+            // The o list's reactions are along the node's axes, as its displacements are.
+            const TReakcijaCvora r = ReakcijaUOsamaCvora(*n);
             if (n->OslX() && n->BrPomeranjaX() == c)
-                t += "Br. poz. pom.: " + std::to_string(c) + "   Rx = " + FormatBroja(n->Rx()) + rl;
+                t += "Br. poz. pom.: " + std::to_string(c) + "   Rx = " + FormatBroja(r.x) + rl;
             if (n->OslZ() && n->BrPomeranjaZ() == c)
-                t += "Br. poz. pom.: " + std::to_string(c) + "   Rz = " + FormatBroja(n->Rz()) + rl;
+                t += "Br. poz. pom.: " + std::to_string(c) + "   Rz = " + FormatBroja(r.z) + rl;
             if (n->UkljY() && n->BrObrtanjaY() == c)
                 t += "Br. poz. pom.: " + std::to_string(c) + "   My = " + FormatBroja(n->MukljY()) + rl;
         }
@@ -258,9 +269,10 @@ void Izlaz(std::string& t, const TModel& model, const TStanjeAnalize& st, long d
             t += "Br. pom.: " + x + "   Ux: " + FormatBroja(n->Ux()) + rl;
             t += "Br. pom.: " + z + "   Uz: " + FormatBroja(n->Uz()) + rl;
             t += "Br. obrta.: " + y + "   FiY: " + FormatBroja(n->Fiy()) + rl;
-            if (n->OslX()) t += "Br. pom.: " + x + "   Rx: " + FormatBroja(n->Rx()) + rl;
-            if (n->OslZ()) t += "Br. pom.: " + z + "   Rz: " + FormatBroja(n->Rz()) + rl;
+            if (ImaReakcijuX(*n)) t += "Br. pom.: " + x + "   Rx: " + FormatBroja(n->Rx()) + rl;
+            if (ImaReakcijuZ(*n)) t += "Br. pom.: " + z + "   Rz: " + FormatBroja(n->Rz()) + rl;
             if (n->UkljY()) t += "Br. obrta.: " + y + "   My: " + FormatBroja(n->MukljY()) + rl;
+            t += Stavke(StavkeSilaOpruga(*n));
             t += rl;
         }
     }

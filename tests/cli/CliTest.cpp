@@ -290,3 +290,28 @@ TEST(Cli, TriangularLoadSpringsAndShearLoadsThroughTheCommandLine) {
         << odbijen.tekst;
     fs::remove(put);
 }
+
+// A spring and a turned roller on the bundled beam (20 at mid-span of 6): only those nodes carry
+// the support keys; reactions are in X and Z, the spring's force along the node's axes.
+TEST(Cli, AnalyzeJsonOfElasticAndInclinedSupports) {
+    std::string model = Procitaj(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt");
+    model += "OSLONCI\r\ncvor=1 kz=1000\r\ncvor=2 ugao=30\r\n--\r\n";
+    const std::string put =
+        (std::filesystem::temp_directory_path() / ("oslonci_" + std::to_string(getpid()) + ".velt")).string();
+    std::ofstream(put, std::ios::binary) << model;
+    const auto r = Pokreni("analyze --json '" + put + "'");
+    std::filesystem::remove(put);
+    ASSERT_EQ(r.status, 0) << r.tekst;
+    EXPECT_EQ(r.tekst.find("\"id\":0,\"x\":0,\"z\":0,\"ux\":0,\"uz\":0,\"fiy\":0,\"rx\""), r.tekst.find("\"id\":0"));
+    const size_t c0 = r.tekst.find("{\"id\":0,"), c1 = r.tekst.find("{\"id\":1,"), c2 = r.tekst.find("{\"id\":2,");
+    ASSERT_LT(c0, c1);
+    EXPECT_EQ(r.tekst.substr(c0, c1 - c0).find("\"kx\""), std::string::npos);
+    const std::string cvor1 = r.tekst.substr(c1, c2 - c1);
+    EXPECT_NE(cvor1.find("\"kx\":0,\"kz\":1000,\"kfi\":0,\"ugao\":0,\"spring\":["), std::string::npos) << cvor1;
+    EXPECT_NE(r.tekst.substr(c2).find("\"ugao\":30,\"spring\":[0,0,0]"), std::string::npos) << r.tekst;
+    // The spring takes part of the load, so the node's force is that of -kz uz: uz is negative.
+    const size_t uz = cvor1.find("\"uz\":") + 5, sila = cvor1.find("\"spring\":[") + 10;
+    const double w = std::stod(cvor1.substr(uz)), fz = std::stod(cvor1.substr(cvor1.find(',', sila) + 1));
+    EXPECT_LT(w, 0);
+    EXPECT_NEAR(fz, -1000 * w, 1e-9 * std::fabs(fz));
+}

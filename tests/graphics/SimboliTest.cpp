@@ -184,3 +184,35 @@ TEST(SimboliOpterecenja, ArrowsPointTheWayTheForceActs) {
                 EXPECT_LE(t.x(), 200 + 20 * 3 + 5);
             }
 }
+
+// A turned support: the roller's figure follows the node's axes (its ground sits under the node
+// turned by the angle), an angle of 0 draws the figure exactly as before, and springs lie along the
+// node's axes on the side away from the structure.
+TEST(SimboliOslonaca, TurnedRollerAndSpringsFollowTheNodeAxes) {
+    const auto ravan = SimbolOslonca(TVrstaOslonca::KliziPoX, 0, 0, 0, 1);
+    const auto nula = SimbolOslonca(TVrstaOslonca::KliziPoX, 0, 0, 0, 1, 1, 0);
+    ASSERT_EQ(ravan.size(), nula.size());
+    for (size_t i = 0; i < ravan.size(); ++i) {
+        EXPECT_EQ(ravan[i].smerX, nula[i].smerX);
+        EXPECT_EQ(ravan[i].smerY, nula[i].smerY);
+    }
+    // Turned by 30 degrees the roller's base swings to the right of the node, still under it.
+    const double a = 30 * 3.14159265358979323846 / 180;
+    const TPikseli kos = Okvir(SimbolOslonca(TVrstaOslonca::KliziPoX, 0, 0, 0, 1, std::cos(a), std::sin(a)));
+    const TPikseli pravo = Okvir(ravan);
+    EXPECT_GT(kos.desno, pravo.desno);
+    EXPECT_GT(kos.dole, 200);
+
+    // A vertical spring below a beam's node, a horizontal one beside a column's foot.
+    const TPikseli kz = Okvir(SimboliOpruga(false, true, false, 0, 0, 1, 0, 1, 0));
+    EXPECT_GT(kz.dole, 225);
+    EXPECT_LT(kz.desno - kz.levo, 30);
+    const TPikseli kx = Okvir(SimboliOpruga(true, false, false, 0, 0, 0, 1, 1, 0));
+    EXPECT_GT(std::max(200 - kx.levo, kx.desno - 200), 25);
+    EXPECT_LT(kx.dole - kx.gore, 30);
+    // A coil around the node for a rotational spring, and nothing for no spring.
+    const TPikseli kfi = Okvir(SimboliOpruga(false, false, true, 0, 0, 0, 1, 1, 0));
+    EXPECT_LT(kfi.levo, 190);
+    EXPECT_GT(kfi.desno, 210);
+    EXPECT_TRUE(SimboliOpruga(false, false, false, 0, 0, 0, 1, 1, 0).empty());
+}
