@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "DnevnikSnimanja.h"
+
 namespace {
 
 struct Izlaz {
@@ -217,4 +219,33 @@ TEST(Cli, SolverOptionChoosesThePathAndBothAgree) {
     EXPECT_EQ(los.status, 64);
     EXPECT_NE(los.tekst.find("Nepoznat nacin resavanja: brzo (dense, sparse ili auto)!!!"), std::string::npos)
         << los.tekst;
+}
+
+// A journal of a cut-off save in place: the command line names it on stderr, goes on with the
+// file as it is, and leaves the journal for the window to restore.
+TEST(Cli, UnfinishedSaveIsNamedOnStderr) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("velt_cli_dnevnik_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path model = dir / "m.velt";
+    fs::copy_file(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt", model);
+    const std::string drugo = Procitaj(model.string()) + "\r\n";
+    struct stat st {};
+    ASSERT_EQ(::stat(model.c_str(), &st), 0);
+    ::setenv("XDG_STATE_HOME", (dir / "stanje").c_str(), 1);
+    const std::string dnevnik = UpisiDnevnik(model.string(), st, drugo, nullptr);
+    auto r = Pokreni("check '" + model.string() + "'");
+    ::unsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.tekst.rfind("Upozorenje: snimanje fajla '" + model.string() +
+                                "' je prekinuto pre nego sto je zavrseno; sadrzaj koji je tada sniman je sacuvan u '" +
+                                dnevnik + "' i moze se vratiti otvaranjem fajla u programu.\n",
+                            0),
+              0u)
+        << r.tekst;
+    EXPECT_TRUE(fs::exists(dnevnik));
+    r = Pokreni("check '" + model.string() + "'");  // another state folder: nothing to say
+    EXPECT_EQ(r.tekst.find("Upozorenje"), std::string::npos);
+    fs::remove_all(dir);
 }
