@@ -249,3 +249,11 @@ TEST(Cli, UnfinishedSaveIsNamedOnStderr) {
     EXPECT_EQ(r.tekst.find("Upozorenje"), std::string::npos);
     fs::remove_all(dir);
 }
+
+// Output that cannot be written is a failure, not a success with nothing in it.
+TEST(Cli, DiagramsThatCannotBeWrittenFail) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const std::string model = std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt";
+    for (const char* oblik : {"", " --json"})
+        EXPECT_EQ(Pokreni("diagrams '" + model + "'" + oblik + " --points 1000 >/dev/full").status, 1) << oblik;
+}
