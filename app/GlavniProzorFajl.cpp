@@ -10,6 +10,7 @@
 
 #include "CrtanjeKonstrukcije.h"
 #include "Dijalozi.h"
+#include "DnevnikSnimanja.h"
 #include "GlavniProzorPomoc.h"
 #include "Greska.h"
 #include "ModelFajl.h"
@@ -36,8 +37,13 @@ QString SaEkstenzijom(const QString& ime) {
 }  // namespace
 
 void TFormGlavniProzor::UcitajModel() {
+    const std::string putanja = UPutanju(putanjaDoFajla);
+    // A save in place that was cut off left its content in a journal: the user decides.
+    if (const auto nedovrseno = NedovrsenoSnimanje(putanja))
+        if (dijalozi->Pitanje(this, QString::fromStdString(PitanjeNedovrsenogSnimanja(*nedovrseno))))
+            VratiNedovrsenoSnimanje(*nedovrseno);
     // The reader replaces the model and the settings only when the whole file was read.
-    ProcitajModel(UPutanju(putanjaDoFajla), model, podesavanja);
+    ProcitajModel(putanja, model, podesavanja);
     ObrisiRezultate();
     // The announcement brings the controls, pages, lists and plot up to the new model.
     dokument->NovModel();

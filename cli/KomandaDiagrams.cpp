@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
-#include <sstream>
 
 #include "Brojevi.h"
 #include "DijagramiStapa.h"
@@ -23,10 +22,10 @@ std::string Realan(long double v) {
 
 // One quantity of every station, as a JSON array.
 template <class F>
-std::string Niz(const std::vector<TVrednostiPreseka>& v, F polje) {
-    std::string s = "[";
-    for (size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + Realan(polje(v[i]));
-    return s + "]";
+void Niz(std::ostream& o, const char* ime, const std::vector<TVrednostiPreseka>& v, F polje) {
+    o << ",\"" << ime << "\":[";
+    for (size_t i = 0; i < v.size(); ++i) o << (i ? "," : "") << Realan(polje(v[i]));
+    o << "]";
 }
 
 std::string Ekstrem(const TEkstremiVelicine& e) {
@@ -41,28 +40,28 @@ std::vector<TVrednostiPreseka> NaStanicama(const TDijagramiStapa& d, const std::
     return v;
 }
 
+// The output goes out member by member: a model of many members at many stations never has to
+// be held whole in memory.
 void IspisiJson(const TModel& m, const std::vector<TDijagramiStapa>& dijagrami, int n) {
-    std::ostringstream o;
+    std::ostream& o = std::cout;
     o << "{\"members\":[";
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TDijagramiStapa& d = dijagrami[i];
         const auto x = d.Stanice(n);
         const auto v = NaStanicama(d, x);
-        std::string xs = "[";
-        for (size_t k = 0; k < x.size(); ++k) xs += (k ? "," : "") + Realan(x[k]);
-        o << (i ? "," : "") << "{\"id\":" << m.nizStapova[i]->ID() << ",\"length\":" << Realan(d.L) << ",\"x\":" << xs
-          << "]"
-          << ",\"N\":" << Niz(v, [](const auto& p) { return p.N; })
-          << ",\"V\":" << Niz(v, [](const auto& p) { return p.T; })
-          << ",\"M\":" << Niz(v, [](const auto& p) { return p.M; })
-          << ",\"u\":" << Niz(v, [](const auto& p) { return p.u; })
-          << ",\"w\":" << Niz(v, [](const auto& p) { return p.w; })
-          << ",\"fi\":" << Niz(v, [](const auto& p) { return p.fi; }) << ",\"extremes\":{\"N\":" << Ekstrem(d.ekstremN)
-          << ",\"V\":" << Ekstrem(d.ekstremT) << ",\"M\":" << Ekstrem(d.ekstremM) << ",\"w\":" << Ekstrem(d.ekstremW)
-          << "}}";
+        o << (i ? "," : "") << "{\"id\":" << m.nizStapova[i]->ID() << ",\"length\":" << Realan(d.L) << ",\"x\":[";
+        for (size_t k = 0; k < x.size(); ++k) o << (k ? "," : "") << Realan(x[k]);
+        o << "]";
+        Niz(o, "N", v, [](const auto& p) { return p.N; });
+        Niz(o, "V", v, [](const auto& p) { return p.T; });
+        Niz(o, "M", v, [](const auto& p) { return p.M; });
+        Niz(o, "u", v, [](const auto& p) { return p.u; });
+        Niz(o, "w", v, [](const auto& p) { return p.w; });
+        Niz(o, "fi", v, [](const auto& p) { return p.fi; });
+        o << ",\"extremes\":{\"N\":" << Ekstrem(d.ekstremN) << ",\"V\":" << Ekstrem(d.ekstremT)
+          << ",\"M\":" << Ekstrem(d.ekstremM) << ",\"w\":" << Ekstrem(d.ekstremW) << "}}";
     }
     o << "]}\n";
-    std::cout << o.str();
 }
 
 std::string Kolona(const std::string& s) {
@@ -71,7 +70,7 @@ std::string Kolona(const std::string& s) {
 }
 
 void IspisiTabelu(const TModel& m, const std::vector<TDijagramiStapa>& dijagrami, int n) {
-    std::ostringstream o;
+    std::ostream& o = std::cout;
     o << "Znaci: " << OpisZnakovaDijagrama << "\n";
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TDijagramiStapa& d = dijagrami[i];
@@ -96,7 +95,6 @@ void IspisiTabelu(const TModel& m, const std::vector<TDijagramiStapa>& dijagrami
               << FormatBroja(k.desno.N) << ", T " << FormatBroja(k.levo.T) << " / " << FormatBroja(k.desno.T) << ", M "
               << FormatBroja(k.levo.M) << " / " << FormatBroja(k.desno.M) << " (levo / desno)\n";
     }
-    std::cout << o.str();
 }
 
 }  // namespace
@@ -132,5 +130,10 @@ int KomandaDiagrams(const Argumenti& a) {
     }
     if (o.json) IspisiJson(model, dijagrami, n);
     else IspisiTabelu(model, dijagrami, n);
+    // Output that could not be written (a full disk, a closed pipe) is no success.
+    if (!std::cout.flush()) {
+        std::cerr << "Izlaz nije moguce upisati!!!\n";
+        return 1;
+    }
     return 0;
 }

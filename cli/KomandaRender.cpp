@@ -107,7 +107,7 @@ int KomandaRender(const Argumenti& a) {
     TModel model;
     TPodesavanja p;
     try {
-        ProcitajModel(o.model, model, p);
+        ProcitajModelKomande(o.model, model, p);
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
         return 1;

@@ -12,6 +12,11 @@ int KomandaResave(const Argumenti& a);
 
 struct TModel;
 struct TStanjeAnalize;
+struct TPodesavanja;
+
+// Reads the model file as ProcitajModel does; a cut-off save in place that left its content in a
+// journal is named on stderr first (only the window restores it).
+void ProcitajModelKomande(const std::string& putanja, TModel& model, TPodesavanja& podesavanja);
 
 // What the analysing commands share: the model path, the factor text and two switches.
 struct TOpcije {

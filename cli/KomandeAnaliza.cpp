@@ -62,7 +62,7 @@ int Parsiraj(const Argumenti& a, bool dozvoliJson, const char* upotreba, TOpcije
 int Analiziraj(const TOpcije& o, TModel& model, TStanjeAnalize& stanje, bool log) {
     TPodesavanja podesavanja;
     try {
-        ProcitajModel(o.model, model, podesavanja);
+        ProcitajModelKomande(o.model, model, podesavanja);
         if (o.smicanjeUOpterecenju) model.opcijeAnalize.smicanjeUOpterecenju = true;
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";

@@ -1,15 +1,21 @@
 #include <iostream>
 
 #include "Brojevi.h"
+#include "DnevnikSnimanja.h"
 #include "Greska.h"
 #include "Komande.h"
 #include "ModelFajl.h"
+
+void ProcitajModelKomande(const std::string& putanja, TModel& model, TPodesavanja& podesavanja) {
+    if (const auto n = NedovrsenoSnimanje(putanja)) std::cerr << NapomenaNedovrsenogSnimanja(*n) << "\n";
+    ProcitajModel(putanja, model, podesavanja);
+}
 
 namespace {
 
 bool Procitaj(const std::string& putanja, TModel& model, TPodesavanja& podesavanja) {
     try {
-        ProcitajModel(putanja, model, podesavanja);
+        ProcitajModelKomande(putanja, model, podesavanja);
         return true;
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";

@@ -35,7 +35,10 @@ TOsa Osa(const TStap& s) {
 // Samples of one stretch of a curve: by its length against the structure's size, so a frame of
 // thousands of members stays a display list of a manageable size, and at least a few.
 int Tacaka(const TDeoDijagrama& d, double velicina) {
-    return std::clamp(int(std::ceil(TacakaNaStapu * double(d.x1 - d.x0) / velicina)), 4, NajviseTacaka);
+    // Bounded as a real: a degenerate size gives an infinity or a NaN, which no int can hold.
+    const double n = std::ceil(TacakaNaStapu * double(d.x1 - d.x0) / velicina);
+    if (!(n > 4)) return 4;
+    return n < NajviseTacaka ? int(n) : NajviseTacaka;
 }
 
 TColor Svetlija(TColor c) {

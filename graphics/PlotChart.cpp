@@ -217,9 +217,7 @@ TPlotPovrsina::TOpsezi TPlotPovrsina::Opsezi(int levo, int w, int h) const {
     return o;
 }
 
-namespace {
-
-int ZaokruziIOgranici(double v) {
+int PikselUOpsegu(double v) {
     constexpr double granica = 2147483647.0;
     // A NaN (a degenerate range) lands far outside the plot rather than on its corner.
     if (std::isnan(v)) return -2147483647;
@@ -228,10 +226,8 @@ int ZaokruziIOgranici(double v) {
     return static_cast<int>(std::round(v));
 }
 
-}  // namespace
-
 int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int duzina) {
-    return ZaokruziIOgranici(pocetak + (v - low) * duzina / (high - low));
+    return PikselUOpsegu(pocetak + (v - low) * duzina / (high - low));
 }
 
 int TPlotPovrsina::XUPiksel(double x) const {

@@ -116,6 +116,12 @@ enum class TKursor { Strelica, Krst, Ruka, Zoom };
 
 // The plot surface without any window: display list, axes, margins, mapping, pan and zoom, and
 // painting onto any QPainter. TPlotChart puts it on screen; tests and velt-cli use it directly.
+// A pixel coordinate computed in reals, rounded and held inside the range of int (a NaN far
+// outside the plot): every real that becomes a painting coordinate goes through here, so that a
+// huge diagram scale or zoom never overflows. Sums of a pixel and an offset are formed in reals
+// and clamped again.
+int PikselUOpsegu(double v);
+
 class TPlotPovrsina {
 public:
     TPlotPovrsina();
@@ -250,7 +256,7 @@ public:
     // The ticks of both axes as the control shows them on screen (their major ticks carry the grid).
     void PodeociOsa(TPodeoci& px, TPodeoci& py) const;
 
-    // The mapping of one axis: `pocetak` is the pixel of the low end, `duzina` the signed pixel
+    // The mapping of one axis, clamped as PikselUOpsegu: `pocetak` is the pixel of the low end, `duzina` the signed pixel
     // length of the axis (negative upwards).
     static int Mapiraj(double v, double low, double high, int pocetak, int duzina);
 

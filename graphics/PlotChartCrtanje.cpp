@@ -227,7 +227,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 break;
             }
             case tkTextOfs: {
-                const int x = r.X(s.x) + int(s.x2), y = r.Y(s.y) + int(s.y2);
+                const int x = PikselUOpsegu(r.X(s.x) + s.x2), y = PikselUOpsegu(r.Y(s.y) + s.y2);
                 if (!blizu(x, y) || s.Text.isEmpty()) break;
                 if (s.SizeOrAngle != velicinaFonta) {
                     velicinaFonta = s.SizeOrAngle;
@@ -259,10 +259,10 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
                 const double ugao = std::atan2(double(y1) - y2, double(x1) - x2);
                 const double d = s.SizeOrAngle;
                 const QPoint vrh(x2, y2);
-                const QPoint k1(int(std::lround(x2 + d * std::cos(ugao + UgaoGlaveStrelice))),
-                                int(std::lround(y2 + d * std::sin(ugao + UgaoGlaveStrelice))));
-                const QPoint k2(int(std::lround(x2 + d * std::cos(ugao - UgaoGlaveStrelice))),
-                                int(std::lround(y2 + d * std::sin(ugao - UgaoGlaveStrelice))));
+                const QPoint k1(PikselUOpsegu(x2 + d * std::cos(ugao + UgaoGlaveStrelice)),
+                                PikselUOpsegu(y2 + d * std::sin(ugao + UgaoGlaveStrelice)));
+                const QPoint k2(PikselUOpsegu(x2 + d * std::cos(ugao - UgaoGlaveStrelice)),
+                                PikselUOpsegu(y2 + d * std::sin(ugao - UgaoGlaveStrelice)));
                 if (s.Transp) {
                     p.drawLine(vrh, k1);
                     p.drawLine(vrh, k2);

@@ -41,7 +41,8 @@ std::vector<std::vector<QPointF>> KopijeOblika(const TOblik& o, const TRaspored&
     const double x0 = o.tacke.front().x, y0 = o.tacke.front().y;
     const double duzina = std::hypot(double(r.X(o.doX) - r.X(x0)), double(r.Y(o.doY) - r.Y(y0)));
     // Bounded, so a deep zoom does not ask for millions of copies.
-    const int n = std::clamp(int(std::lround(duzina / o.korak)), 1, 400);
+    const double koliko = duzina / o.korak;
+    const int n = koliko < 400 ? std::max(1, PikselUOpsegu(koliko)) : 400;
     TOblik kopija = o;
     for (int i = 0; i <= n; ++i) {
         const double t = double(i) / n;

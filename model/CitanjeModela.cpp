@@ -31,6 +31,29 @@ int OdeljakReda(std::string_view red) {
     return -1;
 }
 
+// Some editors put the UTF-8 byte-order mark in front of the first line: a marker of the
+// encoding, not part of the line, so the first keyword is still seen.
+std::string_view BezOznakeRedosledaBajtova(std::string_view tekst) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (tekst.substr(0, bom.size()) == bom) tekst.remove_prefix(bom.size());
+    return tekst;
+}
+
+// Bytes of no text in front of a keyword on the first line: the mark of an encoding the reader
+// does not know. Skipping that line as an unknown one would lose the first section and refuse the
+// file for a reason that is not its fault.
+bool KljucnaRecIzaNepoznateOznake(std::string_view tekst) {
+    const std::string_view prvi = tekst.substr(0, std::min(tekst.find_first_of("\r\n"), tekst.size()));
+    for (int o = 0; o < BrojOdeljaka; ++o) {
+        const std::string_view rec = ImeOdeljka(o);
+        if (prvi.size() <= rec.size() || prvi.substr(prvi.size() - rec.size()) != rec) continue;
+        const std::string_view oznaka = prvi.substr(0, prvi.size() - rec.size());
+        return std::all_of(oznaka.begin(), oznaka.end(),
+                           [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+    }
+    return false;
+}
+
 // Where a load's values of each kind lie among its 14 reals, in the page's field order (-1: none).
 constexpr int VrednostiVrste[BrojVrstaOpterecenja][4] = {{0, 1, -1, -1},   {2, 3, -1, -1},  {4, 5, 6, -1},
                                                          {7, -1, -1, -1},  {8, -1, -1, -1}, {9, 10, -1, -1},
@@ -41,8 +64,8 @@ constexpr int VrednostiVrste[BrojVrstaOpterecenja][4] = {{0, 1, -1, -1},   {2, 3
 class TCitanjeModela {
 public:
     TCitanjeModela(std::string_view tekst, TModel& novi, TPodesavanja& podesavanja)
-        : tekst(tekst),
-          c(tekst),
+        : tekst(BezOznakeRedosledaBajtova(tekst)),
+          c(this->tekst),
           novi(novi),
           podesavanja(podesavanja) {}
 
@@ -284,6 +307,7 @@ void TCitanjeModela::NijeModel() const {
 }
 
 void TCitanjeModela::Citaj() {
+    if (KljucnaRecIzaNepoznateOznake(tekst)) NijeModel();
     bool procitan[BrojOdeljaka] = {};
     bool kraj = false;
     std::string_view red;

@@ -2,6 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "Brojevi.h"
 #include "Greska.h"
@@ -20,7 +22,15 @@ const char* GreskaDuzineImena(std::string_view ime) {
     return nullptr;
 }
 
-bool UOpseguProracuna(long double v) { return std::isfinite(v) && std::fabs(v) <= DBL_MAX; }
+bool UOpseguProracuna(long double v) {
+    if (!std::isfinite(v) || std::fabs(v) > DBL_MAX) return false;
+    // The file keeps 15 significant digits: just below the largest 64-bit real they round up past
+    // it, and that file could not be read again. Only such values are worth the formatting.
+    if (std::fabs(v) < 1.7976931348623e308L) return true;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", v);
+    return std::fabs(std::strtold(buf, nullptr)) <= DBL_MAX;
+}
 
 std::string PorukaIzvanOpsega(std::string_view tekst) {
     std::string s(tekst.substr(0, 60));

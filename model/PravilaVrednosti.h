@@ -20,7 +20,8 @@ const char* GreskaDuzineImena(std::string_view imeUtf8);
 size_t BrojZnakovaUtf8(std::string_view s);
 
 // The analysis computes in 64-bit reals: a value beyond their range would turn into an infinity
-// there. Every real of the model has to fit.
+// there. Every real of the model has to fit, also as the file writes it (rounded to 15 digits), so
+// that whatever is accepted saves and reads back.
 bool UOpseguProracuna(long double v);
 std::string PorukaIzvanOpsega(std::string_view tekst);
 // The edit-field conversion with the range rule: throws TGreska with the conversion message, or

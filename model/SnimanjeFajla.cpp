@@ -2,11 +2,15 @@
 
 #include <cerrno>
 #include <climits>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "DeskriptorFajla.h"
+#include "DnevnikSnimanja.h"
 #include "Greska.h"
 #include "GreskeSistema.h"
 
@@ -42,29 +46,8 @@ std::string RazresiVeze(const std::string& putanja) {
     throw TGreskaUpisa{ELOOP};
 }
 
-class TDeskriptor {
-public:
-    explicit TDeskriptor(int fd = -1) : fd(fd) {}
-    ~TDeskriptor() { Zatvori(); }
-    TDeskriptor(const TDeskriptor&) = delete;
-    TDeskriptor& operator=(const TDeskriptor&) = delete;
-    int Zatvori() {
-        const int r = fd >= 0 ? ::close(fd) : 0;
-        fd = -1;
-        return r;
-    }
-    int fd;
-};
-
 void UpisiSve(int fd, std::string_view s, TFunkcijaUpisa upis) {
-    size_t upisano = 0;
-    while (upisano < s.size()) {
-        const ssize_t n = upis(fd, s.data() + upisano, s.size() - upisano);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw TGreskaUpisa{errno};
-        if (n == 0) throw TGreskaUpisa{ENOSPC};
-        upisano += static_cast<size_t>(n);
-    }
+    if (const int broj = UpisiSveBajtove(fd, s, upis)) throw TGreskaUpisa{broj};
 }
 
 std::string ProcitajSve(int fd) {
@@ -88,7 +71,9 @@ void PrepisiOdPocetka(int fd, std::string_view sadrzaj, TFunkcijaUpisa upis) {
     if (::fsync(fd) != 0) throw TGreskaUpisa{errno};
 }
 
-// The folder does not take a new file: write the file itself, keeping its old content at hand.
+// The folder does not take a new file, or the file has other names: write the file itself. The
+// new content goes first into the journal, so a save cut half-way loses nothing; the old content is
+// kept at hand to be written back when the write fails.
 void UpisiNaMestu(const std::string& putanja, const std::string& cilj, std::string_view sadrzaj, TFunkcijaUpisa upis) {
     TDeskriptor f(::open(cilj.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     if (f.fd < 0) throw TGreskaUpisa{errno};
@@ -96,19 +81,58 @@ void UpisiNaMestu(const std::string& putanja, const std::string& cilj, std::stri
     if (::fstat(f.fd, &st) != 0) throw TGreskaUpisa{errno};
     if (!S_ISREG(st.st_mode)) throw TGreskaUpisa{EINVAL};
     const std::string stari = ProcitajSve(f.fd);
+    std::string dnevnik;
+    try {
+        dnevnik = UpisiDnevnik(putanja, st, sadrzaj, upis);
+    } catch (const TGreska&) {
+        // Without a state folder the save goes on as before: the old content in memory only.
+    }
     try {
         PrepisiOdPocetka(f.fd, sadrzaj, upis);
     } catch (const TGreskaUpisa& g) {
         std::string poruka = "Fajl '" + putanja + "' nije moguce snimiti: " + OpisGreskeSistema(g.broj);
         try {
             PrepisiOdPocetka(f.fd, stari, ::write);
+            UkloniDnevnik(dnevnik);
             poruka += "; prethodni sadrzaj fajla je vracen!!!";
         } catch (const TGreskaUpisa&) {
+            // The journal stays: opening the file offers the content this save was writing.
             poruka += "; prethodni sadrzaj fajla nije bilo moguce vratiti, fajl je mozda ostecen!!!";
         }
         throw TGreska(poruka);
     }
     if (f.Zatvori() != 0) throw TGreskaUpisa{errno};
+    UkloniDnevnik(dnevnik);
+}
+
+// Whether `kandidat` is a name ImePrivremenogFajla gives for the target name `ime`.
+bool JePrivremeniZa(const std::string& kandidat, const std::string& ime, size_t najvise) {
+    const std::string uzorak = ImePrivremenogFajla(ime, najvise, 0);
+    const size_t rep = uzorak.size() - 11;  // "~" + 6 random characters + ".tmp"
+    if (kandidat.size() != uzorak.size() || kandidat.compare(0, rep + 1, uzorak, 0, rep + 1) != 0) return false;
+    if (kandidat.compare(kandidat.size() - 4, 4, ".tmp") != 0) return false;
+    for (size_t i = rep + 1; i < rep + 7; ++i) {
+        const char c = kandidat[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    }
+    return true;
+}
+
+// Temporary files of earlier saves of this target that were cut off (a crash, a kill): ours by
+// name and owner, and old enough that no save still running can own them.
+void UkloniZaostalePrivremene(const std::string& folder, const std::string& ime, size_t najvise) {
+    DIR* d = ::opendir(folder.c_str());
+    if (!d) return;
+    const time_t sada = ::time(nullptr);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string kandidat = e->d_name;
+        if (!JePrivremeniZa(kandidat, ime, najvise)) continue;
+        const std::string put = folder + "/" + kandidat;
+        struct stat st {};
+        if (::lstat(put.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (sada - st.st_mtime >= StarostZaostalogPrivremenog) ::unlink(put.c_str());
+    }
+    ::closedir(d);
 }
 
 unsigned Slucajno() {
@@ -153,6 +177,12 @@ void SnimiFajlBezbedno(const std::string& putanja, std::string_view sadrzaj, TFu
 
         long najvise = ::pathconf(folder.c_str(), _PC_NAME_MAX);
         if (najvise <= 0) najvise = NAME_MAX;
+        if (postoji && st.st_nlink > 1) {
+            // A new file would leave the other names with the old content: this file keeps its inode.
+            UpisiNaMestu(putanja, cilj, sadrzaj, upis);
+            return;
+        }
+        UkloniZaostalePrivremene(folder, ime, static_cast<size_t>(najvise));
         TDeskriptor f;
         const mode_t prava = postoji ? (st.st_mode & 0777) : 0666;
         for (int pokusaj = 0; f.fd < 0 && pokusaj < 100; ++pokusaj) {

@@ -17,12 +17,17 @@ using TFunkcijaUpisa = ssize_t (*)(int fd, const void* podaci, size_t n);
 // - an existing file keeps its permissions and, where the system allows it, its owner and group;
 // - a file without write permission is refused and left as it is, even for a user who could
 //   replace it;
-// - when the folder does not allow a new file but the file itself may be written, the file is
-//   written in place: its old content is first read into memory and written back if the write
-//   fails;
+// - when the folder does not allow a new file but the file itself may be written, or the file has
+//   several hard links (which a new file would break), the file is written in place: the new
+//   content first goes whole into a journal (DnevnikSnimanja.h), the old content is read into
+//   memory and written back if the write fails, and the journal is removed when the file is done;
+// - temporary files that earlier saves of the same target left behind (cut off by a crash) are
+//   removed, once they are StarostZaostalogPrivremenog seconds old;
 // - a folder, a device or a FIFO is refused at once.
 // Every failure throws TGreska with a Serbian message and leaves no temporary file behind.
 void SnimiFajlBezbedno(const std::string& putanja, std::string_view sadrzaj, TFunkcijaUpisa upis = nullptr);
+
+inline constexpr long StarostZaostalogPrivremenog = 60;
 
 // The temporary file's name for a target name, at most `najvise` bytes long: the name shortened
 // as needed, a dot in front and a random part behind.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds from scratch and runs every test:
 #   1. the whole program and its tests (ctest);
-#   2. the model tests again under AddressSanitizer and UBSan;
+#   2. the model, graphics and window tests again under AddressSanitizer and UBSan;
 #   3. the analysis tests and the window tests of runs on the worker thread (running, stopping,
 #      editing, undoing, closing and deleting the window under a run) under ThreadSanitizer;
 #   4. a bounded libFuzzer pass over the model reader (clang).
@@ -19,9 +19,15 @@ ninja -C build-test -j "$jobs"
 
 echo "== sanitizers"
 rm -rf build-asan
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT_SANITIZE=ON -DVELT_GUI=OFF -DVELT_BENCH=OFF
-ninja -C build-asan -j "$jobs" velt_model_tests
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT_SANITIZE=ON -DVELT_BENCH=OFF
+ninja -C build-asan -j "$jobs" velt_model_tests velt_graphics_tests velt_app_tests velt-cli
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_model_tests
+# Painting and the window under UBSan (and ASan): every real that becomes a pixel. Qt keeps some
+# allocations for the life of the process, so leaks are not counted here.
+export QT_QPA_PLATFORM=offscreen
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_graphics_tests
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/velt_app_tests
+unset QT_QPA_PLATFORM
 
 echo "== threads"
 rm -rf build-tsan

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "PokretanjeCli.h"
+#include "DnevnikSnimanja.h"
 
 TEST(Cli, ResaveOfEveryExampleReproducesItByteForByte) {
     namespace fs = std::filesystem;
@@ -314,4 +315,41 @@ TEST(Cli, AnalyzeJsonOfElasticAndInclinedSupports) {
     const double w = std::stod(cvor1.substr(uz)), fz = std::stod(cvor1.substr(cvor1.find(',', sila) + 1));
     EXPECT_LT(w, 0);
     EXPECT_NEAR(fz, -1000 * w, 1e-9 * std::fabs(fz));
+}
+
+// A journal of a cut-off save in place: the command line names it on stderr, goes on with the
+// file as it is, and leaves the journal for the window to restore.
+TEST(Cli, UnfinishedSaveIsNamedOnStderr) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("velt_cli_dnevnik_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path model = dir / "m.velt";
+    fs::copy_file(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt", model);
+    const std::string drugo = Procitaj(model.string()) + "\r\n";
+    struct stat st {};
+    ASSERT_EQ(::stat(model.c_str(), &st), 0);
+    ::setenv("XDG_STATE_HOME", (dir / "stanje").c_str(), 1);
+    const std::string dnevnik = UpisiDnevnik(model.string(), st, drugo, nullptr);
+    auto r = Pokreni("check '" + model.string() + "'");
+    ::unsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.tekst.rfind("Upozorenje: snimanje fajla '" + model.string() +
+                                "' je prekinuto pre nego sto je zavrseno; sadrzaj koji je tada sniman je sacuvan u '" +
+                                dnevnik + "' i moze se vratiti otvaranjem fajla u programu.\n",
+                            0),
+              0u)
+        << r.tekst;
+    EXPECT_TRUE(fs::exists(dnevnik));
+    r = Pokreni("check '" + model.string() + "'");  // another state folder: nothing to say
+    EXPECT_EQ(r.tekst.find("Upozorenje"), std::string::npos);
+    fs::remove_all(dir);
+}
+
+// Output that cannot be written is a failure, not a success with nothing in it.
+TEST(Cli, DiagramsThatCannotBeWrittenFail) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const std::string model = std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt";
+    for (const char* oblik : {"", " --json"})
+        EXPECT_EQ(Pokreni("diagrams '" + model + "'" + oblik + " --points 1000 >/dev/full").status, 1) << oblik;
 }

@@ -244,3 +244,49 @@ TEST(PlotChartKontrola, ClickResizeAndMouseEvents) {
     const QImage s = c.grab().toImage();
     EXPECT_EQ(s.pixel(50, 200) & 0xFFFFFF, clBlack);
 }
+
+// Reals become pixels rounded half away from zero and held inside int, a NaN far outside.
+TEST(PlotChartSlika, PixelsOfAnyRealStayInsideInt) {
+    const struct {
+        double v;
+        int px;
+    } slucajevi[] = {{0.4, 0},          {0.5, 1},          {-0.5, -1},          {-2.5, -3},
+                     {2147483646.4, 2147483646},           {2147483647.0, 2147483647},
+                     {3e9, 2147483647}, {-3e9, -2147483647}, {1e300, 2147483647}, {-INFINITY, -2147483647},
+                     {INFINITY, 2147483647}, {NAN, -2147483647}};
+    for (const auto& s : slucajevi) EXPECT_EQ(PikselUOpsegu(s.v), s.px) << s.v;
+}
+
+// Items whose world coordinates map billions of pixels away (a diagram scale of 1e9 and more):
+// texts with offsets, marks, arrows and lines. What crosses the plot is drawn in place, the rest
+// not at all, and no pixel arithmetic leaves int.
+TEST(PlotChartSlika, ItemsFarOutsideThePlotPaintOnlyWhatCrossesIt) {
+    TPlotPovrsina g;
+    Postavi(g, 0, 10, 0, 5);
+    for (double daleko : {1e12, 1e300, -1e300}) {
+        g.Text(daleko, 2, 11, QStringLiteral("HHH"), 15, 15, taRightJustify);
+        g.Text(2, daleko, 11, QStringLiteral("HHH"), -15, -15, taCenter);
+        g.MarkAt(daleko, daleko, 9);
+        g.Arrow(daleko, 1, daleko, 1.5, 15);
+    }
+    g.Arrow(5, 4, 1e300, 4, 15);   // the shaft runs to the right edge, its head is far away
+    g.Arrow(-1e300, 1, 5, 1, 15);  // a head at (5, 1), the shaft from the left edge
+    g.MoveTo(5, 3);
+    g.DrawTo(5, -1e300);
+    const QImage s = Slika(g);
+    const int x5 = g.XUPiksel(5), y4 = g.YUPiksel(4), y1 = g.YUPiksel(1), y3 = g.YUPiksel(3);
+    for (int x : {x5 + 1, 400, 470}) EXPECT_EQ(BojaPiksela(s, x, y4), clBlack) << x;
+    EXPECT_EQ(BojaPiksela(s, x5 - 2, y4), clWhite);
+    EXPECT_EQ(BojaPiksela(s, 60, y1), clBlack);
+    EXPECT_EQ(BojaPiksela(s, x5 - 9, y1 - 2), clSilver);  // inside the head, 9 px back from its tip
+    EXPECT_EQ(BojaPiksela(s, x5 + 5, y1), clWhite);
+    for (int y = y3; y < 350; y += 20) EXPECT_EQ(BojaPiksela(s, x5, y), clBlack) << y;
+    EXPECT_EQ(BojaPiksela(s, x5, y3 - 4), clWhite);
+    // Nothing else: the rows and columns between the drawn lines are empty.
+    int crnih = 0;
+    for (int y = 25; y < 350; ++y)
+        for (int x = 55; x < 470; ++x)
+            if (y != y4 && y != y1 && std::abs(x - x5) > 0 && std::abs(y - y1) > 6 && qGray(s.pixel(x, y)) < 128)
+                ++crnih;
+    EXPECT_EQ(crnih, 0);
+}

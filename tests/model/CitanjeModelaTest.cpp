@@ -154,6 +154,17 @@ TEST(CitanjeModela, RefusesWhatIsNotAModel) {
     };
     for (const auto& s : slucajevi) EXPECT_EQ(PorukaCitanja(s.tekst), s.poruka) << s.poruka;
 
+    // Other encodings and their marks: no line can be a keyword, and the file is no model.
+    auto uUtf16 = [](const std::string& t, bool malimKrajem) {
+        std::string r = malimKrajem ? "\xFF\xFE" : "\xFE\xFF";
+        for (char ch : t) r += malimKrajem ? std::string{ch, '\0'} : std::string{'\0', ch};
+        return r;
+    };
+    for (const std::string& tekst :
+         {uUtf16(ram, true), uUtf16(ram, false), std::string("\xEF\xBB\xBF"), std::string("\xEF\xBB\xBF\xEF\xBB\xBF") + ram,
+          std::string("\xEF\xBB") + ram, std::string("\x2B\x2F\x76\x38") + ram.substr(ram.find("OSTALO"))})
+        EXPECT_EQ(PorukaCitanja(tekst), nijeModel + "!!!") << tekst.substr(0, 12);
+
     // A file cut after any of its lines but the last is refused, with the line named.
     const auto redovi = Redovi(ram);
     std::string deo;
@@ -165,6 +176,25 @@ TEST(CitanjeModela, RefusesWhatIsNotAModel) {
 }
 
 // Every example and every file the program writes reads back to the same bytes.
+// The UTF-8 byte-order mark some editors write is no line: the file reads as without it, and the
+// lines keep their numbers in the messages.
+TEST(CitanjeModela, ByteOrderMarkAtTheStartIsSkipped) {
+    const std::string bom = "\xEF\xBB\xBF", ram = Ram();
+    TModel m, bezOznake;
+    TPodesavanja p, pb;
+    ASSERT_EQ(PorukaCitanja(bom + ram), "");
+    ProcitajModelIzTeksta(bom + ram, m, p);
+    ProcitajModelIzTeksta(ram, bezOznake, pb);
+    EXPECT_EQ(ModelUTekst(m, p), ModelUTekst(bezOznake, pb));
+    EXPECT_EQ(ModelUTekst(m, p), ram);
+    const std::string pokvaren = RamSa({{59, "1e309"}});
+    EXPECT_EQ(PorukaCitanja(bom + pokvaren), PorukaCitanja(pokvaren));
+    EXPECT_EQ(PorukaCitanja(pokvaren).rfind("Red 59: ", 0), 0u);
+    // Only at the very start: before a later keyword the mark hides that section as before.
+    const size_t presek = ram.find("PRESEK");
+    EXPECT_EQ(PorukaCitanja(ram.substr(0, presek) + bom + ram.substr(presek)).rfind("Red ", 0), 0u);
+}
+
 TEST(CitanjeModela, ExamplesAndWrittenFilesRoundTripByteForByte) {
     int primera = 0;
     for (const auto& e : std::filesystem::directory_iterator(VELT_EXAMPLES_DIR)) {
