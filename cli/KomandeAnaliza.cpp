@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "Brojevi.h"
+#include "DekadneCifre.h"
 #include "ElementStapa.h"
 #include "Greska.h"
 #include "IzvestajAnalize.h"
@@ -88,9 +89,7 @@ namespace {
 
 std::string Realan(long double v) {
     if (!std::isfinite(v)) return "null";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Lg", v);
-    return buf;
+    return FormatOpsti(v, 17);
 }
 
 std::string Niz(const std::vector<int>& v) {

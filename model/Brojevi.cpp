@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "DekadneCifre.h"
 #include "Greska.h"
 
 namespace {
@@ -17,6 +18,7 @@ struct Dekadno {
 };
 
 Dekadno Razlozi(long double v, int cifara) {
+    if (TDekadneCifre c; DekadneCifre(v, cifara, c)) return {c.negativan, std::move(c.cifre), c.eksponent};
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Le", cifara - 1, v);
     Dekadno d{buf[0] == '-', {}, 0};
