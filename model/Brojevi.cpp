@@ -157,7 +157,15 @@ std::string Navodi(std::string_view tekst) {
 }
 }  // namespace
 
-std::string PorukaNeispravanReal(std::string_view tekst) { return Navodi(tekst) + " nije ispravan realan broj!!!"; }
+std::string PorukaNeispravanReal(std::string_view tekst) {
+    std::string poruka = Navodi(tekst) + " nije ispravan realan broj!!!";
+    // A decimal comma is the usual slip; the number it was meant to be says so.
+    std::string saTackom(tekst);
+    for (char& c : saTackom)
+        if (c == ',') c = '.';
+    if (saTackom != tekst && ParsirajReal(saTackom)) poruka += "\r\nZa decimale koristite tacku.";
+    return poruka;
+}
 
 std::string PorukaNeispravanCeo(std::string_view tekst) { return Navodi(tekst) + " nije ispravan ceo broj!!!"; }
 
