@@ -190,6 +190,9 @@ std::string ProjekatIzvestaja() {
     std::error_code greska;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", greska);
     if (!greska && std::filesystem::exists(exe.parent_path() / ime, greska)) return (exe.parent_path() / ime).string();
+    // Installed: bin/velt-cli and share/velt.
+    const std::filesystem::path deljeno = exe.parent_path().parent_path() / "share" / "velt" / ime;
+    if (!greska && std::filesystem::exists(deljeno, greska)) return deljeno.string();
     return (std::filesystem::path(VELT_ASSETS_DIR) / ime).string();
 }
 

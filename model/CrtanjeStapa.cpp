@@ -41,7 +41,7 @@ void NaStap(TModel& m, TTackaStapa& t, int idStapa, int drugaPolovina, std::vect
     const int k = NajbliziStap(m, {idStapa, drugaPolovina}, t.x, t.z);
     if (k < 0) return;
     const TStap& s = *m.nizStapova[size_t(k)];
-    const TTackaNaStapu n = NajblizaTackaStapa(s, t.x, t.z);
+    const TPolozajNaStapu n = NajblizaTackaStapa(s, t.x, t.z);
     if (n.t <= 0 || n.t >= 1) {
         t.idCvora = (n.t <= 0 ? s.PocetniCvor() : s.KrajnjiCvor())->ID();
         return;

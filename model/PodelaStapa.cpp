@@ -132,7 +132,7 @@ bool PodeliStap(TModel& m, int idStapa, double t, TPodelaStapa* ishod) {
     return true;
 }
 
-TTackaNaStapu NajblizaTackaStapa(const TStap& s, double x, double z) {
+TPolozajNaStapu NajblizaTackaStapa(const TStap& s, double x, double z) {
     const double ax = double(s.PocetniCvor()->X()), az = double(s.PocetniCvor()->Z());
     const double dx = double(s.KrajnjiCvor()->X()) - ax, dz = double(s.KrajnjiCvor()->Z()) - az;
     const double l2 = dx * dx + dz * dz;

@@ -21,8 +21,8 @@ bool PodeliStap(TModel& model, int idStapa, double t, TPodelaStapa* ishod = null
 
 // The relative position along the member of the point nearest to (x, z), clamped to [0, 1], and
 // that point's distance from (x, z).
-struct TTackaNaStapu {
+struct TPolozajNaStapu {
     double t = 0;
     double rastojanje = 0;
 };
-TTackaNaStapu NajblizaTackaStapa(const TStap& s, double x, double z);
+TPolozajNaStapu NajblizaTackaStapa(const TStap& s, double x, double z);

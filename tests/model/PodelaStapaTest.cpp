@@ -125,7 +125,7 @@ TEST(PodelaStapa, NearestPointOnAMember) {
     const TStap& s = *m.nizStapova[0];
     const struct { double x, z, t, d; } slucajevi[] = {{4, 3, 0.4, 3}, {-3, 4, 0, 5}, {13, -4, 1, 5}, {10, 0, 1, 0}};
     for (const auto& c : slucajevi) {
-        const TTackaNaStapu t = NajblizaTackaStapa(s, c.x, c.z);
+        const TPolozajNaStapu t = NajblizaTackaStapa(s, c.x, c.z);
         EXPECT_DOUBLE_EQ(t.t, c.t);
         EXPECT_DOUBLE_EQ(t.rastojanje, c.d);
     }
