@@ -250,3 +250,18 @@ TEST(CrtanjeMisem, AMemberDrawnOntoAMemberSplitsIt) {
     t.w->Ponisti1->trigger();
     EXPECT_EQ(t.Fajl(), jedanStap);
 }
+
+// The middle button drags the view while drawing, and drawing goes on afterwards.
+TEST(CrtanjeMisem, MiddleButtonPansInEveryMode) {
+    TCrtanje t;
+    const QPoint a = t.Piksel(5, 5), b = t.Piksel(6, 5);
+    t.Mis(QEvent::MouseButtonPress, a, Qt::MiddleButton, Qt::MiddleButton);
+    t.Mis(QEvent::MouseMove, b, Qt::NoButton, Qt::MiddleButton);
+    t.Mis(QEvent::MouseButtonRelease, b, Qt::MiddleButton, Qt::NoButton);
+    EXPECT_NEAR(t.plot->Scale1X.RangeLow(), -1, 0.05);
+    EXPECT_NEAR(t.plot->Scale1X.RangeHigh(), 9, 0.05);
+    EXPECT_TRUE(t.w->Model().Prazan());
+    t.Klik(1, 1);
+    t.Klik(3, 1);
+    EXPECT_EQ(t.w->Model().nizStapova.size(), 1u);
+}
