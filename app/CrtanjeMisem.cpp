@@ -6,6 +6,7 @@
 
 #include "Brojevi.h"
 #include "CrtanjeStapa.h"
+#include "PodelaStapa.h"
 #include "Greska.h"
 #include "UredjivanjeCvorova.h"
 
@@ -80,11 +81,44 @@ TCrtanjeMisem::TTacka TCrtanjeMisem::Uhvati(int px, int py) const {
         t.id = c.ID();
         t.x = double(c.X());
         t.z = double(c.Z());
+    } else if (const int s = StapNa(px, py); s >= 0) {
+        return NaStapu(s, px, py);
     } else {
         t.x = Zaokruzi(plot.PikselUX(px), true);
         t.z = Zaokruzi(plot.PikselUY(py), false);
     }
     return t;
+}
+
+TCrtanjeMisem::TTacka TCrtanjeMisem::NaStapu(int stap, int px, int py) const {
+    const TStap& s = *k.model().nizStapova[static_cast<size_t>(stap)];
+    const double ax = double(s.PocetniCvor()->X()), az = double(s.PocetniCvor()->Z());
+    const double bx = double(s.KrajnjiCvor()->X()), bz = double(s.KrajnjiCvor()->Z());
+    auto piksela = [&](double x, double z) { return std::hypot(plot.XUPiksel(x) - px, plot.YUPiksel(z) - py); };
+    TTacka t;
+    t.stap = s.ID();
+    const double sx = (ax + bx) / 2, sz = (az + bz) / 2;
+    const double gx = Zaokruzi(plot.PikselUX(px), true), gz = Zaokruzi(plot.PikselUY(py), false);
+    const TPolozajNaStapu g = NajblizaTackaStapa(s, gx, gz);
+    if (piksela(sx, sz) <= TolerancijaCvora) {
+        t.x = sx, t.z = sz;
+    } else if (g.rastojanje <= 1e-9 * std::max(1.0, std::hypot(bx - ax, bz - az)) &&
+               piksela(gx, gz) <= TolerancijaCvora) {
+        t.x = gx, t.z = gz;
+    } else {
+        const TPolozajNaStapu n = NajblizaTackaStapa(s, plot.PikselUX(px), plot.PikselUY(py));
+        t.x = ax + n.t * (bx - ax), t.z = az + n.t * (bz - az);
+    }
+    return t;
+}
+
+QString TCrtanjeMisem::DuzinaIUgao(const TTacka& kraj) const {
+    if (!pocetak) return {};
+    const double dx = kraj.x - pocetak->x, dz = kraj.z - pocetak->z;
+    const double ugao = std::atan2(dz, dx) * 180 / 3.14159265358979323846;
+    return QStringLiteral("L = %1   ugao = %2")
+        .arg(QString::fromStdString(FormatFiksno(std::hypot(dx, dz), 3)),
+             QString::fromStdString(FormatFiksno(ugao, 1)));
 }
 
 void TCrtanjeMisem::PrikaziPoziciju(const TTacka& t) {
@@ -93,6 +127,8 @@ void TCrtanjeMisem::PrikaziPoziciju(const TTacka& t) {
         QStringLiteral("X = %1   Z = %2").arg(QString::fromStdString(Tekst(t.x)), QString::fromStdString(Tekst(t.z)));
     if (t.cvor >= 0)
         s += QStringLiteral("   (Cvor broj %1)").arg(k.model().nizCvorova[static_cast<size_t>(t.cvor)]->ID());
+    else if (t.stap >= 0) s += QStringLiteral("   (na stapu broj %1)").arg(t.stap);
+    if (pocetak && (t.x != pocetak->x || t.z != pocetak->z)) s += QStringLiteral("   ") + DuzinaIUgao(t);
     k.status(s);
 }
 
@@ -195,9 +231,22 @@ void TCrtanjeMisem::DodajStapDo(const TTacka& kraj) {
     pocetak.reset();
     const TIzborStapa izbor = k.izborStapa ? k.izborStapa() : TIzborStapa{};
     // The nodes are found again by ID: the list may have changed since the first click.
-    Izvrsi("Crtaj stap", [&](TModel& m) {
-        return NacrtajStap(m, {poc.id, poc.x, poc.z}, {kraj.id, kraj.x, kraj.z}, izbor);
+    std::vector<TPodelaStapa> podele;
+    const bool uradjeno = Izvrsi("Crtaj stap", [&](TModel& m) {
+        return NacrtajStapNaStapove(m, {poc.id, poc.x, poc.z}, poc.stap, {kraj.id, kraj.x, kraj.z}, kraj.stap, izbor,
+                                    &podele);
     });
+    if (uradjeno && k.status && !podele.empty()) {
+        QString s;
+        for (const TPodelaStapa& p : podele)
+            s +=
+                QStringLiteral("Stap je podeljen cvorom %1 (novi stap %2, premestenih opterecenja %3, podeljenih %4). ")
+                    .arg(p.idCvora)
+                    .arg(p.idNovogStapa)
+                    .arg(p.premestenih)
+                    .arg(p.podeljenih);
+        k.status(s.trimmed());
+    }
     plot.Refresh();
 }
 
@@ -224,7 +273,12 @@ void TCrtanjeMisem::CrtajPreko(QPainter& p) const {
     const QPointF kraj(plot.XUPiksel(mis->x), plot.YUPiksel(mis->z));
     QPen olovka(QColor(0, 90, 200), 1, Qt::DashLine);
     p.setPen(olovka);
-    if (pocetak) p.drawLine(QPointF(plot.XUPiksel(pocetak->x), plot.YUPiksel(pocetak->z)), kraj);
+    if (pocetak) {
+        p.drawLine(QPointF(plot.XUPiksel(pocetak->x), plot.YUPiksel(pocetak->z)), kraj);
+        p.setPen(QColor(0, 90, 200));
+        p.drawText(kraj + QPointF(10, -8), DuzinaIUgao(*mis));
+        p.setPen(olovka);
+    }
     // A dragged node: from where it is to where it would go.
     const TModel& m = k.model();
     if (vucem && pritisnutCvor >= 0 && static_cast<size_t>(pritisnutCvor) < m.nizCvorova.size()) {
@@ -236,6 +290,11 @@ void TCrtanjeMisem::CrtajPreko(QPainter& p) const {
     // A ring on a node that will be used, a small cross on a snap point.
     if (mis->cvor >= 0) {
         p.drawEllipse(kraj, TolerancijaCvora, TolerancijaCvora);
+    } else if (mis->stap >= 0) {
+        // A diamond on a member: drawing there splits it.
+        const QPointF romb[4] = {kraj + QPointF(-5, 0), kraj + QPointF(0, -5), kraj + QPointF(5, 0),
+                                 kraj + QPointF(0, 5)};
+        p.drawPolygon(romb, 4);
     } else {
         p.drawLine(kraj + QPointF(-4, 0), kraj + QPointF(4, 0));
         p.drawLine(kraj + QPointF(0, -4), kraj + QPointF(0, 4));

@@ -23,8 +23,9 @@ struct TKontekstCrtanja {
     std::function<void(bool cvor, int indeks)> otvori;
 };
 
-// The "Crtanje" mouse action: a click picks the nearest node within a few pixels or else the
-// nearest snap point; two clicks add a member with the nodes it needs, as one step. Right click
+// The "Crtanje" mouse action: a click picks the nearest node within a few pixels, else a point on
+// the nearest member, else the nearest snap point; two clicks add a member with the nodes it
+// needs, as one step, splitting a member an end lies on. Right click
 // deletes a node or member, dragging a node moves it, a double click opens its page, Escape
 // cancels. Every change goes through the editing commands, with their checks and messages.
 class TCrtanjeMisem : public TAlatGrafika {
@@ -52,6 +53,7 @@ public:
         int cvor = -1;  // list index when picked
         int id = -1;    // and the node's ID, which survives changes of the list in between
         double x = 0, z = 0;
+        int stap = -1;  // the ID of the member the point lies on, away from its nodes
     };
     TTacka Uhvati(int px, int py) const;
     // The list index of the node or member within pick distance of the pixel, or -1.
@@ -59,6 +61,11 @@ public:
     int StapNa(int px, int py) const;
     // The snapped world value of one axis.
     double Zaokruzi(double v, bool osaX) const;
+    // The point on the member at list index `stap` the pixel picks: its middle when near it, a
+    // snap point that lies on the member, or else the foot of the perpendicular.
+    TTacka NaStapu(int stap, int px, int py) const;
+    // "L = ...   ugao = ..." of the member being drawn to `kraj`.
+    QString DuzinaIUgao(const TTacka& kraj) const;
 
 private:
     void DodajStapDo(const TTacka& kraj);

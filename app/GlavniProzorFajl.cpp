@@ -126,6 +126,17 @@ void TFormGlavniProzor::Snimi1Click() { Snimi(false); }
 
 void TFormGlavniProzor::Snimikao1Click() { Snimi(true); }
 
+namespace {
+
+// A model begun with "Nov..." shows what the user enters: loads and supports with their
+// symbols, at equal scale. The other settings stay as they were.
+void UkljuciCrtezNovogModela(TPodesavanja& p) {
+    p.prikaziOpterecenjeStapa = p.prikaziOpterecenjeCvora = p.prikaziOslonceCvora = true;
+    p.prikaz.simboli = p.prikaz.jednakaRazmera = true;
+}
+
+}  // namespace
+
 void TFormGlavniProzor::Nov1Click() {
     // Starting over under a running analysis would pull the model from under it.
     if (Zauzet()) {
@@ -158,6 +169,7 @@ void TFormGlavniProzor::Nov1Click() {
     });
     korak([&] { ObrisiRezultate(); });
     korak([&] { Inicijalizuj(); });
+    korak([&] { dokument->IzmeniPodesavanja(UkljuciCrtezNovogModela); });
     // The announcement refreshes the plot, pages and lists.
     korak([&] { dokument->NovModel(); });
     korak([&] { OsveziNaslov(); });

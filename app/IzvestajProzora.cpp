@@ -1,6 +1,7 @@
 // The main window's report command and the wiring of the plot's print window.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <exception>
 
@@ -62,7 +63,11 @@ void TFormGlavniProzor::ButtonFormirajIzvestajClick() {
     izvestajAnalizeUlaz.clear();
     izvestajAnalizeIzlaz.clear();
     try {
-        const QString folder = folderPrograma.isEmpty() ? QCoreApplication::applicationDirPath() : folderPrograma;
+        QString folder = folderPrograma.isEmpty() ? QCoreApplication::applicationDirPath() : folderPrograma;
+        // Installed, the report project lies in share/velt beside bin/.
+        if (const QString deljeno = folder + QStringLiteral("/../share/velt");
+            !QFileInfo::exists(QDir(folder).filePath(ImeProjekta)) && QFileInfo::exists(QDir(deljeno).filePath(ImeProjekta)))
+            folder = QDir(deljeno).canonicalPath();
         QDir::setCurrent(folder);
         const QString putanja = QDir(folder).filePath(ImeProjekta);
 

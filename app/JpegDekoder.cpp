@@ -97,6 +97,9 @@ QImage UcitajJpeg(const QString& putanja) {
 QString PutanjaSlike(const QString& ime) {
     QString pored = QDir(QCoreApplication::applicationDirPath()).filePath(ime);
     if (QFileInfo::exists(pored)) return pored;
+    // Installed: bin/velt finds its pictures in share/velt.
+    const QString instalirano = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/velt/") + ime);
+    if (QFileInfo::exists(instalirano)) return instalirano;
 #ifdef VELT_ASSETS_DIR
     return QDir(QStringLiteral(VELT_ASSETS_DIR)).filePath(ime);
 #else

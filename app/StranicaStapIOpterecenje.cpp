@@ -81,7 +81,11 @@ void TStraniceModela::ButtonDodajStapClick() {
     const TIzborStapa iz = IzborSaStranice(ComboBoxSpisakMaterijalaZaStap, ComboBoxSpisakPoprecnihPresekaZaStap,
                                            ComboBoxSpisakCvorovaZaPocetniCvorStapa,
                                            ComboBoxSpisakCvorovaZaKrajnjiCvorStapa, ComboBoxTipStapa);
-    if (Izvrsi("Dodaj stap", [&](TModel& m) { return DodajStap(m, iz); }) != TIshod::Uradjeno) return;
+    auto dodaj = [&](TModel& m) {
+        ProveriMaterijalIPresekZaStap(m);
+        return DodajStap(m, iz);
+    };
+    if (Izvrsi("Dodaj stap", dodaj) != TIshod::Uradjeno) return;
     OsveziStapove();
     PokaziStavku(ComboBoxSpisakStapova, ComboBoxSpisakStapova->count() - 1);
 }

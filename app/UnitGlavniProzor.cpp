@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -109,10 +110,10 @@ void TFormGlavniProzor::NapraviMeni() {
         return a;
     };
     QMenu* datoteka = Imenuj(GlavniMeni->addMenu(QStringLiteral("&Datoteka")), QStringLiteral("Datoteka1"));
-    stavka(datoteka, "Nov1", "&Nov...", &TFormGlavniProzor::Nov1Click);
+    stavka(datoteka, "Nov1", "&Nov...", &TFormGlavniProzor::Nov1Click)->setShortcut(QKeySequence::New);
     datoteka->addSeparator();
-    stavka(datoteka, "Otvori1", "&Otvori...", &TFormGlavniProzor::Otvori1Click);
-    stavka(datoteka, "Snimi1", "&Snimi...", &TFormGlavniProzor::Snimi1Click);
+    stavka(datoteka, "Otvori1", "&Otvori...", &TFormGlavniProzor::Otvori1Click)->setShortcut(QKeySequence::Open);
+    stavka(datoteka, "Snimi1", "&Snimi...", &TFormGlavniProzor::Snimi1Click)->setShortcut(QKeySequence::Save);
     stavka(datoteka, "Snimikao1", "Snimi &kao...", &TFormGlavniProzor::Snimikao1Click);
     datoteka->addSeparator();
     stavka(datoteka, "Stampajgrafik1", "S&tampaj grafik (A4)", &TFormGlavniProzor::Stampajgrafik1Click);
@@ -287,7 +288,10 @@ void TFormGlavniProzor::CrtajGrafikGlavni() {
     // The drawing replaces a multiplier that is not a number; the replacement goes back through
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
+    // While drawing with the mouse the user places the view: a new member must not move it.
+    if (crtanje && PlotChartGrafik->Alat() == crtanje.get()) p.zoomURealnomVremenu = false;
     CrtajGrafik(*PlotChartGrafik, model, p, &stanje);
+    p.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     dokument->PostaviPodesavanja(p);
 }
 

@@ -18,9 +18,9 @@
 namespace {
 
 struct TOkvir {
-    TModel model = GenerisiRamSaCvorova(5000);
+    TModel model;
     TStanjeAnalize stanje;
-    TOkvir() {
+    explicit TOkvir(int cvorova = 5000) : model(GenerisiRamSaCvorova(cvorova)) {
         // Every node free, displaced a little: the s list holds every code number, the o list none.
         std::vector<int> s;
         for (const auto& c : model.nizCvorova)
@@ -102,7 +102,50 @@ void SlikanjeSaDijagramom5000(benchmark::State& st) {
     }
 }
 
+// The large frames with the engineering drawing and the moment diagram: a fresh display list
+// (showing M), and a paint of the whole fitted view (a repaint, a pan or zoom step).
+const TOkvir& VelikiOkvir(int cvorova) {
+    static const TOkvir o10(10000), o30(30000);
+    return cvorova <= 10000 ? o10 : o30;
+}
+
+TPodesavanja SaSimbolimaIM() {
+    TPodesavanja p;
+    p.prikaz.dijagram = TPrikaz::M;
+    p.prikaz.simboli = p.prikaz.jednakaRazmera = true;
+    p.prikaziOpterecenjeStapa = p.prikaziOpterecenjeCvora = true;
+    return p;
+}
+
+void PrikazM(benchmark::State& st) {
+    const TOkvir& o = VelikiOkvir(int(st.range(0)));
+    TPodesavanja p = SaSimbolimaIM();
+    for (auto _ : st) {
+        TPlotPovrsina g;
+        g.PostaviVelicinu(1200, 900);
+        CrtajGrafik(g, o.model, p, &o.stanje);
+        benchmark::DoNotOptimize(g.Stavke().data());
+    }
+}
+
+void SlikanjeM(benchmark::State& st) {
+    const TOkvir& o = VelikiOkvir(int(st.range(0)));
+    TPlotPovrsina g;
+    g.PostaviVelicinu(1200, 900);
+    TPodesavanja p = SaSimbolimaIM();
+    CrtajGrafik(g, o.model, p, &o.stanje);
+    QImage slika(1200, 900, QImage::Format_RGB32);
+    for (auto _ : st) {
+        QPainter s(&slika);
+        g.Nacrtaj(s, slika.rect());
+    }
+    st.counters["stavki"] = double(g.Stavke().size());
+}
+
 }  // namespace
+
+BENCHMARK(PrikazM)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(SlikanjeM)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK(DijagramiSvihStapova5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GrafikSaDijagramom5000)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,5 @@
 // velt-cli diagrams: N, T, M and the deflected line of every member at equally spaced stations.
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -16,8 +17,8 @@ constexpr int NajviseStanica = 100000;
 std::string Realan(long double v) {
     if (!std::isfinite(v)) return "null";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g", static_cast<double>(v));
-    return buf;
+    const auto kraj = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::general, 17);
+    return std::string(buf, kraj.ptr);
 }
 
 // One quantity of every station, as a JSON array.

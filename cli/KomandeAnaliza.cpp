@@ -6,6 +6,7 @@
 
 #include "OpisOslonca.h"
 #include "Brojevi.h"
+#include "DekadneCifre.h"
 #include "ElementStapa.h"
 #include "Greska.h"
 #include "IzvestajAnalize.h"
@@ -99,9 +100,7 @@ namespace {
 
 std::string Realan(long double v) {
     if (!std::isfinite(v)) return "null";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Lg", v);
-    return buf;
+    return FormatOpsti(v, 17);
 }
 
 std::string Niz(const std::vector<int>& v) {
@@ -225,6 +224,9 @@ std::string ProjekatIzvestaja() {
     std::error_code greska;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", greska);
     if (!greska && std::filesystem::exists(exe.parent_path() / ime, greska)) return (exe.parent_path() / ime).string();
+    // Installed: bin/velt-cli and share/velt.
+    const std::filesystem::path deljeno = exe.parent_path().parent_path() / "share" / "velt" / ime;
+    if (!greska && std::filesystem::exists(deljeno, greska)) return deljeno.string();
     return (std::filesystem::path(VELT_ASSETS_DIR) / ime).string();
 }
 

@@ -102,7 +102,7 @@ double VelicinaZaDijagram(const TModel& model, const TPodesavanja& p) {
 
 std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p,
                                                 const TStanjeAnalize* stanje) {
-    const bool treba = p.prikaz.dijagram != TPrikaz::Bez || (p.deformacijaNosaca && p.prikaz.linijaDeformacije);
+    const bool treba = p.prikaz.dijagram != TPrikaz::Bez || p.prikaz.linijaDeformacije;
     if (!treba || !stanje || !ImaRezultata(*stanje) || model.nizStapova.empty()) return {};
     try {
         return DijagramiSvihStapova(model, *stanje);
@@ -221,6 +221,20 @@ bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesa
         }
     }
     return true;
+}
+
+long double MnozilacLinijeDeformacije(const TModel& model, const TPodesavanja& p,
+                                      const std::vector<TDijagramiStapa>& dijagrami) {
+    LD najvece = 0;
+    for (const auto& c : model.nizCvorova) najvece = std::max(najvece, std::hypot(c->Ux(), c->Uz()));
+    for (const auto& d : dijagrami)
+        najvece = std::max({najvece, std::fabs(d.ekstremW.max.vrednost), std::fabs(d.ekstremW.min.vrednost)});
+    if (!(najvece > 0) || !std::isfinite(double(najvece))) return 0;
+    TPodesavanja jednaka = p;
+    jednaka.prikaz.jednakaRazmera = true;  // the structure's own size, whatever the view
+    const auto m = ParsirajReal(p.mnozilacPomeranja);
+    const LD puta = m && *m > 0 ? *m / 100 : 1;
+    return UdeoDeformacije * Velicina(model, jednaka) * puta / najvece;
 }
 
 std::optional<TTackaNaStapu> StapPodTackom(const TPlotPovrsina& g, const TModel& model, int px, int py) {

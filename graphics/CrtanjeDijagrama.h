@@ -37,6 +37,13 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
 bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,
                             const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac);
 
+// The deflected line drawn on its own ("linija deformacije" without "pomeranja"): the largest
+// displacement, at a node or along a member, is this share of the structure's size, times the
+// displacement multiplier over its default 100; 0 when nothing moved.
+inline constexpr double UdeoDeformacije = 0.1;
+long double MnozilacLinijeDeformacije(const TModel& model, const TPodesavanja& p,
+                                      const std::vector<TDijagramiStapa>& dijagrami);
+
 // The member under the pixel (px, py), within a few pixels of its axis, and the position along it.
 struct TTackaNaStapu {
     size_t stap = 0;

@@ -184,6 +184,11 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
                 g.MoveTo(double(a->X() + m * a->Ux()), double(a->Z() + m * a->Uz()));
                 g.DrawTo(double(b->X() + m * b->Ux()), double(b->Z() + m * b->Uz()));
             }
+    } else if (imaStapova && p.prikaziSimbolStapa && p.prikaz.linijaDeformacije) {
+        // The line on its own box: scaled to be seen at once.
+        g.DataColor = BojaDeformacije;
+        if (const long double m = MnozilacLinijeDeformacije(model, p, dijagrami); m > 0)
+            CrtajLinijuDeformacije(g, model, p, dijagrami, m);
     }
 
     CrtajDijagram(g, model, p, dijagrami);

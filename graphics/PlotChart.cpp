@@ -1,5 +1,6 @@
 #include "PlotChart.h"
 
+#include <algorithm>
 #include <cmath>
 
 void TScaleProps::SetRangeLow(double v) {
@@ -60,9 +61,9 @@ void TPlotPovrsina::PostaviVelicinu(int w, int h) {
 }
 
 void TPlotPovrsina::Dodaj(TChartItem&& s) {
-    // The list grows in fixed blocks rather than by doubling, so a large model does not reserve
-    // up to twice the room it needs.
-    if (stavke.size() == stavke.capacity()) stavke.reserve(stavke.size() + AllocSize);
+    // The first block holds a small drawing; past it the list doubles, so a diagram of a million
+    // items is copied some twenty times rather than once per block.
+    if (stavke.size() == stavke.capacity()) stavke.reserve(std::max(stavke.size() * 2, size_t(AllocSize)));
     stavke.push_back(std::move(s));
 }
 

@@ -357,4 +357,9 @@ private:
     void PostaviKursor(int px, int py);
     bool pritisnut = false;
     bool preskociSledeci = false;
+    // The middle button drags the view in every mouse action, a drawing tool's included; the
+    // action in force comes back on release.
+    bool srednjeVuce = false;
+    TMouseActMode akcijaPreSrednjeg = maNone;
+    bool SrednjeDugme(QMouseEvent* e, bool pritisak);
 };

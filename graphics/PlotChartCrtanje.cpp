@@ -196,7 +196,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     std::vector<const TChartItem*> oznake;
     for (const TChartItem& s : stavke)
         if (s.ItemKind == tkOznaka) oznake.push_back(&s);
-    TZauzeto zauzeto;
+    TZauzeto zauzeto(VelicinaCelije(stavke.size(), TOkvir{double(r.levo), double(r.gore), double(r.desno), double(r.dole)}));
     const bool pratiPrepreke = !oznake.empty();
     for (const TChartItem& s : stavke) {
         switch (s.ItemKind) {

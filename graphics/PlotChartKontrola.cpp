@@ -43,7 +43,27 @@ void TPlotChart::keyPressEvent(QKeyEvent* e) {
     TCustomPlotChart::keyPressEvent(e);
 }
 
+bool TPlotChart::SrednjeDugme(QMouseEvent* e, bool pritisak) {
+    if (e->button() != Qt::MiddleButton) return false;
+    const QPoint t = e->position().toPoint();
+    if (pritisak && !srednjeVuce) {
+        srednjeVuce = true;
+        akcijaPreSrednjeg = MouseAction();
+        SetMouseAction(maPan);
+        MisPomeren(t.x(), t.y(), true);
+        setCursor(Qt::ClosedHandCursor);
+    } else if (!pritisak && srednjeVuce) {
+        srednjeVuce = false;
+        MisPomeren(t.x(), t.y(), false);
+        SetMouseAction(akcijaPreSrednjeg);
+        if (alat) setCursor(Qt::CrossCursor);
+        else PostaviKursor(t.x(), t.y());
+    }
+    return true;
+}
+
 void TPlotChart::mousePressEvent(QMouseEvent* e) {
+    if (SrednjeDugme(e, true)) return;
     if (alat) {
         const QPoint t = e->position().toPoint();
         alat->Pritisnut(t.x(), t.y(), e->button());
@@ -60,6 +80,10 @@ void TPlotChart::mousePressEvent(QMouseEvent* e) {
 
 void TPlotChart::mouseMoveEvent(QMouseEvent* e) {
     const QPoint t = e->position().toPoint();
+    if (srednjeVuce) {
+        MisPomeren(t.x(), t.y(), true);
+        return;
+    }
     MisPomeren(t.x(), t.y(), !alat && (e->buttons() & Qt::LeftButton));
     if (alat) {
         setCursor(Qt::CrossCursor);
@@ -70,6 +94,7 @@ void TPlotChart::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TPlotChart::mouseReleaseEvent(QMouseEvent* e) {
+    if (SrednjeDugme(e, false)) return;
     if (alat) {
         const QPoint t = e->position().toPoint();
         alat->Pusten(t.x(), t.y(), e->button());

@@ -8,6 +8,11 @@ bool Preklapaju(const TOkvir& a, const TOkvir& b) {
 }
 
 bool DuzSeceOkvir(const TDuz& d, const TOkvir& o) {
+    // Most segments a crowded cell holds lie wholly to one side of the box; that is settled
+    // before the clipping below.
+    if (std::max(d.x1, d.x2) <= o.levo || std::min(d.x1, d.x2) >= o.desno || std::max(d.y1, d.y2) <= o.gore ||
+        std::min(d.y1, d.y2) >= o.dole)
+        return false;
     // Liang-Barsky against the open box.
     const double dx = d.x2 - d.x1, dy = d.y2 - d.y1;
     double t0 = 0.0, t1 = 1.0;
@@ -115,6 +120,14 @@ bool TZauzeto::Slobodno(const TOkvir& o) const {
             }
         }
     return true;
+}
+
+double VelicinaCelije(size_t stavki, const TOkvir& povrsina) {
+    constexpr double NajvecaCelija = 32, NajmanjaCelija = 8, StavkiPoCeliji = 16;
+    const double povrs = std::max(1.0, povrsina.Sirina() * povrsina.Visina());
+    if (stavki == 0) return NajvecaCelija;
+    const double strana = std::sqrt(StavkiPoCeliji * povrs / double(stavki));
+    return std::clamp(strana, NajmanjaCelija, NajvecaCelija);
 }
 
 TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k) {

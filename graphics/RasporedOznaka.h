@@ -46,6 +46,10 @@ private:
     mutable std::uint32_t prolaz = 0;
 };
 
+// The side of the cells for a drawing of `stavki` items over `povrsina`: the usual 32 pixels, down
+// to 8 where the drawing is so dense that a cell would hold hundreds of segments for every check.
+double VelicinaCelije(size_t stavki, const TOkvir& povrsina);
+
 // One label to place: its anchor (the point it names), the size of its box, and the gap kept
 // between the anchor and the box.
 struct TOznakaZaRaspored {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "DekadneCifre.h"
 #include "Greska.h"
 
 namespace {
@@ -17,6 +18,7 @@ struct Dekadno {
 };
 
 Dekadno Razlozi(long double v, int cifara) {
+    if (TDekadneCifre c; DekadneCifre(v, cifara, c)) return {c.negativan, std::move(c.cifre), c.eksponent};
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Le", cifara - 1, v);
     Dekadno d{buf[0] == '-', {}, 0};
@@ -155,7 +157,15 @@ std::string Navodi(std::string_view tekst) {
 }
 }  // namespace
 
-std::string PorukaNeispravanReal(std::string_view tekst) { return Navodi(tekst) + " nije ispravan realan broj!!!"; }
+std::string PorukaNeispravanReal(std::string_view tekst) {
+    std::string poruka = Navodi(tekst) + " nije ispravan realan broj!!!";
+    // A decimal comma is the usual slip; the number it was meant to be says so.
+    std::string saTackom(tekst);
+    for (char& c : saTackom)
+        if (c == ',') c = '.';
+    if (saTackom != tekst && ParsirajReal(saTackom)) poruka += "\r\nZa decimale koristite tacku.";
+    return poruka;
+}
 
 std::string PorukaNeispravanCeo(std::string_view tekst) { return Navodi(tekst) + " nije ispravan ceo broj!!!"; }
 

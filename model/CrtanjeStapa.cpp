@@ -1,6 +1,7 @@
 #include "CrtanjeStapa.h"
 
 #include "Brojevi.h"
+#include "PodelaStapa.h"
 #include "UredjivanjeCvorova.h"
 
 const TPoljaMaterijala PodrazumevaniMaterijal{"Materijal 1", "30000000.0", "0.2", "2500.0", "0.00001"};
@@ -19,6 +20,37 @@ int CvorTacke(TModel& m, const TTackaStapa& t) {
 }
 
 bool UOpsegu(int i, size_t n) { return i >= 0 && i < static_cast<int>(n); }
+
+// Of the members with these IDs, the one (its list index) whose line passes nearest the point.
+int NajbliziStap(const TModel& m, std::initializer_list<int> id, double x, double z) {
+    int najblizi = -1;
+    double najmanje = 0;
+    for (int i : id) {
+        const int k = i >= 0 ? IndeksPoID(m.nizStapova, i) : -1;
+        if (k < 0) continue;
+        const double d = NajblizaTackaStapa(*m.nizStapova[size_t(k)], x, z).rastojanje;
+        if (najblizi < 0 || d < najmanje) najblizi = k, najmanje = d;
+    }
+    return najblizi;
+}
+
+// Puts the end on a node of member `idStapa` (or of the half an earlier split of it left,
+// `drugaPolovina`): an end node when the point is one, else a new node splitting the member.
+void NaStap(TModel& m, TTackaStapa& t, int idStapa, int drugaPolovina, std::vector<TPodelaStapa>& podele) {
+    if (idStapa < 0 || t.idCvora >= 0) return;
+    const int k = NajbliziStap(m, {idStapa, drugaPolovina}, t.x, t.z);
+    if (k < 0) return;
+    const TStap& s = *m.nizStapova[size_t(k)];
+    const TPolozajNaStapu n = NajblizaTackaStapa(s, t.x, t.z);
+    if (n.t <= 0 || n.t >= 1) {
+        t.idCvora = (n.t <= 0 ? s.PocetniCvor() : s.KrajnjiCvor())->ID();
+        return;
+    }
+    TPodelaStapa p;
+    if (!PodeliStap(m, s.ID(), n.t, &p)) return;
+    t.idCvora = p.idCvora;
+    podele.push_back(p);
+}
 
 }  // namespace
 
@@ -39,4 +71,14 @@ bool NacrtajStap(TModel& m, const TTackaStapa& pocetak, const TTackaStapa& kraj,
                                         : pocetak.idCvora < 0 && kraj.x == pocetak.x && kraj.z == pocetak.z;
     izbor.krajnjiCvor = isto ? izbor.pocetniCvor : CvorTacke(m, kraj);
     return DodajStap(m, izbor);
+}
+
+bool NacrtajStapNaStapove(TModel& m, TTackaStapa pocetak, int stapPocetka, TTackaStapa kraj, int stapKraja,
+                          TIzborStapa izbor, std::vector<TPodelaStapa>* podele) {
+    std::vector<TPodelaStapa> p;
+    NaStap(m, pocetak, stapPocetka, -1, p);
+    // Both ends on one member: the second may now lie on the half the first split made.
+    NaStap(m, kraj, stapKraja, stapKraja == stapPocetka && !p.empty() ? p.back().idNovogStapa : -1, p);
+    if (podele) *podele = p;
+    return NacrtajStap(m, pocetak, kraj, izbor);
 }

@@ -3,6 +3,8 @@
 #include "UredjivanjePreseka.h"
 #include "UredjivanjeStapova.h"
 
+#include <vector>
+
 // The editing steps of drawing on the plot that take more than one entity command. Each runs
 // inside one undoable step of the document, so a failure half-way leaves the model as it was.
 
@@ -22,3 +24,11 @@ extern const TPoljaPreseka PodrazumevaniPresek;
 // material, section and type "k"; its node indices are ignored. The same point twice gives the
 // same node, so the member check says why that cannot be (TGreska, as DodajStap).
 bool NacrtajStap(TModel& model, const TTackaStapa& pocetak, const TTackaStapa& kraj, TIzborStapa izbor);
+
+// An end of a drawn member that lies on an existing member (its ID), away from that member's
+// nodes: the member is split there first and the drawn member joins the new node. Both splits
+// and the member are one step. Ends on no member (-1) are as in NacrtajStap. `podele` gets what
+// each split did, to tell the user.
+struct TPodelaStapa;
+bool NacrtajStapNaStapove(TModel& model, TTackaStapa pocetak, int stapPocetka, TTackaStapa kraj, int stapKraja,
+                          TIzborStapa izbor, std::vector<TPodelaStapa>* podele = nullptr);

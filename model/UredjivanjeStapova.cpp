@@ -26,6 +26,13 @@ bool SpajaCvorove(const TStap& s, const TCvor& a, const TCvor& b) {
 
 }  // namespace
 
+void ProveriMaterijalIPresekZaStap(const TModel& model) {
+    if (model.nizMaterijala.empty())
+        throw TGreska("Prvo morate dodati materijal u spisak da bi mogli dodati stap!!!");
+    if (model.nizPreseka.empty())
+        throw TGreska("Prvo morate dodati poprecni presek u spisak da bi mogli dodati stap!!!");
+}
+
 bool DodajStap(TModel& model, const TIzborStapa& izbor) {
     if (model.nizMaterijala.empty() || model.nizPreseka.empty() || model.nizCvorova.size() < 2) return false;
     const int noviID = NoviID(model.nizStapova);

@@ -11,6 +11,10 @@ struct TIzborStapa {
     int tip = tsK;
 };
 
+// "Dodaj" on the member page: says what is missing when there is no material or no section to
+// give the member (TGreska); drawing with the mouse supplies defaults instead.
+void ProveriMaterijalIPresekZaStap(const TModel& model);
+
 // Appends a member. Does nothing (false) without a material, a section and two nodes, or when a
 // selection is out of range. Throws TGreska for a member from a node to itself or onto a pair of
 // nodes that a member already joins (either direction).

@@ -4,7 +4,8 @@
 #   2. the model, graphics and window tests again under AddressSanitizer and UBSan;
 #   3. the analysis tests and the window tests of runs on the worker thread (running, stopping,
 #      editing, undoing, closing and deleting the window under a run) under ThreadSanitizer;
-#   4. a bounded libFuzzer pass over the model reader (clang).
+#   4. a bounded libFuzzer pass over the model reader (clang);
+#   and the Debian package of the first build, installed into a temporary root and run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,6 +17,9 @@ rm -rf build-test
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELT_BENCH=ON
 ninja -C build-test -j "$jobs"
 (cd build-test && ctest --output-on-failure -j "$jobs" --timeout 600)
+
+echo "== Debian package"
+scripts/paket.sh build-test
 
 echo "== sanitizers"
 rm -rf build-asan

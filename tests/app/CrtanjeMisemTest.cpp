@@ -212,3 +212,56 @@ TEST(CrtanjeMisem, SnapsToThePlotGridAndTheModeTravelsInTheFile) {
     EXPECT_EQ(t.w->AkcijaMisa(), 3);
     EXPECT_EQ(t.plot->Alat() != nullptr, true);
 }
+
+// A member drawn from the middle of another splits it there: one step, undone at once; the
+// status bar says so. The view stays where the user put it, real-time zoom or not.
+TEST(CrtanjeMisem, AMemberDrawnOntoAMemberSplitsIt) {
+    TCrtanje t;
+    t.w->CheckBoxZoomURealnomVremenu->setChecked(true);
+    t.plot->Scale1X.PostaviOpseg(0, 10);
+    t.plot->Scale1Y.PostaviOpseg(0, 10);
+    t.Klik(1, 2);
+    t.Klik(7, 2);
+    ASSERT_TRUE(t.d->zapisi.empty()) << t.d->PoslednjiTekst().toStdString();
+    EXPECT_EQ(t.plot->Scale1X.RangeLow(), 0);
+    EXPECT_EQ(t.plot->Scale1X.RangeHigh(), 10);
+    const std::string jedanStap = t.Fajl();
+    // From a point on the member (away from the grid, so the foot of the perpendicular) up.
+    t.Mis(QEvent::MouseMove, t.Piksel(4, 2.05), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(t.w->statusBar()->currentMessage().endsWith("(na stapu broj 0)"))
+        << t.w->statusBar()->currentMessage().toStdString();
+    // Started there, the rubber line shows its length and angle.
+    t.Klik(4, 2.05);
+    t.Mis(QEvent::MouseMove, t.Piksel(4, 6), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(t.w->statusBar()->currentMessage().endsWith("L = 4.000   ugao = 90.0"))
+        << t.w->statusBar()->currentMessage().toStdString();
+    t.Klik(4, 6);
+    ASSERT_TRUE(t.d->zapisi.empty()) << t.d->PoslednjiTekst().toStdString();
+    const TModel& m = t.w->Model();
+    EXPECT_EQ(t.Cvorovi(), TTacke({{1, 2}, {7, 2}, {4, 2}, {4, 6}}));
+    ASSERT_EQ(m.nizStapova.size(), 3u);
+    EXPECT_EQ(m.nizStapova[0]->KrajnjiCvor(), m.nizCvorova[2].get());
+    EXPECT_EQ(m.nizStapova[1]->PocetniCvor(), m.nizCvorova[2].get());
+    EXPECT_EQ(m.nizStapova[2]->PocetniCvor(), m.nizCvorova[2].get());
+    EXPECT_EQ(t.w->statusBar()->currentMessage(),
+              "Stap je podeljen cvorom 2 (novi stap 1, premestenih opterecenja 0, podeljenih 0).");
+    EXPECT_EQ(t.plot->Scale1X.RangeHigh(), 10);
+    EXPECT_EQ(t.plot->Scale1Y.RangeHigh(), 10);
+    t.w->Ponisti1->trigger();
+    EXPECT_EQ(t.Fajl(), jedanStap);
+}
+
+// The middle button drags the view while drawing, and drawing goes on afterwards.
+TEST(CrtanjeMisem, MiddleButtonPansInEveryMode) {
+    TCrtanje t;
+    const QPoint a = t.Piksel(5, 5), b = t.Piksel(6, 5);
+    t.Mis(QEvent::MouseButtonPress, a, Qt::MiddleButton, Qt::MiddleButton);
+    t.Mis(QEvent::MouseMove, b, Qt::NoButton, Qt::MiddleButton);
+    t.Mis(QEvent::MouseButtonRelease, b, Qt::MiddleButton, Qt::NoButton);
+    EXPECT_NEAR(t.plot->Scale1X.RangeLow(), -1, 0.05);
+    EXPECT_NEAR(t.plot->Scale1X.RangeHigh(), 9, 0.05);
+    EXPECT_TRUE(t.w->Model().Prazan());
+    t.Klik(1, 1);
+    t.Klik(3, 1);
+    EXPECT_EQ(t.w->Model().nizStapova.size(), 1u);
+}

@@ -59,7 +59,9 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
                 EXPECT_FALSE(slovaStavki.contains(slovo(a->text()))) << a->text().toStdString();
                 slovaStavki += slovo(a->text());
             }
-            if (bezOznake(m->text()) != QStringLiteral("Uredi")) {
+            // Besides undo and redo only new, open and save have keys (checked on their own).
+            const QStringList saTasterom = {"Nov...", "Otvori...", "Snimi..."};
+            if (bezOznake(m->text()) != QStringLiteral("Uredi") && !saTasterom.contains(bezOznake(a->text()))) {
                 EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
             }
         }
@@ -243,6 +245,11 @@ TEST(GlavniProzor, NewModel) {
     // the other settings stay
     EXPECT_TRUE(p.w->CheckBoxPrikaziOpterecenjeCvora->isChecked());
     EXPECT_EQ(p.w->EditMnozilacPomeranja->text(), "7");
+    // and what is entered shows: loads, supports, symbols, equal scale
+    EXPECT_TRUE(p.w->Podesavanja().prikaziOpterecenjeStapa);
+    EXPECT_TRUE(p.w->Podesavanja().prikaziOslonceCvora);
+    EXPECT_TRUE(p.w->Podesavanja().prikaz.simboli);
+    EXPECT_TRUE(p.w->Podesavanja().prikaz.jednakaRazmera);
 
     // Started with a file: a fresh instance takes over and this one closes without asking.
     TProzor s({primer});
@@ -331,4 +338,24 @@ TEST(GlavniProzor, AboutAndHelpTexts) {
     EXPECT_EQ(p.d->zapisi[0].vrsta, "informacija");
     EXPECT_EQ(p.d->zapisi[0].tekst,
               "Staticki proracun nosaca u ravni primenom VELT\r\nVerzija 1.0.0.0\r\nRazvoj: tim programa VELT");
+}
+
+// The file commands answer the keys every desktop program has; the menu shows them beside the
+// captions, which stay as they were.
+TEST(GlavniProzor, FileCommandsHaveTheirKeys) {
+    TProzor p;
+    const struct {
+        const char* stavka;
+        const char* tekst;
+        QKeySequence taster;
+    } stavke[] = {{"Nov1", "&Nov...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                  {"Otvori1", "&Otvori...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                  {"Snimi1", "&Snimi...", QKeySequence(Qt::CTRL | Qt::Key_S)}};
+    for (const auto& s : stavke) {
+        const QAction* a = p.w->findChild<QAction*>(QString::fromUtf8(s.stavka));
+        ASSERT_NE(a, nullptr) << s.stavka;
+        EXPECT_EQ(a->shortcut(), s.taster) << s.stavka;
+        EXPECT_EQ(a->text(), QString::fromUtf8(s.tekst));
+    }
+    EXPECT_TRUE(p.w->findChild<QAction*>("Snimikao1")->shortcut().isEmpty());
 }

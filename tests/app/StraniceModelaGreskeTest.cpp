@@ -12,7 +12,7 @@ TEST_F(StraniceModela, FailuresGoToTheErrorBoxAndChangeNothing) {
     Klik("ButtonDodajMaterijal");
     EXPECT_EQ(Greske(), (QStringList{"Modul elasticnosti ne moze biti jednak ili manji od nule!!!",
                                      "Prvo morate dodati materijal u spisak da bi ga mogli menjati!!!",
-                                     "'0,2' nije ispravan realan broj!!!"}));
+                                     "'0,2' nije ispravan realan broj!!!\r\nZa decimale koristite tacku."}));
     EXPECT_TRUE(kontekst.model.nizMaterijala.empty());
     EXPECT_EQ(kontekst.izmena, 0);
 
@@ -25,11 +25,11 @@ TEST_F(StraniceModela, FailuresGoToTheErrorBoxAndChangeNothing) {
     EXPECT_EQ(kontekst.model.nizCvorova.size(), 1u);
     EXPECT_EQ(kontekst.izmena, 1);
 
-    // Without a material and a section "Dodaj" on the member page does nothing at all.
+    // Without a material and a section "Dodaj" on the member page says what is missing.
     DodajCvor("1", "0");
     const int izmena = kontekst.izmena;
     DodajStap(-1, -1, 0, 1, 0);
-    EXPECT_EQ(Greske(), QStringList{});
+    EXPECT_EQ(Greske(), QStringList{"Prvo morate dodati materijal u spisak da bi mogli dodati stap!!!"});
     EXPECT_EQ(kontekst.izmena, izmena);
     EXPECT_TRUE(kontekst.model.nizStapova.empty());
 

@@ -118,6 +118,34 @@ TEST(CrtanjeDijagrama, DeflectedLineReplacesTheChords) {
     EXPECT_NEAR((*najniza)->y, -100 * 10 * 1296 / (384 * 2e5), 1e-12);
 }
 
+// "linija deformacije" alone: the clamped beam's exact line w(x) = q x^2 (L - x)^2 / (24 EI),
+// scaled so that its largest value, at mid-span, is a tenth of the 6 m span (times the multiplier
+// over 100): y(x) = -0.6 * x^2 (6 - x)^2 / 81.
+TEST(CrtanjeDijagrama, DeflectedLineOnItsOwnScalesItself) {
+    Aplikacija();
+    TUkljestenaGreda m;
+    const struct {
+        const char* mnozilac;
+        double sredina;
+    } slucajevi[] = {{"100", -0.6}, {"200", -1.2}, {"x", -0.6}};
+    for (const auto& s : slucajevi) {
+        TPodesavanja p;
+        p.prikaz.linijaDeformacije = true;
+        p.mnozilacPomeranja = s.mnozilac;
+        TPlotPovrsina g;
+        CrtajGrafik(g, m.model, p, &m.stanje);
+        const auto tacke = UBoji(g, BojaDeformacije, tkLineto);
+        ASSERT_GT(tacke.size(), 8u) << s.mnozilac;
+        for (const TChartItem* t : tacke)
+            EXPECT_NEAR(t->y, s.sredina * t->x * t->x * (6 - t->x) * (6 - t->x) / 81, 1e-9) << t->x;
+        EXPECT_TRUE(UBoji(g, BojaDeformacije, tkMarkAt).empty());  // no displaced nodes without "pomeranja"
+    }
+    TPodesavanja bez;
+    TPlotPovrsina g;
+    CrtajGrafik(g, m.model, bez, &m.stanje);
+    EXPECT_TRUE(UBoji(g, BojaDeformacije, tkLineto).empty());
+}
+
 TEST(CrtanjeDijagrama, PointUnderTheMouseNamesTheValuesThere) {
     Aplikacija();
     TUkljestenaGreda m;

@@ -86,3 +86,52 @@ TEST(RasporedOznaka, DenseFrameNeverGetsOverlappingLabels) {
     const auto [blizu, blizuUnutra] = postavi(0);
     EXPECT_GE(blizu, blizuUnutra);  // zoomed in, every label in view has its place
 }
+
+// The cell size only decides how fast a check is: on a dense frame with labels that straddle
+// cell borders, fine and coarse grids place exactly the same boxes.
+TEST(RasporedOznaka, CellSizeDoesNotChangeThePlacement) {
+    const TOkvir granice{0, 0, 400, 300};
+    std::vector<TDuz> linije;
+    for (int i = 0; i < 400; ++i) {
+        const double x = (i * 37) % 400, y = (i * 53) % 300;
+        linije.push_back({x, y, x + (i % 7) - 3, y + (i % 5) * 9 - 18});
+    }
+    std::vector<TOznakaZaRaspored> oznake;
+    for (int i = 0; i < 300; ++i) oznake.push_back({double((i * 29) % 400), double((i * 31) % 300), 17, 11, 4});
+    auto postavi = [&](double celija) {
+        TZauzeto z(celija);
+        for (const TDuz& d : linije) z.Dodaj(d);
+        return RasporediOznake(oznake, z, granice);
+    };
+    const auto grubo = postavi(32), fino = postavi(8), najfinije = postavi(3);
+    ASSERT_GT(grubo.size(), 20u);
+    for (const auto* r : {&fino, &najfinije}) {
+        ASSERT_EQ(r->size(), grubo.size());
+        for (size_t i = 0; i < grubo.size(); ++i) {
+            EXPECT_EQ((*r)[i].indeks, grubo[i].indeks);
+            EXPECT_EQ((*r)[i].okvir.levo, grubo[i].okvir.levo);
+            EXPECT_EQ((*r)[i].okvir.gore, grubo[i].okvir.gore);
+        }
+    }
+}
+
+TEST(RasporedOznaka, CellsShrinkOnlyForADenseDrawing) {
+    const TOkvir ekran{0, 0, 800, 600};
+    const struct {
+        size_t stavki;
+        double celija;
+    } slucajevi[] = {{0, 32}, {100, 32}, {7500, 32}, {30000, 16}, {1300000, 8}};
+    for (const auto& s : slucajevi) EXPECT_DOUBLE_EQ(VelicinaCelije(s.stavki, ekran), s.celija) << s.stavki;
+}
+
+// A segment wholly beside the box, on each side, and ones that end on the box's edge.
+TEST(RasporedOznaka, SegmentsBesideTheBox) {
+    const TOkvir o{10, 10, 20, 20};
+    const struct {
+        TDuz d;
+        bool sece;
+    } slucajevi[] = {{{0, 0, 10, 30}, false},  {{20, 0, 30, 30}, false}, {{0, 0, 30, 10}, false},
+                     {{0, 20, 30, 30}, false}, {{5, 15, 10, 15}, false}, {{5, 15, 11, 15}, true},
+                     {{15, 25, 15, 19}, true}, {{21, 0, 21, 30}, false}};
+    for (const auto& s : slucajevi) EXPECT_EQ(DuzSeceOkvir(s.d, o), s.sece) << s.d.x1 << "," << s.d.y1;
+}

@@ -113,3 +113,18 @@ TEST(TekstUReal, RefusesWithTheConversionMessage) {
     EXPECT_THROW(TekstUReal("1e99999"), TGreska);
     EXPECT_THROW(TekstUCeo("1.5"), TGreska);
 }
+
+// A decimal comma gets a hint only when the text is a number with a point in its place.
+TEST(TekstUReal, DecimalCommaGetsAHint) {
+    const struct {
+        const char* tekst;
+        const char* poruka;
+    } slucajevi[] = {
+        {"0,2", "'0,2' nije ispravan realan broj!!!\r\nZa decimale koristite tacku."},
+        {"-1,5e3", "'-1,5e3' nije ispravan realan broj!!!\r\nZa decimale koristite tacku."},
+        {"1,2,3", "'1,2,3' nije ispravan realan broj!!!"},
+        {",", "',' nije ispravan realan broj!!!"},
+        {"abc", "'abc' nije ispravan realan broj!!!"},
+    };
+    for (const auto& s : slucajevi) EXPECT_EQ(PorukaNeispravanReal(s.tekst), s.poruka) << s.tekst;
+}

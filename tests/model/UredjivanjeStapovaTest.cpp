@@ -6,6 +6,7 @@
 
 #include "Greska.h"
 #include "ModelFajl.h"
+#include "CrtanjeStapa.h"
 #include "UredjivanjeCvorova.h"
 #include "UredjivanjeMaterijala.h"
 #include "UredjivanjeOpterecenja.h"
@@ -118,4 +119,24 @@ TEST(UredjivanjeStapova, DeletingAMemberUnassignsItsLoads) {
     EXPECT_FALSE(ObrisiStap(m, 5));
     TModel prazan;
     EXPECT_FALSE(ObrisiStap(prazan, 0));
+}
+
+// The member page names what is missing, first the material, then the section.
+TEST(UredjivanjeStapova, AddingWithoutMaterialOrSectionSaysWhatIsMissing) {
+    TModel m;
+    auto poruka = [&]() -> std::string {
+        try {
+            ProveriMaterijalIPresekZaStap(m);
+        } catch (const TGreska& g) {
+            return g.what();
+        }
+        return "";
+    };
+    EXPECT_EQ(poruka(), "Prvo morate dodati materijal u spisak da bi mogli dodati stap!!!");
+    DodajIliPromeniPresek(m, TRezimIzmene::Dodaj, -1, PodrazumevaniPresek);
+    EXPECT_EQ(poruka(), "Prvo morate dodati materijal u spisak da bi mogli dodati stap!!!");
+    DodajIliPromeniMaterijal(m, TRezimIzmene::Dodaj, -1, PodrazumevaniMaterijal);
+    EXPECT_EQ(poruka(), "");
+    m.nizPreseka.clear();
+    EXPECT_EQ(poruka(), "Prvo morate dodati poprecni presek u spisak da bi mogli dodati stap!!!");
 }
