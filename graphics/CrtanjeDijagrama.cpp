@@ -234,7 +234,7 @@ long double MnozilacLinijeDeformacije(const TModel& model, const TPodesavanja& p
     jednaka.prikaz.jednakaRazmera = true;  // the structure's own size, whatever the view
     const auto m = ParsirajReal(p.mnozilacPomeranja);
     const LD puta = m && *m > 0 ? *m / 100 : 1;
-    return UdeoDeformacije * Velicina(model, jednaka) * puta / najvece;
+    return UdeoDeformacije * VelicinaZaDijagram(model, jednaka) * puta / najvece;
 }
 
 std::optional<TTackaNaStapu> StapPodTackom(const TPlotPovrsina& g, const TModel& model, int px, int py) {
