@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Model.h"
+#include "OseCvora.h"
 #include "PozicijeKodova.h"
 
 namespace {
@@ -66,16 +67,28 @@ void Ravnoteza(const TModel& model, const TResenjeZaProveru& r, TMereResenja& me
        najveciKrak = 0;
     for (const auto& c : model.nizCvorova) {
         TSileCvora opt, rea;
-        auto uzmi = [&](int kod, long double P, LD TSileCvora::*smer) {
-            ps.ZaSve(kod, [&](int p) { opt.*smer += r.Ss.Elem(1, p); });
+        // Along the node's own axes, where a spring holds an unknown as a support holds a known one.
+        auto uzmi = [&](int kod, long double P, long double opruga, LD TSileCvora::*smer) {
+            ps.ZaSve(kod, [&](int p) {
+                opt.*smer += r.Ss.Elem(1, p);
+                rea.*smer -= opruga * static_cast<LD>(r.qs.Elem(1, p));
+            });
             po.ZaSve(kod, [&](int i) {
                 opt.*smer += P + static_cast<LD>(r.Qo.Elem(1, i));
                 rea.*smer += static_cast<LD>(r.D.Elem(1, i)) - P;
             });
         };
-        uzmi(c->BrPomeranjaX(), c->Px(), &TSileCvora::x);
-        uzmi(c->BrPomeranjaZ(), c->Pz(), &TSileCvora::z);
-        uzmi(c->BrObrtanjaY(), c->MkoncY(), &TSileCvora::m);
+        uzmi(c->BrPomeranjaX(), c->Px(), c->Kx(), &TSileCvora::x);
+        uzmi(c->BrPomeranjaZ(), c->Pz(), c->Kz(), &TSileCvora::z);
+        uzmi(c->BrObrtanjaY(), c->MkoncY(), c->Kfi(), &TSileCvora::m);
+        if (c->Ugao() != 0) {
+            const TOseCvora ose = OseCvora(*c);
+            for (TSileCvora* f : {&opt, &rea}) {
+                double x, z;
+                UGlobalneOse(ose, static_cast<double>(f->x), static_cast<double>(f->z), x, z);
+                f->x = x, f->z = z;
+            }
+        }
         const LD dx = c->X() - cx, dz = c->Z() - cz;
         const LD x = opt.x + rea.x, z = opt.z + rea.z;
         fx += x, fz += z;
