@@ -8,6 +8,16 @@
 
 TOseCvora OseCvora(const TCvor& cvor) {
     if (cvor.Ugao() == 0) return {};
+    // A quarter turn has exact axes: the cosine of a rounded right angle is a tiny number, not 0,
+    // and would leave a stiffness of round-off size along a direction nothing holds, so that a
+    // mechanism passed the pivot rule and was solved with displacements beyond any meaning.
+    const long double cetvrtine = cvor.Ugao() / 90;
+    if (cetvrtine == std::round(cetvrtine) && std::fabs(cetvrtine) < 1e9L) {
+        static constexpr double c[4] = {1, 0, -1, 0};
+        const long long k = static_cast<long long>(cetvrtine);
+        const int i = static_cast<int>(((k % 4) + 4) % 4);
+        return {c[i], c[(i + 3) % 4]};
+    }
     const long double a = cvor.Ugao() * std::numbers::pi_v<long double> / 180;
     return {static_cast<double>(std::cos(a)), static_cast<double>(std::sin(a))};
 }

@@ -185,6 +185,10 @@ std::string izvestajAnalizeUlaz(const TModel& model) {
             t += "Pridruzeno stapu broj: " + std::to_string(o->IDStapa()) + RL + RL + RL;
         }
     }
+    // A reader must know the results were found under the general rule for supports; with the
+    // option off the text stays as it always was.
+    if (model.opcijeAnalize.opstaStabilnost)
+        t += std::string(RL) + RL + "ULAZNI PODACI - ANALIZA" + RL + RL + "Opsta stabilnost: DA" + RL;
     return t;
 }
 

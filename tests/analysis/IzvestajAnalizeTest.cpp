@@ -356,4 +356,15 @@ TEST(IzvestajAnalize, TheRunsWarningsCloseTheOutput) {
     EXPECT_EQ(izvestajAnalizeIzlaz(g.m, st, 10).find("UPOZORENJA"), std::string::npos);
 }
 
+// The general rule for supports is named at the end of the input part when on, and only then.
+TEST(IzvestajAnalize, GeneralStabilityIsNamedOnlyWhenOn) {
+    TGraditeljModela g = MaliModel();
+    const std::string obicno = izvestajAnalizeUlaz(g.m);
+    EXPECT_EQ(obicno, SaCRLF(ULAZ));
+    g.m.opcijeAnalize.opstaStabilnost = true;
+    const std::string opsta = izvestajAnalizeUlaz(g.m);
+    const std::string kraj = "\r\n\r\nULAZNI PODACI - ANALIZA\r\n\r\nOpsta stabilnost: DA\r\n";
+    EXPECT_EQ(opsta, obicno + kraj);
+}
+
 }  // namespace
