@@ -108,3 +108,52 @@ TEST(CliOpsta, UnstableBeamNamesItsFreeMotionOnASecondLine) {
                   "labilno: cvor 0 pomeranje X, cvor 1 pomeranje X, cvor 2 pomeranje X\n");
     }
 }
+
+// The cantilever of the bundled beam on a pin with a rotational spring instead of the clamp: the
+// base turns by Pa/kr and carries the whole beam along; the spring holds the moment Pa.
+TEST(CliOpsta, CantileverOnARotationalSpringWithGeneral) {
+    const double kr = 5e4;
+    TIzmenjenaGreda g("opruga_", true);
+    std::string m;
+    {
+        std::ifstream f(g.put, std::ios::binary);
+        m.assign((std::istreambuf_iterator<char>(f)), {});
+    }
+    Zameni(m, "TRUE\r\nTRUE\r\nTRUE\r\n", "TRUE\r\nTRUE\r\nFALSE\r\n");
+    m += "OSLONCI\r\ncvor=0 kfi=50000\r\n--\r\n";
+    std::ofstream(g.put, std::ios::binary) << m;
+
+    EXPECT_EQ(Pokreni("analyze '" + g.put + "' --json").status, 2);
+    const double fi0 = P * a / kr;
+    for (const char* put : {"dense", "sparse"}) {
+        const auto r = Pokreni("analyze '" + g.put + "' --json --general --solver " + put, false);
+        ASSERT_EQ(r.status, 0) << r.tekst;
+        EXPECT_NEAR(Broj(r.tekst, "{\"id\":0,", "\"fiy\":"), fi0, 1e-9 * 0.01);
+        EXPECT_NEAR(Broj(r.tekst, "{\"id\":1,", "\"uz\":"), P * a * a * a / (3 * EI) + fi0 * a, 1e-9 * 0.01);
+        EXPECT_NEAR(Broj(r.tekst, "{\"id\":2,", "\"uz\":"), P * a * a * (3 * L - a) / (6 * EI) + fi0 * L,
+                    1e-9 * 0.01);
+        EXPECT_NEAR(Broj(r.tekst, "{\"id\":2,", "\"fiy\":"), P * a * a / (2 * EI) + fi0, 1e-9 * 0.01);
+        EXPECT_NEAR(Broj(r.tekst, "{\"id\":0,", "\"rz\":"), -P, 1e-9 * 20);
+        EXPECT_NEAR(Broj(r.tekst, "{\"id\":0,", "\"my\":"), 0, 1e-9 * 60);
+        const size_t opruga = r.tekst.find("\"spring\":[", r.tekst.find("{\"id\":0,"));
+        ASSERT_NE(opruga, std::string::npos) << r.tekst;
+        const size_t treci = r.tekst.find(',', r.tekst.find(',', opruga) + 1) + 1;
+        EXPECT_NEAR(std::fabs(std::strtod(r.tekst.c_str() + treci, nullptr)), std::fabs(P * a), 1e-9 * 60);
+    }
+}
+
+// The report names the general rule when the run used it, and the bundled beam, which both rules
+// accept, gives the same results either way.
+TEST(CliOpsta, ReportNamesTheGeneralRuleOnlyWhenOn) {
+    const std::string model = std::string("'") + VELT_EXAMPLES_DIR + "/prosta-greda.velt'";
+    const auto obicno = Pokreni("report " + model + " --full", false);
+    const auto opsta = Pokreni("report " + model + " --full --general", false);
+    ASSERT_EQ(obicno.status, 0) << obicno.tekst;
+    ASSERT_EQ(opsta.status, 0) << opsta.tekst;
+    EXPECT_EQ(obicno.tekst.find("Opsta stabilnost"), std::string::npos);
+    const std::string red = "ULAZNI PODACI - ANALIZA\r\n\r\nOpsta stabilnost: DA\r\n";
+    ASSERT_NE(opsta.tekst.find(red), std::string::npos) << opsta.tekst.substr(0, 400);
+    std::string bez = opsta.tekst;
+    bez.erase(bez.find("\r\n\r\n" + red), red.size() + 4);
+    EXPECT_EQ(bez, obicno.tekst);
+}
