@@ -6,6 +6,7 @@
 
 #include "Brojevi.h"
 #include "KontekstUredjivanja.h"
+#include "PravilaVrednosti.h"
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
 #include "UredjivanjeCvorova.h"
@@ -114,13 +115,30 @@ void TStraniceModela::NapraviStranicuOslonac() {
     connect(ComboBoxVrstaOslonca, &QComboBox::activated, this, [this](int i) { ComboBoxVrstaOsloncaChange(i); });
     for (QCheckBox* k : {CheckBoxOslonacX, CheckBoxOslonacZ, CheckBoxUkljestenje})
         connect(k, &QCheckBox::toggled, this, [this] { PrikaziVrstuOslonca(); });
+    for (QLineEdit* e : {EditOprugaKx, EditOprugaKz, EditOprugaKfi, EditUgaoOslonca})
+        connect(e, &QLineEdit::textChanged, this, [this] { PrikaziVrstuOslonca(); });
     PrikaziVrstuOslonca();
+}
+
+// The named kinds are plain supports: a spring or a turned axis among the fields makes the node's
+// support one of its own, whatever the boxes say. A field that is not a number is not plain either.
+bool TStraniceModela::PoljaElasticnogOsloncaPrazna() const {
+    for (const QLineEdit* e : {EditOprugaKx, EditOprugaKz, EditOprugaKfi, EditUgaoOslonca}) {
+        try {
+            if (TekstUVrednost(S(e)) != 0) return false;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void TStraniceModela::PrikaziVrstuOslonca() {
     const bool imaCvor = Izabrani(kontekst.Model().nizCvorova, ComboBoxSpisakCvorovaZaOslonce->currentIndex());
-    const int i = IndeksVrsteOslonca(CheckBoxOslonacX->isChecked(), CheckBoxOslonacZ->isChecked(),
-                                     CheckBoxUkljestenje->isChecked());
+    const int i = !PoljaElasticnogOsloncaPrazna()
+                      ? -1
+                      : IndeksVrsteOslonca(CheckBoxOslonacX->isChecked(), CheckBoxOslonacZ->isChecked(),
+                                           CheckBoxUkljestenje->isChecked());
     const QSignalBlocker b(ComboBoxVrstaOslonca);
     ComboBoxVrstaOslonca->setCurrentIndex(imaCvor && i >= 0 ? i : static_cast<int>(VrsteOslonaca.size()));
 }
@@ -137,7 +155,17 @@ void TStraniceModela::ComboBoxVrstaOsloncaChange(int indeks) {
         CheckBoxOslonacZ->setChecked(v.oslZ);
         CheckBoxUkljestenje->setChecked(v.ukljY);
     }
+    // The springs and the angle in the fields go with the kind in the same step; where a spring
+    // would act on a direction the kind holds, the step is refused and the boxes show the node again.
+    const int izabrani = ComboBoxSpisakCvorovaZaOslonce->currentIndex();
     ButtonPromeniOslonacClick();
+    PokaziStavku(ComboBoxSpisakCvorovaZaOslonce, izabrani);
+    if (const TCvor* c = Izabrani(kontekst.Model().nizCvorova, izabrani)) {
+        const QSignalBlocker bx(CheckBoxOslonacX), bz(CheckBoxOslonacZ), by(CheckBoxUkljestenje);
+        CheckBoxOslonacX->setChecked(c->OslX());
+        CheckBoxOslonacZ->setChecked(c->OslZ());
+        CheckBoxUkljestenje->setChecked(c->UkljY());
+    }
     PrikaziVrstuOslonca();
 }
 

@@ -106,6 +106,7 @@ private:
     void ComboBoxSpisakCvorovaZaOslonceChange();
     void ButtonPromeniOslonacClick();
     void ComboBoxVrstaOsloncaChange(int indeks);
+    bool PoljaElasticnogOsloncaPrazna() const;
     // The kind the three boxes form, shown without changing anything.
     void PrikaziVrstuOslonca();
 
