@@ -196,7 +196,10 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     std::vector<const TChartItem*> oznake;
     for (const TChartItem& s : stavke)
         if (s.ItemKind == tkOznaka) oznake.push_back(&s);
-    TZauzeto zauzeto(VelicinaCelije(stavke.size(), TOkvir{double(r.levo), double(r.gore), double(r.desno), double(r.dole)}));
+    if (!oznake.empty() && !OznakeZaCrtanje(oznake, r)) oznake.clear();
+    const TOkvir vidljivo{double(r.levo), double(r.gore), double(r.desno), double(r.dole)};
+    TZauzeto zauzeto(VelicinaCelije(stavke.size(), vidljivo));
+    zauzeto.SamoUnutar(vidljivo);
     const bool pratiPrepreke = !oznake.empty();
     for (const TChartItem& s : stavke) {
         switch (s.ItemKind) {
