@@ -64,6 +64,17 @@ QString TekstKojiStaje(double v, int decimala, const QFontMetrics& m, int sirina
     return t;
 }
 
+// Whether the text items anchored in the plot area are few enough to be read at all.
+bool TekstoviCitljivi(const std::vector<TChartItem>& stavke, const TRaspored& r) {
+    size_t uVidu = 0;
+    for (const TChartItem& s : stavke) {
+        if (s.ItemKind != tkTextOfs) continue;
+        const int x = r.X(s.x), y = r.Y(s.y);
+        if (x >= r.levo && x <= r.desno && y >= r.gore && y <= r.dole) ++uVidu;
+    }
+    return OznakeCitljive(uVidu, TOkvir{double(r.levo), double(r.gore), double(r.desno), double(r.dole)});
+}
+
 }  // namespace
 
 QColor BojaIzTColor(TColor c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
@@ -196,8 +207,13 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
     std::vector<const TChartItem*> oznake;
     for (const TChartItem& s : stavke)
         if (s.ItemKind == tkOznaka) oznake.push_back(&s);
-    TZauzeto zauzeto(VelicinaCelije(stavke.size(), TOkvir{double(r.levo), double(r.gore), double(r.desno), double(r.dole)}));
+    if (!oznake.empty() && !OznakeZaCrtanje(oznake, r)) oznake.clear();
+    const TOkvir vidljivo{double(r.levo), double(r.gore), double(r.desno), double(r.dole)};
+    TZauzeto zauzeto(VelicinaCelije(stavke.size(), vidljivo));
+    zauzeto.SamoUnutar(vidljivo);
     const bool pratiPrepreke = !oznake.empty();
+    // Past that crowd the texts would only blacken the drawing; zoomed in they come back.
+    const bool tekstovi = TekstoviCitljivi(stavke, r);
     for (const TChartItem& s : stavke) {
         switch (s.ItemKind) {
             case tkMoveTo:
@@ -228,7 +244,7 @@ void TPlotPovrsina::Nacrtaj(QPainter& p, const QRect& okvir) const {
             }
             case tkTextOfs: {
                 const int x = PikselUOpsegu(r.X(s.x) + s.x2), y = PikselUOpsegu(r.Y(s.y) + s.y2);
-                if (!blizu(x, y) || s.Text.isEmpty()) break;
+                if (!tekstovi || !blizu(x, y) || s.Text.isEmpty()) break;
                 if (s.SizeOrAngle != velicinaFonta) {
                     velicinaFonta = s.SizeOrAngle;
                     p.setFont(Font(velicinaFonta));

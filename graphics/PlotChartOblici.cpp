@@ -115,6 +115,24 @@ void DodajPreprekeKopije(TZauzeto& z, const TOblik& o, const std::vector<QPointF
 
 }  // namespace
 
+QPointF SidroOznake(const TChartItem& s, const TRaspored& r) {
+    TOblik sidro;
+    sidro.smerX = s.x2;
+    sidro.smerY = s.y2;
+    sidro.tacke.push_back({s.x, s.y, s.PomakA, s.PomakB});
+    return TackeOblika(sidro, r).front();
+}
+
+bool OznakeZaCrtanje(const std::vector<const TChartItem*>& oznake, const TRaspored& r) {
+    const TOkvir granice{double(r.levo), double(r.gore), double(r.desno), double(r.dole)};
+    size_t uVidu = 0;
+    for (const TChartItem* s : oznake) {
+        const QPointF t = SidroOznake(*s, r);
+        if (t.x() >= granice.levo && t.x() <= granice.desno && t.y() >= granice.gore && t.y() <= granice.dole) ++uVidu;
+    }
+    return OznakeCitljive(uVidu, granice);
+}
+
 void DodajPrepreke(TZauzeto& z, const TOblik& o, const TRaspored& r) {
     if (!o.prepreka) return;
     for (const auto& t : KopijeOblika(o, r)) DodajPreprekeKopije(z, o, t, r);
@@ -136,11 +154,7 @@ void NacrtajOznake(QPainter& p, const std::vector<const TChartItem*>& oznake, TZ
         const QFontMetrics& m = mera(s->SizeOrAngle);
         const int okvir = s->MarkOrAlign == ozBrojStapa ? okvirStapa + 1 : 0;
         TOznakaZaRaspored z;
-        TOblik sidro;
-        sidro.smerX = s->x2;
-        sidro.smerY = s->y2;
-        sidro.tacke.push_back({s->x, s->y, s->PomakA, s->PomakB});
-        const QPointF t = TackeOblika(sidro, r).front();
+        const QPointF t = SidroOznake(*s, r);
         z.x = t.x();
         z.y = t.y();
         z.sirina = m.horizontalAdvance(s->Text) + 2 * (okvir + vazduh);

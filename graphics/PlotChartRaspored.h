@@ -41,5 +41,10 @@ void NacrtajOblik(QPainter& p, const TOblik& o, const TRaspored& r);
 // What labels must keep clear of, gathered while the display list is painted.
 void DodajPrepreke(TZauzeto& z, const TOblik& o, const TRaspored& r);
 
+// The pixel a label item names, and whether the labels anchored in the plot area are few enough
+// to be read (else none is drawn, nor is anything gathered for them).
+QPointF SidroOznake(const TChartItem& s, const TRaspored& r);
+bool OznakeZaCrtanje(const std::vector<const TChartItem*>& oznake, const TRaspored& r);
+
 // Places the label items in list order against `zauzeto` and paints the ones that find room.
 void NacrtajOznake(QPainter& p, const std::vector<const TChartItem*>& oznake, TZauzeto& zauzeto, const TRaspored& r);

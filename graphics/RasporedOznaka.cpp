@@ -45,6 +45,7 @@ void TZauzeto::UCelije(const TOkvir& o, std::uint32_t oznaka) {
 
 void TZauzeto::Dodaj(const TOkvir& o) {
     if (!(o.desno >= o.levo && o.dole >= o.gore)) return;
+    if (Izvan(o.levo, o.gore, o.desno, o.dole)) return;
     // A box far larger than the screen would fill millions of cells; nothing is placed out there.
     TOkvir k{std::max(o.levo, -1e6), std::max(o.gore, -1e6), std::min(o.desno, 1e6), std::min(o.dole, 1e6)};
     if (k.levo > k.desno || k.gore > k.dole) return;
@@ -54,6 +55,7 @@ void TZauzeto::Dodaj(const TOkvir& o) {
 
 void TZauzeto::Dodaj(const TDuz& d) {
     if (!std::isfinite(d.x1) || !std::isfinite(d.y1) || !std::isfinite(d.x2) || !std::isfinite(d.y2)) return;
+    if (Izvan(std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::max(d.x1, d.x2), std::max(d.y1, d.y2))) return;
     const std::uint32_t oznaka = std::uint32_t(duzi.size()) | 0x80000000u;
     // Cut to a generous screen so a segment of a deep zoom does not walk through endless cells.
     double x1 = d.x1, y1 = d.y1, x2 = d.x2, y2 = d.y2;
@@ -128,6 +130,11 @@ double VelicinaCelije(size_t stavki, const TOkvir& povrsina) {
     if (stavki == 0) return NajvecaCelija;
     const double strana = std::sqrt(StavkiPoCeliji * povrs / double(stavki));
     return std::clamp(strana, NajmanjaCelija, NajvecaCelija);
+}
+
+bool OznakeCitljive(size_t oznaka, const TOkvir& povrsina) {
+    const double povrs = std::max(0.0, povrsina.Sirina()) * std::max(0.0, povrsina.Visina());
+    return double(oznaka) * NajmanjaPovrsOznake <= povrs;
 }
 
 TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k) {

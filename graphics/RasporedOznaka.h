@@ -27,6 +27,12 @@ bool DuzSeceOkvir(const TDuz& d, const TOkvir& o);
 class TZauzeto {
 public:
     explicit TZauzeto(double velicinaCelije = 32.0);
+    // Only what can touch a box inside `o` is kept from then on: labels are placed inside the
+    // visible area, so what lies wholly outside it can never stand in their way.
+    void SamoUnutar(const TOkvir& o) {
+        podrucje = o;
+        ograniceno = true;
+    }
     void Dodaj(const TOkvir& o);
     void Dodaj(const TDuz& d);
     bool Slobodno(const TOkvir& o) const;
@@ -35,9 +41,15 @@ public:
 private:
     std::int64_t Kljuc(long ix, long iy) const { return (std::int64_t(ix) << 32) ^ std::uint32_t(iy); }
     long Celija(double v) const;
+    bool Izvan(double levo, double gore, double desno, double dole) const {
+        return ograniceno &&
+               (desno < podrucje.levo || levo > podrucje.desno || dole < podrucje.gore || gore > podrucje.dole);
+    }
     void UCelije(const TOkvir& o, std::uint32_t oznaka);
 
     double celija;
+    TOkvir podrucje;
+    bool ograniceno = false;
     std::vector<TOkvir> okviri;
     std::vector<TDuz> duzi;
     // Cell -> entries; an entry with the top bit set is a segment.
@@ -49,6 +61,11 @@ private:
 // The side of the cells for a drawing of `stavki` items over `povrsina`: the usual 32 pixels, down
 // to 8 where the drawing is so dense that a cell would hold hundreds of segments for every check.
 double VelicinaCelije(size_t stavki, const TOkvir& povrsina);
+
+// Whether `oznaka` labels anchored inside `povrsina` can still be read: not when there are so many
+// that even the smallest label each could not have its own spot, and the area would be one blot.
+inline constexpr double NajmanjaPovrsOznake = 150;  // square pixels: one digit with its air
+bool OznakeCitljive(size_t oznaka, const TOkvir& povrsina);
 
 // One label to place: its anchor (the point it names), the size of its box, and the gap kept
 // between the anchor and the box.

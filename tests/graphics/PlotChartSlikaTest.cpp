@@ -250,10 +250,18 @@ TEST(PlotChartSlika, PixelsOfAnyRealStayInsideInt) {
     const struct {
         double v;
         int px;
-    } slucajevi[] = {{0.4, 0},          {0.5, 1},          {-0.5, -1},          {-2.5, -3},
-                     {2147483646.4, 2147483646},           {2147483647.0, 2147483647},
-                     {3e9, 2147483647}, {-3e9, -2147483647}, {1e300, 2147483647}, {-INFINITY, -2147483647},
-                     {INFINITY, 2147483647}, {NAN, -2147483647}};
+    } slucajevi[] = {{0.4, 0},
+                     {0.5, 1},
+                     {-0.5, -1},
+                     {-2.5, -3},
+                     {2147483646.4, 2147483646},
+                     {2147483647.0, 2147483647},
+                     {3e9, 2147483647},
+                     {-3e9, -2147483647},
+                     {1e300, 2147483647},
+                     {-INFINITY, -2147483647},
+                     {INFINITY, 2147483647},
+                     {NAN, -2147483647}};
     for (const auto& s : slucajevi) EXPECT_EQ(PikselUOpsegu(s.v), s.px) << s.v;
 }
 
@@ -289,4 +297,25 @@ TEST(PlotChartSlika, ItemsFarOutsideThePlotPaintOnlyWhatCrossesIt) {
             if (y != y4 && y != y1 && std::abs(x - x5) > 0 && std::abs(y - y1) > 6 && qGray(s.pixel(x, y)) < 128)
                 ++crnih;
     EXPECT_EQ(crnih, 0);
+}
+
+// Texts so crowded that even one digit each could not have its own spot are left out, and only
+// while they are: the same texts show again once the view is zoomed in among them.
+TEST(PlotChartSlika, TextsTooCrowdedToReadAreLeftOutUntilZoomedIn) {
+    auto sTekstovima = [](int naStrani, double xH, double yH) {
+        auto g = std::make_unique<TPlotPovrsina>();
+        Postavi(*g, 0, xH, 0, yH);
+        for (int i = 0; i < naStrani; ++i)
+            for (int j = 0; j < naStrani; ++j)
+                g->Text(10.0 * i / naStrani, 5.0 * j / naStrani, 8, QStringLiteral("8"), 0, 0, taCenter);
+        return Slika(*g);
+    };
+    auto prazna = [](double xH, double yH) {
+        TPlotPovrsina g;
+        Postavi(g, 0, xH, 0, yH);
+        return Slika(g);
+    };
+    EXPECT_NE(sTekstovima(5, 10, 5), prazna(10, 5));            // 25 texts: all drawn
+    EXPECT_EQ(sTekstovima(100, 10, 5), prazna(10, 5));          // 10,000 over a few hundred pixels
+    EXPECT_NE(sTekstovima(100, 0.3, 0.15), prazna(0.3, 0.15));  // a handful of them in view
 }

@@ -135,3 +135,37 @@ TEST(RasporedOznaka, SegmentsBesideTheBox) {
                      {{15, 25, 15, 19}, true}, {{21, 0, 21, 30}, false}};
     for (const auto& s : slucajevi) EXPECT_EQ(DuzSeceOkvir(s.d, o), s.sece) << s.d.x1 << "," << s.d.y1;
 }
+
+// Kept to the visible area, the obstacles still block every box inside it exactly as before,
+// including a segment whose two ends lie outside but which crosses the area.
+TEST(RasporedOznaka, ObstaclesOutsideTheAreaAreDroppedWithoutChangingAnyAnswer) {
+    const TOkvir vidljivo{0, 0, 100, 100};
+    TZauzeto sve(8), ograniceno(8);
+    ograniceno.SamoUnutar(vidljivo);
+    const TDuz duzi[] = {{-50, 50, 150, 50}, {-30, -30, -10, -10}, {200, 0, 200, 100}, {-20, 120, 120, -20}};
+    const TOkvir okviri[] = {{-40, -40, -1, -1}, {95, 95, 130, 130}, {101, 0, 140, 40}, {40, -30, 60, -5}};
+    for (const TDuz& d : duzi) sve.Dodaj(d), ograniceno.Dodaj(d);
+    for (const TOkvir& o : okviri) sve.Dodaj(o), ograniceno.Dodaj(o);
+    EXPECT_EQ(ograniceno.BrojOkvira(), 1u);  // only the box reaching into the corner
+    for (double x = 0; x + 10 <= 100; x += 5)
+        for (double y = 0; y + 10 <= 100; y += 5) {
+            const TOkvir b{x, y, x + 10, y + 10};
+            EXPECT_EQ(ograniceno.Slobodno(b), sve.Slobodno(b)) << x << "," << y;
+        }
+    EXPECT_FALSE(ograniceno.Slobodno({40, 45, 50, 55}));  // the long horizontal crossing
+    EXPECT_FALSE(ograniceno.Slobodno({45, 45, 55, 55}));  // the long diagonal crossing
+}
+
+// Labels are given up only when they could not all fit even at their smallest: 150 square
+// pixels each over the area.
+TEST(RasporedOznaka, LabelsAreReadableUpToOneSmallestLabelPerSpot) {
+    const struct {
+        size_t oznaka;
+        TOkvir povrsina;
+        bool citljive;
+    } slucajevi[] = {{0, {0, 0, 0, 0}, true},       {1, {0, 0, 0, 0}, false},        {1, {0, 0, 15, 10}, true},
+                     {2, {0, 0, 15, 10}, false},    {6400, {0, 0, 1200, 800}, true}, {6401, {0, 0, 1200, 800}, false},
+                     {100, {50, 50, 40, 40}, false}};
+    for (const auto& s : slucajevi)
+        EXPECT_EQ(OznakeCitljive(s.oznaka, s.povrsina), s.citljive) << s.oznaka << " " << s.povrsina.Sirina();
+}
