@@ -1,5 +1,6 @@
 // The member page and the member-load sub-page of the editing pages.
 #include <QListWidget>
+#include <algorithm>
 #include <array>
 #include <QTabWidget>
 
@@ -45,6 +46,8 @@ void TStraniceModela::OsveziStapove() {
     ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
     Popuni(ComboBoxSpisakStapova, tekstovi);
     Popuni(ComboBoxSpisakStapovaZaOpterecenje, tekstovi);
+    ListBoxStapoviZaOpterecenje->clear();
+    for (const auto& t : tekstovi) ListBoxStapoviZaOpterecenje->addItem(Q(t));
     PrikaziStap();
     PrikaziOpterecenjaStapa();
 }
@@ -222,6 +225,14 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
     fd->addRow(oznakaListe, ListBoxSpisakPridruzenihOpterecenjaStapu);
     fd->addRow(RedDugmadi({VELT_DUGME(ButtonPridruziOpterecenjeStapu, "Pridruzi opterecenje stapu"),
                            VELT_DUGME(ButtonObrisiOpterecenjeSaStapa, "Obrisi opterecenje sa stapa")}));
+    // Several members at once: each one gets its own load of the selected definition.
+    ListBoxStapoviZaOpterecenje = Imenuj(new QListWidget, "ListBoxStapoviZaOpterecenje");
+    ListBoxStapoviZaOpterecenje->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBoxStapoviZaOpterecenje->setMinimumHeight(60);
+    auto* oznakaIzbora = new QLabel(QStringLiteral("Vise stapova"));
+    oznakaIzbora->setBuddy(ListBoxStapoviZaOpterecenje);
+    fd->addRow(oznakaIzbora, ListBoxStapoviZaOpterecenje);
+    fd->addRow(RedDugmadi({VELT_DUGME(ButtonPridruziIzabranimStapovima, "Pridruzi izabranim stapovima")}));
     v->addWidget(dodela);
     v->addStretch();
 
@@ -234,6 +245,8 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
             [this] { ButtonPridruziOpterecenjeStapuClick(); });
     connect(ButtonObrisiOpterecenjeSaStapa, &QPushButton::clicked, this,
             [this] { ButtonObrisiOpterecenjeSaStapaClick(); });
+    connect(ButtonPridruziIzabranimStapovima, &QPushButton::clicked, this,
+            [this] { ButtonPridruziIzabranimStapovimaClick(); });
     const std::pair<QPushButton*, void (TStraniceModela::*)()> dugmad[] = {
         {ButtonDodajOpterecenjeV, &TStraniceModela::ButtonDodajOpterecenjeVClick},
         {ButtonPromeniOpterecenjeV, &TStraniceModela::ButtonPromeniOpterecenjeVClick},
@@ -357,8 +370,32 @@ void TStraniceModela::ButtonPridruziOpterecenjeStapuClick() {
     if (Izvrsi("Pridruzi opterecenje stapu", [&](TModel& m) { return PridruziOpterecenje(m, opterecenje, stap); }) !=
         TIshod::Uradjeno)
         PosleIzmene();
+    PosleDodele(opterecenje, stap);
+}
+
+void TStraniceModela::ButtonPridruziIzabranimStapovimaClick() {
+    const TModel& m = kontekst.Model();
+    if (m.nizOpterecenja.empty() || m.nizStapova.empty()) return;
+    const int opterecenje = ComboBoxSpisakOpterecenjaStapova->currentIndex();
+    std::vector<int> stapovi;
+    for (const QModelIndex& i : ListBoxStapoviZaOpterecenje->selectionModel()->selectedRows())
+        stapovi.push_back(i.row());
+    std::sort(stapovi.begin(), stapovi.end());
+    if (stapovi.empty()) return;
+    if (Izvrsi("Pridruzi opterecenje stapovima", [&](TModel& m) {
+            return PridruziOpterecenjeStapovima(m, opterecenje, stapovi) > 0;
+        }) != TIshod::Uradjeno)
+        PosleIzmene();
+    PosleDodele(opterecenje, stapovi.front());
+}
+
+// The page refills its lists after a change; the user stays on the load and the member just edited
+// rather than being sent back to the first ones.
+void TStraniceModela::PosleDodele(int opterecenje, int stap) {
     OsveziOpterecenja();
     OsveziStapove();
+    PokaziStavku(ComboBoxSpisakOpterecenjaStapova, opterecenje);
+    PokaziStavku(ComboBoxSpisakStapovaZaOpterecenje, stap);
 }
 
 void TStraniceModela::ButtonObrisiOpterecenjeSaStapaClick() {
@@ -369,6 +406,5 @@ void TStraniceModela::ButtonObrisiOpterecenjeSaStapaClick() {
     if (Izvrsi("Obrisi opterecenje sa stapa",
                [&](TModel& m) { return UkloniOpterecenjeSaStapa(m, opterecenje, stap); }) != TIshod::Uradjeno)
         PosleIzmene();
-    OsveziOpterecenja();
-    OsveziStapove();
+    PosleDodele(opterecenje, stap);
 }

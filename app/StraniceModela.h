@@ -117,6 +117,8 @@ private:
     void ComboBoxSpisakStapovaZaOpterecenjeChange();
     void ButtonObrisiOpterecenjeStapaClick();
     void ButtonPridruziOpterecenjeStapuClick();
+    void ButtonPridruziIzabranimStapovimaClick();
+    void PosleDodele(int opterecenje, int stap);
     void ButtonObrisiOpterecenjeSaStapaClick();
     void ButtonDodajOpterecenjeVClick();
     void ButtonPromeniOpterecenjeVClick();
@@ -284,5 +286,7 @@ private:
     QComboBox* ComboBoxSpisakStapovaZaOpterecenje = nullptr;
     QListWidget* ListBoxSpisakPridruzenihOpterecenjaStapu = nullptr;
     QPushButton* ButtonPridruziOpterecenjeStapu = nullptr;
+    QListWidget* ListBoxStapoviZaOpterecenje = nullptr;
+    QPushButton* ButtonPridruziIzabranimStapovima = nullptr;
     QPushButton* ButtonObrisiOpterecenjeSaStapa = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "UredjivanjeOpterecenja.h"
 
+#include <algorithm>
+
 #include "Greska.h"
 #include "PravilaVrednosti.h"
 
@@ -142,6 +144,32 @@ bool PridruziOpterecenje(TModel& model, int izabranoOpterecenje, int izabraniSta
                       "!!!\r\nPrvo se mora obrisati sa drugog stapa!!!");
     o->SetIDStapa(s->ID());
     return true;
+}
+
+int PridruziOpterecenjeStapovima(TModel& model, int izabranoOpterecenje, const std::vector<int>& izabraniStapovi) {
+    const TOpterecenje* o = Izabrani(model.nizOpterecenja, izabranoOpterecenje);
+    if (!o) return 0;
+    std::vector<int> stapovi;
+    for (int i : izabraniStapovi) {
+        const TStap* s = Izabrani(model.nizStapova, i);
+        if (!s || s->ID() == o->IDStapa()) continue;
+        if (std::find(stapovi.begin(), stapovi.end(), s->ID()) == stapovi.end()) stapovi.push_back(s->ID());
+    }
+    if (stapovi.empty()) return 0;
+    const bool slobodno = !NadjiStap(model, o->IDStapa());
+    const size_t kopija = stapovi.size() - (slobodno ? 1 : 0);
+    // All IDs first, so a list that runs out of them is refused before anything is changed.
+    std::vector<int> id(kopija);
+    for (size_t i = 0; i < kopija; ++i) id[i] = i == 0 ? NoviID(model.nizOpterecenja) : IDPosle(id[i - 1]);
+    const TOpterecenje uzor = *o;
+    if (slobodno) model.nizOpterecenja[static_cast<size_t>(izabranoOpterecenje)]->SetIDStapa(stapovi[0]);
+    for (size_t i = 0; i < kopija; ++i) {
+        auto k = std::make_unique<TOpterecenje>(uzor);
+        k->SetID(id[i]);
+        k->SetIDStapa(stapovi[i + (slobodno ? 1 : 0)]);
+        model.nizOpterecenja.push_back(std::move(k));
+    }
+    return static_cast<int>(stapovi.size());
 }
 
 bool UkloniOpterecenjeSaStapa(TModel& model, int izabranoOpterecenje, int izabraniStap) {

@@ -31,6 +31,11 @@ bool ObrisiOpterecenje(TModel& model, int izabrano);
 // belongs to an existing member (this one included) is refused with TGreska. False when a selection
 // is missing.
 bool PridruziOpterecenje(TModel& model, int izabranoOpterecenje, int izabraniStap);
+// One load definition onto several members in one step: a free definition goes onto the first chosen
+// member itself, every further member gets its own copy (the file keeps one member per load). A
+// member that already carries the definition, a repeated or an unknown choice is passed over. Gives
+// how many members received the load (0: the model is unchanged).
+int PridruziOpterecenjeStapovima(TModel& model, int izabranoOpterecenje, const std::vector<int>& izabraniStapovi);
 
 // Gives every member a self-weight load with the factor `faktor` (a text of the page), assigned to
 // it and named "sopstvena tezina <ID>", in member-list order. False when there are no members.

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -156,6 +157,13 @@ TEST(UredjivanjeProzora, UndoAndRedoOfEveryPageCommandRestoreTheModelFile) {
              p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 1);
              p.Izaberi("ComboBoxSpisakStapovaZaOpterecenje", 0);
              p.Klik("ButtonPridruziOpterecenjeStapu");
+         }},
+        {"Pridruzi opterecenje stapovima",
+         [](TProzor& p) {
+             p.Izaberi("ComboBoxSpisakOpterecenjaStapova", 0);
+             auto* lista = p.K<QListWidget>("ListBoxStapoviZaOpterecenje");
+             for (int i = 0; i < lista->count(); ++i) lista->item(i)->setSelected(true);
+             p.Klik("ButtonPridruziIzabranimStapovima");
          }},
         {"Obrisi stap",
          [](TProzor& p) {

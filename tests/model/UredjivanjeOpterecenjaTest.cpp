@@ -19,16 +19,16 @@ const std::string redosled =
     "Relativna pozicija pocetka raspodeljenog opterecenja mora biti manja od relativne pozicije kraja "
     "raspodeljenog opterecenja!!!";
 
-// Two members 0 -> 1 -> 2, nothing else needed by the load commands.
+// Members 0 -> 1 -> 2 -> ... (two unless asked), nothing else needed by the load commands.
 struct TModelSaStapovima {
     TModel m;
     TMaterijal mat{0, "m", 1, 0, 0, 0};
     TPresek pr{0, "p", 1, 1, 1, 0};
-    TModelSaStapovima() {
-        for (int i = 0; i < 3; ++i)
+    explicit TModelSaStapovima(int stapova = 2) {
+        for (int i = 0; i <= stapova; ++i)
             m.nizCvorova.push_back(std::make_unique<TCvor>(i, i, 0, false, false, false, 0, 0, 0, 0, 0, 0, 3 * i + 1,
                                                            3 * i + 2, 3 * i + 3, 0, 0, 0, 0, 0, 0));
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < stapova; ++i)
             m.nizStapova.push_back(std::make_unique<TStap>(i, &mat, &pr, m.nizCvorova[size_t(i)].get(),
                                                            m.nizCvorova[size_t(i) + 1].get(), 0));
     }
@@ -180,4 +180,45 @@ TEST(UredjivanjeOpterecenja, DeleteRemovesTheLoadWhereverItIs) {
     DodajOpterecenje(t.m, toT, "d", {"1", "", ""});
     EXPECT_EQ(t.m.nizOpterecenja.back()->ID(), 3);
     EXPECT_FALSE(ObrisiOpterecenje(t.m, 3));
+}
+
+TEST(UredjivanjeOpterecenja, OneDefinitionOntoSeveralMembersMakesOneLoadEach) {
+    TModelSaStapovima t(3);
+    TModel& m = t.m;
+    DodajOpterecenje(m, toV, "P", {"10", "0.25", ""});
+    DodajOpterecenje(m, toT, "t", {"5", "", ""});
+    ASSERT_EQ(PridruziOpterecenjeStapovima(m, 0, {0, 1, 2}), 3);
+    ASSERT_EQ(m.nizOpterecenja.size(), 4u);
+    const std::vector<std::pair<size_t, int>> ocekivano = {{0, 0}, {2, 1}, {3, 2}};  // load index, member ID
+    for (const auto& [i, stap] : ocekivano) {
+        const TOpterecenje& o = *m.nizOpterecenja[i];
+        EXPECT_EQ(o.IDStapa(), stap);
+        EXPECT_EQ(o.Tip(), toV);
+        EXPECT_EQ(o.Ime(), "P");
+        EXPECT_EQ(o.KoncentrisanaSila(), 10);
+        EXPECT_EQ(o.PozicijaKoncentrisaneSile(), 0.25L);
+    }
+    EXPECT_EQ(m.nizOpterecenja[2]->ID(), 2);
+    EXPECT_EQ(m.nizOpterecenja[3]->ID(), 3);
+    EXPECT_EQ(m.nizOpterecenja[1]->IDStapa(), -1);  // the other definition is untouched
+    for (int s = 0; s < 3; ++s) EXPECT_EQ(SpisakOpterecenjaStapa(m, s), (std::vector<std::string>{"P"}));
+}
+
+TEST(UredjivanjeOpterecenja, SeveralMembersPassOverRepeatsTheOwnMemberAndUnknownOnes) {
+    TModelSaStapovima t(3);
+    TModel& m = t.m;
+    DodajOpterecenje(m, toT, "t", {"5", "", ""});
+    PridruziOpterecenje(m, 0, 1);
+    const std::string pre = Snimak(m);
+    EXPECT_EQ(PridruziOpterecenjeStapovima(m, 0, {1, -1, 3}), 0);
+    EXPECT_EQ(PridruziOpterecenjeStapovima(m, 1, {0}), 0);  // no such load
+    EXPECT_EQ(PridruziOpterecenjeStapovima(m, 0, {}), 0);
+    EXPECT_EQ(Snimak(m), pre);
+    // An assigned definition stays where it is; the others get copies, each member once.
+    ASSERT_EQ(PridruziOpterecenjeStapovima(m, 0, {2, 1, 2, 0}), 2);
+    ASSERT_EQ(m.nizOpterecenja.size(), 3u);
+    EXPECT_EQ(m.nizOpterecenja[0]->IDStapa(), 1);
+    EXPECT_EQ(m.nizOpterecenja[1]->IDStapa(), 2);
+    EXPECT_EQ(m.nizOpterecenja[2]->IDStapa(), 0);
+    EXPECT_EQ(m.nizOpterecenja[2]->TemperaturnaPromena(), 5);
 }
