@@ -2,30 +2,55 @@
 
 #include "KopijaModela.h"
 
-void TKomandaIzmene::Ponovi(TModel& model) const { PrepisiModel(*posle, model); }
-void TKomandaIzmene::Ponisti(TModel& model) const { PrepisiModel(*pre, model); }
-size_t TKomandaIzmene::Velicina() const { return BrojEntiteta(*posle); }
+namespace {
 
-TDokument::TDokument() : trenutno(KopirajModel(model)) {}
+// Replaces the content of `cilj` by that of `izvor`, members first, so no reference outlives its
+// target even for a moment.
+void Premesti(TModel& izvor, TModel& cilj) {
+    cilj.Isprazni();
+    cilj.nizMaterijala = std::move(izvor.nizMaterijala);
+    cilj.nizPreseka = std::move(izvor.nizPreseka);
+    cilj.nizCvorova = std::move(izvor.nizCvorova);
+    cilj.nizStapova = std::move(izvor.nizStapova);
+    cilj.nizOpterecenja = std::move(izvor.nizOpterecenja);
+    cilj.minRastojanjeCvorova = izvor.minRastojanjeCvorova;
+    cilj.opcijeAnalize = izvor.opcijeAnalize;
+}
 
-std::shared_ptr<const TModel> TDokument::Trenutno() {
-    if (!trenutno || !IstiModeli(*trenutno, model)) trenutno = KopirajModel(model);
+}  // namespace
+
+void TKomandaIzmene::Ponovi(TModel& model) const {
+    auto m = IzgradiModel(*posle);
+    Premesti(*m, model);
+}
+void TKomandaIzmene::Ponisti(TModel& model) const {
+    auto m = IzgradiModel(*pre);
+    Premesti(*m, model);
+}
+size_t TKomandaIzmene::Velicina() const { return posle->novo; }
+
+TDokument::TDokument() : trenutno(SnimiModel(model, nullptr)) {}
+
+std::shared_ptr<const TSnimakModela> TDokument::Trenutno() {
+    auto s = SnimiModel(model, trenutno.get());
+    if (!s->isti) trenutno = std::move(s);
     return trenutno;
 }
 
 bool TDokument::Izvrsi(const std::string& naziv, const std::function<bool(TModel&)>& izmena, TIzmena* razlika) {
-    const std::shared_ptr<const TModel> pre = Trenutno();
+    const std::shared_ptr<const TSnimakModela> pre = Trenutno();
+    const std::unique_ptr<TModel> kopija = KopirajModel(model);
     bool uradjeno = false;
     try {
         uradjeno = izmena(model);
     } catch (...) {
-        if (!IstiModeli(*pre, model)) PrepisiModel(*pre, model);
+        if (!IstiModeli(*kopija, model)) Premesti(*kopija, model);
         throw;
     }
-    const TIzmena r = RazlikaModela(*pre, model);
+    const TIzmena r = RazlikaModela(*kopija, model);
     if (razlika) *razlika = r;
     if (r.delovi == 0) return uradjeno;
-    std::shared_ptr<const TModel> posle = KopirajModel(model);
+    std::shared_ptr<const TSnimakModela> posle = SnimiModel(model, pre.get());
     // A new step drops whatever could have been redone; a saved state among those is lost.
     koraci.resize(indeks);
     if (cisto > static_cast<long>(indeks)) cisto = -1;
@@ -37,12 +62,14 @@ bool TDokument::Izvrsi(const std::string& naziv, const std::function<bool(TModel
 }
 
 void TDokument::Skrati() {
-    size_t ukupno = BrojEntiteta(*koraci.front()->Pre());
+    // The oldest state counts whole; every later one adds what it does not share.
+    size_t ukupno = VelicinaSnimka(*koraci.front()->Pre());
     for (const auto& k : koraci) ukupno += k->Velicina();
     size_t baci = 0;
     // The newest step always stays, however large.
     while (koraci.size() - baci > 1 && (ukupno > najviseEntiteta || koraci.size() - baci > najviseKoraka)) {
-        ukupno -= BrojEntiteta(*koraci[baci]->Pre());
+        const TKomandaIzmene& k = *koraci[baci];
+        ukupno = ukupno + VelicinaSnimka(*k.Posle()) - VelicinaSnimka(*k.Pre()) - k.Velicina();
         ++baci;
     }
     if (baci == 0) return;
@@ -54,11 +81,16 @@ void TDokument::Skrati() {
 std::string TDokument::NazivPonistavanja() const { return MozePonisti() ? koraci[indeks - 1]->Naziv() : std::string(); }
 std::string TDokument::NazivPonavljanja() const { return MozePonovi() ? koraci[indeks]->Naziv() : std::string(); }
 
+void TDokument::Vrati(const TSnimakModela& stanje, TIzmena* razlika) {
+    auto m = IzgradiModel(stanje);
+    if (razlika) *razlika = RazlikaModela(model, *m);
+    Premesti(*m, model);
+}
+
 bool TDokument::Ponisti(TIzmena* razlika) {
     if (!MozePonisti()) return false;
     const TKomandaIzmene& k = *koraci[--indeks];
-    if (razlika) *razlika = RazlikaModela(*k.Posle(), *k.Pre());
-    k.Ponisti(model);
+    Vrati(*k.Pre(), razlika);
     trenutno = k.Pre();
     return true;
 }
@@ -66,8 +98,7 @@ bool TDokument::Ponisti(TIzmena* razlika) {
 bool TDokument::Ponovi(TIzmena* razlika) {
     if (!MozePonovi()) return false;
     const TKomandaIzmene& k = *koraci[indeks++];
-    if (razlika) *razlika = RazlikaModela(*k.Pre(), *k.Posle());
-    k.Ponovi(model);
+    Vrati(*k.Posle(), razlika);
     trenutno = k.Posle();
     return true;
 }
@@ -76,5 +107,5 @@ void TDokument::NovaIstorija() {
     koraci.clear();
     indeks = 0;
     cisto = 0;
-    trenutno = KopirajModel(model);
+    trenutno = SnimiModel(model, nullptr);
 }

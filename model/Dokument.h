@@ -40,18 +40,21 @@ public:
     void NovaIstorija();
 
     size_t BrojKoraka() const { return koraci.size(); }
-    // The history drops its oldest steps when the copies it keeps exceed this many entities.
+    // The history drops its oldest steps when the copies it keeps exceed this many entities (the
+    // states share unchanged entities, so a small step counts little).
     size_t najviseEntiteta = 400000;
     size_t najviseKoraka = 500;
 
 private:
     // The last recorded state; re-copied when the model was changed behind the history's back.
-    std::shared_ptr<const TModel> Trenutno();
+    std::shared_ptr<const TSnimakModela> Trenutno();
     void Skrati();
+    // Puts `stanje` into the model; `razlika`, when given, receives what that changed.
+    void Vrati(const TSnimakModela& stanje, TIzmena* razlika);
 
     TModel model;
     std::vector<std::unique_ptr<TKomandaIzmene>> koraci;
     size_t indeks = 0;  // steps applied
     long cisto = 0;     // steps applied in the saved state; -1 when no longer reachable
-    std::shared_ptr<const TModel> trenutno;
+    std::shared_ptr<const TSnimakModela> trenutno;
 };

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Model.h"
+#include "SnimakModela.h"
 
 // One step of the editing history: a change of the model that can be applied again and taken
 // back exactly.
@@ -21,23 +22,26 @@ private:
     std::string naziv;
 };
 
-// A step remembered as the model before and after it. The editing functions keep every check and
-// message; recording whole states makes taking a step back exact by construction: identifiers,
-// code numbers, member references, load assignments and list order all return as they were.
-// Consecutive steps share the state between them.
+// A step remembered as the model state before and after it. The editing functions keep every
+// check and message; recording whole states makes taking a step back exact by construction:
+// identifiers, code numbers, member references, load assignments and list order all return as they
+// were. A state shares every unchanged entity with the state before it, so a step costs about what
+// it changed.
 class TKomandaIzmene : public TKomanda {
 public:
-    TKomandaIzmene(std::string naziv, std::shared_ptr<const TModel> pre, std::shared_ptr<const TModel> posle)
+    TKomandaIzmene(std::string naziv, std::shared_ptr<const TSnimakModela> pre,
+                   std::shared_ptr<const TSnimakModela> posle)
         : TKomanda(std::move(naziv)),
           pre(std::move(pre)),
           posle(std::move(posle)) {}
     void Ponovi(TModel& model) const override;
     void Ponisti(TModel& model) const override;
+    // The entity copies the state after the step added to the one before it.
     size_t Velicina() const override;
-    const std::shared_ptr<const TModel>& Pre() const { return pre; }
-    const std::shared_ptr<const TModel>& Posle() const { return posle; }
+    const std::shared_ptr<const TSnimakModela>& Pre() const { return pre; }
+    const std::shared_ptr<const TSnimakModela>& Posle() const { return posle; }
 
 private:
-    std::shared_ptr<const TModel> pre;
-    std::shared_ptr<const TModel> posle;
+    std::shared_ptr<const TSnimakModela> pre;
+    std::shared_ptr<const TSnimakModela> posle;
 };

@@ -31,41 +31,6 @@ void KopirajListu(const std::vector<std::unique_ptr<T>>& izvor, std::vector<std:
     for (const auto& e : izvor) cilj.push_back(std::make_unique<T>(*e));
 }
 
-bool Isti(const TMaterijal& a, const TMaterijal& b) {
-    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.E() == b.E() && a.Poasonov() == b.Poasonov() &&
-           a.Masa() == b.Masa() && a.AlfaT() == b.AlfaT();
-}
-
-bool Isti(const TPresek& a, const TPresek& b) {
-    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.I() == b.I() && a.Aaksijalno() == b.Aaksijalno() &&
-           a.h() == b.h() && a.k() == b.k();
-}
-
-bool Isti(const TCvor& a, const TCvor& b) {
-    return a.ID() == b.ID() && a.X() == b.X() && a.Z() == b.Z() && a.OslX() == b.OslX() && a.OslZ() == b.OslZ() &&
-           a.UkljY() == b.UkljY() && a.Px() == b.Px() && a.Pz() == b.Pz() && a.MkoncY() == b.MkoncY() &&
-           a.BrPomeranjaX() == b.BrPomeranjaX() && a.BrPomeranjaZ() == b.BrPomeranjaZ() &&
-           a.BrObrtanjaY() == b.BrObrtanjaY() && a.ZadatoUx() == b.ZadatoUx() && a.ZadatoUz() == b.ZadatoUz() &&
-           a.ZadatoFiy() == b.ZadatoFiy() && a.Kx() == b.Kx() && a.Kz() == b.Kz() && a.Kfi() == b.Kfi() &&
-           a.Ugao() == b.Ugao();
-}
-
-bool Isti(const TOpterecenje& a, const TOpterecenje& b) {
-    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.Tip() == b.Tip() && a.IDStapa() == b.IDStapa() &&
-           a.KoncentrisanaSila() == b.KoncentrisanaSila() &&
-           a.PozicijaKoncentrisaneSile() == b.PozicijaKoncentrisaneSile() &&
-           a.KoncentrisaniMoment() == b.KoncentrisaniMoment() &&
-           a.PozicijaKoncentrisanogMomenta() == b.PozicijaKoncentrisanogMomenta() &&
-           a.RaspodeljenoOpterecenje() == b.RaspodeljenoOpterecenje() &&
-           a.PocetakRaspodeljenog() == b.PocetakRaspodeljenog() && a.KrajRaspodeljenog() == b.KrajRaspodeljenog() &&
-           a.TemperaturnaPromena() == b.TemperaturnaPromena() && a.TemperaturnaRazlika() == b.TemperaturnaRazlika() &&
-           a.KoncentrisanaSilaUPravcuOse() == b.KoncentrisanaSilaUPravcuOse() &&
-           a.PozicijaKoncentrisaneSileUPravcuOse() == b.PozicijaKoncentrisaneSileUPravcuOse() &&
-           a.RaspodeljenoOpterecenjeUPravcuOse() == b.RaspodeljenoOpterecenjeUPravcuOse() &&
-           a.PocetakRaspodeljenogUPravcuOse() == b.PocetakRaspodeljenogUPravcuOse() &&
-           a.KrajRaspodeljenogUPravcuOse() == b.KrajRaspodeljenogUPravcuOse();
-}
-
 bool IsteOpruge(const TStap& a, const TStap& b) {
     return a.OprugaPocetka() == b.OprugaPocetka() && a.OprugaKraja() == b.OprugaKraja();
 }
@@ -125,6 +90,41 @@ TRazlikaListe UporediStapove(const TModel& a, const TModel& b) {
 }
 
 }  // namespace
+
+bool Isti(const TMaterijal& a, const TMaterijal& b) {
+    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.E() == b.E() && a.Poasonov() == b.Poasonov() &&
+           a.Masa() == b.Masa() && a.AlfaT() == b.AlfaT();
+}
+
+bool Isti(const TPresek& a, const TPresek& b) {
+    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.I() == b.I() && a.Aaksijalno() == b.Aaksijalno() &&
+           a.h() == b.h() && a.k() == b.k();
+}
+
+bool Isti(const TCvor& a, const TCvor& b) {
+    return a.ID() == b.ID() && a.X() == b.X() && a.Z() == b.Z() && a.OslX() == b.OslX() && a.OslZ() == b.OslZ() &&
+           a.UkljY() == b.UkljY() && a.Px() == b.Px() && a.Pz() == b.Pz() && a.MkoncY() == b.MkoncY() &&
+           a.BrPomeranjaX() == b.BrPomeranjaX() && a.BrPomeranjaZ() == b.BrPomeranjaZ() &&
+           a.BrObrtanjaY() == b.BrObrtanjaY() && a.ZadatoUx() == b.ZadatoUx() && a.ZadatoUz() == b.ZadatoUz() &&
+           a.ZadatoFiy() == b.ZadatoFiy() && a.Kx() == b.Kx() && a.Kz() == b.Kz() && a.Kfi() == b.Kfi() &&
+           a.Ugao() == b.Ugao();
+}
+
+bool Isti(const TOpterecenje& a, const TOpterecenje& b) {
+    return a.ID() == b.ID() && a.Ime() == b.Ime() && a.Tip() == b.Tip() && a.IDStapa() == b.IDStapa() &&
+           a.KoncentrisanaSila() == b.KoncentrisanaSila() &&
+           a.PozicijaKoncentrisaneSile() == b.PozicijaKoncentrisaneSile() &&
+           a.KoncentrisaniMoment() == b.KoncentrisaniMoment() &&
+           a.PozicijaKoncentrisanogMomenta() == b.PozicijaKoncentrisanogMomenta() &&
+           a.RaspodeljenoOpterecenje() == b.RaspodeljenoOpterecenje() &&
+           a.PocetakRaspodeljenog() == b.PocetakRaspodeljenog() && a.KrajRaspodeljenog() == b.KrajRaspodeljenog() &&
+           a.TemperaturnaPromena() == b.TemperaturnaPromena() && a.TemperaturnaRazlika() == b.TemperaturnaRazlika() &&
+           a.KoncentrisanaSilaUPravcuOse() == b.KoncentrisanaSilaUPravcuOse() &&
+           a.PozicijaKoncentrisaneSileUPravcuOse() == b.PozicijaKoncentrisaneSileUPravcuOse() &&
+           a.RaspodeljenoOpterecenjeUPravcuOse() == b.RaspodeljenoOpterecenjeUPravcuOse() &&
+           a.PocetakRaspodeljenogUPravcuOse() == b.PocetakRaspodeljenogUPravcuOse() &&
+           a.KrajRaspodeljenogUPravcuOse() == b.KrajRaspodeljenogUPravcuOse();
+}
 
 TIzmena RazlikaModela(const TModel& pre, const TModel& posle) {
     TIzmena izmena;

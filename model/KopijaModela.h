@@ -23,3 +23,9 @@ size_t BrojEntiteta(const TModel& model);
 // distance counts with the nodes) and, when exactly one entity differs (changed in place, added or
 // removed), its ID. No bits exactly when IstiModeli holds.
 TIzmena RazlikaModela(const TModel& pre, const TModel& posle);
+
+// Whether two entities hold the same input, field by field (a node's analysis results aside).
+bool Isti(const TMaterijal& a, const TMaterijal& b);
+bool Isti(const TPresek& a, const TPresek& b);
+bool Isti(const TCvor& a, const TCvor& b);
+bool Isti(const TOpterecenje& a, const TOpterecenje& b);
