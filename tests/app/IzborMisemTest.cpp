@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,8 +20,8 @@
 
 namespace {
 
-struct TIzbor : TProzorNaEkranu {
-    TIzbor() {
+struct TIzborNaProzoru : TProzorNaEkranu {
+    TIzborNaProzoru() {
         w->findChild<QRadioButton*>("RadioGroupAkcijeMisa3")->click();
         w->EditKorakCrtanja->setText("1");
         plot->Scale1X.PostaviOpseg(0, 10);
@@ -58,7 +60,7 @@ using TTacke = std::vector<std::pair<double, double>>;
 }  // namespace
 
 TEST(IzborMisem, RectangleSelectsThenTheSelectionMovesAsOneStep) {
-    TIzbor t;
+    TIzborNaProzoru t;
     t.DvaPolja();
     ASSERT_EQ(t.w->Model().nizStapova.size(), 3u);
     const std::string pre = t.Fajl();
@@ -84,7 +86,7 @@ TEST(IzborMisem, RectangleSelectsThenTheSelectionMovesAsOneStep) {
 }
 
 TEST(IzborMisem, DeleteRemovesTheSelectionAsOneStep) {
-    TIzbor t;
+    TIzborNaProzoru t;
     t.DvaPolja();
     const std::string pre = t.Fajl();
     // Around the middle node only: it goes with the three members that use it.
@@ -104,7 +106,7 @@ TEST(IzborMisem, DeleteRemovesTheSelectionAsOneStep) {
 }
 
 TEST(IzborMisem, PreseciStapoveJoinsTwoSelectedCrossingMembers) {
-    TIzbor t;
+    TIzborNaProzoru t;
     t.Klik(1, 2), t.Klik(7, 2);
     t.Klik(4, 1), t.Klik(4, 5);
     t.Taster(Qt::Key_Escape);
