@@ -24,6 +24,14 @@ std::string Tekst(double v) { return FormatBroja(static_cast<long double>(v)); }
 
 }  // namespace
 
+TCrtanjeMisem::TCrtanjeMisem(TPlotChart& plot, TKontekstCrtanja kontekst)
+    : plot(plot),
+      k(std::move(kontekst)),
+      izbor(
+          plot, k.model,
+          [this](const char* naziv, const std::function<bool(TModel&)>& izmena) { return Izvrsi(naziv, izmena); },
+          [this](double v, bool osaX) { return Zaokruzi(v, osaX); }) {}
+
 double TCrtanjeMisem::Zaokruzi(double v, bool osaX) const {
     double korak = 0;
     if (const auto zadat = k.korak ? k.korak() : std::nullopt) {
@@ -155,9 +163,12 @@ void TCrtanjeMisem::Pritisnut(int px, int py, Qt::MouseButton dugme) {
     pritisakY = py;
     vucem = false;
     pritisnutCvor = pocetak ? -1 : CvorNa(px, py);
+    // A press on the selection moves it; the single node's drag then stays out.
+    if (!pocetak && izbor.Pritisnut(px, py, pritisnutCvor, StapNa(px, py))) pritisnutCvor = -1;
 }
 
 void TCrtanjeMisem::Pomeren(int px, int py, Qt::MouseButtons dugmad) {
+    if (levoPritisnuto && (dugmad & Qt::LeftButton) && izbor.Pomeren(px, py)) return;
     if (levoPritisnuto && pritisnutCvor >= 0 && (dugmad & Qt::LeftButton) &&
         std::abs(px - pritisakX) + std::abs(py - pritisakY) > 3)
         vucem = true;
@@ -176,6 +187,7 @@ void TCrtanjeMisem::Pomeren(int px, int py, Qt::MouseButtons dugmad) {
 void TCrtanjeMisem::Pusten(int px, int py, Qt::MouseButton dugme) {
     if (dugme != Qt::LeftButton || !levoPritisnuto) return;
     levoPritisnuto = false;
+    if (izbor.Pusten(px, py)) return;
     if (vucem) {
         vucem = false;
         const int cvor = pritisnutCvor;
@@ -205,6 +217,7 @@ void TCrtanjeMisem::DvostrukiKlik(int px, int py) {
 }
 
 bool TCrtanjeMisem::Taster(int kljuc) {
+    if (izbor.Taster(kljuc)) return true;
     if (kljuc != Qt::Key_Escape) return false;
     Otkazi();
     return true;
@@ -222,6 +235,7 @@ void TCrtanjeMisem::Otkazi() {
     mis.reset();
     vucem = false;
     levoPritisnuto = false;
+    izbor.Otkazi();
     pritisnutCvor = -1;
     plot.Refresh();
 }
@@ -236,17 +250,7 @@ void TCrtanjeMisem::DodajStapDo(const TTacka& kraj) {
         return NacrtajStapNaStapove(m, {poc.id, poc.x, poc.z}, poc.stap, {kraj.id, kraj.x, kraj.z}, kraj.stap, izbor,
                                     &podele);
     });
-    if (uradjeno && k.status && !podele.empty()) {
-        QString s;
-        for (const TPodelaStapa& p : podele)
-            s +=
-                QStringLiteral("Stap je podeljen cvorom %1 (novi stap %2, premestenih opterecenja %3, podeljenih %4). ")
-                    .arg(p.idCvora)
-                    .arg(p.idNovogStapa)
-                    .arg(p.premestenih)
-                    .arg(p.podeljenih);
-        k.status(s.trimmed());
-    }
+    if (uradjeno && k.status && !podele.empty()) k.status(OpisPodela(podele));
     plot.Refresh();
 }
 
@@ -267,6 +271,7 @@ void TCrtanjeMisem::Obrisi(int px, int py) {
 }
 
 void TCrtanjeMisem::CrtajPreko(QPainter& p) const {
+    izbor.CrtajPreko(p);
     if (!mis) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);

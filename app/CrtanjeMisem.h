@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "IzborMisem.h"
 #include "PlotChart.h"
 #include "UredjivanjeStapova.h"
 
@@ -27,10 +28,11 @@ struct TKontekstCrtanja {
 // the nearest member, else the nearest snap point; two clicks add a member with the nodes it
 // needs, as one step, splitting a member an end lies on. Right click
 // deletes a node or member, dragging a node moves it, a double click opens its page, Escape
-// cancels. Every change goes through the editing commands, with their checks and messages.
+// cancels; a rectangle dragged from empty space selects, and a selection can be moved and deleted.
+// Every change goes through the editing commands, with their checks and messages.
 class TCrtanjeMisem : public TAlatGrafika {
 public:
-    TCrtanjeMisem(TPlotChart& plot, TKontekstCrtanja kontekst) : plot(plot), k(std::move(kontekst)) {}
+    TCrtanjeMisem(TPlotChart& plot, TKontekstCrtanja kontekst);
 
     // Pick distances in pixels.
     static constexpr int TolerancijaCvora = 6;
@@ -47,6 +49,8 @@ public:
     // Forgets a started member or drag.
     void Otkazi();
     bool ImaPocetak() const { return pocetak.has_value(); }
+    // The nodes and members selected by a rectangle (see TIzborMisem).
+    TIzborMisem& Izbor() { return izbor; }
 
     // A point picked on the plot: an existing node (its list index) or a snapped position.
     struct TTacka {
@@ -83,4 +87,5 @@ private:
     int pritisakX = 0, pritisakY = 0;
     bool vucem = false;
     bool levoPritisnuto = false;
+    TIzborMisem izbor;
 };

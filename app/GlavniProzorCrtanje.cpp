@@ -5,6 +5,8 @@
 #include <QTabWidget>
 
 #include "Brojevi.h"
+#include "Greska.h"
+#include "PodelaStapa.h"
 #include "CrtanjeMisem.h"
 #include "Dijalozi.h"
 #include "StraniceModela.h"
@@ -45,4 +47,21 @@ void TFormGlavniProzor::PostaviCrtanje(bool ukljuceno) {
     if (ukljuceno) statusBar();
     PlotChartGrafik->PostaviAlat(ukljuceno ? crtanje.get() : nullptr);
     if (auto* traka = findChild<QStatusBar*>(); traka && !ukljuceno) traka->clearMessage();
+}
+
+void TFormGlavniProzor::PreseciStapove1Click() {
+    if (!crtanje || Zauzet()) return;
+    const TIzbor izbor = crtanje->Izbor().Izbor();
+    std::vector<TPodelaStapa> podele;
+    try {
+        if (izbor.stapovi.size() != 2) throw TGreska("Izaberite dva stapa koji se seku!!!");
+        dokument->Izvrsi("Preseci stapove", [&](TModel& m) {
+            PreseciStapove(m, izbor.stapovi[0], izbor.stapovi[1], &podele);
+            return true;
+        });
+    } catch (const std::exception& g) {
+        dijalozi->Greska(this, QString::fromStdString(g.what()));
+        return;
+    }
+    statusBar()->showMessage(OpisPodela(podele));
 }

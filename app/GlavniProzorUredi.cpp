@@ -18,6 +18,10 @@ void TFormGlavniProzor::NapraviMeniUredi(QMenu* uredi) {
     Ponovi1->setObjectName(QStringLiteral("Ponovi1"));
     Ponovi1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(Ponovi1, &QAction::triggered, this, &TFormGlavniProzor::Ponovi1Click);
+    uredi->addSeparator();
+    PreseciStapove1 = uredi->addAction(QStringLiteral("Pr&eseci stapove"));
+    PreseciStapove1->setObjectName(QStringLiteral("PreseciStapove1"));
+    connect(PreseciStapove1, &QAction::triggered, this, &TFormGlavniProzor::PreseciStapove1Click);
     OsveziMeniUredi();
 }
 

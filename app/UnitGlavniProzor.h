@@ -180,6 +180,11 @@ public:
     void Ponovi1Click();
     QAction* Ponisti1 = nullptr;
     QAction* Ponovi1 = nullptr;
+    // Joins the two members selected on the plot where they cross.
+    void PreseciStapove1Click();
+    QAction* PreseciStapove1 = nullptr;
+    // The "Crtanje" mouse action, with its selection.
+    TCrtanjeMisem* Crtanje() const { return crtanje.get(); }
 
     // "Grafik" page handlers.
     void ButtonOsveziPomeranjaClick();

@@ -108,12 +108,21 @@ void RasporediOpterecenja(TModel& m, int idPrve, int idDruge, long double t, TPo
 bool PodeliStap(TModel& m, int idStapa, double t, TPodelaStapa* ishod) {
     const int i = IndeksPoID(m.nizStapova, idStapa);
     if (i < 0 || !(t > 0 && t < 1)) return false;
-    TStap& s = *m.nizStapova[size_t(i)];
+    const TStap& s = *m.nizStapova[size_t(i)];
     const TCvor& a = *s.PocetniCvor();
     const TCvor& b = *s.KrajnjiCvor();
     const long double x = a.X() + t * (b.X() - a.X()), z = a.Z() + t * (b.Z() - a.Z());
     DodajIliPromeniCvor(m, TRezimIzmene::Dodaj, -1, FormatBroja(x), FormatBroja(z));
-    TCvor* c = m.nizCvorova.back().get();
+    return PodeliStapUCvoru(m, idStapa, m.nizCvorova.back().get(), ishod);
+}
+
+bool PodeliStapUCvoru(TModel& m, int idStapa, TCvor* c, TPodelaStapa* ishod) {
+    const int i = IndeksPoID(m.nizStapova, idStapa);
+    if (i < 0 || !c) return false;
+    TStap& s = *m.nizStapova[size_t(i)];
+    const TCvor& a = *s.PocetniCvor();
+    const TCvor& b = *s.KrajnjiCvor();
+    if (c == &a || c == &b) return false;
     const int tip = s.TipStapa();
     const int idDruge = NoviID(m.nizStapova);
     m.nizStapova.push_back(std::make_unique<TStap>(idDruge, s.Materijal(), s.Presek(), c, s.KrajnjiCvor(),

@@ -19,6 +19,10 @@ struct TPodelaStapa {
 // sit on an existing one; false for a member that does not exist or t outside (0, 1).
 bool PodeliStap(TModel& model, int idStapa, double t, TPodelaStapa* ishod = nullptr);
 
+// As PodeliStap, at the existing node `cvor` lying on the member (its distance from the start
+// over the length places the loads); false for a missing member or one of its own end nodes.
+bool PodeliStapUCvoru(TModel& model, int idStapa, TCvor* cvor, TPodelaStapa* ishod = nullptr);
+
 // The relative position along the member of the point nearest to (x, z), clamped to [0, 1], and
 // that point's distance from (x, z).
 struct TPolozajNaStapu {

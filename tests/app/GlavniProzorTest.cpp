@@ -80,6 +80,8 @@ TEST(GlavniProzor, LayoutPagesAndMenu) {
                                    "[Uredi]",
                                    "Ponisti",
                                    "Ponovi",
+                                   "-",
+                                   "Preseci stapove",
                                    "[Analiza]",
                                    "Pokreni analizu",
                                    "Stop",
