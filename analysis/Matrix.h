@@ -15,6 +15,15 @@ public:
 // the environment (VELT_MATRICA_KOD = prenosivi | avx2), else the fastest the processor allows.
 enum class TKodMatrice { Podrazumevani, Prenosivi, Avx2 };
 
+// One recorded stage of an inversion: what the matrix holds at that moment, n x n stored by columns
+// like TMatrix, and the row exchanges chosen so far (0-based; row j was exchanged with pivoti[j]).
+struct TKorakInverzije {
+    std::string opis;
+    int n = 0;
+    std::vector<double> elementi;
+    std::vector<int> pivoti;
+};
+
 // The dense matrix of the analysis. Indexing is 1-based and column-first: Elem(c, r) is the element
 // in column c and row r. A vector is a matrix of one column. Elements are stored contiguously column
 // by column; every operation keeps the order of the floating-point operations of its textbook loop,
@@ -59,6 +68,12 @@ public:
         return Invertuj(&najmanjiRelativniPivot, &napredak);
     }
 
+    // The same inversion, bit for bit, that also hands every stage to posmatrac: the matrix as given,
+    // the Crout factors (row-permuted, L strictly below the diagonal, U on and above it) and the
+    // inverse. Meant for small matrices shown step by step; the copies cost n*n doubles each.
+    using TPosmatracInverzije = std::function<void(const TKorakInverzije&)>;
+    bool InvertSaKoracima(const TPosmatracInverzije& posmatrac) { return Invertuj(nullptr, nullptr, &posmatrac); }
+
     // How the large products and inversions run: the inner loops (an AVX2 request on a processor
     // without it takes the portable ones) and the number of threads (0: the environment's
     // VELT_MATRICA_NITI, else one per core). Results are the same bits whatever is chosen.
@@ -73,7 +88,8 @@ public:
     const double* Kolona(int c) const { return el.data() + static_cast<size_t>(c - 1) * redova; }
 
 private:
-    bool Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak);
+    bool Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak,
+                  const TPosmatracInverzije* posmatrac = nullptr);
     size_t Indeks(int c, int r) const { return static_cast<size_t>(c - 1) * redova + (r - 1); }
     template <class T>
     void Alociraj(std::vector<T>& v, size_t n) const {

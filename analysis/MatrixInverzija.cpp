@@ -23,9 +23,22 @@ void TransponujKvadratnu(double* a, int n) {
         }
 }
 
+// Copies only: the observed run does the same operations as an unobserved one.
+void Prijavi(const TMatrix::TPosmatracInverzije* posmatrac, const char* opis, const std::vector<double>& el, int n,
+             const std::vector<int>& pivoti, int izvrsenihZamena) {
+    if (!posmatrac || !*posmatrac) return;
+    TKorakInverzije korak;
+    korak.opis = opis;
+    korak.n = n;
+    korak.elementi = el;
+    korak.pivoti.assign(pivoti.begin(), pivoti.begin() + izvrsenihZamena);
+    (*posmatrac)(korak);
+}
+
 }  // namespace
 
-bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak) {
+bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak,
+                       const TPosmatracInverzije* posmatrac) {
     using namespace matrica_jezgro;
     if (najmanjiRelativniPivot) *najmanjiRelativniPivot = 0.0;
     if (redova != kolona) return false;
@@ -50,6 +63,7 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
         const double* k = el.data() + static_cast<std::size_t>(j) * N;
         for (int i = 0; i < n; ++i) skala[i] = std::max(skala[i], std::fabs(k[i]));
     }
+    Prijavi(posmatrac, "Polazna matrica", el, n, pivoti, 0);
     bool neuspeh = false;
     for (int i = 0; i < n; ++i) {
         if (skala[i] == 0.0) neuspeh = true;
@@ -62,11 +76,13 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
     if (ishod.prekinuto) return false;
     if (najmanjiRelativniPivot) *najmanjiRelativniPivot = ishod.najmanji;
     if (ishod.neuspeh) return false;
+    Prijavi(posmatrac, "Crout rastavljanje: L ispod dijagonale, U na i iznad nje", el, n, pivoti, n);
 
     TransponujKvadratnu(el.data(), n);
     if (!Zameni(el.data(), n, pivoti.data(), rezultat.data(), {Poravnaj(paneli.data()), mesto.data()},
                 TRacun{racun.jezgro, nitiZamene}, napredak))
         return false;
     el.swap(rezultat);
+    Prijavi(posmatrac, "Inverzna matrica", el, n, pivoti, n);
     return true;
 }
