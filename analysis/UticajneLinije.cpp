@@ -28,6 +28,7 @@ constexpr TImeVelicine Imena[] = {
     {TVelicinaUticaja::N, "N"},   {TVelicinaUticaja::T, "T"},   {TVelicinaUticaja::M, "M"},
     {TVelicinaUticaja::Rx, "Rx"}, {TVelicinaUticaja::Rz, "Rz"}, {TVelicinaUticaja::M0, "M0"},
     {TVelicinaUticaja::Ux, "Ux"}, {TVelicinaUticaja::Uz, "Uz"}, {TVelicinaUticaja::Fi, "Fi"},
+    {TVelicinaUticaja::Fx, "Fx"}, {TVelicinaUticaja::Fz, "Fz"}, {TVelicinaUticaja::Mfi, "Mfi"},
 };
 
 // The sign that turns the work of the unit load on the conjugate shape into the quantity. With the
@@ -194,15 +195,27 @@ const TCvor& CvorPoId(const TModel& model, int id) {
 
 bool UListi(const std::vector<int>& l, int kod) { return std::find(l.begin(), l.end(), kod) != l.end(); }
 
+// The stiffness of the spring whose force is the quantity; 0 for every other quantity.
+LD OprugaVelicine(const TCvor& c, TVelicinaUticaja v) {
+    return v == TVelicinaUticaja::Fx    ? c.Kx()
+           : v == TVelicinaUticaja::Fz  ? c.Kz()
+           : v == TVelicinaUticaja::Mfi ? c.Kfi()
+                                        : 0;
+}
+
 TDejstvo DejstvoCvora(const TModel& model, const TSistem& sis, const TZahtevUticaja& z) {
     const TCvor& c = CvorPoId(model, z.idCvora);
     using V = TVelicinaUticaja;
     const V v = z.velicina;
-    const int kod = v == V::Rx || v == V::Ux   ? c.BrPomeranjaX()
-                    : v == V::Rz || v == V::Uz ? c.BrPomeranjaZ()
-                                               : c.BrObrtanjaY();
+    const int kod = v == V::Rx || v == V::Ux || v == V::Fx   ? c.BrPomeranjaX()
+                    : v == V::Rz || v == V::Uz || v == V::Fz ? c.BrPomeranjaZ()
+                                                             : c.BrObrtanjaY();
     TDejstvo d;
     const std::string cvor = "Cvor " + std::to_string(c.ID());
+    if (OprugaVelicine(c, v) == 0 && (v == V::Fx || v == V::Fz || v == V::Mfi)) {
+        const char* pravac = v == V::Fx ? "X" : v == V::Fz ? "Z" : "obrtanja";
+        throw TGreska(cvor + " nema oprugu u pravcu " + pravac + "!!!");
+    }
     if (v == V::Rx || v == V::Rz || v == V::M0) {
         if (!UListi(sis.o, kod)) {
             const char* pravac = v == V::Rx ? "X" : v == V::Rz ? "Z" : "obrtanja (uklestenje)";
@@ -294,8 +307,10 @@ TUticajnaLinija IzracunajUticajnuLiniju(const TModel& model, const TStanjeAnaliz
     const auto pom = Pomeranja(sis, resenje, d);
     std::unordered_map<int, const TStap*> poId;
     for (const auto& s : model.nizStapova) poId.emplace(s->ID(), s.get());
-    for (TUticajStapa& u : linija.stapovi)
-        u.delovi = DeloviStapa(*poId.at(u.idStapa), pom, d, z.pravac, Znak(z.velicina));
+    // A spring's force is its stiffness times the node's displacement, against it.
+    const LD opruga = VelicinaPreseka(z.velicina) ? 0 : OprugaVelicine(CvorPoId(model, z.idCvora), z.velicina);
+    const LD znak = opruga != 0 ? -opruga : Znak(z.velicina);
+    for (TUticajStapa& u : linija.stapovi) u.delovi = DeloviStapa(*poId.at(u.idStapa), pom, d, z.pravac, znak);
     return linija;
 }
 

@@ -12,12 +12,14 @@
 struct TModel;
 struct TStanjeAnalize;
 
-enum class TVelicinaUticaja { N, T, M, Rx, Rz, M0, Ux, Uz, Fi };
+// Fx, Fz and Mfi are the forces of a node's springs, along the node's own axes, taken like a
+// reaction: positive when the spring holds the node against the load.
+enum class TVelicinaUticaja { N, T, M, Rx, Rz, M0, Ux, Uz, Fi, Fx, Fz, Mfi };
 
 // The direction of the moving unit load: global -Z (down) or global -X.
 enum class TPravacTereta { MinusZ, MinusX };
 
-// "N", "T", "M", "Rx", "Rz", "M0", "Ux", "Uz", "Fi"; nullopt for anything else.
+// "N", "T", "M", "Rx", "Rz", "M0", "Ux", "Uz", "Fi", "Fx", "Fz", "Mfi"; nullopt for anything else.
 std::optional<TVelicinaUticaja> ParsirajVelicinu(const std::string& ime);
 const char* ImeVelicine(TVelicinaUticaja v);
 // N, T and M belong to a section of a member; the others to a node.

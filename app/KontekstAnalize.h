@@ -24,6 +24,8 @@ public:
     virtual void CrtajGrafik() = 0;
     // Shows a page of PageControlGlavniMeni (6 "Analiza", 7 "Ulaz/Izlaz").
     virtual void PrikaziGlavnuStranu(int indeks) = 0;
+    // A passing message in the window's status line; an empty one clears it. Nothing without a window.
+    virtual void PorukaStatusa(const std::string& /*tekst*/) {}
     // The window's busy state, which a run holds from its start until its outcome is shown. A
     // context without a window keeps one of its own.
     virtual TZauzetost& Zauzetost() { return vlastitaZauzetost; }

@@ -3,6 +3,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -38,6 +39,11 @@ public:
         if (p.PageControlGlavniMeni) p.PageControlGlavniMeni->setCurrentIndex(indeks);
     }
     TZauzetost& Zauzetost() override { return p.Zauzetost(); }
+    void PorukaStatusa(const std::string& tekst) override {
+        // Clearing never brings up a status line the window does not have yet.
+        if (!tekst.empty()) p.statusBar()->showMessage(QString::fromStdString(tekst));
+        else if (auto* traka = p.findChild<QStatusBar*>()) traka->clearMessage();
+    }
     bool PostaviRezultate(TPoslovProracuna& posao) override { return p.Dokument().PostaviRezultate(posao); }
     bool IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) override {
         return p.IzvrsiIzmenu(naziv, izmena);

@@ -61,13 +61,13 @@ TTabUticajneLinije::TTabUticajneLinije(TKontekstAnalize& k, QWidget* parent) : Q
     };
     ComboBoxUticajVelicina = new QComboBox(this);
     ComboBoxUticajVelicina->setObjectName(QStringLiteral("ComboBoxUticajVelicina"));
-    for (const char* v : {"N", "T", "M", "Rx", "Rz", "M0", "Ux", "Uz", "Fi"})
+    for (const char* v : {"N", "T", "M", "Rx", "Rz", "M0", "Ux", "Uz", "Fi", "Fx", "Fz", "Mfi"})
         ComboBoxUticajVelicina->addItem(QString::fromLatin1(v));
     ComboBoxUticajVelicina->setCurrentIndex(2);
     forma->addRow(QStringLiteral("Velicina"), ComboBoxUticajVelicina);
     EditUticajStap = polje("Stap (N, T, M)", "EditUticajStap");
     EditUticajX = polje("x preseka", "EditUticajX");
-    EditUticajCvor = polje("Cvor (R, U, Fi)", "EditUticajCvor");
+    EditUticajCvor = polje("Cvor (R, U, Fi, F)", "EditUticajCvor");
     EditPutOpterecenja = polje("Put opterecenja", "EditPutOpterecenja");
     EditPutOpterecenja->setPlaceholderText(QStringLiteral("svi stapovi"));
     CheckBoxTeretX = new QCheckBox(QStringLiteral("Teret u pravcu -X"), this);
@@ -217,6 +217,7 @@ void TTabUticajneLinije::MisNaGrafiku(int px, int py) {
     std::optional<std::string> t;
     if (linija) t = OrdinataPodTackom(*PlotChartUticaj, kontekst.Model(), *linija, px, py);
     LabelUticajPodMisem->setText(t ? QString::fromStdString(*t) : QString());
+    kontekst.PorukaStatusa(t ? *t : std::string());
 }
 
 bool TTabUticajneLinije::eventFilter(QObject* o, QEvent* e) {

@@ -17,7 +17,8 @@ namespace {
 
 const char* const UpotrebaInfluence =
     "upotreba: velt-cli influence MODEL --quantity N|T|M --member ID --x X [--points N] [--json]\n"
-    "          velt-cli influence MODEL --quantity Rx|Rz|M0|Ux|Uz|Fi --node ID [--points N] [--json]\n"
+    "          velt-cli influence MODEL --quantity Rx|Rz|M0|Ux|Uz|Fi|Fx|Fz|Mfi --node ID [--points N] [--json]\n"
+    "          (Fx, Fz, Mfi: sila opruge cvora u njegovim osama)\n"
     "          [--path ID,ID,...] [--load-x] [--train \"P1@0,P2@d2,...\"] [--general] [--solver dense|sparse|auto]\n";
 constexpr int NajviseStanica = 100000;
 

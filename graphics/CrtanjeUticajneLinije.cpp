@@ -78,17 +78,18 @@ void CrtajStap(TCrtac& c, const TUticajStapa& u, double korak) {
     }
 }
 
-bool Oslonjen(const TCvor* c) { return c->OslX() || c->OslZ() || c->UkljY(); }
+bool Oslonjen(const TCvor* c) { return c->OslX() || c->OslZ() || c->UkljY() || c->ImaOprugu(); }
 
-// The values: supports, the section, and the largest and smallest ordinate on the path.
+// The values: supports, the section, and the largest and smallest ordinate on every member.
 void CrtajVrednosti(TCrtac& c, const TModel& model, const TUticajnaLinija& l, const TZahtevUticaja& z, LD najveca) {
     struct TMesto {
         const TUticajStapa* u;
         LD x, v;
     };
     std::vector<TMesto> mesta;
-    TMesto max{nullptr, 0, 0}, min{nullptr, 0, 0};
     for (const TUticajStapa& u : l.stapovi) {
+        // Each member's own extremes, so that every span shows its peak, not only the largest.
+        TMesto max{nullptr, 0, 0}, min{nullptr, 0, 0};
         const TStap& s = *NadjiStap(model, u.idStapa);
         if (Oslonjen(s.PocetniCvor())) mesta.push_back({&u, 0, u.Vrednost(0)});
         if (Oslonjen(s.KrajnjiCvor())) mesta.push_back({&u, u.L, u.Vrednost(u.L)});
@@ -107,9 +108,9 @@ void CrtajVrednosti(TCrtac& c, const TModel& model, const TUticajnaLinija& l, co
                 if (!min.u || v < min.v) min = {&u, x, v};
             }
         }
+        mesta.push_back(max);
+        mesta.push_back(min);
     }
-    mesta.push_back(max);
-    mesta.push_back(min);
     std::vector<TMesto> nacrtana;
     for (const TMesto& m : mesta) {
         if (!m.u || std::fabs(m.v) <= najveca * 1e-9L) continue;
@@ -138,16 +139,22 @@ bool NaPutu(const TModel& model, const TUticajnaLinija& l, LD t, double& x, doub
 void CrtajVoz(TPlotPovrsina& g, const TModel& model, const TUticajnaLinija& l, const TPodesavanja& p, const TVoz& voz,
               const TEkstremiVoza& e) {
     const double h = 0.12 * VelicinaZaDijagram(model, p);
-    g.DataColor = BojaVoza;
-    auto strelica = [&](LD t, LD P, bool oznaka) {
+    auto strelica = [&](LD t, LD P, bool oznaka, const QString& natpis) {
         double x, z;
         if (!NaPutu(model, l, t, x, z)) return;
         g.Arrow(x, z + h, x, z, 10);
-        if (oznaka) g.Text(x, z + h, VelicinaVrednosti, Broj(P), 0, -4, taCenter);
+        if (oznaka) g.Text(x, z + h, VelicinaVrednosti, natpis + Broj(P), 0, -4, taCenter);
     };
-    for (const TSilaVoza& f : voz.sile) strelica(e.max.s + f.d, f.P, true);
-    for (const TRaspodeljenoVoza& r : voz.raspodeljena)
-        for (int k = 0; k <= 8; ++k) strelica(e.max.s + r.od + r.duzina * k / 8, r.q, k == 4);
+    // The train where it gives the maximum, and in its own tint where it gives the minimum.
+    auto polozaj = [&](LD s0, TColor boja, const QString& natpis) {
+        g.DataColor = boja;
+        for (const TSilaVoza& f : voz.sile) strelica(s0 + f.d, f.P, true, natpis);
+        for (const TRaspodeljenoVoza& r : voz.raspodeljena)
+            for (int k = 0; k <= 8; ++k) strelica(s0 + r.od + r.duzina * k / 8, r.q, k == 4, natpis);
+    };
+    const bool razliciti = e.min.s != e.max.s;
+    polozaj(e.max.s, BojaVoza, razliciti ? QStringLiteral("max: ") : QString());
+    if (razliciti) polozaj(e.min.s, BojaVozaMin, QStringLiteral("min: "));
 }
 
 }  // namespace

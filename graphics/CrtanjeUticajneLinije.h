@@ -16,9 +16,10 @@ inline constexpr TColor BojaUticajaMinus = 0xC62828;
 inline constexpr TColor SrafuraUticajaPlus = 0x90CAF9;
 inline constexpr TColor SrafuraUticajaMinus = 0xEF9A9A;
 inline constexpr TColor BojaVoza = 0x2E7D32;
+inline constexpr TColor BojaVozaMin = 0xEF6C00;
 
-// The line, with values at the supports on the path, at the section and at the extremes. With a
-// train, its forces are drawn where they give the largest value.
+// The line, with values at the supports on the path, at the section and at every member's extremes.
+// With a train, its forces are drawn where they give the largest value and where the smallest.
 void CrtajUticajnuLiniju(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p, const TUticajnaLinija& l,
                          const TZahtevUticaja& z, const TVoz* voz = nullptr, const TEkstremiVoza* ekstremi = nullptr);
 

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -101,6 +103,50 @@ TEST(CliInfluence, TwoSpanBeamAgreesWithTheThreeMomentEquation) {
     Proveri(put + " --quantity M --member 0 --x 3",
             [&](double t) { return -u(t) * (L * L - u(t) * u(t)) / (4 * L * L); });
     std::filesystem::remove(put);
+}
+
+// The bundled beam rebuilt: each pair replaces the first occurrence of its text, in order.
+std::string Preradjena(const std::string& ime, std::initializer_list<std::pair<std::string, std::string>> zamene) {
+    std::ifstream ulaz(std::string(VELT_EXAMPLES_DIR) + "/prosta-greda.velt", std::ios::binary);
+    std::string t((std::istreambuf_iterator<char>(ulaz)), {});
+    for (const auto& [sta, cime] : zamene) {
+        const size_t i = t.find(sta);
+        EXPECT_NE(i, std::string::npos) << sta;
+        if (i != std::string::npos) t.replace(i, sta.size(), cime);
+    }
+    const std::string put =
+        (std::filesystem::temp_directory_path() / (ime + std::to_string(getpid()) + ".velt")).string();
+    std::ofstream(put, std::ios::binary) << t;
+    return put;
+}
+
+TEST(CliInfluence, CantileverAndOverhangWithGeneralStability) {
+    const std::string konzola =
+        Preradjena("konzola_uticaj_", {{"TRUE\r\nTRUE\r\nFALSE\r\n", "TRUE\r\nTRUE\r\nTRUE\r\n"},
+                                       {"FALSE\r\nTRUE\r\nFALSE\r\n", "FALSE\r\nFALSE\r\nFALSE\r\n"},
+                                       {"0\r\n0\r\n0\r\n0\r\n1\r\n2\r\n", "0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n"},
+                                       {"1\r\n0\r\n0\r\n1\r\n2\r\n1\r\n", "1\r\n0\r\n0\r\n1\r\n2\r\n0\r\n"}});
+    EXPECT_EQ(Pokreni("influence " + konzola + " --quantity M0 --node 0 --json").status, 2);
+    // A unit load at u from the clamp: R = 1, the clamp holds u, the section there hogs by u.
+    Proveri(konzola + " --general --quantity Rz --node 0", [](double) { return 1.0; });
+    Proveri(konzola + " --general --quantity M0 --node 0", [](double u) { return u; });
+    Proveri(konzola + " --general --quantity M --member 0 --x 0", [](double u) { return -u; });
+    Proveri(konzola + " --general --quantity M --member 1 --x 1", [](double u) { return u <= 4 ? 0 : -(u - 4); });
+    std::filesystem::remove(konzola);
+
+    // The pin at 0, the roller moved to 3, the end at 6 free: the reactions run straight past 3.
+    const std::string prepust =
+        Preradjena("prepust_uticaj_", {{"FALSE\r\nTRUE\r\nFALSE\r\n", "FALSE\r\nFALSE\r\nFALSE\r\n"},
+                                       {" 3.00000000000000E+0000\r\n 0.00000000000000E+0000\r\nFALSE\r\nFALSE",
+                                        " 3.00000000000000E+0000\r\n 0.00000000000000E+0000\r\nFALSE\r\nTRUE"},
+                                       {"1\r\n0\r\n0\r\n1\r\n2\r\n1\r\n", "1\r\n0\r\n0\r\n1\r\n2\r\n0\r\n"}});
+    const double L = 3;
+    Proveri(prepust + " --general --quantity Rz --node 0", [&](double u) { return (L - u) / L; });
+    Proveri(prepust + " --general --quantity Rz --node 1", [&](double u) { return u / L; });
+    Proveri(prepust + " --general --quantity M --member 0 --x 1",
+            [&](double u) { return u <= 1 ? u * (L - 1) / L : (L - u) / L; });
+    Proveri(prepust + " --general --quantity M --member 1 --x 1", [](double u) { return u <= 4 ? 0 : -(u - 4); });
+    std::filesystem::remove(prepust);
 }
 
 TEST(CliInfluence, TrainExtremesOnTheSimpleBeam) {
