@@ -24,6 +24,10 @@ if [ -f "$build/app/velt" ]; then
 fi
 cli="$koren/root/usr/bin/velt-cli"
 "$cli" --version
-"$cli" analyze --json "$koren/root/usr/share/velt/examples/portalni-ram.velt" | head -c 200; echo
-"$cli" report "$koren/root/usr/share/velt/examples/prosta-greda.velt" | head -3
+# Into files first: a reader that stops early would end the writer with SIGPIPE.
+"$cli" analyze --json "$koren/root/usr/share/velt/examples/portalni-ram.velt" >"$koren/analiza.json"
+"$cli" report "$koren/root/usr/share/velt/examples/prosta-greda.velt" >"$koren/izvestaj.txt"
+[ -s "$koren/analiza.json" ] && [ -s "$koren/izvestaj.txt" ] || { echo "prazan izlaz iz paketa"; exit 1; }
+head -c 200 "$koren/analiza.json"; echo
+head -3 "$koren/izvestaj.txt"
 echo "== paket: $(basename "$deb") radi iz privremenog korena"
