@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "PozicijeEntiteta.h"
 #include "KopijaModela.h"
 
 namespace {
@@ -68,20 +69,6 @@ TDeljenaLista<T> PodeliEntitete(const std::vector<std::unique_ptr<T>>& lista, co
         lista.size(), pre, [&](size_t i) -> const T& { return *lista[i]; }, novo);
 }
 
-template <class T>
-std::unordered_map<const T*, size_t> Pozicije(const std::vector<std::unique_ptr<T>>& lista) {
-    std::unordered_map<const T*, size_t> p;
-    p.reserve(lista.size());
-    for (size_t i = 0; i < lista.size(); ++i) p.emplace(lista[i].get(), i);
-    return p;
-}
-
-template <class T>
-size_t Pozicija(const std::unordered_map<const T*, size_t>& p, const T* e) {
-    const auto it = p.find(e);
-    return it == p.end() ? size_t(-1) : it->second;
-}
-
 std::vector<TZapisStapa> ZapisiStapova(const TModel& model) {
     const auto materijali = Pozicije(model.nizMaterijala);
     const auto preseci = Pozicije(model.nizPreseka);
@@ -108,11 +95,6 @@ void Izgradi(const TDeljenaLista<T>& izvor, std::vector<std::unique_ptr<T>>& cil
     cilj.reserve(izvor.velicina);
     for (const auto& komad : izvor.komadi)
         for (const auto& e : *komad) cilj.push_back(std::make_unique<T>(*e));
-}
-
-template <class T>
-T* NaPoziciji(const std::vector<std::unique_ptr<T>>& lista, size_t i) {
-    return i < lista.size() ? lista[i].get() : nullptr;
 }
 
 template <class T>
