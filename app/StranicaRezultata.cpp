@@ -139,6 +139,11 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
           std::pair{&spisakOpterecenja, ComboBoxSpisakOpterecenjaZaQ}}) {
         *spisak = new TModelSpiska(this);
         (*spisak)->Prikazi(lista);
+        // Sized as the editing pages' lists are: a width measured over every text would cost the
+        // first showing of the page a text layout per node of a large model.
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lista->setMinimumContentsLength(12);
+        lista->setIconSize({0, 0});
     }
 
     connect(ComboBoxRezultatCvor, &QComboBox::currentIndexChanged, this, [this] { ComboBoxRezultatCvorChange(); });
