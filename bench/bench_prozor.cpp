@@ -5,6 +5,8 @@
 //   QT_QPA_PLATFORM=offscreen bench_prozor 30000
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -119,6 +121,14 @@ int main(int argc, char** argv) {
     // user sees the one the step asks for.
     Izmeri("  the edit alone (its paint)", 3, [&](int i) { izmena(i); });
     Izmeri("  the undo alone (its paint)", 3, [&](int) { p.Ponisti1Click(); });
+    // Through the page, as the user does it: the page refreshes its own lists after the step.
+    auto* x = p.findChild<QLineEdit*>(QStringLiteral("EditXkoordinataCvora"));
+    auto* promeni = p.findChild<QPushButton*>(QStringLiteral("ButtonPromeniCvor"));
+    Izmeri("  a node moved on its page", 3, [&](int i) {
+        x->setText(QString::number(-1 - i));
+        promeni->click();
+    });
+    Izmeri("  and undone", 3, [&](int) { p.Ponisti1Click(); });
     // The first visit of a page lays it out with its lists full; later visits only show it.
     auto strane = [&](const char* kako, bool svaka) {
         const double cpu0 = CpuMs();
