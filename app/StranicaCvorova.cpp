@@ -6,6 +6,7 @@
 
 #include "Brojevi.h"
 #include "KontekstUredjivanja.h"
+#include "ModelSpiska.h"
 #include "PravilaVrednosti.h"
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
@@ -37,11 +38,7 @@ void TStraniceModela::NapraviStranicuCvor() {
 }
 
 void TStraniceModela::OsveziCvorove() {
-    const auto tekstovi = SpisakCvorova(kontekst.Model());
-    for (QComboBox* c :
-         {ComboBoxSpisakCvorova, ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa,
-          ComboBoxSpisakCvorovaZaOslonce, ComboBoxSpisakCvorovaZaOpterecenje})
-        Popuni(c, tekstovi);
+    spisakCvorova->Popuni(SpisakCvorova(kontekst.Model()));
     PrikaziOslonceCvora();
     PrikaziCvor();
     PrikaziOpterecenjeCvora();

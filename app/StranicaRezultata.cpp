@@ -16,6 +16,7 @@
 #include "Brojevi.h"
 #include "Dijalozi.h"
 #include "IzvozMatricaProzora.h"
+#include "ModelSpiska.h"
 #include "SileStapa.h"
 #include "TabelaMatrice.h"
 
@@ -133,6 +134,17 @@ TStranicaRezultata::TStranicaRezultata(TKontekstAnalize& kontekst, QWidget* pare
     v->addLayout(faktor);
 
     v->addWidget(NapraviTabove(), 5);
+    for (auto [spisak, lista] :
+         {std::pair{&spisakCvorova, ComboBoxRezultatCvor}, std::pair{&spisakStapova, ComboBoxRezultatStap},
+          std::pair{&spisakOpterecenja, ComboBoxSpisakOpterecenjaZaQ}}) {
+        *spisak = new TModelSpiska(this);
+        (*spisak)->Prikazi(lista);
+        // Sized as the editing pages' lists are: a width measured over every text would cost the
+        // first showing of the page a text layout per node of a large model.
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lista->setMinimumContentsLength(12);
+        lista->setIconSize({0, 0});
+    }
 
     connect(ComboBoxRezultatCvor, &QComboBox::currentIndexChanged, this, [this] { ComboBoxRezultatCvorChange(); });
     connect(ComboBoxRezultatStap, &QComboBox::currentIndexChanged, this, [this] { ComboBoxRezultatStapChange(); });
@@ -374,16 +386,15 @@ void TStranicaRezultata::OsveziListe() {
 
 void TStranicaRezultata::PopuniListe() {
     const TModel& model = kontekst.Model();
-    const QSignalBlocker b1(ComboBoxRezultatCvor), b2(ComboBoxRezultatStap), b3(ComboBoxSpisakOpterecenjaZaQ);
-    ComboBoxRezultatCvor->clear();
-    for (const auto& c : model.nizCvorova)
-        ComboBoxRezultatCvor->addItem(QStringLiteral("Cvor broj ") + QString::number(c->ID()));
-    ComboBoxSpisakOpterecenjaZaQ->clear();
-    for (const auto& o : model.nizOpterecenja) ComboBoxSpisakOpterecenjaZaQ->addItem(QString::fromStdString(o->Ime()));
-    ComboBoxRezultatStap->clear();
-    for (const auto& s : model.nizStapova)
-        ComboBoxRezultatStap->addItem(QStringLiteral("Stap broj ") + QString::number(s->ID()));
-    ComboBoxRezultatCvor->setCurrentIndex(model.nizCvorova.empty() ? -1 : 0);
-    ComboBoxSpisakOpterecenjaZaQ->setCurrentIndex(model.nizOpterecenja.empty() ? -1 : 0);
-    ComboBoxRezultatStap->setCurrentIndex(model.nizStapova.empty() ? -1 : 0);
+    auto tekstovi = [](const auto& niz, auto&& tekst) {
+        std::vector<std::string> t;
+        t.reserve(niz.size());
+        for (const auto& e : niz) t.push_back(tekst(*e));
+        return t;
+    };
+    spisakCvorova->Popuni(
+        tekstovi(model.nizCvorova, [](const TCvor& c) { return "Cvor broj " + std::to_string(c.ID()); }));
+    spisakOpterecenja->Popuni(tekstovi(model.nizOpterecenja, [](const TOpterecenje& o) { return o.Ime(); }));
+    spisakStapova->Popuni(
+        tekstovi(model.nizStapova, [](const TStap& s) { return "Stap broj " + std::to_string(s.ID()); }));
 }

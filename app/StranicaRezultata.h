@@ -16,6 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class TModelSpiska;
 class TStringGrid;
 
 // The "Ulaz/Izlaz" page: node and member texts, the factor in front of the matrices and the
@@ -93,5 +94,9 @@ private:
     void PrikaziNapomenuInverza();
 
     TKontekstAnalize& kontekst;
+    // The texts of the three selectors.
+    TModelSpiska* spisakCvorova = nullptr;
+    TModelSpiska* spisakStapova = nullptr;
+    TModelSpiska* spisakOpterecenja = nullptr;
     std::map<QString, TStringGrid*> gridovi;
 };

@@ -6,6 +6,7 @@
 
 #include "Brojevi.h"
 #include "KontekstUredjivanja.h"
+#include "ModelSpiska.h"
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
 #include "UredjivanjeOpterecenja.h"
@@ -42,12 +43,14 @@ void TStraniceModela::NapraviStranicuStap() {
 }
 
 void TStraniceModela::OsveziStapove() {
-    const auto tekstovi = SpisakStapova(kontekst.Model());
+    auto tekstovi = SpisakStapova(kontekst.Model());
     ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
-    Popuni(ComboBoxSpisakStapova, tekstovi);
-    Popuni(ComboBoxSpisakStapovaZaOpterecenje, tekstovi);
+    QStringList stavke;
+    stavke.reserve(static_cast<qsizetype>(tekstovi.size()));
+    for (const auto& t : tekstovi) stavke.push_back(Q(t));
+    spisakStapova->Popuni(std::move(tekstovi));
     ListBoxStapoviZaOpterecenje->clear();
-    for (const auto& t : tekstovi) ListBoxStapoviZaOpterecenje->addItem(Q(t));
+    ListBoxStapoviZaOpterecenje->addItems(stavke);
     PrikaziStap();
     PrikaziOpterecenjaStapa();
 }
@@ -288,9 +291,8 @@ std::array<QLineEdit*, 4> TStraniceModela::PoljaVrste(int tip) const {
 }
 
 void TStraniceModela::OsveziOpterecenja() {
-    const auto imena = SpisakOpterecenja(kontekst.Model());
-    Popuni(ComboBoxSpisakOpterecenjaStapova, imena);
-    if (imena.empty()) {
+    spisakOpterecenja->Popuni(SpisakOpterecenja(kontekst.Model()));
+    if (kontekst.Model().nizOpterecenja.empty()) {
         ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
         return;
     }

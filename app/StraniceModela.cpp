@@ -11,6 +11,7 @@
 #include "Dijalozi.h"
 #include "Greska.h"
 #include "KontekstUredjivanja.h"
+#include "ModelSpiska.h"
 #include "StraniceModelaPomoc.h"
 #include "UredjivanjeCvorova.h"
 #include "UredjivanjeMaterijala.h"
@@ -28,12 +29,28 @@ TStraniceModela::TStraniceModela(TKontekstUredjivanja& k, QObject* roditelj) : Q
     QWidget* s[] = {TabSheetMaterijal, TabSheetPresek,  TabSheetCvor,
                     TabSheetStap,      TabSheetOslonac, TabSheetOpterecenje};
     for (int i = 0; i < 6; ++i) stranice[i] = s[i];
+    NapraviSpiskove();
     OsveziSve();
 }
 
 TStraniceModela::~TStraniceModela() {
     for (auto& s : stranice)
         if (s && !s->parent()) delete s.data();
+}
+
+void TStraniceModela::NapraviSpiskove() {
+    auto spisak = [this](std::initializer_list<QComboBox*> liste) {
+        auto* m = new TModelSpiska(this);
+        for (QComboBox* l : liste) m->Prikazi(l);
+        return m;
+    };
+    spisakMaterijala = spisak({ComboBoxSpisakImenaMaterijala, ComboBoxSpisakMaterijalaZaStap});
+    spisakPreseka = spisak({ComboBoxSpisakImenaPreseka, ComboBoxSpisakPoprecnihPresekaZaStap});
+    spisakCvorova =
+        spisak({ComboBoxSpisakCvorova, ComboBoxSpisakCvorovaZaPocetniCvorStapa, ComboBoxSpisakCvorovaZaKrajnjiCvorStapa,
+                ComboBoxSpisakCvorovaZaOslonce, ComboBoxSpisakCvorovaZaOpterecenje});
+    spisakStapova = spisak({ComboBoxSpisakStapova, ComboBoxSpisakStapovaZaOpterecenje});
+    spisakOpterecenja = spisak({ComboBoxSpisakOpterecenjaStapova});
 }
 
 QWidget* TStraniceModela::Stranica(int indeks) {
@@ -130,9 +147,7 @@ void TStraniceModela::NapraviStranicuMaterijal() {
 }
 
 void TStraniceModela::OsveziMaterijale() {
-    const auto imena = SpisakMaterijala(kontekst.Model());
-    Popuni(ComboBoxSpisakImenaMaterijala, imena);
-    Popuni(ComboBoxSpisakMaterijalaZaStap, imena);
+    spisakMaterijala->Popuni(SpisakMaterijala(kontekst.Model()));
     PrikaziMaterijal();
     // The member page's material list was just reset; show the selected member's own again.
     PrikaziStap();
@@ -215,9 +230,7 @@ void TStraniceModela::NapraviStranicuPresek() {
 }
 
 void TStraniceModela::OsveziPreseke() {
-    const auto imena = SpisakPreseka(kontekst.Model());
-    Popuni(ComboBoxSpisakImenaPreseka, imena);
-    Popuni(ComboBoxSpisakPoprecnihPresekaZaStap, imena);
+    spisakPreseka->Popuni(SpisakPreseka(kontekst.Model()));
     PrikaziPresek();
     PrikaziStap();
 }

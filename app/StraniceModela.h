@@ -17,6 +17,7 @@ class QTabWidget;
 class QVBoxLayout;
 class QWidget;
 class TKontekstUredjivanja;
+class TModelSpiska;
 
 // The six editing pages of the main window ("Materijal", "Presek", "Cvor", "Stap", "Oslonac",
 // "Opterecenje"). The handlers only gather the field texts, run the editing command over the
@@ -144,6 +145,13 @@ private:
     void ButtonSopstvenaTezinaSvimStapovimaClick();
 
     TKontekstUredjivanja& kontekst;
+    // The texts of the selection lists, each held once for the lists of every page that show it.
+    void NapraviSpiskove();
+    TModelSpiska* spisakMaterijala = nullptr;
+    TModelSpiska* spisakPreseka = nullptr;
+    TModelSpiska* spisakCvorova = nullptr;
+    TModelSpiska* spisakStapova = nullptr;
+    TModelSpiska* spisakOpterecenja = nullptr;
     // Set while a command of these pages runs.
     bool izvrsavam = false;
     // The pages go to the main window's page control, which then owns them; until then (and in

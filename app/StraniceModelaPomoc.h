@@ -89,14 +89,6 @@ inline void PokaziStavku(QComboBox* c, int indeks) {
     if (indeks >= 0 && indeks < c->count() && c->currentIndex() != indeks) c->setCurrentIndex(indeks);
 }
 
-// Refills a selection list without running its change handler; selects the first item.
-inline void Popuni(QComboBox* c, const std::vector<std::string>& tekstovi) {
-    const QSignalBlocker blokada(c);
-    c->clear();
-    for (const auto& t : tekstovi) c->addItem(Q(t));
-    c->setCurrentIndex(tekstovi.empty() ? -1 : 0);
-}
-
 inline void Izaberi(QComboBox* c, int indeks) {
     const QSignalBlocker blokada(c);
     c->setCurrentIndex(indeks);

@@ -37,6 +37,49 @@ std::string_view BezBlanka(std::string_view t) {
     return t;
 }
 
+// The exactly representable powers of ten: 10^k = 5^k 2^k and 5^27 < 2^64.
+constexpr int najveciTacanStepen = 27;
+
+// A decimal of at most 19 significant digits whose exponent leaves a power of ten that is exact
+// is one exact integer times or over one exact power, so a single rounded operation gives the
+// correctly rounded value the library's reading would give. False for anything else.
+// `t` has passed the grammar check and carries no sign.
+bool BrzoProcitaj(std::string_view t, long double& v) {
+    unsigned long long cifre = 0;
+    int znacajnih = 0, eksponent = 0;
+    size_t i = 0;
+    bool posleTacke = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        if (t[i] == '.') {
+            posleTacke = true;
+            continue;
+        }
+        if (cifre == 0 && t[i] == '0') {
+            if (posleTacke) --eksponent;
+            continue;
+        }
+        if (++znacajnih > 19) return false;
+        cifre = cifre * 10 + static_cast<unsigned>(t[i] - '0');
+        if (posleTacke) --eksponent;
+    }
+    if (i < t.size()) {
+        int e = 0;
+        auto [kraj, ec] = std::from_chars(t.data() + i + 1 + (t[i + 1] == '+' ? 1 : 0), t.data() + t.size(), e);
+        if (ec != std::errc() || kraj != t.data() + t.size()) return false;
+        eksponent += e;
+    }
+    if (cifre == 0) {
+        v = 0;
+        return true;
+    }
+    if (eksponent < -najveciTacanStepen || eksponent > najveciTacanStepen) return false;
+    long double stepen = 1;
+    for (int k = 0; k < std::abs(eksponent); ++k) stepen *= 10;
+    const long double m = static_cast<long double>(cifre);
+    v = eksponent < 0 ? m / stepen : m * stepen;
+    return true;
+}
+
 }  // namespace
 
 std::string FormatBroja(long double v) {
@@ -113,6 +156,7 @@ std::optional<long double> ParsirajReal(std::string_view tekst) {
     }
     if (i != t.size()) return std::nullopt;
     long double v = 0;
+    if (BrzoProcitaj(t, v)) return negativan ? -v : v;
     auto [kraj, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Out of range either way: the decimal exponent of the first significant digit tells

@@ -107,5 +107,7 @@ void TDokument::NovaIstorija() {
     koraci.clear();
     indeks = 0;
     cisto = 0;
-    trenutno = SnimiModel(model, nullptr);
+    // The state shares what it can with the last one: announcing a model just read again costs
+    // a comparison, not a second copy.
+    trenutno = SnimiModel(model, trenutno.get());
 }

@@ -39,6 +39,14 @@ TDeljenaLista<T> Podeli(size_t n, const TDeljenaLista<T>* pre, Novi novi, size_t
     TDeljenaLista<T> lista;
     lista.velicina = n;
     for (size_t pocetak = 0; pocetak < n; pocetak += velicinaKomada) {
+        const size_t k = pocetak / velicinaKomada, kraj = std::min(n, pocetak + velicinaKomada);
+        // A piece inside the equal head (or, between lists of one length, the equal tail) that the
+        // earlier state holds at the same size is that state's piece: nothing to copy or compare.
+        const bool uGlavi = kraj <= p.glava, uRepu = p.na == p.nb && pocetak >= p.nb - p.rep;
+        if (pre && k < pre->komadi.size() && pre->komadi[k]->size() == kraj - pocetak && (uGlavi || uRepu)) {
+            lista.komadi.push_back(pre->komadi[k]);
+            continue;
+        }
         auto komad = std::make_shared<typename TDeljenaLista<T>::TKomad>();
         komad->reserve(std::min(velicinaKomada, n - pocetak));
         for (size_t i = pocetak; i < n && i < pocetak + velicinaKomada; ++i) {
@@ -51,7 +59,6 @@ TDeljenaLista<T> Podeli(size_t n, const TDeljenaLista<T>* pre, Novi novi, size_t
                 ++novo;
             }
         }
-        const size_t k = pocetak / velicinaKomada;
         if (pre && k < pre->komadi.size() && *pre->komadi[k] == *komad) {
             lista.komadi.push_back(pre->komadi[k]);
         } else {

@@ -56,11 +56,13 @@ struct TProzor : TProzorNaEkranu {
     size_t Stavki() const { return plot->Stavke().size(); }
 };
 
-// Counts how often a list is refilled (every refill adds its items again).
+// Counts how often a list is refilled (a refill adds its items again, or resets the list's texts at
+// once).
 struct TPunjenja {
     int broj = 0;
     explicit TPunjenja(QComboBox* c) {
         QObject::connect(c->model(), &QAbstractItemModel::rowsInserted, [this] { ++broj; });
+        QObject::connect(c->model(), &QAbstractItemModel::modelReset, [this] { ++broj; });
     }
     int Broj() const { return broj; }
 };

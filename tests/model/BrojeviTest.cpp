@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "Brojevi.h"
 #include "Greska.h"
@@ -89,6 +92,65 @@ TEST(ParsirajReal, AcceptsPlainAndScientificTextOnly) {
         if (v && s.ok) {
             EXPECT_EQ(*v, s.v) << s.tekst;
         }
+    }
+}
+
+namespace {
+// The same long double bit for bit: value and sign of zero.
+bool IstiBitovi(long double a, long double b) { return a == b && std::signbit(a) == std::signbit(b); }
+}  // namespace
+
+// Every accepted text reads to the correctly rounded value, as the C library's own reading gives
+// it: the file's 15-digit form, short and long mantissas, exponents at and past the exact powers,
+// zeros with signs, digits beyond what a 64-bit integer holds.
+TEST(ParsirajReal, ReadsTheCorrectlyRoundedValue) {
+    std::vector<std::string> tekstovi = {"0",
+                                         "-0",
+                                         "0.0",
+                                         "-0.000E+0005",
+                                         "1",
+                                         "0.1",
+                                         "-0.3",
+                                         "2.5",
+                                         "1e27",
+                                         "1e28",
+                                         "1e-27",
+                                         "1e-28",
+                                         "123456789e-27",
+                                         "9999999999999999999",
+                                         "99999999999999999999",
+                                         "18446744073709551615",
+                                         "18446744073709551616",
+                                         "0.30000000000000004",
+                                         "1.7976931348623E+0308",
+                                         "4.9E-0324",
+                                         " 2.00000000000000E+0003",
+                                         "-1.23456789012345E-0011",
+                                         "30000000.0",
+                                         "0.00001",
+                                         "0.003125",
+                                         "000123.4500",
+                                         ".5",
+                                         "5.",
+                                         "7E+0027",
+                                         "7E-0027",
+                                         "1234567890123456789E8",
+                                         "1234567890123456789E-8",
+                                         "3.14159265358979E+0000"};
+    // The file's own form of values across the range.
+    unsigned long long x = 88172645463325252ULL;
+    for (int i = 0; i < 2000; ++i) {
+        x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+        const double mantisa = double(x % 1000000007ULL) / 1000000007.0;
+        const long double v = (i % 2 ? -1.0L : 1.0L) * mantisa * std::pow(10.0L, int(x % 61) - 30);
+        tekstovi.push_back(FormatRealaZaFajl(v));
+        tekstovi.push_back(FormatBroja(v));
+    }
+    for (const std::string& t : tekstovi) {
+        SCOPED_TRACE(t);
+        const auto v = ParsirajReal(t);
+        ASSERT_TRUE(v.has_value());
+        EXPECT_TRUE(IstiBitovi(*v, std::strtold(t.c_str(), nullptr))) << double(*v);
     }
 }
 

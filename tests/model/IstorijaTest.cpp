@@ -2,12 +2,15 @@
 
 #include "PomocUredjivanja.h"
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "Dokument.h"
 #include "Greska.h"
+#include "KopijaModela.h"
+#include "SnimakModela.h"
 #include "UredjivanjeCvorova.h"
 #include "UredjivanjeMaterijala.h"
 #include "UredjivanjeOpterecenja.h"
@@ -158,4 +161,49 @@ TEST(Istorija, LargeStepsStillHitTheMemoryBound) {
             return true;
         }));
     EXPECT_EQ(d.BrojKoraka(), 5u);
+}
+
+// A state taken after an edit shares every piece the edit did not reach and holds exactly what it
+// changed; built anew it is the edited model. Edits at the head, in the middle, at piece edges
+// and at the tail, of one length and of another.
+TEST(Istorija, AStateSharesEveryPieceAnEditDidNotReach) {
+    struct TSlucaj {
+        const char* opis;
+        std::function<void(TModel&)> izmena;
+        size_t razlicitihKomada;  // node pieces not shared with the state before
+    };
+    const std::vector<TSlucaj> slucajevi = {
+        {"nothing", [](TModel&) {}, 0},
+        {"first node", [](TModel& m) { DodajIliPromeniCvor(m, P, 0, "-1", "1"); }, 1},
+        {"last of a piece", [](TModel& m) { DodajIliPromeniCvor(m, P, 255, "-1", "1"); }, 1},
+        {"first of a piece", [](TModel& m) { DodajIliPromeniCvor(m, P, 256, "-1", "1"); }, 1},
+        {"last node", [](TModel& m) { DodajIliPromeniCvor(m, P, 999, "-1", "1"); }, 1},
+        {"a node added", [](TModel& m) { DodajIliPromeniCvor(m, D, -1, "-1", "1"); }, 1},
+        {"the first node deleted",
+         [](TModel& m) {
+             m.nizStapova.erase(m.nizStapova.begin());
+             ObrisiCvor(m, 0);
+         },
+         4},
+        {"an unused node added and the first node deleted",
+         [](TModel& m) {
+             DodajIliPromeniCvor(m, D, -1, "-1", "1");
+             m.nizStapova.erase(m.nizStapova.begin());
+             ObrisiCvor(m, 0);
+         },
+         4},
+    };
+    for (const TSlucaj& s : slucajevi) {
+        SCOPED_TRACE(s.opis);
+        TModel m = Niz(1000);
+        const auto pre = SnimiModel(m, nullptr);
+        s.izmena(m);
+        const auto posle = SnimiModel(m, pre.get());
+        size_t razlicitih = 0;
+        for (size_t k = 0; k < posle->cvorovi.komadi.size(); ++k)
+            razlicitih += k >= pre->cvorovi.komadi.size() || posle->cvorovi.komadi[k] != pre->cvorovi.komadi[k];
+        EXPECT_EQ(razlicitih, s.razlicitihKomada);
+        EXPECT_EQ(posle->isti, s.razlicitihKomada == 0);
+        EXPECT_TRUE(IstiModeli(*IzgradiModel(*posle), m));
+    }
 }
