@@ -85,6 +85,7 @@ TProzorKoraka::TProzorKoraka(TKontekstAnalize& kontekst, QWidget* parent) : QDia
     matrice->addWidget(TabelaKorakaK);
     matrice->addWidget(TabelaKorakaQ);
     matrice->setStretchFactor(0, 1);
+    matrice->setSizes({1000, 130});  // one column of numbers beside the square K
     auto* desno = new QSplitter(Qt::Vertical);
     desno->addWidget(matrice);
     desno->addWidget(MemoKoraka);
