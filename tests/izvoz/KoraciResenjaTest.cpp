@@ -5,6 +5,7 @@
 
 #include "KoraciInverzije.h"
 #include "KoraciSklapanja.h"
+#include "OpisInverzije.h"
 #include "OpisKoraka.h"
 #include "PomocIzvoza.h"
 
@@ -99,4 +100,35 @@ TEST(KoraciResenja, LoadedMemberLightsItsCodeNumbersInQ) {
                 << p;
         }
     }
+}
+
+// The 3x3 worked by hand (scales 1/2, 1/4, 1): column 1 takes row 2, column 2 row 3, so the rows
+// of L and U carry the code numbers in the order the exchanges leave them.
+TEST(KoraciResenja, RowExchangesMoveTheCodeNumbersOfTheRows) {
+    TMatrix a = NovaMatrica(3, 3);
+    const double redovi[3][3] = {{1, 0, 2}, {4, 2, 0}, {0, 1, 1}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) a.SetElem(c + 1, r + 1, redovi[r][c]);
+    std::vector<TKorakInverzije> stadijumi;
+    ASSERT_TRUE(a.InvertPoKolonama([&](const TKorakInverzije& k) { stadijumi.push_back(k); }));
+    const auto koraci = KoraciCrouta(stadijumi, {7, 8, 9}, 6, "");
+    ASSERT_EQ(koraci.size(), 5u);
+    EXPECT_NE(koraci[1].tekst.find("Pivot u redu 2: zamena redova 1 i 2."), std::string::npos) << koraci[1].tekst;
+    EXPECT_NE(koraci[2].tekst.find("Pivot u redu 3: zamena redova 2 i 3."), std::string::npos) << koraci[2].tekst;
+    EXPECT_NE(koraci[3].tekst.find("Pivot je vec u redu 3: bez zamene redova."), std::string::npos);
+    // Column 2's candidates sit in rows 2 and 3, holding the equations of code numbers 7 and 9.
+    EXPECT_NE(koraci[2].tekst.find("  2  (7)   -0.5 / 0.5 / 0.25\n"), std::string::npos) << koraci[2].tekst;
+    EXPECT_NE(koraci[2].tekst.find("  3  (9)   1 / 1 / 1   <- pivot\n"), std::string::npos) << koraci[2].tekst;
+    // After both exchanges L's rows are 8, 9, 7; its last column is still to come.
+    const std::string& t = koraci[2].tekst;
+    const size_t l = t.find("L (");
+    ASSERT_NE(l, std::string::npos);
+    const auto linije = Linije(t.substr(l));
+    ASSERT_GE(linije.size(), 5u);
+    EXPECT_EQ(linije[2].substr(0, 6), "   8 |");
+    EXPECT_EQ(linije[3].substr(0, 6), "   9 |");
+    EXPECT_EQ(linije[4].substr(0, 6), "   7 |");
+    EXPECT_NE(linije[4].find("-0.5"), std::string::npos) << linije[4];
+    EXPECT_EQ(linije[4].back(), '1');
+    EXPECT_NE(koraci[4].tekst.find("Zamene redova P: 1<->2, 2<->3"), std::string::npos) << koraci[4].tekst;
 }
