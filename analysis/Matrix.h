@@ -17,11 +17,18 @@ enum class TKodMatrice { Podrazumevani, Prenosivi, Avx2 };
 
 // One recorded stage of an inversion: what the matrix holds at that moment, n x n stored by columns
 // like TMatrix, and the row exchanges chosen so far (0-based; row j was exchanged with pivoti[j]).
+// A column stage (kolona >= 0) is the factor just after that column: the columns up to it are L
+// (below the diagonal) and U (on and above it), the later ones still the row-exchanged start
+// matrix. It also keeps how the pivot was chosen: the column's entries on and below the diagonal
+// once brought up to date, before the exchange (kandidati), with their rows' scales (skale); the
+// pivot row is pivoti[kolona].
 struct TKorakInverzije {
     std::string opis;
     int n = 0;
     std::vector<double> elementi;
     std::vector<int> pivoti;
+    int kolona = -1;
+    std::vector<double> kandidati, skale;
 };
 
 // The dense matrix of the analysis. Indexing is 1-based and column-first: Elem(c, r) is the element
@@ -73,6 +80,12 @@ public:
     // inverse. Meant for small matrices shown step by step; the copies cost n*n doubles each.
     using TPosmatracInverzije = std::function<void(const TKorakInverzije&)>;
     bool InvertSaKoracima(const TPosmatracInverzije& posmatrac) { return Invertuj(nullptr, nullptr, &posmatrac); }
+    // The same, with a stage after every column of the factor between the first two stages, for
+    // n up to NajviseKolonaUKoracima (beyond it the three stages only).
+    static constexpr int NajviseKolonaUKoracima = 96;
+    bool InvertPoKolonama(const TPosmatracInverzije& posmatrac) {
+        return Invertuj(nullptr, nullptr, &posmatrac, true);
+    }
 
     // How the large products and inversions run: the inner loops (an AVX2 request on a processor
     // without it takes the portable ones) and the number of threads (0: the environment's
@@ -89,7 +102,7 @@ public:
 
 private:
     bool Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak,
-                  const TPosmatracInverzije* posmatrac = nullptr);
+                  const TPosmatracInverzije* posmatrac = nullptr, bool poKolonama = false);
     size_t Indeks(int c, int r) const { return static_cast<size_t>(c - 1) * redova + (r - 1); }
     template <class T>
     void Alociraj(std::vector<T>& v, size_t n) const {

@@ -3,6 +3,8 @@
 // MatrixZamena); every element still receives the operations of the textbook loop in its order.
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <string>
 #include <utility>
 
 #include "Matrix.h"
@@ -35,10 +37,41 @@ void Prijavi(const TMatrix::TPosmatracInverzije* posmatrac, const char* opis, co
     (*posmatrac)(korak);
 }
 
+// Each column of the factor as a stage of its own; copies only.
+class TKoloneUKorake final : public matrica_jezgro::TPosmatracKolona {
+public:
+    TKoloneUKorake(const TMatrix::TPosmatracInverzije& posmatrac, int n, const std::vector<int>& pivoti)
+        : posmatrac(posmatrac),
+          n(n),
+          N(static_cast<std::size_t>(n)),
+          pivoti(pivoti) {}
+
+    void PivotIzabran(int j, const double* a, const double* skala, int) override {
+        const double* kol = a + static_cast<std::size_t>(j) * N;
+        korak.kandidati.assign(kol + j, kol + n);
+        korak.skale.assign(skala + j, skala + n);
+    }
+    void KolonaGotova(int j, const double* a) override {
+        korak.opis = "Crout rastavljanje, kolona " + std::to_string(j + 1);
+        korak.n = n;
+        korak.kolona = j;
+        korak.elementi.assign(a, a + N * N);
+        korak.pivoti.assign(pivoti.begin(), pivoti.begin() + j + 1);
+        posmatrac(korak);
+    }
+
+private:
+    const TMatrix::TPosmatracInverzije& posmatrac;
+    int n;
+    std::size_t N;
+    const std::vector<int>& pivoti;
+    TKorakInverzije korak;
+};
+
 }  // namespace
 
-bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak,
-                       const TPosmatracInverzije* posmatrac) {
+bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak, const TPosmatracInverzije* posmatrac,
+                       bool poKolonama) {
     using namespace matrica_jezgro;
     if (najmanjiRelativniPivot) *najmanjiRelativniPivot = 0.0;
     if (redova != kolona) return false;
@@ -71,8 +104,12 @@ bool TMatrix::Invertuj(double* najmanjiRelativniPivot, const TNapredak* napredak
     }
     if (neuspeh) return false;
 
-    const TIshodRastavljanja ishod = Rastavi(el.data(), n, skala.data(), pivoti.data(),
-                                             {Poravnaj(pakA.data()), Poravnaj(pakB.data())}, racun, napredak);
+    std::unique_ptr<TKoloneUKorake> kolone;
+    if (poKolonama && posmatrac && *posmatrac && n <= NajviseKolonaUKoracima)
+        kolone = std::make_unique<TKoloneUKorake>(*posmatrac, n, pivoti);
+    const TIshodRastavljanja ishod =
+        Rastavi(el.data(), n, skala.data(), pivoti.data(), {Poravnaj(pakA.data()), Poravnaj(pakB.data())}, racun,
+                napredak, kolone.get());
     if (ishod.prekinuto) return false;
     if (najmanjiRelativniPivot) *najmanjiRelativniPivot = ishod.najmanji;
     if (ishod.neuspeh) return false;

@@ -25,10 +25,21 @@ struct TIshodRastavljanja {
     bool prekinuto = false;  // stopped on request; the matrix then holds no meaningful values
 };
 
+// Sees the columns of a decomposition done in one block (n up to 96, one thread):
+// first when column j is brought up to date and its pivot row chosen, rows not yet exchanged
+// (a, skala as they are), then when the column is done. It only reads; the arithmetic is the
+// unobserved one.
+struct TPosmatracKolona {
+    virtual ~TPosmatracKolona() = default;
+    virtual void PivotIzabran(int j, const double* a, const double* skala, int pivot) = 0;
+    virtual void KolonaGotova(int j, const double* a) = 0;
+};
+
 // Crout decomposition with implicit partial pivoting, in place, of the n x n matrix a stored by
 // columns; skala holds each row's 1 / largest magnitude and is updated by the row exchanges.
+// `kolone` is told of every column when the whole matrix is one block, else of none.
 TIshodRastavljanja Rastavi(double* a, int n, double* skala, int* pivoti, const TRadRastavljanja& rad,
-                           const TRacun& racun, const TNapredakFn* napredak);
+                           const TRacun& racun, const TNapredakFn* napredak, TPosmatracKolona* kolone = nullptr);
 
 struct TRadZamene {
     static std::size_t VelicinaPanela(int n);  // doubles of one thread's panel

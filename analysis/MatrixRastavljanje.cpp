@@ -67,6 +67,7 @@ public:
                     imax = i;  // ties go to the later row
                 }
             }
+            if (kolone) kolone->PivotIzabran(j, a, skala, imax);
             if (imax != j) {
                 for (int c = b.j0; c < b.j1; ++c) std::swap(A(imax, c), A(j, c));
                 skala[imax] = skala[j];
@@ -82,6 +83,7 @@ public:
                 const double piv = kol[j];
                 for (int i = j + 1; i < n; ++i) kol[i] = kol[i] / piv;
             }
+            if (kolone) kolone->KolonaGotova(j, a);
         }
         if (b.j1 < n) PakujA(&A(b.j1, b.j0), N, n - b.j1, b.j1 - b.j0, PakA(b.j0));
         return b;
@@ -118,6 +120,7 @@ public:
     int nb;
     double najmanji = std::numeric_limits<double>::infinity();
     bool neuspeh = false;
+    TPosmatracKolona* kolone = nullptr;
 };
 
 }  // namespace
@@ -137,8 +140,11 @@ std::size_t TRadRastavljanja::VelicinaB(int n) {
 }
 
 TIshodRastavljanja Rastavi(double* a, int n, double* skala, int* pivoti, const TRadRastavljanja& rad,
-                           const TRacun& racun, const TNapredakFn* napredak) {
+                           const TRacun& racun, const TNapredakFn* napredak, TPosmatracKolona* kolone) {
     TRastavljac r(a, n, skala, pivoti, rad, *racun.jezgro);
+    // Past one block the later columns take a block's exchanges and products after it, partly on
+    // other threads: the whole matrix is then in no textbook state between two columns.
+    if (n <= TRadRastavljanja::Dubina(n) && n < NajmanjiZaNiti) r.kolone = kolone;
     const int niti = n >= NajmanjiZaNiti ? racun.niti : 1;
     TIshodRastavljanja ishod;
 

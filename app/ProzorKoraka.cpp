@@ -30,6 +30,27 @@ QPushButton* Dugme(const char* tekst, const char* ime) {
     return b;
 }
 
+QColor BojaStapa(int indeks) { return BojeStapova[static_cast<size_t>(indeks) % std::size(BojeStapova)]; }
+
+QTableWidgetItem* Celija(double v) {
+    auto* stavka = new QTableWidgetItem(QString::fromStdString(ZapisSaCiframa(v, 6)));
+    stavka->setToolTip(QString::fromStdString(TacanZapis(v)));
+    return stavka;
+}
+
+QStringList Oznake(const std::vector<int>& kodovi, int n) {
+    QStringList oznake;
+    for (int i = 0; i < n && i < static_cast<int>(kodovi.size()); ++i) oznake << QString::number(kodovi[size_t(i)]);
+    return oznake;
+}
+
+QTableWidget* Tabela(const char* ime) {
+    auto* t = new QTableWidget;
+    t->setObjectName(QString::fromLatin1(ime));
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return t;
+}
+
 QString ProjekatIzvestaja() {
     const QString ime = QStringLiteral("ProjectIzvestajAnalize.vrp");
     const QString kraj = QDir(QCoreApplication::applicationDirPath()).filePath(ime);
@@ -54,15 +75,19 @@ TProzorKoraka::TProzorKoraka(TKontekstAnalize& kontekst, QWidget* parent) : QDia
     MemoKoraka->setReadOnly(true);
     MemoKoraka->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoKoraka->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    TabelaKorakaK = new QTableWidget;
-    TabelaKorakaK->setObjectName(QStringLiteral("TabelaKorakaK"));
-    TabelaKorakaK->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TabelaKorakaK = Tabela("TabelaKorakaK");
+    TabelaKorakaQ = Tabela("TabelaKorakaQ");
     ButtonNazad = Dugme("Nazad", "ButtonNazad");
     ButtonNapred = Dugme("Napred", "ButtonNapred");
     ButtonStampajKorake = Dugme("Stampaj korake", "ButtonStampajKorake");
 
+    auto* matrice = new QSplitter(Qt::Horizontal);
+    matrice->addWidget(TabelaKorakaK);
+    matrice->addWidget(TabelaKorakaQ);
+    matrice->setStretchFactor(0, 1);
+    matrice->setSizes({1000, 130});  // one column of numbers beside the square K
     auto* desno = new QSplitter(Qt::Vertical);
-    desno->addWidget(TabelaKorakaK);
+    desno->addWidget(matrice);
     desno->addWidget(MemoKoraka);
     auto* gore = new QSplitter(Qt::Horizontal);
     gore->addWidget(ListaKoraka);
@@ -98,7 +123,11 @@ void TProzorKoraka::Prikazi(int i) {
     const TKorakMetode& k = koraci[static_cast<size_t>(i)];
     MemoKoraka->setPlainText(QString::fromStdString(k.tekst));
     TabelaKorakaK->setVisible(k.korakSklapanja >= 0);
-    if (k.korakSklapanja >= 0) PrikaziK(sklapanje[static_cast<size_t>(k.korakSklapanja)]);
+    TabelaKorakaQ->setVisible(k.korakSklapanja >= 0);
+    if (k.korakSklapanja >= 0) {
+        PrikaziK(sklapanje[static_cast<size_t>(k.korakSklapanja)]);
+        PrikaziQ(sklapanje[static_cast<size_t>(k.korakSklapanja)]);
+    }
     ButtonNazad->setEnabled(i > 0);
     ButtonNapred->setEnabled(i + 1 < BrojKoraka());
     if (naIzborStapa) naIzborStapa(k.indeksStapa);
@@ -110,21 +139,29 @@ void TProzorKoraka::PrikaziK(const TKorakSklapanja& k) {
     TabelaKorakaK->clear();
     TabelaKorakaK->setRowCount(n);
     TabelaKorakaK->setColumnCount(n);
-    QStringList oznake;
-    for (int i = 0; i < n && i < static_cast<int>(sve.size()); ++i) oznake << QString::number(sve[size_t(i)]);
+    const QStringList oznake = Oznake(sve, n);
     TabelaKorakaK->setHorizontalHeaderLabels(oznake);
     TabelaKorakaK->setVerticalHeaderLabels(oznake);
-    const QColor boja = BojeStapova[static_cast<size_t>(k.indeksStapa) % std::size(BojeStapova)];
     for (int c = 1; c <= n; ++c)
-        for (int r = 1; r <= n; ++r) {
-            const double v = k.K.Elem(c, r);
-            auto* stavka = new QTableWidgetItem(QString::fromStdString(ZapisSaCiframa(v, 6)));
-            stavka->setToolTip(QString::fromStdString(TacanZapis(v)));
-            TabelaKorakaK->setItem(r - 1, c - 1, stavka);
-        }
+        for (int r = 1; r <= n; ++r) TabelaKorakaK->setItem(r - 1, c - 1, Celija(k.K.Elem(c, r)));
     for (const auto& [c, r] : k.celije)
-        if (QTableWidgetItem* s = TabelaKorakaK->item(r - 1, c - 1)) s->setBackground(boja);
+        if (QTableWidgetItem* s = TabelaKorakaK->item(r - 1, c - 1)) s->setBackground(BojaStapa(k.indeksStapa));
     TabelaKorakaK->resizeColumnsToContents();
+}
+
+void TProzorKoraka::PrikaziQ(const TKorakSklapanja& k) {
+    const std::vector<int>& sve = *kontekst.Stanje().nizKodnihBrojeva;
+    const int n = k.Q.NrOfRows();
+    TabelaKorakaQ->clear();
+    TabelaKorakaQ->setRowCount(n);
+    TabelaKorakaQ->setColumnCount(1);
+    const QStringList oznake = Oznake(sve, n);
+    TabelaKorakaQ->setHorizontalHeaderLabels({QStringLiteral("Q")});
+    TabelaKorakaQ->setVerticalHeaderLabels(oznake);
+    for (int r = 1; r <= n; ++r) TabelaKorakaQ->setItem(r - 1, 0, Celija(k.Q.Elem(1, r)));
+    for (int r : k.celijeQ)
+        if (QTableWidgetItem* s = TabelaKorakaQ->item(r - 1, 0)) s->setBackground(BojaStapa(k.indeksStapa));
+    TabelaKorakaQ->resizeColumnsToContents();
 }
 
 void TProzorKoraka::Stampaj() {

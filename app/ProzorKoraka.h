@@ -15,7 +15,8 @@ class TKontekstAnalize;
 
 // "Korak po korak": the walk through the method for the model the results describe. The step
 // list jumps to a step, "Napred" and "Nazad" go one step; an assembly step shows K after its member
-// with the cells the member adds to lit, and the text of its matrices; "Stampaj korake" writes
+// with the cells the member adds to lit, the load vector Q beside it with the entries its loads
+// land on lit alike, and the text of its matrices; "Stampaj korake" writes
 // the whole walk as a PDF through the report engine. Made from the results when it opens; the
 // window keeps its own copy of every step.
 class TProzorKoraka : public QDialog {
@@ -33,6 +34,7 @@ public:
     QListWidget* ListaKoraka = nullptr;
     QPlainTextEdit* MemoKoraka = nullptr;
     QTableWidget* TabelaKorakaK = nullptr;
+    QTableWidget* TabelaKorakaQ = nullptr;
     QPushButton* ButtonNazad = nullptr;
     QPushButton* ButtonNapred = nullptr;
     QPushButton* ButtonStampajKorake = nullptr;
@@ -40,6 +42,7 @@ public:
 private:
     void Prikazi(int i);
     void PrikaziK(const TKorakSklapanja& k);
+    void PrikaziQ(const TKorakSklapanja& k);
     void Stampaj();
 
     TKontekstAnalize& kontekst;

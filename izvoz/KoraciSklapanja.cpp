@@ -5,6 +5,7 @@
 #include "ElementStapa.h"
 #include "Greska.h"
 #include "Model.h"
+#include "Opterecenje.h"
 #include "PozicijeKodova.h"
 #include "Sklapanje.h"
 #include "StanjeAnalize.h"
@@ -30,6 +31,19 @@ TKorakSklapanja Stap(const TModel& model, size_t i) {
     return k;
 }
 
+// The member's loads added to Q, and where they land.
+void DodajOpterecenja(const TModel& model, const TStap& s, const TPozicije& pozicije, int n, TMatrix& Q,
+                      std::vector<int>& celije) {
+    TOpterecenjaPoStapu svoja;
+    for (const auto& o : model.nizOpterecenja)
+        if (o->IDStapa() == s.ID()) svoja[s.ID()].push_back(o.get());
+    if (svoja.empty()) return;
+    SaberiOpterecenjaStapova(model, pozicije, n, svoja, {&Q});
+    for (int kod : KodniBrojeviStapa(s)) pozicije.ZaSve(kod, [&](int p) { celije.push_back(p); });
+    std::sort(celije.begin(), celije.end());
+    celije.erase(std::unique(celije.begin(), celije.end()), celije.end());
+}
+
 }  // namespace
 
 std::vector<TKorakSklapanja> KoraciSklapanja(const TModel& model, const TStanjeAnalize& stanje) {
@@ -40,7 +54,8 @@ std::vector<TKorakSklapanja> KoraciSklapanja(const TModel& model, const TStanjeA
     if (n > NajviseKodovaKoraka)
         throw TGreska("Korak po korak je za modele do " + std::to_string(NajviseKodovaKoraka) +
                       " kodnih brojeva; ovaj ih ima " + std::to_string(n) + "!!!");
-    TMatrix K = NovaMatrica(n, n);
+    const TPozicije pozicije(sve);
+    TMatrix K = NovaMatrica(n, n), Q = NovaMatrica(1, n);
     std::vector<std::pair<int, int>> celije;
     // Called before each member and once more at the end: the member just added closes its step.
     auto zatvori = [&](size_t gotovih) {
@@ -51,11 +66,13 @@ std::vector<TKorakSklapanja> KoraciSklapanja(const TModel& model, const TStanjeA
         celije.erase(std::unique(celije.begin(), celije.end()), celije.end());
         k.celije = std::move(celije);
         celije.clear();
+        DodajOpterecenja(model, *model.nizStapova[gotovih - 1], pozicije, n, Q, k.celijeQ);
+        k.Q = Q;
         koraci.push_back(std::move(k));
         return true;
     };
     ZaDoprinoseK(
-        model, TPozicije(sve),
+        model, pozicije,
         [&](int kol, int red, double v) {
             K.SetElem(kol, red, K.Elem(kol, red) + v);
             celije.emplace_back(kol, red);

@@ -19,6 +19,11 @@ struct TKorakSklapanja {
     TMatrix K;
     // The places (kolona, red; 1-based) of K this member adds to, both triangles.
     std::vector<std::pair<int, int>> celije;
+    // The load vector over all code numbers after this member's loads, gathered by the run's
+    // additions in its order (its first n_s entries end as the run's Qs), and the positions
+    // (1-based) its loads land on: none for a member without loads.
+    TMatrix Q;
+    std::vector<int> celijeQ;
 };
 
 // Kodnih brojeva beyond which the walk is not offered: every step keeps a whole K.

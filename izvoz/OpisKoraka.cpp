@@ -1,9 +1,12 @@
 #include "OpisKoraka.h"
 
 #include <cmath>
+#include <utility>
 
+#include "KoraciInverzije.h"
 #include "MatriceMetode.h"
 #include "Model.h"
+#include "OpisInverzije.h"
 #include "StanjeAnalize.h"
 #include "ZapisBroja.h"
 
@@ -88,8 +91,8 @@ std::string Ravnoteza(const TModel& model, const std::vector<TImenovanaMatrica>&
 
 }  // namespace
 
-std::string MatricaKaoTekst(const TIzvorMatrice& m, int redova, int kolona, const std::vector<int>& kr,
-                            const std::vector<int>& kk, int cifara) {
+std::string TabelaKaoTekst(int redova, int kolona, const std::function<std::string(int, int)>& celija,
+                           const std::vector<int>& kr, const std::vector<int>& kk, int cifara) {
     const size_t w = static_cast<size_t>(cifara) + 8;
     std::string s;
     if (!kk.empty()) {
@@ -99,10 +102,16 @@ std::string MatricaKaoTekst(const TIzvorMatrice& m, int redova, int kolona, cons
     }
     for (int r = 1; r <= redova; ++r) {
         if (!kr.empty()) s += Poravnaj(std::to_string(kr[size_t(r - 1)]), 4) + " |";
-        for (int c = 1; c <= kolona; ++c) s += Poravnaj(ZapisSaCiframa(m.Element(c, r), cifara), w);
+        for (int c = 1; c <= kolona; ++c) s += Poravnaj(celija(c, r), w);
         s += "\n";
     }
     return s;
+}
+
+std::string MatricaKaoTekst(const TIzvorMatrice& m, int redova, int kolona, const std::vector<int>& kr,
+                            const std::vector<int>& kk, int cifara) {
+    return TabelaKaoTekst(
+        redova, kolona, [&](int c, int r) { return ZapisSaCiframa(m.Element(c, r), cifara); }, kr, kk, cifara);
 }
 
 std::vector<TKorakMetode> KoraciMetode(const TModel& model, const TStanjeAnalize& st,
@@ -119,7 +128,12 @@ std::vector<TKorakMetode> KoraciMetode(const TModel& model, const TStanjeAnalize
                      p.Matrica("Koo", "Koo")});
     v.push_back({"Desna strana: Ss = Ps + Qs i Kso qo",
                  p.Matrica("Ps", "Ps") + p.Matrica("Qs", "Qs") + p.Matrica("Ss", "Ss") + p.Matrica("qo", "qo")});
-    v.push_back({"Resenje sistema", Resenje(st, p)});
+    // The inversion step by step where the run's own stages can be shown, else its facts at once.
+    const std::string resenje = p.Matrica("qs", "qs = inv Kss (Ss - Kso qo)") + p.Matrica("qo", "qo");
+    std::vector<TKorakMetode> crout =
+        KoraciCrouta(KoraciInverzijeKss(st), *st.nizKodnihBrojevaNepoznatihPomeranja, cifara, resenje);
+    if (crout.empty()) v.push_back({"Resenje sistema", Resenje(st, p)});
+    for (TKorakMetode& k : crout) v.push_back(std::move(k));
     for (size_t i = 0; i < model.nizStapova.size(); ++i) {
         const std::string id = std::to_string(model.nizStapova[i]->ID());
         TKorakMetode k{"Stap " + id + ": sile na krajevima",

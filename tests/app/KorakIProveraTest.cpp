@@ -36,8 +36,9 @@ TEST(KorakPoKorak, WalksForwardAndBackAndMarksTheMemberOnThePlot) {
     p.Meni("KorakPoKorak1");
     auto* k = p.w->findChild<TProzorKoraka*>("ProzorKorakPoKorak");
     ASSERT_NE(k, nullptr);
-    // 3 members, partition, right-hand side, solution, 3 end forces, equilibrium.
-    ASSERT_EQ(k->BrojKoraka(), 10);
+    // 3 members, partition, right-hand side, the solution (Kss, its 6 columns, the inverse), 3 end
+    // forces, equilibrium.
+    ASSERT_EQ(k->BrojKoraka(), 17);
     EXPECT_EQ(k->ListaKoraka->item(0)->text(), "1. Stap 0: sabiranje u K");
     EXPECT_FALSE(k->ButtonNazad->isEnabled());
     EXPECT_TRUE(p.w->PlotChartGrafik->ImaIsticanje());
@@ -47,6 +48,16 @@ TEST(KorakPoKorak, WalksForwardAndBackAndMarksTheMemberOnThePlot) {
         for (int c = 0; c < k->TabelaKorakaK->columnCount(); ++c)
             obojenih += k->TabelaKorakaK->item(r, c)->background().style() != Qt::NoBrush;
     EXPECT_EQ(obojenih, 36);
+    // Its wind load lands on its six code numbers of Q, lit in the same colour.
+    ASSERT_EQ(k->TabelaKorakaQ->rowCount(), k->TabelaKorakaK->rowCount());
+    int obojenihQ = 0;
+    for (int r = 0; r < k->TabelaKorakaQ->rowCount(); ++r) {
+        const QTableWidgetItem* q = k->TabelaKorakaQ->item(r, 0);
+        if (q->background().style() == Qt::NoBrush) continue;
+        ++obojenihQ;
+        EXPECT_EQ(q->background().color(), k->TabelaKorakaK->item(r, r)->background().color());
+    }
+    EXPECT_EQ(obojenihQ, 6);
     k->ButtonNapred->click();
     k->ButtonNapred->click();
     EXPECT_EQ(k->TrenutniKorak(), 2);
@@ -59,9 +70,10 @@ TEST(KorakPoKorak, WalksForwardAndBackAndMarksTheMemberOnThePlot) {
     EXPECT_EQ(k->TabelaKorakaK->horizontalHeaderItem(0)->text(), QString::number((*p.w->Stanje().nizKodnihBrojeva)[0]));
     k->ButtonNazad->click();
     EXPECT_EQ(k->TrenutniKorak(), 1);
-    k->ListaKoraka->setCurrentRow(9);
+    k->ListaKoraka->setCurrentRow(16);
     EXPECT_FALSE(k->ButtonNapred->isEnabled());
     EXPECT_TRUE(k->TabelaKorakaK->isHidden());
+    EXPECT_TRUE(k->TabelaKorakaQ->isHidden());
     EXPECT_NE(k->MemoKoraka->toPlainText().indexOf("Reakcije + opterecenja"), -1);
     EXPECT_FALSE(p.w->PlotChartGrafik->ImaIsticanje());
 
