@@ -110,8 +110,9 @@ std::string TabelaKaoTekst(int redova, int kolona, const std::function<std::stri
 
 std::string MatricaKaoTekst(const TIzvorMatrice& m, int redova, int kolona, const std::vector<int>& kr,
                             const std::vector<int>& kk, int cifara) {
+    // + 0.0 shows a negative zero (the sine of a zero angle, turned) as the 0 a student writes.
     return TabelaKaoTekst(
-        redova, kolona, [&](int c, int r) { return ZapisSaCiframa(m.Element(c, r), cifara); }, kr, kk, cifara);
+        redova, kolona, [&](int c, int r) { return ZapisSaCiframa(m.Element(c, r) + 0.0, cifara); }, kr, kk, cifara);
 }
 
 std::vector<TKorakMetode> KoraciMetode(const TModel& model, const TStanjeAnalize& st,

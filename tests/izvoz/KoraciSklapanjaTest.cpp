@@ -75,6 +75,11 @@ TEST(KoraciSklapanja, TheWalkEndsInEquilibrium) {
     EXPECT_EQ(koraci[0].korakSklapanja, 0);
     EXPECT_EQ(koraci[14].indeksStapa, 1);
     EXPECT_NE(koraci[12].tekst.find("inv Kss"), std::string::npos);
+    // A turned zero (the sine of a horizontal member's angle) is printed as the 0 it is.
+    for (const auto& k : koraci) {
+        EXPECT_EQ(k.tekst.find(" -0\n"), std::string::npos) << k.tekst;
+        EXPECT_EQ(k.tekst.find(" -0 "), std::string::npos) << k.tekst;
+    }
     // The loads are 10 across and 20 down; the reactions take both back.
     const std::string& t = koraci.back().tekst;
     EXPECT_NE(t.find("Zbir sila u cvorovima:        X = 10, Z = 0"), std::string::npos) << t;
