@@ -301,9 +301,8 @@ int TTabelaMatrice::SirinaKoloneIzvora(const TBlokMatrice& b, int mk, int w, con
     });
     if (!procitana) {
         // A column that costs a solve is not computed just to be measured: it gets the width of
-        // the widest number in exponent form, the form the small entries of an inverse take (with
-        // every digit of a chosen count, which the usual form's bound does not cover).
-        return std::max(w, cifara > 0 ? merac.Sirina(Realan(-1.0L / 3 * 1e-10L)) : merac.GornjaGranicaReala(-1.5e-10));
+        // the widest number in exponent form, the form the small entries of an inverse take.
+        return std::max(w, merac.GornjaGranicaReala(-1.5e-10));
     }
     if (vidjenih < n) w = std::max(w, merac.Sirina(Realan(0.0L)));  // the entries not stored are zeros
     return w;
