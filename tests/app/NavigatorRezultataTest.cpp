@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSplitter>
 #include <QTabBar>
@@ -110,12 +111,9 @@ TEST(NavigatorRezultata, EveryPageIsTwoClicksAwayFromAPageOfTheOtherGroup) {
     EXPECT_FALSE(p.Strane()->tabBar()->isVisible());  // no strip with scroll arrows any more
     struct {
         QString grupa, strana, odakle;
-    } slucajevi[] = {{"Stap", "R - sile", "Kss"},
-                     {"Stap", "Dijagrami", "Uticajne linije"},
-                     {"Stap", "MK GKS", "K - GKS"},
-                     {"Sistem", "Kss", "MK LKS"},
-                     {"Sistem", "Uticajne linije", "Q"},
-                     {"Sistem", "Matrica transformacije cvora", "Dijagrami"}};
+    } slucajevi[] = {{"Stap", "R - sile", "Kss"},        {"Stap", "Dijagrami", "Uticajne linije"},
+                     {"Stap", "MK GKS", "K - GKS"},      {"Sistem", "Kss", "MK LKS"},
+                     {"Sistem", "Uticajne linije", "Q"}, {"Sistem", "Matrica transformacije cvora", "Dijagrami"}};
     for (const auto& s : slucajevi) {
         SCOPED_TRACE(s.strana.toStdString());
         p.Strane()->setCurrentIndex(p.Indeks(s.odakle));
@@ -147,6 +145,12 @@ TEST(NavigatorRezultata, APageChosenInCodeBringsUpItsGroupWithOnlyThatGroupsTabs
             }
         EXPECT_EQ(oznacenih, 1);
     }
+    // Ctrl+Tab on the pages still steps through them all, across the groups.
+    p.Strane()->setCurrentIndex(p.Indeks("Q"));
+    QKeyEvent dalje(QEvent::KeyPress, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::sendEvent(p.Strane(), &dalje);
+    EXPECT_EQ(p.Strane()->tabText(p.Strane()->currentIndex()), "K - GKS");
+    EXPECT_EQ(p.grupe->currentIndex(), TStranicaRezultata::GrupaSistem);
     // A click on a member in the plot goes to "R - sile", so the member's group comes up.
     p.Strane()->setCurrentIndex(p.Indeks("Kss"));
     p.rez->PrikaziStapSaGrafika(1);
@@ -292,8 +296,8 @@ TEST(RasporedUTok, ItemsRunLeftToRightAndWrapAtTheEdge) {
         EXPECT_EQ(tok->heightForWidth(s.sirina), s.visina);
         tok->setGeometry(QRect(0, 0, s.sirina, s.visina));
         for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(w[size_t(i)]->geometry(),
-                      QRect(50 * (i % s.kolonaPoRedu), 20 * (i / s.kolonaPoRedu), 50, 20)) << i;
+            EXPECT_EQ(w[size_t(i)]->geometry(), QRect(50 * (i % s.kolonaPoRedu), 20 * (i / s.kolonaPoRedu), 50, 20))
+                << i;
     }
     // A hidden item takes no place.
     okvir.show();
