@@ -10,6 +10,7 @@
 namespace {
 
 const char* const SvojstvoJezicka = "veltJezicak";
+const char* const SvojstvoRedaJezicaka = "veltRedJezicaka";
 
 // What assistive technology is told about a tab button: a page tab (not the check box the
 // toolkit would announce for a checkable button), selected when its page is shown, and a
@@ -41,19 +42,33 @@ public:
 QAccessibleInterface* FabrikaPristupa(const QString& klasa, QObject* o) {
     if (klasa == QLatin1String("QToolButton") && o && o->property(SvojstvoJezicka).toBool())
         return new TPristupJezicku(static_cast<QToolButton*>(o));
-    if (klasa == QLatin1String("QWidget") && o && o->objectName() == QLatin1String("JezicciGlavnogMenija"))
+    if (klasa == QLatin1String("QWidget") && o && o->property(SvojstvoRedaJezicaka).toBool())
         return new QAccessibleWidget(static_cast<QWidget*>(o), QAccessible::PageTabList);
     return nullptr;
 }
 
+void UgradiFabriku() {
+    static const bool fabrika = (QAccessible::installFactory(FabrikaPristupa), true);
+    (void)fabrika;
+}
+
 }  // namespace
+
+void OznaciJezicak(QToolButton* jezicak) {
+    UgradiFabriku();
+    jezicak->setProperty(SvojstvoJezicka, true);
+}
+
+void OznaciRedJezicaka(QWidget* red) {
+    UgradiFabriku();
+    red->setProperty(SvojstvoRedaJezicaka, true);
+}
 
 TJezicciUViseRedova::TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget* parent)
     : QWidget(parent),
       strane(strane) {
-    static const bool fabrika = (QAccessible::installFactory(FabrikaPristupa), true);
-    (void)fabrika;
     setObjectName(QStringLiteral("JezicciGlavnogMenija"));
+    OznaciRedJezicaka(this);
     grupa = new QButtonGroup(this);
     grupa->setExclusive(true);
     auto* redovi = new QVBoxLayout(this);
@@ -64,7 +79,7 @@ TJezicciUViseRedova::TJezicciUViseRedova(QTabWidget* strane, int sirina, QWidget
     for (int i = 0; i < strane->count(); ++i) {
         // Marked before it has a parent, so that no interface is made for it as a plain button.
         auto* jezicak = new QToolButton;
-        jezicak->setProperty(SvojstvoJezicka, true);
+        OznaciJezicak(jezicak);
         jezicak->setText(strane->tabText(i));
         jezicak->setCheckable(true);
         jezicak->setAutoRaise(false);

@@ -109,9 +109,11 @@ TStraniceAnalize UgradiStraniceAnalize(TFormGlavniProzor& prozor) {
     });
 
     TStranicaRezultata* rezultati = s.rezultati;
-    rezultati->PageControlUlazIzlaz->addTab(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap),
-                                            QStringLiteral("Dijagrami"));
-    rezultati->PageControlUlazIzlaz->addTab(new TTabUticajneLinije(*kontekst), QStringLiteral("Uticajne linije"));
+    rezultati->DodajStranu(new TTabDijagrami(*kontekst, *rezultati->ComboBoxRezultatStap), QStringLiteral("Dijagrami"),
+                           TStranicaRezultata::GrupaStap);
+    // A moving load crosses every member: the influence lines are the system's.
+    rezultati->DodajStranu(new TTabUticajneLinije(*kontekst), QStringLiteral("Uticajne linije"),
+                           TStranicaRezultata::GrupaSistem);
     prozor.naBrisanjeRezultata = [rezultati] { rezultati->ObrisiRezultate(); };
     prozor.naOsvezavanjeListiRezultata = [rezultati] { rezultati->OsveziListe(); };
     UgradiMeniMatrica(prozor, *kontekst);

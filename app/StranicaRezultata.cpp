@@ -13,10 +13,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "Brojevi.h"
 #include "Dijalozi.h"
 #include "IzvozMatricaProzora.h"
 #include "ModelSpiska.h"
+#include "NavigatorRezultata.h"
 #include "SileStapa.h"
 #include "TabelaMatrice.h"
 
@@ -197,7 +200,6 @@ TStringGrid* TStranicaRezultata::NoviGrid(const char* ime, bool fiksniPrviRed, i
 
 QWidget* TStranicaRezultata::NapraviTabove() {
     PageControlUlazIzlaz = Imenuj(new QTabWidget, "PageControlUlazIzlaz");
-    PageControlUlazIzlaz->setUsesScrollButtons(true);
     auto tab = [&](QWidget* w, const char* natpis) { PageControlUlazIzlaz->addTab(w, QString::fromLatin1(natpis)); };
 
     tab(Sam(NoviGrid("StringGridMT")), "Matrica transformacije");
@@ -259,7 +261,25 @@ QWidget* TStranicaRezultata::NapraviTabove() {
         "Brojevi pomeranja");
     // A turned support's node: its displacements, its part of K and of the loads are in its axes.
     tab(Sam(NoviGrid("StringGridMTCvora")), "Matrica transformacije cvora");
-    return PageControlUlazIzlaz;
+
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    NavigatorRezultata =
+        new TNavigatorRezultata(PageControlUlazIzlaz, {QStringLiteral("Stap"), QStringLiteral("Sistem")});
+    v->addWidget(NavigatorRezultata);
+    v->addWidget(PageControlUlazIzlaz, 1);
+    // The selected member's own pages (its code numbers stand beside MK GKS); the rest concern the
+    // whole system.
+    const int straneStapa[] = {0, 1, 2, 3, TabSileStapa};
+    for (int i = 0; i < PageControlUlazIzlaz->count(); ++i)
+        NavigatorRezultata->DodajStranu(i, std::ranges::count(straneStapa, i) ? GrupaStap : GrupaSistem);
+    return w;
+}
+
+void TStranicaRezultata::DodajStranu(QWidget* strana, const QString& natpis, int grupa) {
+    NavigatorRezultata->DodajStranu(PageControlUlazIzlaz->addTab(strana, natpis), grupa);
 }
 
 const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
@@ -271,10 +291,8 @@ const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
                                                    "StringGridKodniBrojeviMKGKS",
                                                    "StringGridK",
                                                    "StringGridKKodniBrojevi",
-                                                   "StringGridKKodniBrojeviHorizontala",
                                                    "StringGridKss",
                                                    "StringGridKssKodniBrojevi",
-                                                   "StringGridKssKodniBrojeviHorizontala",
                                                    "StringGridKso",
                                                    "StringGridKsoKodniBrojeviVertikala",
                                                    "StringGridKsoKodniBrojeviHorizontala",
@@ -285,7 +303,6 @@ const std::vector<const char*>& TStranicaRezultata::ImenaGridovaPoRedu() {
                                                    "StringGridKooKodniBrojeviVertikala",
                                                    "StringGridInvKss",
                                                    "StringGridInvKssKodniBrojevi",
-                                                   "StringGridInvKssKodniBrojeviHorizontala",
                                                    "StringGridSs",
                                                    "StringGridPs",
                                                    "StringGridQs",
@@ -323,57 +340,6 @@ std::optional<long double> TStranicaRezultata::Faktor() const {
 void TStranicaRezultata::PrimeniPodesavanja() {
     const QString t = QString::fromStdString(kontekst.Podesavanja().vrednostIspredMatricaKrutosti);
     if (EditVrednostIspredMatricaKrutosti->text() != t) EditVrednostIspredMatricaKrutosti->setText(t);
-}
-
-void TStranicaRezultata::ObrisiRezultate() {
-    static const char* globalni[] = {"StringGridK",
-                                     "StringGridKKodniBrojevi",
-                                     "StringGridKKodniBrojeviHorizontala",
-                                     "StringGridKss",
-                                     "StringGridKssKodniBrojevi",
-                                     "StringGridKssKodniBrojeviHorizontala",
-                                     "StringGridKso",
-                                     "StringGridKsoKodniBrojeviVertikala",
-                                     "StringGridKsoKodniBrojeviHorizontala",
-                                     "StringGridKos",
-                                     "StringGridKosKodniBrojeviVertikala",
-                                     "StringGridKosKodniBrojeviHorizontala",
-                                     "StringGridKoo",
-                                     "StringGridKooKodniBrojeviVertikala",
-                                     "StringGridInvKss",
-                                     "StringGridInvKssKodniBrojevi",
-                                     "StringGridInvKssKodniBrojeviHorizontala",
-                                     "StringGridSs",
-                                     "StringGridQs",
-                                     "StringGridQoGKSReakcije",
-                                     "StringGridPs",
-                                     "StringGridqsGKSOpterecenje",
-                                     "StringGridqoGKS",
-                                     "StringGridqsGKSPomeranjeOslonaca",
-                                     "StringGridqsGKSUkupno",
-                                     "StringGridRoGKS",
-                                     "StringGridBrojeviSvihPomeranja",
-                                     "StringGridBrojeviNepoznatihPomeranja",
-                                     "StringGridBrojeviPoznatihPomeranja",
-                                     "StringGridBrojeviPomeranjaSelektovanogCvora"};
-    for (const char* ime : globalni) G(ime).Tabela().Isprazni();
-    G("StringGridR").Tabela().Isprazni();
-    LabelInvKssNaZahtev->hide();
-}
-
-void TStranicaRezultata::PrikaziNapomenuInverza() {
-    const auto& inverz = kontekst.Stanje().matricaKssGKSInvertovana;
-    if (!inverz || !inverz->NaZahtev()) {
-        LabelInvKssNaZahtev->hide();
-        return;
-    }
-    const QString n = QString::number(inverz->BrojRedova());
-    LabelInvKssNaZahtev->setText(QStringLiteral("Nije formirana (") + n + QStringLiteral(" x ") + n +
-                                 QStringLiteral("): kolone na zahtev"));
-    LabelInvKssNaZahtev->setToolTip(
-        QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
-                       "sa faktorizovanom matricom Kss."));
-    LabelInvKssNaZahtev->show();
 }
 
 void TStranicaRezultata::OsveziListe() {

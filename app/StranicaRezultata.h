@@ -17,10 +17,11 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class TModelSpiska;
+class TNavigatorRezultata;
 class TStringGrid;
 
 // The "Ulaz/Izlaz" page: node and member texts, the factor in front of the matrices and the
-// eighteen tabs of member matrices, global matrices and vectors and code-number lists.
+// its pages of member matrices, global matrices and vectors and code-number lists.
 class TStranicaRezultata : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +41,12 @@ public:
 
     // Tab index of "R - sile".
     static constexpr int TabSileStapa = 15;
+    // The two levels over the pages: the selected member's pages, and those of the whole system.
+    static constexpr int GrupaStap = 0;
+    static constexpr int GrupaSistem = 1;
+    TNavigatorRezultata* NavigatorRezultata = nullptr;
+    // A page added after the specified ones, at the end of the page control, in group `grupa`.
+    void DodajStranu(QWidget* strana, const QString& natpis, int grupa);
 
     // A grid by its name (nullptr for an unknown name) and the text of its cell (column, row).
     TStringGrid* Grid(const QString& ime) const;

@@ -132,11 +132,11 @@ bool TStranicaRezultata::PrikaziGlobalneRezultate(long double c) {
         p.Matrica("StringGridK", st.matricaKGKS, deli) && p.Dole("StringGridKKodniBrojevi", st.nizKodnihBrojeva) &&
         p.Preko("StringGridKKodniBrojeviHorizontala", st.nizKodnihBrojeva) &&
         p.Matrica("StringGridKss", st.matricaKssGKS, deli) && p.Dole("StringGridKssKodniBrojevi", S) &&
-        p.Preko("StringGridKssKodniBrojeviHorizontala", S) &&
-        p.Matrica("StringGridKso", st.matricaKsoGKS, deli) && p.Dole("StringGridKsoKodniBrojeviVertikala", S) &&
-        p.Preko("StringGridKsoKodniBrojeviHorizontala", O) && p.Matrica("StringGridKos", st.matricaKosGKS, deli) &&
-        p.Dole("StringGridKosKodniBrojeviVertikala", O) && p.Preko("StringGridKosKodniBrojeviHorizontala", S) &&
-        p.Matrica("StringGridKoo", st.matricaKooGKS, deli) && p.Dole("StringGridKooKodniBrojeviVertikala", O) &&
+        p.Preko("StringGridKssKodniBrojeviHorizontala", S) && p.Matrica("StringGridKso", st.matricaKsoGKS, deli) &&
+        p.Dole("StringGridKsoKodniBrojeviVertikala", S) && p.Preko("StringGridKsoKodniBrojeviHorizontala", O) &&
+        p.Matrica("StringGridKos", st.matricaKosGKS, deli) && p.Dole("StringGridKosKodniBrojeviVertikala", O) &&
+        p.Preko("StringGridKosKodniBrojeviHorizontala", S) && p.Matrica("StringGridKoo", st.matricaKooGKS, deli) &&
+        p.Dole("StringGridKooKodniBrojeviVertikala", O) &&
         p.Matrica("StringGridInvKss", st.matricaKssGKSInvertovana, mnozi);
     if (!matrice) return false;
     PrikaziNapomenuInverza();
@@ -153,4 +153,55 @@ bool TStranicaRezultata::PrikaziGlobalneRezultate(long double c) {
     return p.SaKodovima("StringGridQoGKSReakcije", st.vektorQoGKS, O, kao) && p.Reakcije(kontekst.Model()) &&
            p.Dole("StringGridBrojeviSvihPomeranja", st.nizKodnihBrojeva) &&
            p.Dole("StringGridBrojeviNepoznatihPomeranja", S) && p.Dole("StringGridBrojeviPoznatihPomeranja", O);
+}
+
+void TStranicaRezultata::ObrisiRezultate() {
+    static const char* globalni[] = {"StringGridK",
+                                     "StringGridKKodniBrojevi",
+                                     "StringGridKKodniBrojeviHorizontala",
+                                     "StringGridKss",
+                                     "StringGridKssKodniBrojevi",
+                                     "StringGridKssKodniBrojeviHorizontala",
+                                     "StringGridKso",
+                                     "StringGridKsoKodniBrojeviVertikala",
+                                     "StringGridKsoKodniBrojeviHorizontala",
+                                     "StringGridKos",
+                                     "StringGridKosKodniBrojeviVertikala",
+                                     "StringGridKosKodniBrojeviHorizontala",
+                                     "StringGridKoo",
+                                     "StringGridKooKodniBrojeviVertikala",
+                                     "StringGridInvKss",
+                                     "StringGridInvKssKodniBrojevi",
+                                     "StringGridInvKssKodniBrojeviHorizontala",
+                                     "StringGridSs",
+                                     "StringGridQs",
+                                     "StringGridQoGKSReakcije",
+                                     "StringGridPs",
+                                     "StringGridqsGKSOpterecenje",
+                                     "StringGridqoGKS",
+                                     "StringGridqsGKSPomeranjeOslonaca",
+                                     "StringGridqsGKSUkupno",
+                                     "StringGridRoGKS",
+                                     "StringGridBrojeviSvihPomeranja",
+                                     "StringGridBrojeviNepoznatihPomeranja",
+                                     "StringGridBrojeviPoznatihPomeranja",
+                                     "StringGridBrojeviPomeranjaSelektovanogCvora"};
+    for (const char* ime : globalni) G(ime).Tabela().Isprazni();
+    G("StringGridR").Tabela().Isprazni();
+    LabelInvKssNaZahtev->hide();
+}
+
+void TStranicaRezultata::PrikaziNapomenuInverza() {
+    const auto& inverz = kontekst.Stanje().matricaKssGKSInvertovana;
+    if (!inverz || !inverz->NaZahtev()) {
+        LabelInvKssNaZahtev->hide();
+        return;
+    }
+    const QString n = QString::number(inverz->BrojRedova());
+    LabelInvKssNaZahtev->setText(QStringLiteral("Nije formirana (") + n + QStringLiteral(" x ") + n +
+                                 QStringLiteral("): kolone na zahtev"));
+    LabelInvKssNaZahtev->setToolTip(
+        QStringLiteral("Svaka prikazana kolona racuna se jednim resavanjem "
+                       "sa faktorizovanom matricom Kss."));
+    LabelInvKssNaZahtev->show();
 }

@@ -234,6 +234,13 @@ void TStranicaRezultata::PodesiSirineKolona() {
     // The grids share one font, so one meter serves them all.
     const TMeracSirine merac(G(ImenaGridovaPoRedu().front()).font());
     for (const char* ime : ImenaGridovaPoRedu()) w = G(ime).PodesiSirine(w, &merac);
+    // The code numbers across K, Kss and inv Kss stand over their columns, which the running width
+    // may have made of different widths.
+    static const std::pair<const char*, const char*> preko[] = {
+        {"StringGridKKodniBrojeviHorizontala", "StringGridK"},
+        {"StringGridKssKodniBrojeviHorizontala", "StringGridKss"},
+        {"StringGridInvKssKodniBrojeviHorizontala", "StringGridInvKss"}};
+    for (auto [kodovi, matrica] : preko) G(kodovi).PreuzmiSirine(G(matrica));
 }
 
 // ---- handlers ----

@@ -352,6 +352,21 @@ TStringGrid::TStringGrid(const QString& ime, bool fiksniPrviRed, int sirinaKolon
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+void TStringGrid::PreuzmiSirine(const TStringGrid& matrica) {
+    QHeaderView* h = horizontalHeader();
+    const int n = std::min(tabela->BrojKolona(), matrica.Tabela().BrojKolona());
+    {
+        const QSignalBlocker tiho(h);
+        h->setUpdatesEnabled(false);
+        for (int k = 0; k < n; ++k)
+            if (h->sectionSize(k) != matrica.SirinaKolone(k)) h->resizeSection(k, matrica.SirinaKolone(k));
+        h->setUpdatesEnabled(true);
+    }
+    updateGeometries();
+    h->viewport()->update();
+    viewport()->update();
+}
+
 int TStringGrid::PodesiSirine(int w, const TMeracSirine* zajednicki) {
     std::optional<TMeracSirine> sopstveni;
     if (!zajednicki || zajednicki->KljucFonta() != font().key()) sopstveni.emplace(font());

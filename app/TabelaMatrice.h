@@ -139,6 +139,8 @@ public:
     // `zajednicki`, when given for this grid's font, spares setting up a meter of its own (that
     // measures over a thousand texts).
     int PodesiSirine(int w, const TMeracSirine* zajednicki = nullptr);
+    // Column k as wide as column k of `matrica`, for labels standing over its columns.
+    void PreuzmiSirine(const TStringGrid& matrica);
 
     // The text Ctrl+C puts on the clipboard: the selection's bounding rows and columns, cells
     // separated by tabs, rows ended by newlines; empty without a selection.
