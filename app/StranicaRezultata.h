@@ -21,7 +21,7 @@ class TNavigatorRezultata;
 class TStringGrid;
 
 // The "Ulaz/Izlaz" page: node and member texts, the factor in front of the matrices and the
-// its pages of member matrices, global matrices and vectors and code-number lists.
+// result pages (member matrices, global matrices and vectors, code-number lists) in two groups.
 class TStranicaRezultata : public QWidget {
     Q_OBJECT
 public:
