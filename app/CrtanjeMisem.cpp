@@ -152,12 +152,17 @@ bool TCrtanjeMisem::Izvrsi(const char* naziv, const std::function<bool(TModel&)>
 void TCrtanjeMisem::Pritisnut(int px, int py, Qt::MouseButton dugme) {
     if (!plot.UPovrsini(px, py)) return;
     if (dugme == Qt::RightButton) {
-        // With a member started the right button only takes it back.
-        if (pocetak) Otkazi();
-        else Obrisi(px, py);
+        DesniKlik(px, py);
         return;
     }
     if (dugme != Qt::LeftButton) return;
+    if (!pocetak && (plot.Modifikatori() & Qt::ControlModifier)) {
+        // Picking members one by one; the release that follows draws nothing.
+        if (const int s = StapNa(px, py); s >= 0 && CvorNa(px, py) < 0) {
+            izbor.PrebaciStap(s);
+            return;
+        }
+    }
     levoPritisnuto = true;
     pritisakX = px;
     pritisakY = py;
@@ -260,6 +265,18 @@ void TCrtanjeMisem::PomeriCvor(int indeks, const TTacka& cilj) {
         return DodajIliPromeniCvor(m, TRezimIzmene::Promeni, indeks, Tekst(cilj.x), Tekst(cilj.z));
     });
     plot.Refresh();
+}
+
+void TCrtanjeMisem::DesniKlik(int px, int py) {
+    // With a member started the right button only takes it back.
+    if (pocetak) Otkazi();
+    else if (k.meni && NaIzboru(px, py)) k.meni(px, py);
+    else Obrisi(px, py);
+}
+
+bool TCrtanjeMisem::NaIzboru(int px, int py) const {
+    if (const int c = CvorNa(px, py); c >= 0) return izbor.Izabran(true, c);
+    return izbor.Izabran(false, StapNa(px, py));
 }
 
 void TCrtanjeMisem::Obrisi(int px, int py) {

@@ -22,13 +22,17 @@ struct TKontekstCrtanja {
     std::function<void(const QString& tekst)> status;
     // A double click: show the node (true) or member at this list index on its page.
     std::function<void(bool cvor, int indeks)> otvori;
+    // A right click on the selection: the context menu at these control pixels.
+    std::function<void(int px, int py)> meni;
 };
 
 // The "Crtanje" mouse action: a click picks the nearest node within a few pixels, else a point on
 // the nearest member, else the nearest snap point; two clicks add a member with the nodes it
 // needs, as one step, splitting a member an end lies on. Right click
-// deletes a node or member, dragging a node moves it, a double click opens its page, Escape
-// cancels; a rectangle dragged from empty space selects, and a selection can be moved and deleted.
+// deletes a node or member (on the selection it opens the context menu instead), dragging a node
+// moves it, a double click opens its page, Escape cancels; a rectangle dragged from empty space
+// selects, Ctrl+click adds a member to the selection or takes it out, and a selection can be moved
+// and deleted.
 // Every change goes through the editing commands, with their checks and messages.
 class TCrtanjeMisem : public TAlatGrafika {
 public:
@@ -75,6 +79,9 @@ private:
     void DodajStapDo(const TTacka& kraj);
     void PomeriCvor(int indeks, const TTacka& cilj);
     void Obrisi(int px, int py);
+    void DesniKlik(int px, int py);
+    // The node or member under the pixel belongs to the selection.
+    bool NaIzboru(int px, int py) const;
     bool Izvrsi(const char* naziv, const std::function<bool(TModel&)>& izmena);
     void PrikaziPoziciju(const TTacka& t);
 

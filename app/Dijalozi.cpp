@@ -1,6 +1,8 @@
 #include "Dijalozi.h"
 
+#include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +23,10 @@ bool TPraviDijalozi::Pitanje(QWidget* roditelj, const QString& tekst) {
 }
 
 TDijalozi::TOdgovor TDijalozi::PitanjeDaNeOtkazi(QWidget*, const QString&) { return TOdgovor::Otkazi; }
+
+QAction* TDijalozi::Meni(QMenu& meni, const QPoint& gde) { return meni.exec(gde); }
+
+int TDijalozi::Dijalog(QDialog& dijalog) { return dijalog.exec(); }
 
 TDijalozi::TOdgovor TPraviDijalozi::PitanjeDaNeOtkazi(QWidget* roditelj, const QString& tekst) {
     QMessageBox kutija(QMessageBox::Question, QStringLiteral("Potvrda"), tekst, QMessageBox::NoButton, roditelj);

@@ -4,6 +4,10 @@
 
 #include <optional>
 
+class QAction;
+class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 class QPrinter;
 
@@ -27,6 +31,10 @@ public:
     // The pixel size of a saved drawing, offered as `pocetna`; nothing when the user cancels. By
     // default the offer is taken without asking.
     virtual std::optional<QSize> VelicinaSlike(QWidget* roditelj, QSize pocetna);
+    // A context menu at the global point `gde`: the chosen action, or nullptr.
+    virtual QAction* Meni(QMenu& meni, const QPoint& gde);
+    // A dialog of the program's own, shown modally: its result (QDialog::Accepted when confirmed).
+    virtual int Dijalog(QDialog& dijalog);
 };
 
 // The real boxes and dialogs.

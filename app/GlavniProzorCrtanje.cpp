@@ -33,6 +33,7 @@ void TFormGlavniProzor::UgradiCrtanje() {
         if (cvor) stranice->IzaberiCvor(indeks);
         else stranice->IzaberiStap(indeks);
     };
+    k.meni = [this](int px, int py) { MeniNaGrafiku(px, py); };
     crtanje = std::make_unique<TCrtanjeMisem>(*PlotChartGrafik, std::move(k));
     PostaviCrtanje(AkcijaMisa() == 3);
 }

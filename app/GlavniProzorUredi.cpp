@@ -5,6 +5,7 @@
 
 #include "GlavniProzorPomoc.h"
 #include "StraniceModela.h"
+#include "CrtanjeMisem.h"
 #include "UnitGlavniProzor.h"
 
 using namespace glavni_prozor;
@@ -69,6 +70,8 @@ void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
 }
 
 void TFormGlavniProzor::NaNoviModel() {
+    // A selection is kept by IDs, which in another model name other nodes and members.
+    if (crtanje) crtanje->Izbor().Postavi({});
     // The caption is left to the command: at start-up without a file it shows the program alone.
     // The settings were read with the model.
     PodesavanjaUKontrole();

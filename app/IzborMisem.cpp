@@ -64,6 +64,7 @@ bool TIzborMisem::Pusten(int px, int py) {
     if (bio == TRad::Pravougaonik) {
         izbor =
             IzborUPravougaoniku(model(), plot.PikselUX(x0), plot.PikselUY(y0), plot.PikselUX(px), plot.PikselUY(py));
+        Izmenjen();
         plot.Refresh();
         return true;
     }
@@ -81,17 +82,36 @@ bool TIzborMisem::Taster(int kljuc) {
     if (izbor.Prazan()) return false;
     if (kljuc == Qt::Key_Delete) {
         const TIzbor iz = izbor;
-        if (izvrsi("Obrisi izbor", [&](TModel& m) { return ObrisiIzbor(m, iz); })) izbor = {};
+        if (izvrsi("Obrisi izbor", [&](TModel& m) { return ObrisiIzbor(m, iz); })) {
+            izbor = {};
+            Izmenjen();
+        }
         plot.Refresh();
         return true;
     }
     if (kljuc != Qt::Key_Escape) return false;
     izbor = {};
+    Izmenjen();
     plot.Refresh();
     return false;  // Escape also cancels a started member
 }
 
 void TIzborMisem::Otkazi() { rad = TRad::Nista; }
+
+void TIzborMisem::PrebaciStap(int stap) {
+    const TModel& m = model();
+    if (stap < 0 || size_t(stap) >= m.nizStapova.size()) return;
+    const int id = m.nizStapova[size_t(stap)]->ID();
+    auto& s = izbor.stapovi;
+    if (const auto i = std::find(s.begin(), s.end(), id); i != s.end()) s.erase(i);
+    else s.push_back(id);
+    Izmenjen();
+    plot.Refresh();
+}
+
+void TIzborMisem::Izmenjen() const {
+    if (naIzmenu) naIzmenu();
+}
 
 void TIzborMisem::CrtajIzabrane(QPainter& p) const {
     const TModel& m = model();

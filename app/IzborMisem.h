@@ -39,12 +39,18 @@ public:
     void CrtajPreko(QPainter& p) const;
 
     const TIzbor& Izbor() const { return izbor; }
+    // Sets the selection without telling naIzmenu (the caller already knows).
     void Postavi(TIzbor iz) { izbor = std::move(iz); }
     bool Izabran(bool cvor, int indeks) const;
+    // Ctrl+click: the member at list index `stap` joins the selection or leaves it.
+    void PrebaciStap(int stap);
+    // Told whenever the mouse or a key changed the selection.
+    std::function<void()> naIzmenu;
 
 private:
     enum class TRad { Nista, Cekam, Pravougaonik, CekamPomeranje, Pomeranje };
     void CrtajIzabrane(QPainter& p) const;
+    void Izmenjen() const;
 
     TPlotChart& plot;
     std::function<TModel&()> model;

@@ -218,19 +218,9 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaCvora() {
     auto* grupa = new QGroupBox(QStringLiteral("Opterecenje cvora"));
     auto* f = Forma(grupa);
     Red(f, "Cvor", VELT_SPISAK(ComboBoxSpisakCvorovaZaOpterecenje));
-    Red(f, "Px", VELT_POLJE(EditKoncSilaUCvoruPx, "0.0"));
-    Red(f, "Pz", VELT_POLJE(EditKoncSilaUCvoruPz, "0.0"));
-    Red(f, "My", VELT_POLJE(EditKoncMomentUCvoru, "0.0"));
+    cvorna.DodajSile(f);
     v->addWidget(grupa);
-    auto* zadato = new QGroupBox(QStringLiteral("Zadata pomeranja oslonaca"));
-    auto* fz = Forma(zadato);
-    fz->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    Red(fz, "Zadato pomeranje u X pravcu", VELT_POLJE(EditZadatoPomeranjeUXpravcu, "0.0"));
-    Red(fz, "Zadato pomeranje u Z pravcu", VELT_POLJE(EditZadatoPomeranjeUZpravcu, "0.0"));
-    Red(fz, "Zadato obrtanje ukljestenja oko Y ose", VELT_POLJE(EditZadatoObrtanjeUkljestenjaOkoYose, "0.0"));
-    for (QLineEdit* e :
-         {EditZadatoPomeranjeUXpravcu, EditZadatoPomeranjeUZpravcu, EditZadatoObrtanjeUkljestenjaOkoYose})
-        e->setEnabled(false);
+    QGroupBox* zadato = cvorna.NapraviZadata();
     v->addWidget(zadato);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonPromeniOpterecenjeCvora, "Promeni")}));
     v->addStretch();
@@ -245,24 +235,13 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaCvora() {
 void TStraniceModela::PrikaziOpterecenjeCvora() {
     TCvor* c = Izabrani(kontekst.Model().nizCvorova, ComboBoxSpisakCvorovaZaOpterecenje->currentIndex());
     if (!c) return;
-    EditKoncSilaUCvoruPx->setText(Q(FormatBroja(c->Px())));
-    EditKoncSilaUCvoruPz->setText(Q(FormatBroja(c->Pz())));
-    EditKoncMomentUCvoru->setText(Q(FormatBroja(c->MkoncY())));
-    const TZadataPomeranja z = ZadataPomeranjaZaPrikaz(*c);
-    EditZadatoPomeranjeUXpravcu->setEnabled(z.x);
-    EditZadatoPomeranjeUXpravcu->setText(Q(FormatBroja(z.ux)));
-    EditZadatoPomeranjeUZpravcu->setEnabled(z.z);
-    EditZadatoPomeranjeUZpravcu->setText(Q(FormatBroja(z.uz)));
-    EditZadatoObrtanjeUkljestenjaOkoYose->setEnabled(z.y);
-    EditZadatoObrtanjeUkljestenjaOkoYose->setText(Q(FormatBroja(z.fiy)));
+    cvorna.Prikazi(*c);
 }
 
 void TStraniceModela::ComboBoxSpisakCvorovaZaOpterecenjeChange() { PrikaziOpterecenjeCvora(); }
 
 void TStraniceModela::ButtonPromeniOpterecenjeCvoraClick() {
-    const TPoljaOpterecenjaCvora polja{S(EditKoncSilaUCvoruPx),        S(EditKoncSilaUCvoruPz),
-                                       S(EditKoncMomentUCvoru),        S(EditZadatoPomeranjeUXpravcu),
-                                       S(EditZadatoPomeranjeUZpravcu), S(EditZadatoObrtanjeUkljestenjaOkoYose)};
+    const TPoljaOpterecenjaCvora polja = cvorna.Tekstovi();
     const int izabrani = ComboBoxSpisakCvorovaZaOpterecenje->currentIndex();
     Izvrsi("Promeni opterecenje cvora", [&](TModel& m) { return PostaviOpterecenjeCvora(m, izabrani, polja); });
 }

@@ -1,8 +1,9 @@
-// The editing pages of the linearly varying load, the self-weight and the member end springs.
+// The buttons of the linearly varying load and the self-weight, and the member end springs.
 #include <QTabWidget>
 
 #include "Brojevi.h"
 #include "KontekstUredjivanja.h"
+#include "PoljaOpterecenja.h"
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
 #include "UredjivanjeOpterecenja.h"
@@ -10,51 +11,16 @@
 
 using namespace stranice_modela;
 
-namespace {
-
-QVBoxLayout* NovaStranica(QWidget*& clan, const char* ime, const char* naslov) {
-    clan = Imenuj(new QWidget, ime);
-    auto* v = new QVBoxLayout(clan);
-    auto* l = new QLabel(QString::fromLatin1(naslov));
-    l->setWordWrap(true);
-    v->addWidget(l);
-    return v;
-}
-
-QFormLayout* Polja(QVBoxLayout* v) {
-    auto* f = new QFormLayout;
-    f->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    v->addLayout(f);
-    return f;
-}
-
-}  // namespace
-
 void TStraniceModela::NapraviStraniceDodatnihVrsta() {
-    QVBoxLayout* v =
-        NovaStranica(TabSheetLinearno, "TabSheetLinearno",
-                     "Linearno promenljivo opterecenje - lokalni koordinatni sistem, upravno na osu stapa");
-    QFormLayout* f = Polja(v);
-    Red(f, "p1", VELT_POLJE(EditLinearnoP1, "0.0"));
-    Red(f, "p2", VELT_POLJE(EditLinearnoP2, "0.0"));
-    Red(f, "a", VELT_POLJE(EditLinearnoPocetak, "0.0"));
-    Red(f, "b", VELT_POLJE(EditLinearnoKraj, "1.0"));
+    QVBoxLayout* v = vrste->Raspored(toLinearno);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonDodajOpterecenjeLinearno, "Dodaj"),
                              VELT_DUGME(ButtonPromeniOpterecenjeLinearno, "Promeni")}));
     v->addStretch();
-    PageControlOpterecenjeStapa->addTab(TabSheetLinearno, QStringLiteral("linearno"));
-
-    v = NovaStranica(TabSheetSopstvenaTezina, "TabSheetSopstvenaTezina",
-                     "Sopstvena tezina - globalno -Z; faktor x zapreminska masa materijala x povrsina preseka");
-    Red(Polja(v), "faktor", VELT_POLJE(EditFaktorSopstveneTezine, "0.00981"));
+    v = vrste->Raspored(toSopstvenaTezina);
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonDodajOpterecenjeSopstvenaTezina, "Dodaj"),
                              VELT_DUGME(ButtonPromeniOpterecenjeSopstvenaTezina, "Promeni")}));
     v->addLayout(RedDugmadi({VELT_DUGME(ButtonSopstvenaTezinaSvimStapovima, "Dodaj sopstvenu tezinu svim stapovima")}));
     v->addStretch();
-    PageControlOpterecenjeStapa->addTab(TabSheetSopstvenaTezina, QStringLiteral("sopstvena tezina"));
-    // Nine kinds no longer fit the pane's width side by side: the bar scrolls instead of widening it.
-    PageControlOpterecenjeStapa->setUsesScrollButtons(true);
 
     const std::pair<QPushButton*, std::pair<int, TRezimIzmene>> dugmad[] = {
         {ButtonDodajOpterecenjeLinearno, {toLinearno, TRezimIzmene::Dodaj}},
@@ -69,7 +35,7 @@ void TStraniceModela::NapraviStraniceDodatnihVrsta() {
 }
 
 void TStraniceModela::ButtonSopstvenaTezinaSvimStapovimaClick() {
-    const std::string faktor = S(EditFaktorSopstveneTezine);
+    const std::string faktor = vrste->Tekstovi(toSopstvenaTezina)[0];
     if (Izvrsi("Dodaj sopstvenu tezinu svim stapovima",
                [&](TModel& m) { return DodajSopstvenuTezinuSvimStapovima(m, faktor); }) != TIshod::Uradjeno)
         return;

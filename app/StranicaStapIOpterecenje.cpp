@@ -7,6 +7,7 @@
 #include "Brojevi.h"
 #include "KontekstUredjivanja.h"
 #include "ModelSpiska.h"
+#include "PoljaOpterecenja.h"
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
 #include "UredjivanjeOpterecenja.h"
@@ -45,12 +46,8 @@ void TStraniceModela::NapraviStranicuStap() {
 void TStraniceModela::OsveziStapove() {
     auto tekstovi = SpisakStapova(kontekst.Model());
     ListBoxSpisakPridruzenihOpterecenjaStapu->clear();
-    QStringList stavke;
-    stavke.reserve(static_cast<qsizetype>(tekstovi.size()));
-    for (const auto& t : tekstovi) stavke.push_back(Q(t));
+    PopuniStapoveZaOpterecenje(tekstovi);
     spisakStapova->Popuni(std::move(tekstovi));
-    ListBoxStapoviZaOpterecenje->clear();
-    ListBoxStapoviZaOpterecenje->addItems(stavke);
     PrikaziStap();
     PrikaziOpterecenjaStapa();
 }
@@ -117,27 +114,7 @@ void TStraniceModela::ButtonObrisiStapClick() {
 
 namespace {
 
-QWidget* StranicaVrste(const char* ime, QWidget*& clan, std::initializer_list<const char*> naslovi) {
-    clan = Imenuj(new QWidget, ime);
-    auto* v = new QVBoxLayout(clan);
-    for (const char* n : naslovi) {
-        auto* l = new QLabel(QString::fromLatin1(n));
-        l->setWordWrap(true);
-        v->addWidget(l);
-    }
-    return clan;
-}
-
-QFormLayout* FormaVrste(QWidget* stranica) {
-    auto* f = new QFormLayout;
-    f->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    static_cast<QVBoxLayout*>(stranica->layout())->addLayout(f);
-    return f;
-}
-
-void DugmadVrste(QWidget* stranica, QPushButton* dodaj, QPushButton* promeni) {
-    auto* v = static_cast<QVBoxLayout*>(stranica->layout());
+void DugmadVrste(QVBoxLayout* v, QPushButton* dodaj, QPushButton* promeni) {
     v->addLayout(RedDugmadi({dodaj, promeni}));
     v->addStretch();
 }
@@ -159,63 +136,35 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
     oznakaIme->setBuddy(EditImeOpterecenjaZaStap);
     f->addRow(oznakaIme, ime);
 
-    PageControlOpterecenjeStapa = Imenuj(new QTabWidget, "PageControlOpterecenjeStapa");
-    PageControlOpterecenjeStapa->setUsesScrollButtons(false);
-
-    QWidget* s = StranicaVrste("TabSheetV", TabSheetV, {"Lokalni koordinatni sistem - upravno na osu stapa"});
-    auto* fv = FormaVrste(s);
-    Red(fv, "V", VELT_POLJE(EditVrednostKoncSileNaStapu, "0.0"));
-    Red(fv, "Relativna pozicija u odnosu na pocetak stapa", VELT_POLJE(EditRelPozKoncSileUOdnosuNaPocetakStapa, "0.5"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeV, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeV, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("V"));
-
-    s = StranicaVrste("TabSheetM", TabSheetM, {});
-    auto* fm = FormaVrste(s);
-    Red(fm, "M", VELT_POLJE(EditKoncMomentNaStapu, "0.0"));
-    Red(fm, "Relativna pozicija u odnosu na pocetak stapa",
-        VELT_POLJE(EditRelPozKoncMomentaUOdnosuNaPocetakStapa, "0.5"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeM, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeM, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("M"));
-
-    s = StranicaVrste("TabSheetPn", TabSheetPn,
-                      {"Jednako podeljeno opterecenje - lokalni koordinatni sistem", "Upravno na osu stapa"});
-    auto* fpn = FormaVrste(s);
-    Red(fpn, "pn", VELT_POLJE(EditIntenzitetRaspodeljenogOpterecenjaStapa, "0.0"));
-    Red(fpn, "Relativna pozicija pocetka", VELT_POLJE(EditRelPozPocetkaRaspodeljenogOpterecenja, "0.0"));
-    Red(fpn, "Relativna pozicija kraja", VELT_POLJE(EditRelPozKrajaRaspodeljenogOpterecenja, "1.0"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjePn, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjePn, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("pn"));
-
-    s = StranicaVrste("TabSheetT", TabSheetT, {});
-    Red(FormaVrste(s), "t", VELT_POLJE(EditTNaStapu, "0.0"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeT, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeT, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("t"));
-
-    s = StranicaVrste("TabSheetDeltaT", TabSheetDeltaT, {});
-    Red(FormaVrste(s), "delta t", VELT_POLJE(EditDeltaTNaStapu, "0.0"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeDeltaT, "Dodaj"),
-                VELT_DUGME(ButtonPromeniOpterecenjeDeltaT, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("delta t"));
-
-    s = StranicaVrste("TabSheetH", TabSheetH, {"Lokalni koordinatni sistem - u pravcu ose stapa"});
-    auto* fh = FormaVrste(s);
-    Red(fh, "H", VELT_POLJE(EditVrednostKoncSileNaStapuUPravcuOse, "0.0"));
-    Red(fh, "Relativna pozicija u odnosu na pocetak stapa",
-        VELT_POLJE(EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa, "0.5"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjeH, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjeH, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("H"));
-
-    s = StranicaVrste("TabSheetPt", TabSheetPt,
-                      {"Jednako podeljeno opterecenje - lokalni koordinatni sistem", "U pravcu ose stapa"});
-    auto* fpt = FormaVrste(s);
-    Red(fpt, "pt", VELT_POLJE(EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse, "0.0"));
-    Red(fpt, "Relativna pozicija pocetka", VELT_POLJE(EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse, "0.0"));
-    Red(fpt, "Relativna pozicija kraja", VELT_POLJE(EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse, "1.0"));
-    DugmadVrste(s, VELT_DUGME(ButtonDodajOpterecenjePt, "Dodaj"), VELT_DUGME(ButtonPromeniOpterecenjePt, "Promeni"));
-    PageControlOpterecenjeStapa->addTab(s, QStringLiteral("pt"));
+    vrste = std::make_unique<TPoljaVrstaOpterecenja>();
+    const struct {
+        int tip;
+        QPushButton** dodaj;
+        QPushButton** promeni;
+        const char* imeDodaj;
+        const char* imePromeni;
+    } dugmadVrsta[] = {
+        {toV, &ButtonDodajOpterecenjeV, &ButtonPromeniOpterecenjeV, "ButtonDodajOpterecenjeV",
+         "ButtonPromeniOpterecenjeV"},
+        {toM, &ButtonDodajOpterecenjeM, &ButtonPromeniOpterecenjeM, "ButtonDodajOpterecenjeM",
+         "ButtonPromeniOpterecenjeM"},
+        {toPn, &ButtonDodajOpterecenjePn, &ButtonPromeniOpterecenjePn, "ButtonDodajOpterecenjePn",
+         "ButtonPromeniOpterecenjePn"},
+        {toT, &ButtonDodajOpterecenjeT, &ButtonPromeniOpterecenjeT, "ButtonDodajOpterecenjeT",
+         "ButtonPromeniOpterecenjeT"},
+        {toDeltaT, &ButtonDodajOpterecenjeDeltaT, &ButtonPromeniOpterecenjeDeltaT, "ButtonDodajOpterecenjeDeltaT",
+         "ButtonPromeniOpterecenjeDeltaT"},
+        {toH, &ButtonDodajOpterecenjeH, &ButtonPromeniOpterecenjeH, "ButtonDodajOpterecenjeH",
+         "ButtonPromeniOpterecenjeH"},
+        {toPt, &ButtonDodajOpterecenjePt, &ButtonPromeniOpterecenjePt, "ButtonDodajOpterecenjePt",
+         "ButtonPromeniOpterecenjePt"},
+    };
+    for (const auto& d : dugmadVrsta)
+        DugmadVrste(vrste->Raspored(d.tip), *d.dodaj = Dugme(d.imeDodaj, "Dodaj"),
+                    *d.promeni = Dugme(d.imePromeni, "Promeni"));
     NapraviStraniceDodatnihVrsta();
 
-    f->addRow(PageControlOpterecenjeStapa);
+    f->addRow(vrste->Tabovi());
     v->addWidget(definicija);
 
     auto* dodela = new QGroupBox(QStringLiteral("Opterecenja stapa"));
@@ -250,6 +199,8 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
             [this] { ButtonObrisiOpterecenjeSaStapaClick(); });
     connect(ButtonPridruziIzabranimStapovima, &QPushButton::clicked, this,
             [this] { ButtonPridruziIzabranimStapovimaClick(); });
+    connect(ListBoxStapoviZaOpterecenje, &QListWidget::itemSelectionChanged, this,
+            [this] { ListBoxStapoviZaOpterecenjeChange(); });
     const std::pair<QPushButton*, void (TStraniceModela::*)()> dugmad[] = {
         {ButtonDodajOpterecenjeV, &TStraniceModela::ButtonDodajOpterecenjeVClick},
         {ButtonPromeniOpterecenjeV, &TStraniceModela::ButtonPromeniOpterecenjeVClick},
@@ -271,25 +222,6 @@ QWidget* TStraniceModela::NapraviStranicuOpterecenjaStapa() {
     return TabSheetOpterecenjeStapa;
 }
 
-// The value fields of a kind's page, in the page's order; nullptr past its last field.
-std::array<QLineEdit*, 4> TStraniceModela::PoljaVrste(int tip) const {
-    QLineEdit* const polja[BrojVrstaOpterecenja][4] = {
-        {EditVrednostKoncSileNaStapu, EditRelPozKoncSileUOdnosuNaPocetakStapa, nullptr},
-        {EditKoncMomentNaStapu, EditRelPozKoncMomentaUOdnosuNaPocetakStapa, nullptr},
-        {EditIntenzitetRaspodeljenogOpterecenjaStapa, EditRelPozPocetkaRaspodeljenogOpterecenja,
-         EditRelPozKrajaRaspodeljenogOpterecenja},
-        {EditTNaStapu, nullptr, nullptr},
-        {EditDeltaTNaStapu, nullptr, nullptr},
-        {EditVrednostKoncSileNaStapuUPravcuOse, EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa, nullptr},
-        {EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse, EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse,
-         EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse},
-        {EditLinearnoP1, EditLinearnoP2, EditLinearnoPocetak, EditLinearnoKraj},
-        {EditFaktorSopstveneTezine},
-    };
-    if (tip < toV || tip >= BrojVrstaOpterecenja) return {};
-    return {polja[tip][0], polja[tip][1], polja[tip][2], polja[tip][3]};
-}
-
 void TStraniceModela::OsveziOpterecenja() {
     spisakOpterecenja->Popuni(SpisakOpterecenja(kontekst.Model()));
     if (kontekst.Model().nizOpterecenja.empty()) {
@@ -304,12 +236,7 @@ void TStraniceModela::PrikaziOpterecenje() {
     const TOpterecenje* o = Izabrani(kontekst.Model().nizOpterecenja, ComboBoxSpisakOpterecenjaStapova->currentIndex());
     if (!o) return;
     EditImeOpterecenjaZaStap->setText(Q(o->Ime()));
-    if (o->Tip() < toV || o->Tip() >= BrojVrstaOpterecenja) return;
-    const auto polja = PoljaVrste(o->Tip());
-    PageControlOpterecenjeStapa->setCurrentIndex(o->Tip());
-    const auto vrednosti = VrednostiOpterecenja(*o);
-    for (size_t i = 0; i < vrednosti.size(); ++i)
-        if (QLineEdit* e = polja[i]) e->setText(Q(FormatBroja(vrednosti[i])));
+    vrste->Prikazi(*o);
 }
 
 void TStraniceModela::PrikaziOpterecenjaStapa() {
@@ -322,10 +249,7 @@ void TStraniceModela::ComboBoxSpisakOpterecenjaStapovaChange() { PrikaziOpterece
 void TStraniceModela::ComboBoxSpisakStapovaZaOpterecenjeChange() { PrikaziOpterecenjaStapa(); }
 
 void TStraniceModela::DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim) {
-    const auto polja = PoljaVrste(tip);
-    TPoljaOpterecenja tekstovi;
-    for (size_t i = 0; i < polja.size(); ++i)
-        if (QLineEdit* e = polja[i]) tekstovi[i] = S(e);
+    const TPoljaOpterecenja tekstovi = vrste->Tekstovi(tip);
     const std::string ime = S(EditImeOpterecenjaZaStap);
     const int izabrano = ComboBoxSpisakOpterecenjaStapova->currentIndex();
     const char* naziv = rezim == TRezimIzmene::Dodaj ? "Dodaj opterecenje" : "Promeni opterecenje";

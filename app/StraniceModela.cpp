@@ -88,6 +88,7 @@ void TStraniceModela::OsveziZadrziIzbor(unsigned liste) {
 
 void TStraniceModela::NaIzmenu(const TIzmena& izmena) {
     if (izmena.vrsta == TVrstaIzmene::NoviModel) {
+        stapoviZaOpterecenje.clear();
         OsveziSve();
         return;
     }

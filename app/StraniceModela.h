@@ -3,8 +3,11 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "Izmena.h"
+#include "PoljaOpterecenja.h"
 #include "UredjivanjeStapova.h"
 #include "UredjivanjeZajednicko.h"
 
@@ -44,6 +47,13 @@ public:
     void IzaberiStap(int indeks);
     // The material, section and type selected on the "Stap" page, for a member drawn on the plot.
     TIzborStapa IzborZaCrtanje() const;
+    // The kind of member load whose tab is in front.
+    int VrstaOpterecenjaStapa() const;
+    // The members picked in "Vise stapova" follow the plot's selection and lead it: the list shows
+    // the members with these IDs without telling back, and a pick in the list is told by
+    // naIzboruStapova (member IDs, in list order).
+    void IzaberiStapoveZaOpterecenje(const std::vector<int>& idStapova);
+    std::function<void(const std::vector<int>& idStapova)> naIzboruStapova;
 
 private:
     void NapraviStranicuMaterijal();
@@ -119,6 +129,10 @@ private:
     void ButtonObrisiOpterecenjeStapaClick();
     void ButtonPridruziOpterecenjeStapuClick();
     void ButtonPridruziIzabranimStapovimaClick();
+    void ListBoxStapoviZaOpterecenjeChange();
+    // Refills "Vise stapova" with the members' texts, keeping the members picked by ID.
+    void PopuniStapoveZaOpterecenje(const std::vector<std::string>& tekstovi);
+    std::vector<int> stapoviZaOpterecenje;
     void PosleDodele(int opterecenje, int stap);
     void ButtonObrisiOpterecenjeSaStapaClick();
     void ButtonDodajOpterecenjeVClick();
@@ -136,7 +150,6 @@ private:
     void ButtonDodajOpterecenjePtClick();
     void ButtonPromeniOpterecenjePtClick();
     void DodajIliPromeniOpterecenje(int tip, TRezimIzmene rezim);
-    std::array<QLineEdit*, 4> PoljaVrste(int tip) const;
     // The pages of the linearly varying load and the self-weight, and the member's end springs.
     void NapraviStraniceDodatnihVrsta();
     void NapraviPoljaOpruga(QVBoxLayout* v);
@@ -232,39 +245,13 @@ private:
     QWidget* TabSheetOpterecenjeStapa = nullptr;
 
     QComboBox* ComboBoxSpisakCvorovaZaOpterecenje = nullptr;
-    QLineEdit* EditKoncSilaUCvoruPx = nullptr;
-    QLineEdit* EditKoncSilaUCvoruPz = nullptr;
-    QLineEdit* EditKoncMomentUCvoru = nullptr;
-    QLineEdit* EditZadatoPomeranjeUXpravcu = nullptr;
-    QLineEdit* EditZadatoPomeranjeUZpravcu = nullptr;
-    QLineEdit* EditZadatoObrtanjeUkljestenjaOkoYose = nullptr;
+    TPoljaCvornogOpterecenja cvorna;
     QPushButton* ButtonPromeniOpterecenjeCvora = nullptr;
 
     QComboBox* ComboBoxSpisakOpterecenjaStapova = nullptr;
     QLineEdit* EditImeOpterecenjaZaStap = nullptr;
     QPushButton* ButtonObrisiOpterecenjeStapa = nullptr;
-    QTabWidget* PageControlOpterecenjeStapa = nullptr;
-    QWidget* TabSheetV = nullptr;
-    QWidget* TabSheetM = nullptr;
-    QWidget* TabSheetPn = nullptr;
-    QWidget* TabSheetT = nullptr;
-    QWidget* TabSheetDeltaT = nullptr;
-    QWidget* TabSheetH = nullptr;
-    QWidget* TabSheetPt = nullptr;
-    QLineEdit* EditVrednostKoncSileNaStapu = nullptr;
-    QLineEdit* EditRelPozKoncSileUOdnosuNaPocetakStapa = nullptr;
-    QLineEdit* EditKoncMomentNaStapu = nullptr;
-    QLineEdit* EditRelPozKoncMomentaUOdnosuNaPocetakStapa = nullptr;
-    QLineEdit* EditIntenzitetRaspodeljenogOpterecenjaStapa = nullptr;
-    QLineEdit* EditRelPozPocetkaRaspodeljenogOpterecenja = nullptr;
-    QLineEdit* EditRelPozKrajaRaspodeljenogOpterecenja = nullptr;
-    QLineEdit* EditTNaStapu = nullptr;
-    QLineEdit* EditDeltaTNaStapu = nullptr;
-    QLineEdit* EditVrednostKoncSileNaStapuUPravcuOse = nullptr;
-    QLineEdit* EditRelPozKoncSileUPravcuOseUOdnosuNaPocetakStapa = nullptr;
-    QLineEdit* EditIntenzitetRaspodeljenogOpterecenjaStapaUPravcuOse = nullptr;
-    QLineEdit* EditRelPozPocetkaRaspodeljenogOpterecenjaUPravcuOse = nullptr;
-    QLineEdit* EditRelPozKrajaRaspodeljenogOpterecenjaUPravcuOse = nullptr;
+    std::unique_ptr<TPoljaVrstaOpterecenja> vrste;
     QPushButton* ButtonDodajOpterecenjeV = nullptr;
     QPushButton* ButtonPromeniOpterecenjeV = nullptr;
     QPushButton* ButtonDodajOpterecenjeM = nullptr;
@@ -279,13 +266,6 @@ private:
     QPushButton* ButtonPromeniOpterecenjeH = nullptr;
     QPushButton* ButtonDodajOpterecenjePt = nullptr;
     QPushButton* ButtonPromeniOpterecenjePt = nullptr;
-    QWidget* TabSheetLinearno = nullptr;
-    QWidget* TabSheetSopstvenaTezina = nullptr;
-    QLineEdit* EditLinearnoP1 = nullptr;
-    QLineEdit* EditLinearnoP2 = nullptr;
-    QLineEdit* EditLinearnoPocetak = nullptr;
-    QLineEdit* EditLinearnoKraj = nullptr;
-    QLineEdit* EditFaktorSopstveneTezine = nullptr;
     QPushButton* ButtonDodajOpterecenjeLinearno = nullptr;
     QPushButton* ButtonPromeniOpterecenjeLinearno = nullptr;
     QPushButton* ButtonDodajOpterecenjeSopstvenaTezina = nullptr;

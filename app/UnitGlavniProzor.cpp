@@ -64,6 +64,7 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
     // The "Grafik" page was filled before the plot existed; the plot takes its grid from it now.
     PlotChartGrafik->SetGridStyle(podesavanja.mrezaGrafika ? gsDotLines : gsNone);
     UgradiCrtanje();
+    UgradiMeniGrafika();
     connect(zauzetost, &TZauzetost::promenjena, this, [this] { PrimeniZauzetost(); });
     UgradiStraniceAnalize(*this).analiza->posleProracuna = [this](const TRezultatProracuna& r) {
         PokaziUzrokOdbijanja(r);

@@ -185,6 +185,8 @@ public:
     QAction* PreseciStapove1 = nullptr;
     // The "Crtanje" mouse action, with its selection.
     TCrtanjeMisem* Crtanje() const { return crtanje.get(); }
+    // The plot's context menu on the node or member at these plot pixels ("Dodaj opterecenje...").
+    void MeniNaGrafiku(int px, int py);
 
     // "Grafik" page handlers.
     void ButtonOsveziPomeranjaClick();
@@ -211,6 +213,13 @@ private:
     // The "Crtanje" mouse action (GlavniProzorCrtanje.cpp).
     void UgradiCrtanje();
     void PostaviCrtanje(bool ukljuceno);
+    // The context menu and the selection shared by the plot and the member-load page
+    // (GlavniProzorOpterecenje.cpp).
+    void UgradiMeniGrafika();
+    void DodajOpterecenjeCvoru(int cvor);
+    void DodajOpterecenjeStapovima(const std::vector<int>& stapovi);
+    // The members a load from the menu goes onto: the whole selection when `stap` is in it.
+    std::vector<int> StapoviZaMeni(int stap) const;
     std::unique_ptr<TCrtanjeMisem> crtanje;
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).
     void NaIzmenuDokumenta(const TIzmena& izmena);

@@ -335,6 +335,10 @@ public:
 
     // Left button pressed and released on the control.
     std::function<void()> OnClick;
+    // Right button pressed on the control while no tool has the mouse (control pixels).
+    std::function<void(int px, int py)> OnDesniKlik;
+    // The keyboard modifiers of the last mouse press, for a tool that tells Ctrl+click apart.
+    Qt::KeyboardModifiers Modifikatori() const { return modifikatori; }
     // The control changed size.
     std::function<void()> OnResize;
     // While a tool is set it gets every mouse event and key; nullptr gives them back.
@@ -354,6 +358,7 @@ protected:
 
 private:
     TAlatGrafika* alat = nullptr;
+    Qt::KeyboardModifiers modifikatori;
     void PostaviKursor(int px, int py);
     bool pritisnut = false;
     bool preskociSledeci = false;

@@ -64,9 +64,15 @@ bool TPlotChart::SrednjeDugme(QMouseEvent* e, bool pritisak) {
 
 void TPlotChart::mousePressEvent(QMouseEvent* e) {
     if (SrednjeDugme(e, true)) return;
+    modifikatori = e->modifiers();
     if (alat) {
         const QPoint t = e->position().toPoint();
         alat->Pritisnut(t.x(), t.y(), e->button());
+        return;
+    }
+    if (e->button() == Qt::RightButton) {
+        const QPoint t = e->position().toPoint();
+        if (OnDesniKlik) OnDesniKlik(t.x(), t.y());
         return;
     }
     if (preskociSledeci) {

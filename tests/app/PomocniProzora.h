@@ -4,7 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <QDialog>
+#include <QMenu>
+
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "Dijalozi.h"
@@ -31,6 +35,8 @@ public:
     std::deque<QString> imenaFajlova;  // answers of the file dialogs; QString() = cancel
     std::deque<bool> odgovori;         // answers of the questions; none left = No
     std::deque<TOdgovor> odgovori3;    // answers of the Da/Ne/Otkazi questions; none left = Otkazi
+    QString akcijaMenija;              // object name of the menu action chosen; none = menu closed
+    std::function<void(QDialog&)> uDijalogu;  // the user in a dialog of the program; none = closed
 
     void Greska(QWidget*, const QString& t) override { zapisi.push_back({"greska", t, {}}); }
     void Informacija(QWidget*, const QString& t) override { zapisi.push_back({"informacija", t, {}}); }
@@ -55,6 +61,17 @@ public:
     QString SnimiFajl(QWidget*, const QString& naslov, const QString& filter) override {
         zapisi.push_back({"snimi", naslov, filter});
         return SledeceIme();
+    }
+    QAction* Meni(QMenu& meni, const QPoint&) override {
+        QStringList tekstovi;
+        for (QAction* a : meni.actions()) tekstovi << a->text();
+        zapisi.push_back({"meni", tekstovi.join(u'|'), {}});
+        return akcijaMenija.isEmpty() ? nullptr : meni.findChild<QAction*>(akcijaMenija);
+    }
+    int Dijalog(QDialog& d) override {
+        zapisi.push_back({"dijalog", d.windowTitle(), {}});
+        if (uDijalogu) uDijalogu(d);
+        return d.result();
     }
     bool Stampanje(QWidget*, QPrinter&) override {
         zapisi.push_back({"stampa", {}, {}});
