@@ -21,6 +21,10 @@ TGrupaPrikaza::TGrupaPrikaza(const TPrikaz& p, TPostavi postavi, QWidget* rodite
     };
     CheckBoxJednakaRazmera = prekidac("CheckBoxJednakaRazmera", "jednaka razmera", &TPrikaz::jednakaRazmera);
     CheckBoxSimboli = prekidac("CheckBoxSimboli", "simboli", &TPrikaz::simboli);
+    CheckBoxPrilagodiRazmeruPrikazu =
+        prekidac("CheckBoxPrilagodiRazmeruPrikazu", "prilagodi razmeru prikazu", &TPrikaz::prilagodiRazmeru);
+    CheckBoxPrilagodiRazmeruPrikazu->setToolTip(
+        QStringLiteral("Razmera dijagrama i linije deformacije prema vidljivom delu grafika"));
     r->addStretch(1);
     IzPodesavanja();
 }
@@ -28,4 +32,5 @@ TGrupaPrikaza::TGrupaPrikaza(const TPrikaz& p, TPostavi postavi, QWidget* rodite
 void TGrupaPrikaza::IzPodesavanja() {
     CheckBoxJednakaRazmera->setChecked(prikaz.jednakaRazmera);
     CheckBoxSimboli->setChecked(prikaz.simboli);
+    CheckBoxPrilagodiRazmeruPrikazu->setChecked(prikaz.prilagodiRazmeru);
 }

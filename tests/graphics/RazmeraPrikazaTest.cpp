@@ -144,9 +144,7 @@ TEST(RazmeraPrikaza, AtTheFittedViewTheDrawingIsTheSameBitForBit) {
 TEST(RazmeraPrikaza, ZoomedMemberDiagramKeepsItsShareOfTheView) {
     Aplikacija();
     TProstaGreda m;
-    const struct {
-        double fx, fz;
-    } slucajevi[] = {{0.25, 0.25}, {0.4, 0.1}, {0.05, 0.05}};
+    const struct { double fx, fz; } slucajevi[] = {{0.25, 0.25}, {0.4, 0.1}, {0.05, 0.05}};
     for (const auto& s : slucajevi) {
         TPodesavanja p;
         p.prikaz.dijagram = TPrikaz::M;
