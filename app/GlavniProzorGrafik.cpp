@@ -18,6 +18,7 @@
 #include "GrupaDijagrama.h"
 #include "GrupaPrikaza.h"
 #include "PlotChart.h"
+#include "PracenjeRazmere.h"
 #include "StraniceModelaPomoc.h"
 #include "UnitGlavniProzor.h"
 
@@ -216,6 +217,8 @@ void TFormGlavniProzor::NaIzmenuPodesavanja(unsigned delovi) {
     if (!punimKontrole) PodesavanjaUKontrole();
     if (delovi & dpAkcijaMisa) PrimeniAkcijuMisa();
     if (delovi & dpCrtez) CrtajGrafikGlavni();
+    // The box is about the view shown: it is kept.
+    else if (delovi & dpRazmeraPrikaza) NacrtajGrafik(false);
 }
 
 int TFormGlavniProzor::AkcijaMisa() const { return akcijeMisa->checkedId(); }
@@ -262,7 +265,11 @@ void TFormGlavniProzor::ComboBoxZoomSveChange() {
     if (!punimKontrole) dokument->IzmeniPodesavanja([zoom](TPodesavanja& p) { p.zoomSve = zoom; });
 }
 
-void TFormGlavniProzor::ButtonZumSveClick() { PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja); }
+void TFormGlavniProzor::ButtonZumSveClick() {
+    // A drawing made for a zoomed view is made again for the whole structure, which the fit frames.
+    if (pracenjeRazmere && pracenjeRazmere->NacrtanoZaDrugiPrikaz()) NacrtajGrafik(true);
+    else PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
+}
 
 void TFormGlavniProzor::PlotChartGrafikResize() { CrtajGrafikGlavni(); }
 

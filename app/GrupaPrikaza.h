@@ -7,7 +7,8 @@
 
 class QCheckBox;
 
-// The group "Prikaz" of the "Grafik" page: equal scale and engineering symbols. Each box hands its
+// The group "Prikaz" of the "Grafik" page: equal scale, engineering symbols and the diagram scale
+// that follows the view. Each box hands its
 // option to `postavi`, which changes the settings through their owner (who then redraws); the
 // settings travel with the model.
 class TGrupaPrikaza : public QGroupBox {
@@ -20,6 +21,7 @@ public:
 
     QCheckBox* CheckBoxJednakaRazmera = nullptr;
     QCheckBox* CheckBoxSimboli = nullptr;
+    QCheckBox* CheckBoxPrilagodiRazmeruPrikazu = nullptr;
 
 private:
     const TPrikaz& prikaz;

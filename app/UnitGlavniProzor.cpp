@@ -43,6 +43,8 @@
 #include "ZastitaTockica.h"
 #include "Zauzetost.h"
 #include "CrtanjeMisem.h"
+#include "DijagramiStapa.h"
+#include "PracenjeRazmere.h"
 
 using namespace glavni_prozor;
 
@@ -216,6 +218,13 @@ void TFormGlavniProzor::NapraviStrane() {
 
     PlotChartGrafik = Imenuj(new TPlotChart(delilac), QStringLiteral("PlotChartGrafik"));
     PlotChartGrafik->OnResize = [this] { PlotChartGrafikResize(); };
+    // Without results no diagram or line is drawn, whatever the view.
+    pracenjeRazmere = new TPracenjeRazmere(
+        *PlotChartGrafik, [this]() -> const TPodesavanja& { return podesavanja; },
+        [this] {
+            if (ImaRezultata(stanje)) NacrtajGrafik(false);
+        },
+        PlotChartGrafik);
     delilac->addWidget(PlotChartGrafik);
     delilac->setStretchFactor(0, 0);
     delilac->setStretchFactor(1, 1);
@@ -286,12 +295,18 @@ void TFormGlavniProzor::PosleIzmeneModela() {
 
 void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik) return;
+    // While drawing with the mouse the user places the view: a new member must not move it.
+    NacrtajGrafik(podesavanja.zoomURealnomVremenu && !(crtanje && PlotChartGrafik->Alat() == crtanje.get()));
+}
+
+void TFormGlavniProzor::NacrtajGrafik(bool uklopi) {
+    if (!PlotChartGrafik) return;
     // The drawing replaces a multiplier that is not a number; the replacement goes back through
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
-    // While drawing with the mouse the user places the view: a new member must not move it.
-    if (crtanje && PlotChartGrafik->Alat() == crtanje.get()) p.zoomURealnomVremenu = false;
+    p.zoomURealnomVremenu = uklopi;
     CrtajGrafik(*PlotChartGrafik, model, p, &stanje);
+    if (pracenjeRazmere) pracenjeRazmere->Nacrtano();
     p.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     dokument->PostaviPodesavanja(p);
 }

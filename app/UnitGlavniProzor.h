@@ -33,6 +33,7 @@ class TPrikazMehanizma;
 struct TMehanizam;
 class TFormGrafikStampa;
 class TCrtanjeMisem;
+class TPracenjeRazmere;
 class TGrupaDijagrama;
 class TFormPomoc;
 class TGrupaPrikaza;
@@ -95,6 +96,8 @@ public:
     void ObrisiRezultate();
     // CrtajGrafik on PlotChartGrafik with the document's settings.
     void CrtajGrafikGlavni();
+    // The diagram scale that follows the view: redraws after a zoom.
+    TPracenjeRazmere* PracenjeRazmere() const { return pracenjeRazmere; }
     // How the result page takes part in the document's changes: emptying its grids when the
     // results went, refilling its selection lists when the model's lists changed.
     std::function<void()> naBrisanjeRezultata;
@@ -221,6 +224,9 @@ private:
     // The members a load from the menu goes onto: the whole selection when `stap` is in it.
     std::vector<int> StapoviZaMeni(int stap) const;
     std::unique_ptr<TCrtanjeMisem> crtanje;
+    // The drawing made again for the view shown, refitted afterwards or not.
+    void NacrtajGrafik(bool uklopi);
+    TPracenjeRazmere* pracenjeRazmere = nullptr;  // a child of the plot, whose axes it follows
     // Everything the window does when its document changes (GlavniProzorUredi.cpp).
     void NaIzmenuDokumenta(const TIzmena& izmena);
     void NaIzmenuPodesavanja(unsigned delovi);

@@ -100,6 +100,22 @@ double VelicinaZaDijagram(const TModel& model, const TPodesavanja& p) {
     return std::min(raspon(x0, x1), raspon(z0, z1));
 }
 
+double UdeoPrikaza(const TPlotPovrsina& g, const TPodesavanja& p) {
+    const TPlotPovrsina::TOpsezi* u = p.prikaz.prilagodiRazmeru ? g.Uklapanje() : nullptr;
+    if (!u) return 1;
+    const double x = (g.Scale1X.RangeHigh() - g.Scale1X.RangeLow()) / (u->xH - u->xL);
+    const double z = (g.Scale1Y.RangeHigh() - g.Scale1Y.RangeLow()) / (u->yH - u->yL);
+    const double f = std::min(x, z);
+    // A pan moves both ends of a range and may leave its width a rounding away from the fit's.
+    if (!(f > 0) || !std::isfinite(f) || std::fabs(f - 1) < 1e-9) return 1;
+    return f;
+}
+
+bool CrtezPratiPrikaz(const TPodesavanja& p) {
+    return p.prikaz.dijagram != TPrikaz::Bez ||
+           (p.prikaz.linijaDeformacije && !p.deformacijaNosaca && p.prikaziSimbolStapa);
+}
+
 std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPodesavanja& p,
                                                 const TStanjeAnalize* stanje) {
     const bool treba = p.prikaz.dijagram != TPrikaz::Bez || p.prikaz.linijaDeformacije;
@@ -112,7 +128,7 @@ std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPode
 }
 
 void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
-                   const std::vector<TDijagramiStapa>& dijagrami) {
+                   const std::vector<TDijagramiStapa>& dijagrami, double udeoPrikaza) {
     const int vrsta = p.prikaz.dijagram;
     if (vrsta != TPrikaz::N && vrsta != TPrikaz::T && vrsta != TPrikaz::M) return;
     const auto m = ParsirajReal(p.prikaz.mnozilacDijagrama);
@@ -127,7 +143,7 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
         najveca = std::max({najveca, std::fabs(e.max.vrednost), std::fabs(e.min.vrednost)});
     }
     if (!(najveca > 0) || !std::isfinite(double(najveca))) return;
-    const double velicina = VelicinaZaDijagram(model, p);
+    const double velicina = VelicinaZaDijagram(model, p) * udeoPrikaza;
     const double razmera = double(UdeoDijagrama * velicina * mnozilac / najveca);
     const double korakSrafure = velicina / GustinaSrafure;
     const TColor boja = vrsta == TPrikaz::N ? BojaDijagramaN : vrsta == TPrikaz::T ? BojaDijagramaT : BojaDijagramaM;
@@ -198,10 +214,11 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
 }
 
 bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,
-                            const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac) {
+                            const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac, double udeoPrikaza) {
     if (!p.prikaz.linijaDeformacije || dijagrami.size() != model.nizStapova.size() || dijagrami.empty()) return false;
     const double m = double(mnozilac);
-    const double velicina = VelicinaZaDijagram(model, p);
+    // Samples by the member's length on screen: a zoomed member's line stays smooth.
+    const double velicina = VelicinaZaDijagram(model, p) * udeoPrikaza;
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TOsa o = Osa(*model.nizStapova[i]);
         const TDijagramiStapa& d = dijagrami[i];
@@ -224,7 +241,7 @@ bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesa
 }
 
 long double MnozilacLinijeDeformacije(const TModel& model, const TPodesavanja& p,
-                                      const std::vector<TDijagramiStapa>& dijagrami) {
+                                      const std::vector<TDijagramiStapa>& dijagrami, double udeoPrikaza) {
     LD najvece = 0;
     for (const auto& c : model.nizCvorova) najvece = std::max(najvece, std::hypot(c->Ux(), c->Uz()));
     for (const auto& d : dijagrami)
@@ -234,7 +251,7 @@ long double MnozilacLinijeDeformacije(const TModel& model, const TPodesavanja& p
     jednaka.prikaz.jednakaRazmera = true;  // the structure's own size, whatever the view
     const auto m = ParsirajReal(p.mnozilacPomeranja);
     const LD puta = m && *m > 0 ? *m / 100 : 1;
-    return UdeoDeformacije * VelicinaZaDijagram(model, jednaka) * puta / najvece;
+    return UdeoDeformacije * VelicinaZaDijagram(model, jednaka) * udeoPrikaza * puta / najvece;
 }
 
 std::optional<TTackaNaStapu> StapPodTackom(const TPlotPovrsina& g, const TModel& model, int px, int py) {

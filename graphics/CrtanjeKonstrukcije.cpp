@@ -156,6 +156,7 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
         }
     PostaviOsu(g.Scale1X, xmin, xmax, t);
     PostaviOsu(g.Scale1Y, zmin, zmax, t);
+    g.ZapamtiUklapanje();
 }
 
 void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje) {
@@ -163,6 +164,8 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
     g.SetJednakaRazmera(p.prikaz.jednakaRazmera);
     const bool imaStapova = !model.nizStapova.empty();
     const std::vector<TDijagramiStapa> dijagrami = DijagramiZaCrtanje(model, p, stanje);
+    // A view refitted after the drawing shows the whole structure, whatever it showed before.
+    const double udeo = p.zoomURealnomVremenu ? 1 : UdeoPrikaza(g, p);
 
     if (p.deformacijaNosaca) {
         long double m;
@@ -176,7 +179,7 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
         if (p.prikaziSimbolCvora)
             for (const auto& c : model.nizCvorova)
                 g.MarkAt(double(c->X() + m * c->Ux()), double(c->Z() + m * c->Uz()), 9);
-        if (imaStapova && p.prikaziSimbolStapa && !CrtajLinijuDeformacije(g, model, p, dijagrami, m))
+        if (imaStapova && p.prikaziSimbolStapa && !CrtajLinijuDeformacije(g, model, p, dijagrami, m, udeo))
             for (const auto& s : model.nizStapova) {
                 const TCvor* a = s->PocetniCvor();
                 const TCvor* b = s->KrajnjiCvor();
@@ -187,11 +190,11 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
     } else if (imaStapova && p.prikaziSimbolStapa && p.prikaz.linijaDeformacije) {
         // The line on its own box: scaled to be seen at once.
         g.DataColor = BojaDeformacije;
-        if (const long double m = MnozilacLinijeDeformacije(model, p, dijagrami); m > 0)
-            CrtajLinijuDeformacije(g, model, p, dijagrami, m);
+        if (const long double m = MnozilacLinijeDeformacije(model, p, dijagrami, udeo); m > 0)
+            CrtajLinijuDeformacije(g, model, p, dijagrami, m, udeo);
     }
 
-    CrtajDijagram(g, model, p, dijagrami);
+    CrtajDijagram(g, model, p, dijagrami, udeo);
     g.DataColor = BojaKonstrukcije;
     if (p.prikaz.simboli) {
         CrtajKonstrukcijuSaSimbolima(g, model, p);

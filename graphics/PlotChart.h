@@ -189,6 +189,14 @@ public:
     TOpsezi VidljiviOpsezi(int w, int h) const;
     TOpsezi Opsezi(int levo, int w, int h) const;
 
+    // The axis ranges of the last fit to the whole drawing: what sizes that follow the view (the
+    // automatic diagram scale) are measured against. Null before the first fit.
+    void ZapamtiUklapanje() {
+        uklapanje = {Scale1X.RangeLow(), Scale1X.RangeHigh(), Scale1Y.RangeLow(), Scale1Y.RangeHigh()};
+        imaUklapanje = true;
+    }
+    const TOpsezi* Uklapanje() const { return imaUklapanje ? &uklapanje : nullptr; }
+
     const std::vector<TChartItem>& Stavke() const { return stavke; }
     size_t Kapacitet() const { return stavke.capacity(); }
 
@@ -288,6 +296,8 @@ private:
     std::vector<TChartItem> stavke;
     std::vector<TOblik> oblici;
     bool jednakaRazmera = false;
+    TOpsezi uklapanje{0, 0, 0, 0};
+    bool imaUklapanje = false;
     double sirina0X = 0, sirina0Y = 0;  // visible widths when a drag started
     bool istaknuta = false;
     double istaknutaX = 0, istaknutaY = 0;

@@ -377,7 +377,7 @@ void ProcitajModelIzTeksta(std::string_view sadrzaj, TModel& model, TPodesavanja
     TModel novi;
     novi.minRastojanjeCvorova = model.minRastojanjeCvorova;
     TPodesavanja novaPodesavanja = podesavanja;
-    novaPodesavanja.prikaz = TPrikaz{};  // a file without PRIKAZ has every further option off
+    novaPodesavanja.prikaz = TPrikaz{};  // a file without PRIKAZ has every further option at its default
     TCitanjeModela(sadrzaj, novi, novaPodesavanja).Citaj();
     model = std::move(novi);
     podesavanja = std::move(novaPodesavanja);

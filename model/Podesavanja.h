@@ -44,6 +44,8 @@ enum TDeoPodesavanja : unsigned {
     dpCrtez = 1u << 3,       // what the plot draws: symbols, numbers, loads, deformation, PRIKAZ
     dpZoom = 1u << 4,        // the zoom factor and "zoom u realnom vremenu"
     dpAkcijaMisa = 1u << 5,  // the mouse action
+    // "prilagodi razmeru prikazu": the drawing made again for the view shown, which stays
+    dpRazmeraPrikaza = 1u << 6,
 };
 
 // Which groups differ between two settings; 0 when they are equal.
@@ -54,6 +56,8 @@ inline unsigned RazlikaPodesavanja(const TPodesavanja& a, const TPodesavanja& b)
         d |= dpMnozilac;
     TPrikaz prikazB = b.prikaz;
     prikazB.mnozilacDijagrama = a.prikaz.mnozilacDijagrama;
+    if (a.prikaz.prilagodiRazmeru != b.prikaz.prilagodiRazmeru) d |= dpRazmeraPrikaza;
+    prikazB.prilagodiRazmeru = a.prikaz.prilagodiRazmeru;
     if (a.mrezaGrafika != b.mrezaGrafika) d |= dpMreza;
     if (a.deformacijaNosaca != b.deformacijaNosaca || a.prikaziSimbolStapa != b.prikaziSimbolStapa ||
         a.prikaziBrojStapa != b.prikaziBrojStapa || a.prikaziOrjentacijuStapa != b.prikaziOrjentacijuStapa ||

@@ -11,6 +11,7 @@ const char* const KljucLinija = "linijaDeformacije";
 const char* const KljucMnozilac = "mnozilacDijagrama";
 const char* const KljucRazmera = "jednakaRazmera";
 const char* const KljucSimboli = "simboli";
+const char* const KljucPrilagodi = "prilagodiRazmeru";
 
 std::string_view BezRazmaka(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -62,6 +63,7 @@ std::string RedoviPrikaza(const TPrikaz& p, std::string_view krajReda) {
     if (ParsirajReal(p.mnozilacDijagrama)) red(KljucMnozilac, BezRazmaka(p.mnozilacDijagrama));
     red(KljucRazmera, logicka(p.jednakaRazmera));
     red(KljucSimboli, logicka(p.simboli));
+    if (!p.prilagodiRazmeru) red(KljucPrilagodi, logicka(false));
     red("--");
     return s;
 }
@@ -81,5 +83,7 @@ void ProcitajRedPrikaza(std::string_view red, TPrikaz& p) {
         CitajLogicku(vrednost, p.jednakaRazmera);
     } else if (kljuc == KljucSimboli) {
         CitajLogicku(vrednost, p.simboli);
+    } else if (kljuc == KljucPrilagodi) {
+        CitajLogicku(vrednost, p.prilagodiRazmeru);
     }
 }

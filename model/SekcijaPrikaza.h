@@ -3,8 +3,8 @@
 #include <string_view>
 
 // Display options beyond the fifteen lines of OSTALO: force diagrams, the deflected line, equal
-// scale and engineering symbols. They travel in the section PRIKAZ, written after OSTALO and only
-// when some option differs from its default, so files that never used them stay byte for byte as
+// scale, engineering symbols and the diagram scale that follows the view. They travel in the section PRIKAZ, written
+// after OSTALO and only when some option differs from its default, so files that never used them stay byte for byte as
 // before. Each line is "kljuc=vrednost" and the section ends with "--": a reader that does not know
 // the section skips these lines as unknown lines between sections.
 struct TPrikaz {
@@ -14,6 +14,9 @@ struct TPrikaz {
     std::string mnozilacDijagrama = "1";  // multiplier of the automatic diagram scale, as typed
     bool jednakaRazmera = false;          // "jednaka razmera"
     bool simboli = false;                 // "simboli"
+    // "prilagodi razmeru prikazu": the automatic scale of diagrams and of the deflected line is set
+    // for the visible part of the view, so a zoomed member's diagram stays legible.
+    bool prilagodiRazmeru = true;
 
     bool Podrazumevan() const { return *this == TPrikaz{}; }
     bool operator==(const TPrikaz&) const = default;
@@ -22,6 +25,8 @@ struct TPrikaz {
 inline constexpr const char* KljucnaRecPrikaza = "PRIKAZ";
 
 // The section's lines without line ends, the keyword first and "--" last; empty for the defaults.
+// The scale that follows the view is on by default and written only when it is off, so a file
+// saved before the option existed and saved again is the same file.
 std::string RedoviPrikaza(const TPrikaz& p, std::string_view krajReda);
 
 // Takes one "kljuc=vrednost" line of the section into `p`. Unknown keys and values that do not

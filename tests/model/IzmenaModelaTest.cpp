@@ -160,6 +160,13 @@ TEST(RazlikaPodesavanja, GroupsTheSettingsByWhoActsOnThem) {
         {"member loads", [](TPodesavanja& p) { p.prikaziOpterecenjeStapa = true; }, dpCrtez},
         {"diagram", [](TPodesavanja& p) { p.prikaz.dijagram = TPrikaz::M; }, dpCrtez},
         {"equal scale", [](TPodesavanja& p) { p.prikaz.jednakaRazmera = true; }, dpCrtez},
+        {"scale follows the view", [](TPodesavanja& p) { p.prikaz.prilagodiRazmeru = false; }, dpRazmeraPrikaza},
+        {"scale and symbols",
+         [](TPodesavanja& p) {
+             p.prikaz.prilagodiRazmeru = false;
+             p.prikaz.simboli = true;
+         },
+         dpCrtez | dpRazmeraPrikaza},
         {"zoom factor", [](TPodesavanja& p) { p.zoomSve = 9; }, dpZoom},
         {"real-time zoom", [](TPodesavanja& p) { p.zoomURealnomVremenu = false; }, dpZoom},
         {"mouse action", [](TPodesavanja& p) { p.akcijeMisa = 3; }, dpAkcijaMisa},

@@ -74,3 +74,49 @@ TEST(SekcijaPrikaza, FajlBezSekcijeVracaPodrazumevano) {
 }
 
 }  // namespace
+
+namespace {
+
+// The scale that follows the view is on unless a file says otherwise; only "off" is written.
+TEST(SekcijaPrikaza, RazmeraPremaPrikazuPiseSeSamoKadJeIskljucena) {
+    TModel m;
+    struct {
+        bool simboli, prilagodi;
+        bool imaSekciju, imaKljuc;
+    } slucajevi[] = {{false, true, false, false}, {true, true, true, false}, {false, false, true, true},
+                     {true, false, true, true}};
+    for (const auto& s : slucajevi) {
+        TPodesavanja p;
+        p.prikaz.simboli = s.simboli;
+        p.prikaz.prilagodiRazmeru = s.prilagodi;
+        const std::string tekst = ModelUTekst(m, p);
+        EXPECT_EQ(tekst.find("PRIKAZ\r\n") != std::string::npos, s.imaSekciju);
+        EXPECT_EQ(tekst.find("prilagodiRazmeru=FALSE\r\n") != std::string::npos, s.imaKljuc);
+        // Read into settings that hold the opposite: the file decides.
+        TModel procitan;
+        TPodesavanja procitana;
+        procitana.prikaz.prilagodiRazmeru = !s.prilagodi;
+        ProcitajModelIzTeksta(tekst, procitan, procitana);
+        EXPECT_EQ(procitana.prikaz, p.prikaz);
+        TPodesavanja opet = procitana;
+        EXPECT_EQ(ModelUTekst(procitan, opet), tekst);
+    }
+}
+
+TEST(SekcijaPrikaza, SekcijaBezKljucaRazmereCitaSeKaoUkljucena) {
+    TModel m;
+    TPodesavanja p;
+    std::string tekst = ModelUTekst(m, p);
+    tekst += "PRIKAZ\r\ndijagram=M\r\nsimboli=TRUE\r\n--\r\n";
+    TPodesavanja procitana;
+    procitana.prikaz.prilagodiRazmeru = false;
+    ProcitajModelIzTeksta(tekst, m, procitana);
+    EXPECT_TRUE(procitana.prikaz.prilagodiRazmeru);
+    EXPECT_EQ(procitana.prikaz.dijagram, TPrikaz::M);
+    // A value that is not TRUE or FALSE keeps the option as it is: on.
+    tekst = ModelUTekst(m, p) + "PRIKAZ\r\nprilagodiRazmeru=0\r\n--\r\n";
+    ProcitajModelIzTeksta(tekst, m, procitana);
+    EXPECT_TRUE(procitana.prikaz.prilagodiRazmeru);
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+#include "Podesavanja.h"
+
+class TPlotPovrsina;
+
+// Keeps the plot's automatic diagram scale in step with the view ("prilagodi razmeru prikazu"):
+// when the view's ranges have changed and then rested for a moment (a run of wheel steps or a zoom
+// drag gives one redraw, not one per step), the drawing is made again at the view shown, if it
+// holds something whose size follows the view and the view's share of the fit differs from the one
+// it was drawn for. A pan changes no share and costs nothing.
+class TPracenjeRazmere : public QObject {
+public:
+    using TPodesavanjaF = std::function<const TPodesavanja&()>;
+    TPracenjeRazmere(TPlotPovrsina& g, TPodesavanjaF podesavanja, std::function<void()> precrtaj,
+                     QObject* roditelj = nullptr);
+
+    // After every drawing: the share of the view it was made for.
+    void Nacrtano();
+    // Whether the drawing shown was made for a view other than the fitted one.
+    bool NacrtanoZaDrugiPrikaz() const { return nacrtanoZa != 1; }
+    // Redraws now if the view asks for it (what the timer does when it fires).
+    void Proveri();
+
+    static constexpr int OdlaganjeMs = 150;
+    QTimer& Tajmer() { return tajmer; }
+
+private:
+    TPlotPovrsina& g;
+    TPodesavanjaF podesavanja;
+    std::function<void()> precrtaj;
+    QTimer tajmer;
+    double nacrtanoZa = 1;
+};
