@@ -65,6 +65,7 @@ void TPlotPovrsina::Dodaj(TChartItem&& s) {
     // items is copied some twenty times rather than once per block.
     if (stavke.size() == stavke.capacity()) stavke.reserve(std::max(stavke.size() * 2, size_t(AllocSize)));
     stavke.push_back(std::move(s));
+    indeks.reset();
 }
 
 void TPlotPovrsina::IstakniTacku(double x, double y) {
@@ -95,6 +96,7 @@ void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();
     oblici.clear();
+    indeks.reset();
     Refresh();
 }
 

@@ -4,11 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QFontMetrics;
 class QPainter;
 class QRect;
+struct TBlokStavki;
+struct TRaspored;
 
 // Colours are 0xRRGGBB.
 using TColor = std::uint32_t;
@@ -271,6 +274,11 @@ private:
     void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, const TOpsezi& v,
                           TPodeoci& px, TPodeoci& py) const;
     void Dodaj(TChartItem&& s);
+    // The highlight ring and the overlay, over the display list.
+    void NacrtajPreko(QPainter& p, const TRaspored& r) const;
+    // The runs of the display list with their extent, made again after the list changed.
+    const std::vector<TBlokStavki>& Indeks() const;
+    mutable std::shared_ptr<std::vector<TBlokStavki>> indeks;
 
     // Levo() is asked for on every mouse move and mapping; the labels are measured again only
     // when what they depend on has changed.
