@@ -92,14 +92,14 @@ bool Vidljiv(const QPointF* t, size_t n, const TRaspored& r) {
 
 }  // namespace
 
-void NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji,
-                  const TRaspored& r) {
-    if (poKopiji == 0) return;
+bool NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji,
+                  const TRaspored& r, bool glatko) {
+    if (poKopiji == 0) return false;
     bool ista = false;
     for (size_t i = 0; !ista && i < kopije.size(); i += poKopiji) ista = Vidljiv(&kopije[i], poKopiji, r);
-    if (!ista) return;
+    if (!ista) return false;
     // No save and restore per figure: the caller resets what it relies on after the figures.
-    p.setRenderHint(QPainter::Antialiasing, true);
+    if (!glatko) p.setRenderHint(QPainter::Antialiasing, true);
     QPen olovka(BojaIzTColor(o.boja), o.debljina);
     olovka.setCapStyle(Qt::FlatCap);
     olovka.setJoinStyle(Qt::MiterJoin);
@@ -113,8 +113,7 @@ void NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopi
         else if (o.zatvoren) p.drawPolygon(t, int(poKopiji));
         else p.drawPolyline(t, int(poKopiji));
     }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
+    return true;
 }
 
 namespace {

@@ -41,9 +41,11 @@ std::vector<std::vector<QPointF>> KopijeOblika(const TOblik& o, const TRaspored&
 // The same copies one after another in `tacke` (what it held is replaced); returns the number of
 // points of one copy.
 size_t KopijeOblikaU(const TOblik& o, const TRaspored& r, std::vector<QPointF>& tacke);
-// The figure from its copies as KopijeOblikaU gives them.
-void NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji,
-                  const TRaspored& r);
+// The figure from its copies as KopijeOblikaU gives them, antialiased, in its pen and brush, which
+// it leaves set for the caller to reset after a run of figures; true when it drew anything.
+// `glatko`: antialiasing is already on.
+bool NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji,
+                  const TRaspored& r, bool glatko);
 
 // What labels must keep clear of, gathered while the display list is painted.
 void DodajPrepreke(TZauzeto& z, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji,

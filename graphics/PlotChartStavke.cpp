@@ -116,6 +116,13 @@ private:
         if (!OdseciDuz(a, b, c, d, r.levo - 2, r.gore - 2, r.desno + 2, r.dole + 2)) return;
         potezi.Dodaj(QLineF(QPointF(std::round(a), std::round(b)), QPointF(std::round(c), std::round(d))));
     }
+    // After a run of figures the rest is drawn aliased and without a brush again.
+    void ZavrsiOblike() {
+        if (!uOblicima) return;
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+        uOblicima = false;
+    }
     void Pripremi();
     void Stavka(const TChartItem& s);
     void Tacka(const TChartItem& s);
@@ -141,6 +148,7 @@ private:
     int velicinaFonta = -1;
     QFontMetrics mt;
     std::vector<QPointF> kopije;
+    bool uOblicima = false;
 };
 
 // The labels to place and whether the texts are few enough in the view to be read; both look only
@@ -175,6 +183,7 @@ void TCrtanjeListe::Stavke() {
         }
     }
     potezi.Isprazni();
+    ZavrsiOblike();
 }
 
 void TCrtanjeListe::Stavka(const TChartItem& s) {
@@ -183,6 +192,7 @@ void TCrtanjeListe::Stavka(const TChartItem& s) {
         olovkaY = r.Y(s.y);
         return;
     }
+    if (s.ItemKind != tkOblik) ZavrsiOblike();
     if (s.ItemKind == tkLineto) {
         const int x = r.X(s.x), y = r.Y(s.y);
         Olovka(s.Color);
@@ -271,7 +281,7 @@ void TCrtanjeListe::Oblik(const TChartItem& s) {
     const TOblik& o = oblici[size_t(s.SizeOrAngle)];
     potezi.Isprazni();
     const size_t poKopiji = KopijeOblikaU(o, r, kopije);
-    NacrtajOblik(p, o, kopije, poKopiji, r);
+    if (NacrtajOblik(p, o, kopije, poKopiji, r, uOblicima)) uOblicima = true;
     if (pratiPrepreke) DodajPrepreke(zauzeto, o, kopije, poKopiji, r);
     // The figure sets its own pen and brush.
     bojaOlovke = 0xFFFFFFFF;
