@@ -226,7 +226,13 @@ int PikselUOpsegu(double v) {
     if (std::isnan(v)) return -2147483647;
     if (v >= granica) return 2147483647;
     if (v <= -granica) return -2147483647;
-    return static_cast<int>(std::round(v));
+    // std::round without its library call, which every mapped point paid: towards zero first
+    // (exact inside the range), then half-way cases away from zero; v - t is exact.
+    const int t = static_cast<int>(v);
+    const double ostatak = v - t;
+    if (ostatak >= 0.5) return t + 1;
+    if (ostatak <= -0.5) return t - 1;
+    return t;
 }
 
 int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int duzina) {

@@ -92,8 +92,8 @@ bool Vidljiv(const QPointF* t, size_t n, const TRaspored& r) {
 
 }  // namespace
 
-bool NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji,
-                  const TRaspored& r, bool glatko) {
+bool NacrtajOblik(QPainter& p, const TOblik& o, const std::vector<QPointF>& kopije, size_t poKopiji, const TRaspored& r,
+                  bool glatko) {
     if (poKopiji == 0) return false;
     bool ista = false;
     for (size_t i = 0; !ista && i < kopije.size(); i += poKopiji) ista = Vidljiv(&kopije[i], poKopiji, r);

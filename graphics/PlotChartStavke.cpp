@@ -70,7 +70,8 @@ private:
 // The runs whose painting can reach the plot area: all of them when the mapping is degenerate.
 std::vector<bool> VidljiviBlokovi(QPainter& p, const TRaspored& r, const std::vector<TBlokStavki>& blokovi) {
     std::vector<bool> v(blokovi.size(), true);
-    const bool ispravno = r.xH - r.xL > 0 && r.yH - r.yL > 0 && std::isfinite(r.xH - r.xL) && std::isfinite(r.yH - r.yL);
+    const bool ispravno =
+        r.xH - r.xL > 0 && r.yH - r.yL > 0 && std::isfinite(r.xH - r.xL) && std::isfinite(r.yH - r.yL);
     if (!ispravno) return v;
     int tacaka = 1;
     for (const TBlokStavki& b : blokovi) tacaka = std::max(tacaka, b.tacaka);
@@ -89,8 +90,15 @@ class TCrtanjeListe {
 public:
     TCrtanjeListe(QPainter& p, const TRaspored& r, const std::vector<TChartItem>& stavke,
                   const std::vector<TOblik>& oblici, const std::vector<TBlokStavki>& blokovi)
-        : p(p), r(r), stavke(stavke), oblici(oblici), blokovi(blokovi), vidljiv(VidljiviBlokovi(p, r, blokovi)),
-          zauzeto(VelicinaCelije(stavke.size(), Vidljivo(r))), potezi(p), mt(p.fontMetrics()) {
+        : p(p),
+          r(r),
+          stavke(stavke),
+          oblici(oblici),
+          blokovi(blokovi),
+          vidljiv(VidljiviBlokovi(p, r, blokovi)),
+          zauzeto(VelicinaCelije(stavke.size(), Vidljivo(r))),
+          potezi(p),
+          mt(p.fontMetrics()) {
         zauzeto.SamoUnutar(Vidljivo(r));
     }
     void Stavke();
