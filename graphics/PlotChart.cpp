@@ -66,6 +66,26 @@ void TPlotPovrsina::Dodaj(TChartItem&& s) {
     if (stavke.size() == stavke.capacity()) stavke.reserve(std::max(stavke.size() * 2, size_t(AllocSize)));
     stavke.push_back(std::move(s));
     indeks.reset();
+    ++izmenaListe;
+}
+
+TPlotPovrsina::TStanjeCrteza TPlotPovrsina::StanjeCrteza(int w, int h) const {
+    TStanjeCrteza s;
+    s.w = w;
+    s.h = h;
+    s.izmenaListe = izmenaListe;
+    s.lRim = LRim, s.rRim = RRim, s.tRim = TRim, s.bRim = BRim, s.senka = ShadowWidth;
+    s.chart = ChartColor, s.wind = WindColor, s.grid = GridColor, s.shadow = ShadowColor;
+    s.natpis = NatpisOseY;
+    s.mreza = gridStyle;
+    s.jednaka = jednakaRazmera;
+    s.xL = Scale1X.RangeLow(), s.xH = Scale1X.RangeHigh(), s.yL = Scale1Y.RangeLow(), s.yH = Scale1Y.RangeHigh();
+    s.minTicksX = Scale1X.MinTicks, s.minTicksY = Scale1Y.MinTicks;
+    s.istaknuta = istaknuta;
+    if (istaknuta) s.istaknutaX = istaknutaX, s.istaknutaY = istaknutaY;
+    s.preklop.reserve(preklop.size() * 4);
+    for (const TDuzPreklopa& d : preklop) s.preklop.insert(s.preklop.end(), {d.x1, d.y1, d.x2, d.y2});
+    return s;
 }
 
 void TPlotPovrsina::IstakniTacku(double x, double y) {
@@ -97,6 +117,7 @@ void TPlotPovrsina::ClearGraf() {
     stavke.clear();
     oblici.clear();
     indeks.reset();
+    ++izmenaListe;
     Refresh();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -246,6 +247,25 @@ public:
     // Asks for a repaint; the widget overrides it.
     virtual void Refresh() {}
 
+    // Everything Nacrtaj reads, for a target of w x h pixels: a paint with an equal state gives
+    // the same pixels, so the widget may show its last picture again.
+    struct TStanjeCrteza {
+        int w = 0, h = 0;
+        std::uint64_t izmenaListe = 0;
+        int lRim = 0, rRim = 0, tRim = 0, bRim = 0, senka = 0;
+        TColor chart = 0, wind = 0, grid = 0, shadow = 0;
+        QString natpis;
+        TGridStyle mreza = gsNone;
+        bool jednaka = false;
+        double xL = 0, xH = 0, yL = 0, yH = 0;
+        int minTicksX = 0, minTicksY = 0;
+        bool istaknuta = false;
+        double istaknutaX = 0, istaknutaY = 0;
+        std::vector<double> preklop;
+        bool operator==(const TStanjeCrteza&) const = default;
+    };
+    TStanjeCrteza StanjeCrteza(int w, int h) const;
+
     // Width in pixels of `txt` drawn by a text item of `tacaka` points (at screen resolution).
     static int SirinaTeksta(const QString& txt, int tacaka);
 
@@ -279,6 +299,8 @@ private:
     // The runs of the display list with their extent, made again after the list changed.
     const std::vector<TBlokStavki>& Indeks() const;
     mutable std::shared_ptr<std::vector<TBlokStavki>> indeks;
+    // Counts the changes of the display list.
+    std::uint64_t izmenaListe = 0;
 
     // Levo() is asked for on every mouse move and mapping; the labels are measured again only
     // when what they depend on has changed.
@@ -362,6 +384,11 @@ protected:
 
 private:
     TAlatGrafika* alat = nullptr;
+    // The last painted picture and what it was painted from: a repaint of an unchanged plot (a
+    // tool's rubber line, an uncovered window) shows it again instead of painting every item.
+    QImage slika;
+    TStanjeCrteza stanjeSlike;
+    qreal razmeraSlike = 0;
     void PostaviKursor(int px, int py);
     bool pritisnut = false;
     bool preskociSledeci = false;

@@ -249,3 +249,51 @@ TEST(IndeksStavki, LabelsFarFromTheViewNeedNoMeasure) {
         }
     }
 }
+
+// The widget shows its last picture again only while nothing it was painted from has changed:
+// after each change below its picture is what a fresh paint of the same plot gives.
+TEST(IndeksStavki, TheWidgetRepaintsAfterEveryChangeOfWhatItShows) {
+    Aplikacija();
+    TPlotChart c;
+    c.resize(500, 400);
+    c.Scale1X.PostaviOpseg(0, 10);
+    c.Scale1Y.PostaviOpseg(0, 10);
+    PopuniOkoIvica(c);
+    auto svez = [&] {
+        QImage s(c.size(), QImage::Format_RGB32);
+        QPainter p(&s);
+        c.Nacrtaj(p, s.rect());
+        return s;
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> izmene = {
+        {"nothing", [] {}},
+        {"a line added", [&] { c.MoveTo(1, 1), c.DrawTo(9, 9); }},
+        {"range", [&] { c.Scale1X.PostaviOpseg(1, 8); }},
+        {"vertical range", [&] { c.Scale1Y.PostaviOpseg(-2, 8); }},
+        {"equal scale", [&] { c.SetJednakaRazmera(true); }},
+        {"grid", [&] { c.SetGridStyle(gsDotLines); }},
+        {"margin", [&] { c.LRim = 70; }},
+        {"bottom margin", [&] { c.BRim = 55; }},
+        {"shadow", [&] { c.ShadowWidth = 2; }},
+        {"surround colour", [&] { c.WindColor = 0x336699; }},
+        {"area colour", [&] { c.ChartColor = 0xFFFFE0; }},
+        {"caption", [&] { c.NatpisOseY = QStringLiteral("Y"); }},
+        {"highlight", [&] { c.IstakniTacku(4, 4); }},
+        {"highlight moved", [&] { c.IstakniTacku(5, 4); }},
+        {"overlay",
+         [&] {
+             c.PostaviPreklop({{1, 2, 6, 7}});
+         }},
+        {"overlay moved",
+         [&] {
+             c.PostaviPreklop({{1, 2, 6, 8}});
+         }},
+        {"size", [&] { c.resize(420, 380); }},
+        {"cleared", [&] { c.ClearGraf(); }},
+    };
+    for (const auto& [naziv, izmena] : izmene) {
+        SCOPED_TRACE(naziv);
+        izmena();
+        EXPECT_EQ(c.grab().toImage().convertToFormat(QImage::Format_RGB32), svez());
+    }
+}
