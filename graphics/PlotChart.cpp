@@ -65,6 +65,27 @@ void TPlotPovrsina::Dodaj(TChartItem&& s) {
     // items is copied some twenty times rather than once per block.
     if (stavke.size() == stavke.capacity()) stavke.reserve(std::max(stavke.size() * 2, size_t(AllocSize)));
     stavke.push_back(std::move(s));
+    indeks.reset();
+    ++izmenaListe;
+}
+
+TPlotPovrsina::TStanjeCrteza TPlotPovrsina::StanjeCrteza(int w, int h) const {
+    TStanjeCrteza s;
+    s.w = w;
+    s.h = h;
+    s.izmenaListe = izmenaListe;
+    s.lRim = LRim, s.rRim = RRim, s.tRim = TRim, s.bRim = BRim, s.senka = ShadowWidth;
+    s.chart = ChartColor, s.wind = WindColor, s.grid = GridColor, s.shadow = ShadowColor;
+    s.natpis = NatpisOseY;
+    s.mreza = gridStyle;
+    s.jednaka = jednakaRazmera;
+    s.xL = Scale1X.RangeLow(), s.xH = Scale1X.RangeHigh(), s.yL = Scale1Y.RangeLow(), s.yH = Scale1Y.RangeHigh();
+    s.minTicksX = Scale1X.MinTicks, s.minTicksY = Scale1Y.MinTicks;
+    s.istaknuta = istaknuta;
+    if (istaknuta) s.istaknutaX = istaknutaX, s.istaknutaY = istaknutaY;
+    s.preklop.reserve(preklop.size() * 4);
+    for (const TDuzPreklopa& d : preklop) s.preklop.insert(s.preklop.end(), {d.x1, d.y1, d.x2, d.y2});
+    return s;
 }
 
 void TPlotPovrsina::IstakniTacku(double x, double y) {
@@ -95,6 +116,8 @@ void TPlotPovrsina::ClearGraf() {
     // The capacity stays: the next redraw of the same model needs it again.
     stavke.clear();
     oblici.clear();
+    indeks.reset();
+    ++izmenaListe;
     Refresh();
 }
 
@@ -224,7 +247,13 @@ int PikselUOpsegu(double v) {
     if (std::isnan(v)) return -2147483647;
     if (v >= granica) return 2147483647;
     if (v <= -granica) return -2147483647;
-    return static_cast<int>(std::round(v));
+    // std::round without its library call, which every mapped point paid: towards zero first
+    // (exact inside the range), then half-way cases away from zero; v - t is exact.
+    const int t = static_cast<int>(v);
+    const double ostatak = v - t;
+    if (ostatak >= 0.5) return t + 1;
+    if (ostatak <= -0.5) return t - 1;
+    return t;
 }
 
 int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int duzina) {

@@ -1,14 +1,18 @@
 #pragma once
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QFontMetrics;
 class QPainter;
 class QRect;
+struct TBlokStavki;
+struct TRaspored;
 
 // Colours are 0xRRGGBB.
 using TColor = std::uint32_t;
@@ -251,6 +255,25 @@ public:
     // Asks for a repaint; the widget overrides it.
     virtual void Refresh() {}
 
+    // Everything Nacrtaj reads, for a target of w x h pixels: a paint with an equal state gives
+    // the same pixels, so the widget may show its last picture again.
+    struct TStanjeCrteza {
+        int w = 0, h = 0;
+        std::uint64_t izmenaListe = 0;
+        int lRim = 0, rRim = 0, tRim = 0, bRim = 0, senka = 0;
+        TColor chart = 0, wind = 0, grid = 0, shadow = 0;
+        QString natpis;
+        TGridStyle mreza = gsNone;
+        bool jednaka = false;
+        double xL = 0, xH = 0, yL = 0, yH = 0;
+        int minTicksX = 0, minTicksY = 0;
+        bool istaknuta = false;
+        double istaknutaX = 0, istaknutaY = 0;
+        std::vector<double> preklop;
+        bool operator==(const TStanjeCrteza&) const = default;
+    };
+    TStanjeCrteza StanjeCrteza(int w, int h) const;
+
     // Width in pixels of `txt` drawn by a text item of `tacaka` points (at screen resolution).
     static int SirinaTeksta(const QString& txt, int tacaka);
 
@@ -279,6 +302,13 @@ private:
     void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, const TOpsezi& v,
                           TPodeoci& px, TPodeoci& py) const;
     void Dodaj(TChartItem&& s);
+    // The highlight ring and the overlay, over the display list.
+    void NacrtajPreko(QPainter& p, const TRaspored& r) const;
+    // The runs of the display list with their extent, made again after the list changed.
+    const std::vector<TBlokStavki>& Indeks() const;
+    mutable std::shared_ptr<std::vector<TBlokStavki>> indeks;
+    // Counts the changes of the display list.
+    std::uint64_t izmenaListe = 0;
 
     // Levo() is asked for on every mouse move and mapping; the labels are measured again only
     // when what they depend on has changed.
@@ -369,6 +399,11 @@ protected:
 private:
     TAlatGrafika* alat = nullptr;
     Qt::KeyboardModifiers modifikatori;
+    // The last painted picture and what it was painted from: a repaint of an unchanged plot (a
+    // tool's rubber line, an uncovered window) shows it again instead of painting every item.
+    QImage slika;
+    TStanjeCrteza stanjeSlike;
+    qreal razmeraSlike = 0;
     void PostaviKursor(int px, int py);
     bool pritisnut = false;
     bool preskociSledeci = false;

@@ -19,8 +19,21 @@ TPlotChart::TPlotChart(QWidget* parent) : TCustomPlotChart(parent) {
 }
 
 void TPlotChart::paintEvent(QPaintEvent*) {
+    const qreal razmera = devicePixelRatioF();
+    TStanjeCrteza stanje = StanjeCrteza(width(), height());
+    if (slika.isNull() || razmera != razmeraSlike || !(stanje == stanjeSlike)) {
+        slika = QImage((QSizeF(size()) * razmera).toSize(), QImage::Format_RGB32);
+        slika.setDevicePixelRatio(razmera);
+        // Texts are sized by the device's resolution: the picture takes the widget's.
+        slika.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        slika.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+        QPainter s(&slika);
+        Nacrtaj(s, rect());
+        stanjeSlike = std::move(stanje);
+        razmeraSlike = razmera;
+    }
     QPainter p(this);
-    Nacrtaj(p, rect());
+    p.drawImage(QPoint(0, 0), slika);
     if (alat) alat->CrtajPreko(p);
 }
 

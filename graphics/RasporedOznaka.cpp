@@ -154,17 +154,20 @@ TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k) {
     return b;
 }
 
+bool MozeUGranice(const TOznakaZaRaspored& o, const TOkvir& granice) {
+    if (!std::isfinite(o.x) || !std::isfinite(o.y)) return false;
+    // An anchor well off the visible part has no candidate inside it.
+    const double r = o.razmak + DaljiPrsten;
+    return !(o.x < granice.levo - o.sirina - r || o.x > granice.desno + o.sirina + r ||
+             o.y < granice.gore - o.visina - r || o.y > granice.dole + o.visina + r);
+}
+
 std::vector<TPostavljenaOznaka> RasporediOznake(const std::vector<TOznakaZaRaspored>& oznake, TZauzeto& zauzeto,
                                                 const TOkvir& granice) {
     std::vector<TPostavljenaOznaka> postavljene;
     for (size_t i = 0; i < oznake.size(); ++i) {
         const TOznakaZaRaspored& o = oznake[i];
-        if (!std::isfinite(o.x) || !std::isfinite(o.y)) continue;
-        // An anchor well off the visible part has no candidate inside it.
-        const double r = o.razmak + DaljiPrsten;
-        if (o.x < granice.levo - o.sirina - r || o.x > granice.desno + o.sirina + r ||
-            o.y < granice.gore - o.visina - r || o.y > granice.dole + o.visina + r)
-            continue;
+        if (!MozeUGranice(o, granice)) continue;
         for (int k = 0; k < BrojPolozaja; ++k) {
             const TOkvir b = PolozajOznake(o, k);
             if (b.levo < granice.levo || b.desno > granice.desno || b.gore < granice.gore || b.dole > granice.dole)

@@ -88,6 +88,10 @@ inline constexpr int BrojPolozaja = 16;
 inline constexpr double DaljiPrsten = 10;  // pixels added to the gap for the outer eight
 TOkvir PolozajOznake(const TOznakaZaRaspored& o, int k);
 
+// Whether some candidate of the label can lie inside `granice`; false for an anchor that is not
+// finite. The wider the label, the more anchors pass.
+bool MozeUGranice(const TOznakaZaRaspored& o, const TOkvir& granice);
+
 // Places the labels in list order (earlier ones win a contested spot): each takes the first
 // candidate that lies inside `granice` and is free in `zauzeto`; a label without one is left out.
 // Every placed box is added to `zauzeto`, so no two returned boxes overlap.

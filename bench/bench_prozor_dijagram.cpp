@@ -1,0 +1,141 @@
+// What the plot costs with a diagram shown on a generated frame of about N nodes: showing the
+// moment diagram after a run, then a repaint, a wheel zoom and a pan step, first over the whole
+// structure and then zoomed in on a few bays, each with and without the engineering symbols.
+// Prints the CPU time of the process (the machine is shared) and the wall time of each action.
+// Run by hand:
+//   QT_QPA_PLATFORM=offscreen bench_prozor_dijagram 30000
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <memory>
+
+#include "GeneratorModela.h"
+#include "GrupaDijagrama.h"
+#include "GrupaPrikaza.h"
+#include "ModelFajl.h"
+#include "PlotChart.h"
+#include "StranicaAnalize.h"
+#include "UnitGlavniProzor.h"
+
+namespace {
+
+class TTihiDijalozi : public TDijalozi {
+public:
+    void Greska(QWidget*, const QString& t) override { std::fprintf(stderr, "greska: %s\n", qPrintable(t)); }
+    void Informacija(QWidget*, const QString&) override {}
+    bool Pitanje(QWidget*, const QString&) override { return false; }
+    QString OtvoriFajl(QWidget*, const QString&, const QString&) override { return {}; }
+    QString SnimiFajl(QWidget*, const QString&, const QString&) override { return {}; }
+    bool Stampanje(QWidget*, QPrinter&) override { return false; }
+};
+
+double CpuMs() { return double(std::clock()) * 1000.0 / CLOCKS_PER_SEC; }
+
+// Runs the action and the events it leaves behind, `puta` times; prints the mean per run.
+void Izmeri(const char* naziv, int puta, const std::function<void(int)>& radnja) {
+    QElapsedTimer sat;
+    const double cpu0 = CpuMs();
+    sat.start();
+    for (int i = 0; i < puta; ++i) {
+        radnja(i);
+        QApplication::processEvents();
+    }
+    const double zid = double(sat.nsecsElapsed()) / 1e6 / puta, cpu = (CpuMs() - cpu0) / puta;
+    std::printf("%-44s cpu %8.1f ms   wall %8.1f ms\n", naziv, cpu, zid);
+}
+
+// Repaint, zoom and pan steps of the view as it stands, under `prefiks`.
+void KoraciPogleda(TPlotChart& g, const char* prefiks) {
+    char naziv[96];
+    std::snprintf(naziv, sizeof naziv, "%s: repaint", prefiks);
+    Izmeri(naziv, 5, [&](int) { g.repaint(); });
+    std::snprintf(naziv, sizeof naziv, "%s: zoom step", prefiks);
+    Izmeri(naziv, 6, [&](int i) {
+        const int x = (g.Levo() + g.Desno()) / 2, y = (g.Gore() + g.Dole()) / 2;
+        g.TockicMisa(x, y, i % 2 ? -1 : 1);
+        g.repaint();
+    });
+    std::snprintf(naziv, sizeof naziv, "%s: pan step", prefiks);
+    Izmeri(naziv, 6, [&](int i) {
+        const double d = (g.Scale1X.RangeHigh() - g.Scale1X.RangeLow()) * (i % 2 ? -0.05 : 0.05);
+        g.Scale1X.PostaviOpseg(g.Scale1X.RangeLow() + d, g.Scale1X.RangeHigh() + d);
+        g.repaint();
+    });
+}
+
+// Narrows both axes about their centres to `deo` of their width.
+void Priblizi(TPlotChart& g, double deo) {
+    auto suzi = [deo](TScaleProps& s) {
+        const double c = (s.RangeLow() + s.RangeHigh()) / 2, h = (s.RangeHigh() - s.RangeLow()) * deo / 2;
+        s.PostaviOpseg(c - h, c + h);
+    };
+    suzi(g.Scale1X);
+    suzi(g.Scale1Y);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const bool broj = argc > 1 && argv[1][0] >= '0' && argv[1][0] <= '9';
+    const int cvorova = broj ? std::atoi(argv[1]) : 10000;
+    if (cvorova < 2) {
+        std::fprintf(stderr, "upotreba: bench_prozor_dijagram BROJ_CVOROVA\n");
+        return 64;
+    }
+    QTemporaryDir folder;
+    const QString fajl = folder.filePath(QStringLiteral("ram.velt"));
+    {
+        TPodesavanja p;
+        SnimiModel(fajl.toStdString(), GenerisiRamSaCvorova(cvorova), p);
+    }
+    std::printf("cvorova %d\n", cvorova);
+    TFormGlavniProzor w({fajl}, std::make_unique<TTihiDijalozi>());
+    w.resize(1400, 950);
+    w.show();
+    QApplication::processEvents();
+    auto* analiza = w.findChild<TStranicaAnalize*>();
+    bool gotovo = false;
+    analiza->posleProracuna = [&](const TRezultatProracuna&) { gotovo = true; };
+    analiza->ButtonPokreniAnalizu->click();
+    while (!gotovo) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    w.PageControlGlavniMeni->setCurrentIndex(TFormGlavniProzor::StranaGrafik);
+    QApplication::processEvents();
+    TPlotChart& g = *w.PlotChartGrafik;
+    QComboBox& dijagram = *w.GrupaDijagrama->ComboBoxDijagrami;
+    QCheckBox& simboli = *w.findChild<TGrupaPrikaza*>()->CheckBoxSimboli;
+
+    simboli.setChecked(false);
+    QApplication::processEvents();
+    Izmeri("showing M", 1, [&](int) {
+        dijagram.setCurrentIndex(dijagram.findText(QStringLiteral("M")));
+        QApplication::processEvents();
+        g.repaint();
+    });
+    KoraciPogleda(g, "M, whole structure");
+    Izmeri("symbols on (M shown)", 1, [&](int) {
+        simboli.setChecked(true);
+        QApplication::processEvents();
+        g.repaint();
+    });
+    KoraciPogleda(g, "M and symbols, whole structure");
+    // The view must stay where it is put when the symbols are switched off below.
+    w.CheckBoxZoomURealnomVremenu->setChecked(false);
+    QApplication::processEvents();
+    Priblizi(g, 0.02);
+    KoraciPogleda(g, "M and symbols, a few bays");
+    simboli.setChecked(false);
+    QApplication::processEvents();
+    KoraciPogleda(g, "M, a few bays");
+    return 0;
+}
