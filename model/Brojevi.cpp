@@ -1,5 +1,6 @@
 #include "Brojevi.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -40,6 +41,15 @@ std::string_view BezBlanka(std::string_view t) {
 // The exactly representable powers of ten: 10^k = 5^k 2^k and 5^27 < 2^64.
 constexpr int najveciTacanStepen = 27;
 
+// Each product is an integer below 2^64 times a power of two, so every entry is exact.
+constexpr auto TacniStepeni() {
+    std::array<long double, najveciTacanStepen + 1> s{};
+    s[0] = 1;
+    for (int k = 1; k <= najveciTacanStepen; ++k) s[k] = s[k - 1] * 10;
+    return s;
+}
+constexpr auto tacniStepeni = TacniStepeni();
+
 // A decimal of at most 19 significant digits whose exponent leaves a power of ten that is exact
 // is one exact integer times or over one exact power, so a single rounded operation gives the
 // correctly rounded value the library's reading would give. False for anything else.
@@ -73,8 +83,7 @@ bool BrzoProcitaj(std::string_view t, long double& v) {
         return true;
     }
     if (eksponent < -najveciTacanStepen || eksponent > najveciTacanStepen) return false;
-    long double stepen = 1;
-    for (int k = 0; k < std::abs(eksponent); ++k) stepen *= 10;
+    const long double stepen = tacniStepeni[static_cast<size_t>(std::abs(eksponent))];
     const long double m = static_cast<long double>(cifre);
     v = eksponent < 0 ? m / stepen : m * stepen;
     return true;

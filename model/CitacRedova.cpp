@@ -93,11 +93,17 @@ long double TCitacRedova::Real() {
 bool TCitacRedova::Logicka() {
     const char* ocekivano = "logicka vrednost (TRUE ili FALSE)";
     std::string_view red = Obavezan(ocekivano);
-    std::string malo;
-    for (char ch : red)
-        if (ch != ' ' && ch != '\t') malo += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    if (malo == "TRUE") return true;
-    if (malo == "FALSE") return false;
+    // Blanks anywhere are dropped and case is ignored; a word longer than FALSE is neither.
+    char malo[6];
+    size_t n = 0;
+    for (char ch : red) {
+        if (ch == ' ' || ch == '\t') continue;
+        if (n == sizeof malo) break;
+        malo[n++] = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    }
+    const std::string_view rec(malo, n);
+    if (rec == "TRUE") return true;
+    if (rec == "FALSE") return false;
     if (auto v = ParsirajReal(red)) return *v != 0;
     Pogresno(ocekivano, red);
 }

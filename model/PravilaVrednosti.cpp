@@ -23,10 +23,11 @@ const char* GreskaDuzineImena(std::string_view ime) {
 }
 
 bool UOpseguProracuna(long double v) {
-    if (!std::isfinite(v) || std::fabs(v) > DBL_MAX) return false;
     // The file keeps 15 significant digits: just below the largest 64-bit real they round up past
-    // it, and that file could not be read again. Only such values are worth the formatting.
+    // it, and that file could not be read again. Only such values are worth the formatting; the
+    // usual value is settled by this one comparison (false for a NaN, which goes on to be refused).
     if (std::fabs(v) < 1.7976931348623e308L) return true;
+    if (!std::isfinite(v) || std::fabs(v) > DBL_MAX) return false;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14Le", v);
     return std::fabs(std::strtold(buf, nullptr)) <= DBL_MAX;

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,10 @@ TEST(KrajnjeVrednosti, RangeRuleAtTheRoundingBoundary) {
         {1.7976931348623152e308L, false},
         {1e309L, false},
         {static_cast<long double>(DBL_TRUE_MIN), true},
+        {-1.79769313486231e308L, true},
+        {std::numeric_limits<long double>::quiet_NaN(), false},
+        {std::numeric_limits<long double>::infinity(), false},
+        {-std::numeric_limits<long double>::infinity(), false},
     };
     for (const auto& s : slucajevi) EXPECT_EQ(UOpseguProracuna(s.v), s.uOpsegu) << static_cast<double>(s.v);
 }
