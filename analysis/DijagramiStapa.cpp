@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "ElementStapa.h"
 #include "Greska.h"
 #include "Matrix.h"
+#include "MatrixRacun.h"
 #include "Model.h"
 #include "NulePolinoma.h"
 #include "OpterecenjeUklestenog.h"
@@ -322,18 +324,39 @@ TDijagramiStapa Dijagrami(const TStap& stap, const std::unordered_map<int, doubl
 }  // namespace
 
 std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TStanjeAnalize& stanje) {
+    // Below this many members per thread a thread costs more than it saves.
+    constexpr size_t stapovaPoNiti = 2000;
+    const size_t najvise = std::max<size_t>(1, model.nizStapova.size() / stapovaPoNiti);
+    const int niti = int(std::min<size_t>(size_t(matrica_jezgro::TrenutniRacun().niti), najvise));
+    return DijagramiSvihStapova(model, stanje, niti);
+}
+
+std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TStanjeAnalize& stanje, int niti) {
     if (!ImaRezultata(stanje)) throw TGreska("Nema rezultata analize!!!");
     const auto pomeranja = PomeranjaPoKodu(stanje);
     std::unordered_map<int, std::vector<const TOpterecenje*>> poStapu;
     for (const auto& o : model.nizOpterecenja) poStapu[o->IDStapa()].push_back(o.get());
     static const std::vector<const TOpterecenje*> nijedno;
-    std::vector<TDijagramiStapa> r;
-    r.reserve(model.nizStapova.size());
-    for (const auto& s : model.nizStapova) {
-        auto it = poStapu.find(s->ID());
-        r.push_back(Dijagrami(*s, pomeranja, it == poStapu.end() ? nijedno : it->second,
-                              model.opcijeAnalize.smicanjeUOpterecenju));
-    }
+    const size_t n = model.nizStapova.size();
+    std::vector<TDijagramiStapa> r(n);
+    niti = int(std::clamp<size_t>(size_t(std::max(1, niti)), 1, std::max<size_t>(1, n)));
+    // Each thread fills a contiguous share of the list; the first failure in member order is the
+    // one reported, as when the members are done one after another.
+    std::vector<std::exception_ptr> greske(static_cast<size_t>(niti));
+    matrica_jezgro::Paralelno(niti, [&](int t) {
+        try {
+            for (size_t i = n * size_t(t) / size_t(niti), k = n * size_t(t + 1) / size_t(niti); i < k; ++i) {
+                const TStap& s = *model.nizStapova[i];
+                auto it = poStapu.find(s.ID());
+                r[i] = Dijagrami(s, pomeranja, it == poStapu.end() ? nijedno : it->second,
+                                 model.opcijeAnalize.smicanjeUOpterecenju);
+            }
+        } catch (...) {
+            greske[size_t(t)] = std::current_exception();
+        }
+    });
+    for (const auto& g : greske)
+        if (g) std::rethrow_exception(g);
     return r;
 }
 

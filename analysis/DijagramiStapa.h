@@ -76,6 +76,10 @@ bool ImaRezultata(const TStanjeAnalize& stanje);
 // Every member's diagrams from the results, in member-list order; the displacement lists are read
 // once for all members. Throws TGreska("Nema rezultata analize!!!") without results. The end
 // forces follow the model's rule for the equivalent loads.
+// A large model's members are shared out among the machine's cores; the numbers are the same
+// whatever the count.
 std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TStanjeAnalize& stanje);
+// The same on `niti` threads (at least one, at most one per member).
+std::vector<TDijagramiStapa> DijagramiSvihStapova(const TModel& model, const TStanjeAnalize& stanje, int niti);
 // One member's.
 TDijagramiStapa DijagramiStapa(const TModel& model, const TStanjeAnalize& stanje, const TStap& stap);

@@ -50,6 +50,9 @@ void TFormGlavniProzor::Ponovi1Click() { dokument->Ponovi(); }
 
 void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     const bool komanda = izmena.vrsta == TVrstaIzmene::Komanda || izmena.vrsta == TVrstaIzmene::Istorija;
+    // Before anything below redraws: the kept diagrams describe the results and model as they were.
+    if (izmena.vrsta != TVrstaIzmene::Podesavanja && izmena.vrsta != TVrstaIzmene::Snimanje)
+        sacuvaniDijagrami.Odbaci();
     if (izmena.Dotice(ddIstorija)) OsveziMeniUredi();
     // A refused analysis stays marked until the model changes.
     if (komanda || izmena.vrsta == TVrstaIzmene::NoviModel) UkloniUzrokOdbijanja();

@@ -305,7 +305,7 @@ void TFormGlavniProzor::NacrtajGrafik(bool uklopi) {
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
     p.zoomURealnomVremenu = uklopi;
-    CrtajGrafik(*PlotChartGrafik, model, p, &stanje);
+    CrtajGrafik(*PlotChartGrafik, model, p, &stanje, &sacuvaniDijagrami);
     if (pracenjeRazmere) pracenjeRazmere->Nacrtano();
     p.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     dokument->PostaviPodesavanja(p);

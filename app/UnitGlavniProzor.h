@@ -15,6 +15,7 @@
 #include "Proracun.h"
 #include "ReportPreview.h"
 #include "ReportProject.h"
+#include "SacuvaniDijagrami.h"
 #include "StanjeAnalize.h"
 
 class QAction;
@@ -83,6 +84,8 @@ public:
 
     // Hooks for the analysis and result pages.
     TStanjeAnalize& Stanje() { return stanje; }
+    // The main plot's diagrams as kept between drawings.
+    const TSacuvaniDijagrami& SacuvaniDijagrami() const { return sacuvaniDijagrami; }
     TPodesavanja& Podesavanja() { return podesavanja; }
     // The busy state (radimProracun of the window): held by a run from its start until its
     // outcome is shown. While it is set the editing pages, undo and redo and the drawing with
@@ -280,6 +283,9 @@ private:
     // The check boxes of the "Grafik" page, each with the setting it shows.
     std::vector<std::pair<QCheckBox*, bool TPodesavanja::*>> prekidaci;
 
+    // The main plot's diagrams of the results shown; dropped on every change but of the display
+    // settings or the file path.
+    TSacuvaniDijagrami sacuvaniDijagrami;
     TStraniceModela* stranice = nullptr;
     QButtonGroup* akcijeMisa = nullptr;
     TFormPomoc* formPomoc = nullptr;

@@ -7,6 +7,7 @@
 #include "Brojevi.h"
 #include "CrtanjeDijagrama.h"
 #include "CrtanjeSimbola.h"
+#include "SacuvaniDijagrami.h"
 #include "SimboliOslonaca.h"
 #include "TipoviStapa.h"
 
@@ -159,11 +160,14 @@ void PodesiKrajnjeGraniceGrafika(TPlotPovrsina& g, const TModel& model, const TP
     g.ZapamtiUklapanje();
 }
 
-void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje) {
+void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje,
+                 TSacuvaniDijagrami* sacuvani) {
     g.ClearGraf();
     g.SetJednakaRazmera(p.prikaz.jednakaRazmera);
     const bool imaStapova = !model.nizStapova.empty();
-    const std::vector<TDijagramiStapa> dijagrami = DijagramiZaCrtanje(model, p, stanje);
+    std::vector<TDijagramiStapa> sveziDijagrami;
+    if (!sacuvani) sveziDijagrami = DijagramiZaCrtanje(model, p, stanje);
+    const std::vector<TDijagramiStapa>& dijagrami = sacuvani ? sacuvani->Za(model, p, stanje) : sveziDijagrami;
     // A view refitted after the drawing shows the whole structure, whatever it showed before.
     const double udeo = p.zoomURealnomVremenu ? 1 : UdeoPrikaza(g, p);
 
@@ -253,8 +257,9 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
     else g.Refresh();
 }
 
-void CrtajGrafik(TPlotChart& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje) {
-    CrtajGrafik(static_cast<TPlotPovrsina&>(g), model, p, stanje);
+void CrtajGrafik(TPlotChart& g, const TModel& model, TPodesavanja& p, const TStanjeAnalize* stanje,
+                 TSacuvaniDijagrami* sacuvani) {
+    CrtajGrafik(static_cast<TPlotPovrsina&>(g), model, p, stanje, sacuvani);
 }
 
 void PodesiKrajnjeGraniceGrafika(TPlotChart& g, const TModel& model, const TPodesavanja& p) {

@@ -11,12 +11,14 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "../analysis/IstiDijagrami.h"
 #include "CekanjeAnalize.h"
 #include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
 #include "GrupaDijagrama.h"
 #include "PlotChart.h"
 #include "PomocniProzora.h"
+#include "SacuvaniDijagrami.h"
 #include "TabDijagrami.h"
 #include "TabelaMatrice.h"
 #include "UnitGlavniProzor.h"
@@ -142,6 +144,43 @@ TEST(DijagramiProzora, SettingsTravelWithTheModel) {
     EXPECT_EQ(q.K<QComboBox>("ComboBoxDijagrami")->currentText(), "N");
     EXPECT_TRUE(q.K<QCheckBox>("CheckBoxLinijaDeformacije")->isChecked());
     EXPECT_EQ(q.K<QLineEdit>("EditMnozilacDijagrama")->text(), "2.5");
+}
+
+// The bundled beam on a pin and a roller, 20 down at x = 3: M = P a b / L under the load.
+TEST(DijagramiProzora, KeptDiagramsFollowEditsRunsAndClears) {
+    TProzorSaDijagramima p(greda);
+    const TSacuvaniDijagrami& sacuvani = p.w->SacuvaniDijagrami();
+    p.K<QComboBox>("ComboBoxDijagrami")->setCurrentIndex(TPrikaz::M);
+    p.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*p.w);
+    ASSERT_NE(sacuvani.Sacuvani(), nullptr);
+    EXPECT_TRUE(IstiDijagrami(*sacuvani.Sacuvani(), DijagramiSvihStapova(p.w->Model(), p.w->Stanje())));
+    EXPECT_NEAR(double(sacuvani.Sacuvani()->at(0).Vrednosti(3).M), 30, 1e-9);
+
+    // Redrawing for the symbols, another kind or the view's scale reuses what is kept.
+    const auto kept = sacuvani.Sacuvani();
+    p.K<QCheckBox>("CheckBoxSimboli")->click();
+    p.K<QComboBox>("ComboBoxDijagrami")->setCurrentIndex(TPrikaz::T);
+    p.w->PlotChartGrafik->TockicMisa(p.w->PlotChartGrafik->width() / 2, p.w->PlotChartGrafik->height() / 2, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sacuvani.Sacuvani(), kept);
+    EXPECT_GT(p.StavkiUBoji(BojaDijagramaT), 0u);
+
+    // An edit: the results and what was made from them go; the next run's are kept instead.
+    ASSERT_TRUE(p.w->IzvrsiIzmenu("Izmeni cvor", [](TModel& m) {
+        m.nizCvorova[2]->SetX(8);
+        return true;
+    }));
+    EXPECT_EQ(sacuvani.Sacuvani(), nullptr);
+    p.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*p.w);
+    ASSERT_NE(sacuvani.Sacuvani(), nullptr);
+    EXPECT_TRUE(IstiDijagrami(*sacuvani.Sacuvani(), DijagramiSvihStapova(p.w->Model(), p.w->Stanje())));
+    EXPECT_NEAR(double(sacuvani.Sacuvani()->at(0).Vrednosti(3).M), 20.0 * 3 * 5 / 8, 1e-9);
+
+    p.w->ObrisiRezultate();
+    EXPECT_EQ(sacuvani.Sacuvani(), nullptr);
+    EXPECT_EQ(p.StavkiUBoji(BojaDijagramaT), 0u);
 }
 
 }  // namespace
