@@ -18,7 +18,7 @@
 #include <functional>
 #include <memory>
 
-#include "GeneratorModela.h"
+#include "MerenjeProzora.h"
 #include "GrupaDijagrama.h"
 #include "GrupaPrikaza.h"
 #include "ModelFajl.h"
@@ -27,31 +27,6 @@
 #include "UnitGlavniProzor.h"
 
 namespace {
-
-class TTihiDijalozi : public TDijalozi {
-public:
-    void Greska(QWidget*, const QString& t) override { std::fprintf(stderr, "greska: %s\n", qPrintable(t)); }
-    void Informacija(QWidget*, const QString&) override {}
-    bool Pitanje(QWidget*, const QString&) override { return false; }
-    QString OtvoriFajl(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SnimiFajl(QWidget*, const QString&, const QString&) override { return {}; }
-    bool Stampanje(QWidget*, QPrinter&) override { return false; }
-};
-
-double CpuMs() { return double(std::clock()) * 1000.0 / CLOCKS_PER_SEC; }
-
-// Runs the action and the events it leaves behind, `puta` times; prints the mean per run.
-void Izmeri(const char* naziv, int puta, const std::function<void(int)>& radnja) {
-    QElapsedTimer sat;
-    const double cpu0 = CpuMs();
-    sat.start();
-    for (int i = 0; i < puta; ++i) {
-        radnja(i);
-        QApplication::processEvents();
-    }
-    const double zid = double(sat.nsecsElapsed()) / 1e6 / puta, cpu = (CpuMs() - cpu0) / puta;
-    std::printf("%-44s cpu %8.1f ms   wall %8.1f ms\n", naziv, cpu, zid);
-}
 
 // Repaint, zoom and pan steps of the view as it stands, under `prefiks`.
 void KoraciPogleda(TPlotChart& g, const char* prefiks) {
@@ -87,18 +62,10 @@ void Priblizi(TPlotChart& g, double deo) {
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    const bool broj = argc > 1 && argv[1][0] >= '0' && argv[1][0] <= '9';
-    const int cvorova = broj ? std::atoi(argv[1]) : 10000;
-    if (cvorova < 2) {
-        std::fprintf(stderr, "upotreba: bench_prozor_dijagram BROJ_CVOROVA\n");
-        return 64;
-    }
+    const int cvorova = BrojCvorova(argc, argv, "bench_prozor_dijagram");
+    if (!cvorova) return 64;
     QTemporaryDir folder;
-    const QString fajl = folder.filePath(QStringLiteral("ram.velt"));
-    {
-        TPodesavanja p;
-        SnimiModel(fajl.toStdString(), GenerisiRamSaCvorova(cvorova), p);
-    }
+    const QString fajl = SnimiGenerisaniRam(folder, cvorova);
     std::printf("cvorova %d\n", cvorova);
     TFormGlavniProzor w({fajl}, std::make_unique<TTihiDijalozi>());
     w.resize(1400, 950);

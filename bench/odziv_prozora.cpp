@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "GeneratorModela.h"
+#include "MerenjeProzora.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
 #include "StranicaAnalize.h"
@@ -22,16 +22,6 @@
 #include "Zauzetost.h"
 
 namespace {
-
-class TTihiDijalozi : public TDijalozi {
-public:
-    void Greska(QWidget*, const QString& t) override { std::fprintf(stderr, "greska: %s\n", qPrintable(t)); }
-    void Informacija(QWidget*, const QString&) override {}
-    bool Pitanje(QWidget*, const QString&) override { return false; }
-    QString OtvoriFajl(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SnimiFajl(QWidget*, const QString&, const QString&) override { return {}; }
-    bool Stampanje(QWidget*, QPrinter&) override { return false; }
-};
 
 double Procenat(std::vector<double> v, double p) {
     if (v.empty()) return 0;
@@ -51,11 +41,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QTemporaryDir folder;
-    const QString fajl = folder.filePath(QStringLiteral("ram.velt"));
-    {
-        TPodesavanja p;
-        SnimiModel(fajl.toStdString(), GenerisiRamSaCvorova(cvorova), p);
-    }
+    const QString fajl = SnimiGenerisaniRam(folder, cvorova);
     TFormGlavniProzor w({fajl}, std::make_unique<TTihiDijalozi>());
     w.Stanje().zahtevanaPutanja = *putanja;
     w.show();
