@@ -30,17 +30,6 @@ std::vector<const TChartItem*> UBoji(const TPlotPovrsina& g, TColor boja, TItemK
     return r;
 }
 
-bool IsteStavke(const TPlotPovrsina& a, const TPlotPovrsina& b) {
-    if (a.Stavke().size() != b.Stavke().size()) return false;
-    for (size_t i = 0; i < a.Stavke().size(); ++i) {
-        const TChartItem &x = a.Stavke()[i], &y = b.Stavke()[i];
-        if (x.ItemKind != y.ItemKind || x.x != y.x || x.y != y.y || x.x2 != y.x2 || x.y2 != y.y2 ||
-            x.Color != y.Color || x.Text != y.Text)
-            return false;
-    }
-    return true;
-}
-
 TEST(CrtanjeDijagrama, WithoutDiagramOrLineTheDrawingIsAsBefore) {
     Aplikacija();
     TUkljestenaGreda m;

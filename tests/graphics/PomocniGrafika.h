@@ -34,6 +34,18 @@ inline void Postavi(TPlotPovrsina& g, double xL, double xH, double yL, double yH
     g.Scale1Y.SetRangeHigh(yH);
 }
 
+// The same display list bit for bit: every item's kind, coordinates (compared with ==), colour and text.
+inline bool IsteStavke(const TPlotPovrsina& a, const TPlotPovrsina& b) {
+    if (a.Stavke().size() != b.Stavke().size()) return false;
+    for (size_t i = 0; i < a.Stavke().size(); ++i) {
+        const TChartItem &x = a.Stavke()[i], &y = b.Stavke()[i];
+        if (x.ItemKind != y.ItemKind || x.x != y.x || x.y != y.y || x.x2 != y.x2 || x.y2 != y.y2 ||
+            x.Color != y.Color || x.Text != y.Text)
+            return false;
+    }
+    return true;
+}
+
 inline TColor BojaPiksela(const QImage& s, int x, int y) { return s.pixel(x, y) & 0xFFFFFF; }
 
 // A small model built in code: nodes by coordinates, members by node indices.

@@ -45,18 +45,6 @@ double NajvecaOrdinata(const TPlotPovrsina& g, TColor boja) {
     return v;
 }
 
-// Bit for bit: every coordinate compared with ==.
-bool IsteStavke(const TPlotPovrsina& a, const TPlotPovrsina& b) {
-    if (a.Stavke().size() != b.Stavke().size()) return false;
-    for (size_t i = 0; i < a.Stavke().size(); ++i) {
-        const TChartItem &x = a.Stavke()[i], &y = b.Stavke()[i];
-        if (x.ItemKind != y.ItemKind || x.x != y.x || x.y != y.y || x.x2 != y.x2 || x.y2 != y.y2 ||
-            x.Color != y.Color || x.Text != y.Text)
-            return false;
-    }
-    return true;
-}
-
 // Drawn and fitted as a redraw does, then drawn again at the current view without refitting.
 void NacrtajUklopljeno(TPlotPovrsina& g, const TProstaGreda& m, TPodesavanja p) {
     g.PostaviVelicinu(800, 600);

@@ -31,17 +31,6 @@ struct TGredaUDvaPolja : TModelZaTest {
     }
 };
 
-bool IstiCrtezi(const TPlotPovrsina& a, const TPlotPovrsina& b) {
-    if (a.Stavke().size() != b.Stavke().size()) return false;
-    for (size_t i = 0; i < a.Stavke().size(); ++i) {
-        const TChartItem &x = a.Stavke()[i], &y = b.Stavke()[i];
-        if (x.ItemKind != y.ItemKind || x.x != y.x || x.y != y.y || x.x2 != y.x2 || x.y2 != y.y2 ||
-            x.Color != y.Color || x.Text != y.Text)
-            return false;
-    }
-    return true;
-}
-
 TEST(SacuvaniDijagrami, MadeOnceAndDrawnAsWhenMadeAfresh) {
     Aplikacija();
     TGredaUDvaPolja m;
@@ -68,7 +57,7 @@ TEST(SacuvaniDijagrami, MadeOnceAndDrawnAsWhenMadeAfresh) {
         TPlotPovrsina sveze, izSacuvanih;
         CrtajGrafik(sveze, m.model, pSveze, &m.stanje);
         CrtajGrafik(izSacuvanih, m.model, p, &m.stanje, &sacuvani);
-        EXPECT_TRUE(IstiCrtezi(sveze, izSacuvanih));
+        EXPECT_TRUE(IsteStavke(sveze, izSacuvanih));
         ASSERT_NE(sacuvani.Sacuvani(), nullptr);
         if (!prvi) prvi = sacuvani.Sacuvani();
         EXPECT_EQ(sacuvani.Sacuvani(), prvi) << "made again without a change";
