@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_set>
 
 #include "PodelaStapa.h"
 
@@ -119,13 +120,16 @@ void TIzborMisem::CrtajIzabrane(QPainter& p) const {
     auto tacka = [&](const TCvor& c) {
         return QPointF(plot.XUPiksel(double(c.X())) + dx, plot.YUPiksel(double(c.Z())) + dy);
     };
+    // Sets, so a large selection costs one look-up per entity, not a search of the selection.
+    const std::unordered_set<int> stapovi(izbor.stapovi.begin(), izbor.stapovi.end()),
+        cvorovi(izbor.cvorovi.begin(), izbor.cvorovi.end());
     p.setPen(QPen(QColor(230, 120, 0), 3));
     for (const auto& s : m.nizStapova)
-        if (s->PocetniCvor() && s->KrajnjiCvor() && Sadrzi(izbor.stapovi, s->ID()))
+        if (s->PocetniCvor() && s->KrajnjiCvor() && stapovi.count(s->ID()))
             p.drawLine(tacka(*s->PocetniCvor()), tacka(*s->KrajnjiCvor()));
     p.setPen(QPen(QColor(230, 120, 0), 2));
     for (const auto& c : m.nizCvorova)
-        if (Sadrzi(izbor.cvorovi, c->ID())) p.drawRect(QRectF(tacka(*c) - QPointF(5, 5), QSizeF(10, 10)));
+        if (cvorovi.count(c->ID())) p.drawRect(QRectF(tacka(*c) - QPointF(5, 5), QSizeF(10, 10)));
 }
 
 void TIzborMisem::CrtajPreko(QPainter& p) const {

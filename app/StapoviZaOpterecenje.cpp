@@ -2,19 +2,13 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "KontekstUredjivanja.h"
 #include "StraniceModela.h"
 #include "StraniceModelaPomoc.h"
 
 using namespace stranice_modela;
-
-namespace {
-
-bool Sadrzi(const std::vector<int>& v, int id) { return std::find(v.begin(), v.end(), id) != v.end(); }
-
-}  // namespace
 
 int TStraniceModela::VrstaOpterecenjaStapa() const { return vrste->Vrsta(); }
 
@@ -28,17 +22,18 @@ void TStraniceModela::PopuniStapoveZaOpterecenje(const std::vector<std::string>&
     ListBoxStapoviZaOpterecenje->addItems(stavke);  // in one go: a large model's list would take long item by item
     if (stapoviZaOpterecenje.empty()) return;
     const auto& stapovi = kontekst.Model().nizStapova;
+    const std::unordered_set<int> izabrani(stapoviZaOpterecenje.begin(), stapoviZaOpterecenje.end());
     for (size_t i = 0; i < tekstovi.size() && i < stapovi.size(); ++i)
-        if (Sadrzi(stapoviZaOpterecenje, stapovi[i]->ID()))
-            ListBoxStapoviZaOpterecenje->item(static_cast<int>(i))->setSelected(true);
+        if (izabrani.count(stapovi[i]->ID())) ListBoxStapoviZaOpterecenje->item(static_cast<int>(i))->setSelected(true);
 }
 
 void TStraniceModela::IzaberiStapoveZaOpterecenje(const std::vector<int>& idStapova) {
     stapoviZaOpterecenje = idStapova;
     const QSignalBlocker blokada(ListBoxStapoviZaOpterecenje);
     const auto& stapovi = kontekst.Model().nizStapova;
+    const std::unordered_set<int> izabrani(idStapova.begin(), idStapova.end());
     for (int i = 0; i < ListBoxStapoviZaOpterecenje->count(); ++i) {
-        const bool izabran = size_t(i) < stapovi.size() && Sadrzi(idStapova, stapovi[size_t(i)]->ID());
+        const bool izabran = size_t(i) < stapovi.size() && izabrani.count(stapovi[size_t(i)]->ID());
         ListBoxStapoviZaOpterecenje->item(i)->setSelected(izabran);
     }
 }
