@@ -11,6 +11,7 @@
 #include "CrtanjeKonstrukcije.h"
 #include "Dijalozi.h"
 #include "DnevnikSnimanja.h"
+#include "CitanjeUnapred.h"
 #include "GlavniProzorPomoc.h"
 #include "Greska.h"
 #include "ModelFajl.h"
@@ -43,7 +44,9 @@ void TFormGlavniProzor::UcitajModel() {
         if (dijalozi->Pitanje(this, QString::fromStdString(PitanjeNedovrsenogSnimanja(*nedovrseno))))
             VratiNedovrsenoSnimanje(*nedovrseno);
     // The reader replaces the model and the settings only when the whole file was read.
-    ProcitajModel(putanja, model, podesavanja);
+    const bool unapred = citanjeUnapred && citanjeUnapred->Preuzmi(putanja, model, podesavanja);
+    citanjeUnapred.reset();
+    if (!unapred) ProcitajModel(putanja, model, podesavanja);
     ObrisiRezultate();
     // The announcement brings the controls, pages, lists and plot up to the new model.
     dokument->NovModel();

@@ -13,7 +13,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
+#include "CrtanjeMisem.h"
 #include "GlavniProzorPomoc.h"
 #include "GrupaDijagrama.h"
 #include "GrupaPrikaza.h"
@@ -271,7 +273,20 @@ void TFormGlavniProzor::ButtonZumSveClick() {
     else PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
 }
 
-void TFormGlavniProzor::PlotChartGrafikResize() { CrtajGrafikGlavni(); }
+void TFormGlavniProzor::PlotChartGrafikResize() {
+    if (!PlotChartGrafik) return;
+    const bool uklopi =
+        podesavanja.zoomURealnomVremenu && !(crtanje && PlotChartGrafik->Alat() == crtanje.get());
+    if (!CrtezIstiZa(uklopi)) CrtajGrafikGlavni();
+    else if (uklopi) PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
+    else PlotChartGrafik->Refresh();
+}
+
+bool TFormGlavniProzor::CrtezIstiZa(bool uklopi) const {
+    const TIzvorCrteza& i = izvorCrteza;
+    return i.tekuci && i.podesavanja == podesavanja && i.rezultati == stanje.vektor_qsGKS.get() &&
+           i.udeo == (uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, podesavanja));
+}
 
 void TFormGlavniProzor::PageControlGlavniMeniChange() {
     // While an analysis runs only its log may be in view.

@@ -50,6 +50,7 @@ void TFormGlavniProzor::Ponovi1Click() { dokument->Ponovi(); }
 
 void TFormGlavniProzor::NaIzmenuDokumenta(const TIzmena& izmena) {
     const bool komanda = izmena.vrsta == TVrstaIzmene::Komanda || izmena.vrsta == TVrstaIzmene::Istorija;
+    izvorCrteza.tekuci = false;
     // Before anything below redraws: the kept diagrams describe the results and model as they were.
     if (izmena.vrsta != TVrstaIzmene::Podesavanja && izmena.vrsta != TVrstaIzmene::Snimanje)
         sacuvaniDijagrami.Odbaci();

@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "CitanjeUnapred.h"
+#include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
 #include "GrupaDijagrama.h"
 #include "Dijalozi.h"
@@ -57,6 +59,14 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
       stanje(dokument->Stanje()),
       putanjaDoFajla(dokument->putanjaDoFajla) {
     zauzetost = new TZauzetost(this);
+    if (!argumenti.isEmpty()) {
+        // The settings the start-up below leaves before it reads: the first mouse action and the
+        // fifth zoom factor. Should they differ, the window reads the file itself.
+        TPodesavanja pri = podesavanja;
+        pri.akcijeMisa = 0;
+        pri.zoomSve = 4;
+        citanjeUnapred = std::make_unique<TCitanjeUnapred>(UPutanju(argumenti.first()), pri, 0.001L);
+    }
     UgradiZastituTockica();
     setObjectName(QStringLiteral("FormGlavniProzor"));
     setWindowTitle(QStringLiteral("VELT"));
@@ -305,7 +315,10 @@ void TFormGlavniProzor::NacrtajGrafik(bool uklopi) {
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
     p.zoomURealnomVremenu = uklopi;
+    const double udeo = uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, p);
     CrtajGrafik(*PlotChartGrafik, model, p, &stanje, &sacuvaniDijagrami);
+    izvorCrteza = {true, p, udeo, stanje.vektor_qsGKS.get()};
+    izvorCrteza.podesavanja.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     if (pracenjeRazmere) pracenjeRazmere->Nacrtano();
     p.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     dokument->PostaviPodesavanja(p);

@@ -41,6 +41,7 @@ class TGrupaPrikaza;
 class TPlotChart;
 class TStraniceModela;
 class TZauzetost;
+class TCitanjeUnapred;
 
 // The main window: a shell of handlers around its document (TDokumentModela), which owns the
 // model with its undo history, the display settings, the analysis state and the current file
@@ -242,6 +243,8 @@ private:
     // What the busy state disables, set to its current value.
     void PrimeniZauzetost();
     TZauzetost* zauzetost = nullptr;
+    // The file the window starts with, read while the pages are built.
+    std::unique_ptr<TCitanjeUnapred> citanjeUnapred;
     QWidget* NapraviStranuGrafik();
     // The parts of the "Grafik" page (GlavniProzorGrafik.cpp).
     QCheckBox* NapraviPrekidac(QWidget* roditelj, QLayout* u, const char* ime, const char* naslov,
@@ -286,6 +289,16 @@ private:
     // The main plot's diagrams of the results shown; dropped on every change but of the display
     // settings or the file path.
     TSacuvaniDijagrami sacuvaniDijagrami;
+    // What the plot's drawing was made from. A resize of the plot changes none of it, and then only
+    // refits or repaints instead of making the drawing again; any announcement marks it stale.
+    struct TIzvorCrteza {
+        bool tekuci = false;
+        TPodesavanja podesavanja;
+        double udeo = 1;
+        const void* rezultati = nullptr;
+    } izvorCrteza;
+    // Whether a drawing made now would be made from the same as the one shown.
+    bool CrtezIstiZa(bool uklopi) const;
     TStraniceModela* stranice = nullptr;
     QButtonGroup* akcijeMisa = nullptr;
     TFormPomoc* formPomoc = nullptr;

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "MerenjeProzora.h"
 #include "ModelFajl.h"
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
         w->resize(1400, 950);
         w->show();
     });
+    // "BROJ samo-otvaranje" stops here, for profiling the opening alone.
+    if (argc > 2 && std::string(argv[2]) == "samo-otvaranje") return 0;
     TFormGlavniProzor& p = *w;
     p.PageControlGlavniMeni->setCurrentIndex(TFormGlavniProzor::StranaGrafik);
     QApplication::processEvents();

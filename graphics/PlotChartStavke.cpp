@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "GlaveStrelica.h"
 #include "IndeksStavki.h"
 #include "PlotChartRaspored.h"
 
@@ -157,6 +158,7 @@ private:
     QFontMetrics mt;
     std::vector<QPointF> kopije;
     bool uOblicima = false;
+    TGlaveStrelica glave;
 };
 
 // The labels to place and whether the texts are few enough in the view to be read; both look only
@@ -266,13 +268,12 @@ void TCrtanjeListe::Strelica(const TChartItem& s) {
     if (pratiPrepreke) zauzeto.Dodaj(TDuz{double(x1), double(y1), double(x2), double(y2)});
     if (!Blizu(x2, y2)) return;
     potezi.Isprazni();
-    const double ugao = std::atan2(double(y1) - y2, double(x1) - x2);
-    const double d = s.SizeOrAngle;
+    const TGlaveStrelica::TUglovi& u = glave.Uglovi(double(x1) - x2, double(y1) - y2, s.SizeOrAngle, UgaoGlaveStrelice);
     const QPoint vrh(x2, y2);
-    const QPoint k1(PikselUOpsegu(x2 + d * std::cos(ugao + UgaoGlaveStrelice)),
-                    PikselUOpsegu(y2 + d * std::sin(ugao + UgaoGlaveStrelice)));
-    const QPoint k2(PikselUOpsegu(x2 + d * std::cos(ugao - UgaoGlaveStrelice)),
-                    PikselUOpsegu(y2 + d * std::sin(ugao - UgaoGlaveStrelice)));
+    const QPoint k1(PikselUOpsegu(x2 + u.x1), PikselUOpsegu(y2 + u.y1));
+    const QPoint k2(PikselUOpsegu(x2 + u.x2), PikselUOpsegu(y2 + u.y2));
+    const QRect povrsina(QPoint(r.levo, r.gore), QPoint(r.desno, r.dole));
+    if (glave.Nacrtaj(p, vrh, k1, k2, s.Transp, Boja(s.Color).rgba(), Boja(s.FillColor).rgba(), povrsina)) return;
     if (s.Transp) {
         p.drawLine(vrh, k1);
         p.drawLine(vrh, k2);
