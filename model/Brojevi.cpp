@@ -50,6 +50,20 @@ constexpr auto TacniStepeni() {
 }
 constexpr auto tacniStepeni = TacniStepeni();
 
+// An exact integer of digits times ten to `eksponent`, in one rounded operation when the power is
+// exact; false when it is not.
+bool IzCifara(unsigned long long cifre, int eksponent, long double& v) {
+    if (cifre == 0) {
+        v = 0;
+        return true;
+    }
+    if (eksponent < -najveciTacanStepen || eksponent > najveciTacanStepen) return false;
+    const long double stepen = tacniStepeni[static_cast<size_t>(std::abs(eksponent))];
+    const long double m = static_cast<long double>(cifre);
+    v = eksponent < 0 ? m / stepen : m * stepen;
+    return true;
+}
+
 // A decimal of at most 19 significant digits whose exponent leaves a power of ten that is exact
 // is one exact integer times or over one exact power, so a single rounded operation gives the
 // correctly rounded value the library's reading would give. False for anything else.
@@ -78,15 +92,30 @@ bool BrzoProcitaj(std::string_view t, long double& v) {
         if (ec != std::errc() || kraj != t.data() + t.size()) return false;
         eksponent += e;
     }
-    if (cifre == 0) {
-        v = 0;
-        return true;
+    return IzCifara(cifre, eksponent, v);
+}
+
+bool Cifra(char c) { return c >= '0' && c <= '9'; }
+
+// The form the writer gives every real, "d.ddddddddddddddE+dddd" (the sign already taken off):
+// 15 digits and a four-digit exponent, read in one pass into the digits and exponent the general
+// reading would find. False for any other form.
+bool ProcitajOblikFajla(std::string_view t, long double& v) {
+    if (t.size() != 22 || t[1] != '.' || t[16] != 'E' || (t[17] != '+' && t[17] != '-')) return false;
+    unsigned long long cifre = 0;
+    for (size_t k = 0; k < 16; ++k) {
+        if (k == 1) continue;
+        if (!Cifra(t[k])) return false;
+        cifre = cifre * 10 + static_cast<unsigned>(t[k] - '0');
     }
-    if (eksponent < -najveciTacanStepen || eksponent > najveciTacanStepen) return false;
-    const long double stepen = tacniStepeni[static_cast<size_t>(std::abs(eksponent))];
-    const long double m = static_cast<long double>(cifre);
-    v = eksponent < 0 ? m / stepen : m * stepen;
-    return true;
+    int e = 0;
+    for (size_t k = 18; k < 22; ++k) {
+        if (!Cifra(t[k])) return false;
+        e = e * 10 + (t[k] - '0');
+    }
+    // Leading zeros count for nothing in the general reading either; only zero itself has them.
+    if (t[0] == '0') return cifre == 0 && (v = 0, true);
+    return IzCifara(cifre, (t[17] == '-' ? -e : e) - 14, v);
 }
 
 }  // namespace
@@ -147,6 +176,8 @@ std::optional<long double> ParsirajReal(std::string_view tekst) {
         negativan = t[0] == '-';
         t.remove_prefix(1);
     }
+    long double v = 0;
+    if (ProcitajOblikFajla(t, v)) return negativan ? -v : v;
     // Check the grammar ourselves: from_chars would also take "inf", "nan" and hex forms.
     size_t i = 0, cifara = 0;
     while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++cifara;
@@ -164,7 +195,6 @@ std::optional<long double> ParsirajReal(std::string_view tekst) {
         i = j;
     }
     if (i != t.size()) return std::nullopt;
-    long double v = 0;
     if (BrzoProcitaj(t, v)) return negativan ? -v : v;
     auto [kraj, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {

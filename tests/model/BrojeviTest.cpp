@@ -85,6 +85,12 @@ TEST(ParsirajReal, AcceptsPlainAndScientificTextOnly) {
         {"1 2", false, 0},
         {"-", false, 0},
         {".", false, 0},
+        // The file's fixed form, one character off.
+        {"1.0000000000000xE+0000", false, 0},
+        {"1.00000000000000E+00a0", false, 0},
+        {"1.00000000000000E*0000", false, 0},
+        {"1.00000000000000E+9999", false, 0},
+        {"1.00000000000000E-9999", true, 0},
     };
     for (const auto& s : slucajevi) {
         auto v = ParsirajReal(s.tekst);
@@ -136,7 +142,14 @@ TEST(ParsirajReal, ReadsTheCorrectlyRoundedValue) {
                                          "7E-0027",
                                          "1234567890123456789E8",
                                          "1234567890123456789E-8",
-                                         "3.14159265358979E+0000"};
+                                         "3.14159265358979E+0000",
+                                         "0.50000000000000E+0000",
+                                         "-0.00000000000000E+0000",
+                                         "09.9999999999999E+0003",
+                                         "9.99999999999999E+0027",
+                                         "9.99999999999999E+0028",
+                                         "1.00000000000001E-0013",
+                                         "1.00000000000001E-0014"};
     // The file's own form of values across the range.
     unsigned long long x = 88172645463325252ULL;
     for (int i = 0; i < 2000; ++i) {
