@@ -3,7 +3,8 @@
 #   1. the whole program and its tests (ctest);
 #   2. the model, graphics and window tests again under AddressSanitizer and UBSan;
 #   3. the analysis tests and the window tests of runs on the worker thread (running, stopping,
-#      editing, undoing, closing and deleting the window under a run) under ThreadSanitizer;
+#      editing, undoing, closing and deleting the window under a run, the file read while the window
+#      starts) under ThreadSanitizer;
 #   4. a bounded libFuzzer pass over the model reader (clang);
 #   and the Debian package of the first build, installed into a temporary root and run.
 set -euo pipefail
@@ -43,7 +44,7 @@ export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/s
 build-tsan/tests/velt_analysis_tests --gtest_filter='-RetkaPutanja.GeneratedFramesAgreeWithTheDensePath:'\
 'RetkaPutanja.ReportGivesTheSizeOfAMatrixOverTheLimit:ProcenaMemorije.*:SviPutevi/MatrixPut.*1'
 QT_QPA_PLATFORM=offscreen build-tsan/tests/velt_app_tsan_tests \
-  --gtest_filter='ProracunUPozadini.*:StranicaAnalize.*:StranicaAnalizeProzor.*:RetkiPrikaz.*:GlavniProzor.BusyGuard'
+  --gtest_filter='ProracunUPozadini.*:StranicaAnalize.*:StranicaAnalizeProzor.*:RetkiPrikaz.*:GlavniProzor.BusyGuard:OtvaranjeProzora.*'
 unset TSAN_OPTIONS
 
 echo "== fuzzing the model reader for ${fuzz_seconds} s"
