@@ -2,18 +2,23 @@
 
 #include <cmath>
 
-TOblik TGradnjaOblika::Linija(const std::vector<TT>& t, float debljina) const {
+TOblik TGradnjaOblika::Linija(const TT* t, size_t n, float debljina) const {
     TOblik o;
     o.smerX = smerX;
     o.smerY = smerY;
     o.boja = boja;
     o.debljina = debljina;
-    for (const TT& k : t) o.tacke.push_back({x, y, k.a, k.b});
+    o.tacke.reserve(n);
+    for (size_t i = 0; i < n; ++i) o.tacke.push_back({x, y, t[i].a, t[i].b});
     return o;
 }
 
+TOblik TGradnjaOblika::Linija(const std::vector<TT>& t, float debljina) const {
+    return Linija(t.data(), t.size(), debljina);
+}
+
 TOblik TGradnjaOblika::Linija(std::initializer_list<TT> t, float debljina) const {
-    return Linija(std::vector<TT>(t), debljina);
+    return Linija(t.begin(), t.size(), debljina);
 }
 
 TOblik TGradnjaOblika::Poligon(std::initializer_list<TT> t, TColor ispuna) const {
@@ -25,13 +30,22 @@ TOblik TGradnjaOblika::Poligon(std::initializer_list<TT> t, TColor ispuna) const
 }
 
 TOblik TGradnjaOblika::Krug(TT c, float r, TColor ispuna, float debljina) const {
-    std::vector<TT> t;
+    // Every node of a drawing gets the same circle: its points are worked out once for a run of
+    // the same centre and radius.
     constexpr int n = 20;
-    for (int i = 0; i < n; ++i) {
-        const double u = 2 * M_PI * i / n;
-        t.push_back({float(c.a + r * std::cos(u)), float(c.b + r * std::sin(u))});
+    struct TKrug {
+        float a, b, r;
+        TT t[n];
+    };
+    thread_local TKrug poslednji{0, 0, -1, {}};
+    if (poslednji.a != c.a || poslednji.b != c.b || poslednji.r != r) {
+        poslednji.a = c.a, poslednji.b = c.b, poslednji.r = r;
+        for (int i = 0; i < n; ++i) {
+            const double u = 2 * M_PI * i / n;
+            poslednji.t[i] = {float(c.a + r * std::cos(u)), float(c.b + r * std::sin(u))};
+        }
     }
-    TOblik o = Linija(t, debljina);
+    TOblik o = Linija(poslednji.t, n, debljina);
     o.zatvoren = true;
     o.ispunjen = true;
     o.ispuna = ispuna;

@@ -16,6 +16,7 @@ struct TGradnjaOblika {
 
     TOblik Linija(std::initializer_list<TT> t, float debljina = 1) const;
     TOblik Linija(const std::vector<TT>& t, float debljina = 1) const;
+    TOblik Linija(const TT* t, size_t n, float debljina = 1) const;
     TOblik Poligon(std::initializer_list<TT> t, TColor ispuna) const;
     TOblik Krug(TT centar, float poluprecnik, TColor ispuna, float debljina = 1) const;
     // A shaft from `rep` to `vrh` and a filled head at `vrh`.
