@@ -1,5 +1,6 @@
 #include "GradnjaOblika.h"
 
+#include <algorithm>
 #include <cmath>
 
 TOblik TGradnjaOblika::Linija(const TT* t, size_t n, float debljina) const {
@@ -30,22 +31,31 @@ TOblik TGradnjaOblika::Poligon(std::initializer_list<TT> t, TColor ispuna) const
 }
 
 TOblik TGradnjaOblika::Krug(TT c, float r, TColor ispuna, float debljina) const {
-    // Every node of a drawing gets the same circle: its points are worked out once for a run of
-    // the same centre and radius.
+    // Every node of a drawing gets the same circles (a node's, a roller's wheels, a hinge's):
+    // their points are worked out once and kept for the few sizes a drawing uses.
     constexpr int n = 20;
     struct TKrug {
         float a, b, r;
         TT t[n];
     };
-    thread_local TKrug poslednji{0, 0, -1, {}};
-    if (poslednji.a != c.a || poslednji.b != c.b || poslednji.r != r) {
-        poslednji.a = c.a, poslednji.b = c.b, poslednji.r = r;
+    constexpr int cuvanih = 8;
+    thread_local TKrug krugovi[cuvanih];
+    thread_local int broj = 0, sledeci = 0;
+    const TKrug* k = nullptr;
+    for (int i = 0; i < broj && !k; ++i)
+        if (krugovi[i].a == c.a && krugovi[i].b == c.b && krugovi[i].r == r) k = &krugovi[i];
+    if (!k) {
+        TKrug& novi = krugovi[sledeci];
+        sledeci = (sledeci + 1) % cuvanih;
+        broj = std::max(broj, sledeci == 0 ? cuvanih : sledeci);
+        novi.a = c.a, novi.b = c.b, novi.r = r;
         for (int i = 0; i < n; ++i) {
             const double u = 2 * M_PI * i / n;
-            poslednji.t[i] = {float(c.a + r * std::cos(u)), float(c.b + r * std::sin(u))};
+            novi.t[i] = {float(c.a + r * std::cos(u)), float(c.b + r * std::sin(u))};
         }
+        k = &novi;
     }
-    TOblik o = Linija(poslednji.t, n, debljina);
+    TOblik o = Linija(k->t, n, debljina);
     o.zatvoren = true;
     o.ispunjen = true;
     o.ispuna = ispuna;

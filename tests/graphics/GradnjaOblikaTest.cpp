@@ -12,16 +12,20 @@ TEST(GradnjaOblika, CirclesOfAnyCentreAndRadiusInAnyOrder) {
     g.smerX = 0.6;
     g.smerY = 0.8;
     g.boja = 0x123456;
-    const TGradnjaOblika::TT centri[] = {{0, 0}, {0, 0}, {1.5f, -2}, {0, 0}, {-0.0f, 0}, {1.5f, -2}};
-    const float poluprecnici[] = {2.5f, 2.5f, 2.5f, 4, 2.5f, 2.5f};
-    for (int k = 0; k < 6; ++k) {
+    // Repeats, alternations and more sizes than are kept.
+    std::vector<std::pair<TGradnjaOblika::TT, float>> krugovi = {
+        {{0, 0}, 2.5f}, {{0, 0}, 2.5f}, {{1.5f, -2}, 2.5f}, {{0, 0}, 4}, {{-0.0f, 0}, 2.5f}, {{1.5f, -2}, 2.5f}};
+    for (int krug = 0; krug < 2; ++krug)
+        for (int i = 0; i < 11; ++i) krugovi.push_back({{float(i), 0}, 1 + i * 0.5f});
+    for (size_t k = 0; k < krugovi.size(); ++k) {
         SCOPED_TRACE(k);
-        const TOblik o = g.Krug(centri[k], poluprecnici[k], 0xABCDEF, 1.5f);
+        const auto [centar, r] = krugovi[k];
+        const TOblik o = g.Krug(centar, r, 0xABCDEF, 1.5f);
         ASSERT_EQ(o.tacke.size(), 20u);
         for (int i = 0; i < 20; ++i) {
             const double u = 2 * M_PI * i / 20;
-            EXPECT_EQ(o.tacke[i].a, float(centri[k].a + poluprecnici[k] * std::cos(u)));
-            EXPECT_EQ(o.tacke[i].b, float(centri[k].b + poluprecnici[k] * std::sin(u)));
+            EXPECT_EQ(o.tacke[i].a, float(centar.a + r * std::cos(u)));
+            EXPECT_EQ(o.tacke[i].b, float(centar.b + r * std::sin(u)));
             EXPECT_EQ(o.tacke[i].x, 3.5);
             EXPECT_EQ(o.tacke[i].y, -2);
         }
