@@ -94,8 +94,7 @@ std::vector<long double> TDijagramiStapa::Stanice(int n) const {
     return x;
 }
 
-TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
-    if (delovi.empty()) return {};
+const TDeoDijagrama& TDijagramiStapa::Deo(long double& x, bool desno) const {
     x = std::clamp(x, 0.0L, L);
     const LD tol = 1e-12L * L;
     // The first part that ends beyond x (right side) or at or beyond it (left side).
@@ -113,7 +112,24 @@ TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
     // takes the side it asks for.
     if (std::fabs(x - d.x0) <= tol) x = d.x0;
     else if (std::fabs(x - d.x1) <= tol) x = d.x1;
+    return d;
+}
+
+TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
+    if (delovi.empty()) return {};
+    const TDeoDijagrama& d = Deo(x, desno);
     return UDelu(d, x);
+}
+
+long double TDijagramiStapa::Sila(TSila koja, long double x, bool desno) const {
+    if (delovi.empty()) return 0;
+    const TDeoDijagrama& d = Deo(x, desno);
+    const LD xi = x - d.x0;
+    switch (koja) {
+        case TSila::N: return Horner(d.N, xi) + 0;
+        case TSila::T: return Horner(d.T, xi) + 0;
+        default: return Horner(d.M, xi) + 0;
+    }
 }
 
 TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, const TMatrix& qL,
