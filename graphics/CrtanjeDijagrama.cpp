@@ -95,9 +95,7 @@ struct TCrtanjeDijagrama {
 
     TSila Sila() const { return vrsta == TPrikaz::N ? TSila::N : vrsta == TPrikaz::T ? TSila::T : TSila::M; }
     int Srafura(const TDijagramiStapa& d) const { return std::clamp(int(double(d.L) / korakSrafure), 2, 200); }
-    bool Kriva(const TDeoDijagrama& deo) const {
-        return vrsta == TPrikaz::M || (vrsta == TPrikaz::T && deo.T[2] != 0);
-    }
+    bool Kriva(const TDeoDijagrama& deo) const { return vrsta == TPrikaz::M || (vrsta == TPrikaz::T && deo.T[2] != 0); }
     void Tacka(const TOsa& o, LD x, LD v, double& px, double& pz) const {
         const double k = double(v) * razmera * strana;
         px = o.x0 + o.ex * double(x) + o.nx * k;
@@ -126,9 +124,10 @@ struct TCrtanjeDijagrama {
         const TSila koja = Sila();
         const int srafura = Srafura(d);
         double px, pz;
+        size_t deo = 0;
         for (int k = 1; k < srafura; ++k) {
             const LD x = d.L * k / srafura;
-            Tacka(o, x, d.Sila(koja, x), px, pz);
+            Tacka(o, x, d.Sila(koja, x, true, &deo), px, pz);
             g.MoveTo(o.x0 + o.ex * double(x), o.z0 + o.ez * double(x));
             g.DrawTo(px, pz);
         }

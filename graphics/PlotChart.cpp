@@ -137,9 +137,7 @@ void TPlotPovrsina::MoveTo(double x, double y) { Dodaj(tkMoveTo, x, y, DataColor
 
 void TPlotPovrsina::DrawTo(double x, double y) { Dodaj(tkLineto, x, y, DataColor); }
 
-void TPlotPovrsina::MarkAt(double x, double y, int mk) {
-    Dodaj(tkMarkAt, x, y, DataColor).MarkOrAlign = mk;
-}
+void TPlotPovrsina::MarkAt(double x, double y, int mk) { Dodaj(tkMarkAt, x, y, DataColor).MarkOrAlign = mk; }
 
 void TPlotPovrsina::Text(double x, double y, int size, const QString& txt, int dx, int dy, TAlignment Alignment) {
     TChartItem& s = Dodaj(tkTextOfs, x, y, DataColor);

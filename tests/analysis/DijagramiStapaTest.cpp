@@ -236,6 +236,19 @@ TEST(DijagramiStapa, OneForceAloneIsTheSameAsAllValues) {
                     const long double jedna = d.Sila(s.koja, x, desno), sve = d.Vrednosti(x, desno).*s.polje;
                     EXPECT_EQ(std::memcmp(&jedna, &sve, 10), 0) << double(x) << " " << desno;
                 }
+    // Walking along the member from where the last search ended finds the same parts, a jump's
+    // position included.
+    for (const TDijagramiStapa& d : r.d)
+        for (bool desno : {false, true})
+            for (const auto& s : sile) {
+                size_t od = 0;
+                bool iste = true;
+                for (long double x : {-1.0L, 0.0L, 0.0L, 0.7L, a - 1e-14L, a, a, 1.5L + a, d.L - 1e-13L, d.L, d.L + 1}) {
+                    const long double hodom = d.Sila(s.koja, x, desno, &od), sve = d.Vrednosti(x, desno).*s.polje;
+                    iste = iste && std::memcmp(&hodom, &sve, 10) == 0;
+                }
+                EXPECT_TRUE(iste) << desno;
+            }
     // At a = 2 the couple gives M0 a / L just left and -M0 b / L just right, and the point load at
     // 4.5 (the reaction P / 4 at the start times a) sags the beam by P a / 4 on both sides; T jumps
     // by P under the load.
