@@ -78,7 +78,9 @@ TChartItem& TPlotPovrsina::Dodaj(TItemKind vrsta, double x, double y, TColor boj
 
 void TPlotPovrsina::Rezervisi(size_t jos) {
     if (stavke.capacity() - stavke.size() >= jos) return;
-    stavke.reserve(std::max(stavke.size() + jos, stavke.size() * 2));
+    // Half as much again for what is drawn after it: a list filled to the brim would be copied
+    // whole by the next few items.
+    stavke.reserve(std::max(stavke.size() + jos + jos / 2, stavke.size() * 2));
 }
 
 TPlotPovrsina::TStanjeCrteza TPlotPovrsina::StanjeCrteza(int w, int h) const {

@@ -137,8 +137,8 @@ public:
     const TOpsezi* Uklapanje() const { return imaUklapanje ? &uklapanje : nullptr; }
 
     const std::vector<TChartItem>& Stavke() const { return stavke; }
-    // Room for `jos` more items at once, for a drawing that knows its size ahead (the list itself
-    // does not change).
+    // Room for at least `jos` more items at once, for a drawing that knows its size ahead (the
+    // list itself does not change).
     void Rezervisi(size_t jos);
     size_t Kapacitet() const { return stavke.capacity(); }
 

@@ -130,7 +130,7 @@ TEST(CrtanjeDijagrama, HatchingIsTheOrdinateOfTheValuesAtEachStep) {
         }
         EXPECT_TRUE(iste);
         EXPECT_GE(g.Kapacitet(), g.Stavke().size());
-        EXPECT_LE(g.Kapacitet(), g.Stavke().size() + 4);
+        EXPECT_LE(g.Kapacitet(), (g.Stavke().size() + 4) * 3 / 2);
     }
 }
 
