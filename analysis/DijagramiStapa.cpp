@@ -94,17 +94,25 @@ std::vector<long double> TDijagramiStapa::Stanice(int n) const {
     return x;
 }
 
-TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
-    if (delovi.empty()) return {};
+const TDeoDijagrama& TDijagramiStapa::Deo(long double& x, bool desno, size_t* od) const {
     x = std::clamp(x, 0.0L, L);
     const LD tol = 1e-12L * L;
-    // The first part that ends beyond x (right side) or at or beyond it (left side).
-    size_t lo = 0, hi = delovi.size();
-    while (lo < hi) {
-        const size_t m = (lo + hi) / 2;
+    // The first part that ends beyond x (right side) or at or beyond it (left side). The ends grow
+    // along the member, so for growing x the part found last is a floor to walk on from.
+    auto dalje = [&](size_t m) {
         const LD kraj = delovi[m].x1;
-        if (desno ? kraj > x + tol : kraj >= x - tol) hi = m;
-        else lo = m + 1;
+        return desno ? kraj > x + tol : kraj >= x - tol;
+    };
+    size_t lo = 0, hi = delovi.size();
+    if (od) {
+        for (lo = *od; lo < hi && !dalje(lo);) ++lo;
+        *od = lo;
+    } else {
+        while (lo < hi) {
+            const size_t m = (lo + hi) / 2;
+            if (dalje(m)) hi = m;
+            else lo = m + 1;
+        }
     }
     size_t i = lo;
     i = std::min(i, delovi.size() - 1);
@@ -113,7 +121,24 @@ TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
     // takes the side it asks for.
     if (std::fabs(x - d.x0) <= tol) x = d.x0;
     else if (std::fabs(x - d.x1) <= tol) x = d.x1;
+    return d;
+}
+
+TVrednostiPreseka TDijagramiStapa::Vrednosti(long double x, bool desno) const {
+    if (delovi.empty()) return {};
+    const TDeoDijagrama& d = Deo(x, desno);
     return UDelu(d, x);
+}
+
+long double TDijagramiStapa::Sila(TSila koja, long double x, bool desno, size_t* od) const {
+    if (delovi.empty()) return 0;
+    const TDeoDijagrama& d = Deo(x, desno, od);
+    const LD xi = x - d.x0;
+    switch (koja) {
+        case TSila::N: return Horner(d.N, xi) + 0;
+        case TSila::T: return Horner(d.T, xi) + 0;
+        default: return Horner(d.M, xi) + 0;
+    }
 }
 
 TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, const TMatrix& qL,

@@ -49,6 +49,9 @@ struct TSkok {
     TVrednostiPreseka levo, desno;
 };
 
+// One of the section forces.
+enum class TSila { N, T, M };
+
 class TDijagramiStapa {
 public:
     long double L = 0;
@@ -59,10 +62,18 @@ public:
     // Values at x (clamped to [0, L]). Where a concentrated action acts, `desno` picks the value just
     // right of it, otherwise just left; a point within a hair of such a position counts as on it.
     TVrednostiPreseka Vrednosti(long double x, bool desno = true) const;
+    // One force of Vrednosti(x, desno), the same to the bit, for a drawing that samples one
+    // quantity at many points. With `od` (0 at first) the calls go along the member with x never
+    // falling, and the search starts where the last one ended.
+    long double Sila(TSila koja, long double x, bool desno = true, size_t* od = nullptr) const;
     // The value at a station as the tables show it: just right of an action, at x = L just left.
     TVrednostiPreseka NaStanici(long double x) const { return Vrednosti(x, x < L); }
     // n + 1 equally spaced stations from 0 to L.
     std::vector<long double> Stanice(int n) const;
+
+private:
+    // The part that holds x for Vrednosti, with x clamped and snapped to its ends.
+    const TDeoDijagrama& Deo(long double& x, bool desno, size_t* od = nullptr) const;
 };
 
 // The diagrams from the member's end forces RL (LKS, forces on the member at its ends) and its end

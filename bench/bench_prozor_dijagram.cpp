@@ -23,6 +23,7 @@
 #include "GrupaPrikaza.h"
 #include "ModelFajl.h"
 #include "PlotChart.h"
+#include "PracenjeRazmere.h"
 #include "StranicaAnalize.h"
 #include "UnitGlavniProzor.h"
 
@@ -104,5 +105,12 @@ int main(int argc, char** argv) {
     simboli.setChecked(false);
     QApplication::processEvents();
     KoraciPogleda(g, "M, a few bays");
+    // Each step narrows or widens the view a little, so the diagram is made again for its scale
+    // (what the window does once the wheel has rested).
+    Izmeri("M, a few bays: the redraw at the view's scale", 4, [&](int i) {
+        Priblizi(g, i % 2 ? 1 / 0.9 : 0.9);
+        w.PracenjeRazmere()->Proveri();
+        g.repaint();
+    });
     return 0;
 }

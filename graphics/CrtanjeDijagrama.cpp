@@ -83,6 +83,105 @@ void Oznaka(TPlotPovrsina& g, const TOsa& o, double px, double pz, double smer, 
            int(std::lround(-PomakVrednosti * nz - (std::fabs(nx) > 0.3 ? 0 : 4 * (nz < 0 ? -1 : 1)))), poravnanje);
 }
 
+// One diagram drawn over every member: the scale and looks shared by all of them.
+struct TCrtanjeDijagrama {
+    TPlotPovrsina& g;
+    int vrsta;
+    double razmera, velicina, korakSrafure;
+    TColor boja;
+    double strana;
+    LD zanemarljivo;
+    bool rasporedi;
+
+    TSila Sila() const { return vrsta == TPrikaz::N ? TSila::N : vrsta == TPrikaz::T ? TSila::T : TSila::M; }
+    int Srafura(const TDijagramiStapa& d) const { return std::clamp(int(double(d.L) / korakSrafure), 2, 200); }
+    bool Kriva(const TDeoDijagrama& deo) const { return vrsta == TPrikaz::M || (vrsta == TPrikaz::T && deo.T[2] != 0); }
+    void Tacka(const TOsa& o, LD x, LD v, double& px, double& pz) const {
+        const double k = double(v) * razmera * strana;
+        px = o.x0 + o.ex * double(x) + o.nx * k;
+        pz = o.z0 + o.ez * double(x) + o.nz * k;
+    }
+
+    // The items Stap adds for one member, values aside (at most four of them).
+    size_t Stavki(const TStap& s, const TDijagramiStapa& d) const {
+        if (!Osa(s).ispravna || d.delovi.empty()) return 0;
+        size_t n = 2 * size_t(Srafura(d) - 1) + 2 + 4;
+        for (const TDeoDijagrama& deo : d.delovi) n += size_t(Kriva(deo) ? Tacaka(deo, velicina) : 1) + 1;
+        return n;
+    }
+
+    void Stap(const TStap& s, const TDijagramiStapa& d) const {
+        const TOsa o = Osa(s);
+        if (!o.ispravna || d.delovi.empty()) return;
+        Srafura(o, d);
+        Obris(o, d);
+        Vrednosti(o, d);
+    }
+
+    // Hatching: ordinates at even steps, in the lighter tint.
+    void Srafura(const TOsa& o, const TDijagramiStapa& d) const {
+        g.DataColor = Svetlija(boja);
+        const TSila koja = Sila();
+        const int srafura = Srafura(d);
+        double px, pz;
+        size_t deo = 0;
+        for (int k = 1; k < srafura; ++k) {
+            const LD x = d.L * k / srafura;
+            Tacka(o, x, d.Sila(koja, x, true, &deo), px, pz);
+            g.MoveTo(o.x0 + o.ex * double(x), o.z0 + o.ez * double(x));
+            g.DrawTo(px, pz);
+        }
+    }
+
+    // Outline: from the axis at the start along every stretch (both sides of each jump) back to
+    // the axis at the end.
+    void Obris(const TOsa& o, const TDijagramiStapa& d) const {
+        g.DataColor = boja;
+        g.MoveTo(o.x0, o.z0);
+        double px, pz;
+        for (const TDeoDijagrama& deo : d.delovi) {
+            const int tacaka = Kriva(deo) ? Tacaka(deo, velicina) : 1;
+            for (int k = 0; k <= tacaka; ++k) {
+                const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
+                TVrednostiPreseka v;
+                const LD xi = x - deo.x0;
+                v.N = deo.N[0] + deo.N[1] * xi;
+                v.T = deo.T[0] + (deo.T[1] + deo.T[2] * xi) * xi;
+                v.M = deo.M[0] + (deo.M[1] + (deo.M[2] + deo.M[3] * xi) * xi) * xi;
+                Tacka(o, x, Vrednost(v, vrsta), px, pz);
+                g.DrawTo(px, pz);
+            }
+        }
+        g.DrawTo(o.x0 + o.ex * double(d.L), o.z0 + o.ez * double(d.L));
+    }
+
+    // Values: both ends and the interior extremes.
+    void Vrednosti(const TOsa& o, const TDijagramiStapa& d) const {
+        std::pair<LD, LD> oznake[4] = {{0, Vrednost(d.Vrednosti(0, true), vrsta)},
+                                       {d.L, Vrednost(d.Vrednosti(d.L, false), vrsta)}};
+        size_t n = 2;
+        const TEkstremiVelicine& e = Ekstremi(d, vrsta);
+        for (const TEkstrem& ek : {e.max, e.min})
+            if (ek.x > d.L * 1e-6L && ek.x < d.L * (1 - 1e-6L)) oznake[n++] = {ek.x, ek.vrednost};
+        // A diagram that is the same at both ends and has no interior extreme is named once, in
+        // the middle.
+        if (n == 2 && std::fabs(oznake[0].second - oznake[1].second) <= zanemarljivo)
+            oznake[0] = {d.L / 2, oznake[0].second}, n = 1;
+        double px, pz;
+        for (size_t k = 0; k < n; ++k) {
+            const auto [x, v] = oznake[k];
+            if (std::fabs(v) <= zanemarljivo) continue;
+            bool vec = false;
+            for (size_t j = 0; j < k; ++j)
+                vec = vec || (std::fabs(oznake[j].first - x) <= d.L * 1e-6L &&
+                              std::fabs(oznake[j].second - v) <= zanemarljivo);
+            if (vec) continue;
+            Tacka(o, x, v, px, pz);
+            Oznaka(g, o, px, pz, v * strana >= 0 ? 1 : -1, v, rasporedi);
+        }
+    }
+};
+
 }  // namespace
 
 double VelicinaZaDijagram(const TModel& model, const TPodesavanja& p) {
@@ -144,73 +243,22 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
     }
     if (!(najveca > 0) || !std::isfinite(double(najveca))) return;
     const double velicina = VelicinaZaDijagram(model, p) * udeoPrikaza;
-    const double razmera = double(UdeoDijagrama * velicina * mnozilac / najveca);
-    const double korakSrafure = velicina / GustinaSrafure;
-    const TColor boja = vrsta == TPrikaz::N ? BojaDijagramaN : vrsta == TPrikaz::T ? BojaDijagramaT : BojaDijagramaM;
-    const double strana = Strana(vrsta);
-    const LD zanemarljivo = najveca * 1e-9L;
-
-    for (size_t i = 0; i < dijagrami.size(); ++i) {
-        const TOsa o = Osa(*model.nizStapova[i]);
-        const TDijagramiStapa& d = dijagrami[i];
-        if (!o.ispravna || d.delovi.empty()) continue;
-        auto tacka = [&](LD x, LD v, double& px, double& pz) {
-            const double k = double(v) * razmera * strana;
-            px = o.x0 + o.ex * double(x) + o.nx * k;
-            pz = o.z0 + o.ez * double(x) + o.nz * k;
-        };
-        double px, pz;
-        // Hatching: ordinates at even steps, in the lighter tint.
-        g.DataColor = Svetlija(boja);
-        const int srafura = std::clamp(int(double(d.L) / korakSrafure), 2, 200);
-        for (int k = 1; k < srafura; ++k) {
-            const LD x = d.L * k / srafura;
-            tacka(x, Vrednost(d.Vrednosti(x), vrsta), px, pz);
-            g.MoveTo(o.x0 + o.ex * double(x), o.z0 + o.ez * double(x));
-            g.DrawTo(px, pz);
-        }
-        // Outline: from the axis at the start along every stretch (both sides of each jump) back to
-        // the axis at the end.
-        g.DataColor = boja;
-        g.MoveTo(o.x0, o.z0);
-        for (const TDeoDijagrama& deo : d.delovi) {
-            const bool kriva = vrsta == TPrikaz::M || (vrsta == TPrikaz::T && deo.T[2] != 0);
-            const int tacaka = kriva ? Tacaka(deo, velicina) : 1;
-            for (int k = 0; k <= tacaka; ++k) {
-                const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
-                TVrednostiPreseka v;
-                const LD xi = x - deo.x0;
-                v.N = deo.N[0] + deo.N[1] * xi;
-                v.T = deo.T[0] + (deo.T[1] + deo.T[2] * xi) * xi;
-                v.M = deo.M[0] + (deo.M[1] + (deo.M[2] + deo.M[3] * xi) * xi) * xi;
-                tacka(x, Vrednost(v, vrsta), px, pz);
-                g.DrawTo(px, pz);
-            }
-        }
-        g.DrawTo(o.x0 + o.ex * double(d.L), o.z0 + o.ez * double(d.L));
-
-        // Values: both ends and the interior extremes.
-        std::vector<std::pair<LD, LD>> oznake{{0, Vrednost(d.Vrednosti(0, true), vrsta)},
-                                              {d.L, Vrednost(d.Vrednosti(d.L, false), vrsta)}};
-        const TEkstremiVelicine& e = Ekstremi(d, vrsta);
-        for (const TEkstrem& ek : {e.max, e.min})
-            if (ek.x > d.L * 1e-6L && ek.x < d.L * (1 - 1e-6L)) oznake.push_back({ek.x, ek.vrednost});
-        // A diagram that is the same at both ends and has no interior extreme is named once, in
-        // the middle.
-        if (oznake.size() == 2 && std::fabs(oznake[0].second - oznake[1].second) <= zanemarljivo)
-            oznake = {{d.L / 2, oznake[0].second}};
-        for (size_t k = 0; k < oznake.size(); ++k) {
-            const auto [x, v] = oznake[k];
-            if (std::fabs(v) <= zanemarljivo) continue;
-            bool vec = false;
-            for (size_t j = 0; j < k; ++j)
-                vec = vec || (std::fabs(oznake[j].first - x) <= d.L * 1e-6L &&
-                              std::fabs(oznake[j].second - v) <= zanemarljivo);
-            if (vec) continue;
-            tacka(x, v, px, pz);
-            Oznaka(g, o, px, pz, v * strana >= 0 ? 1 : -1, v, p.prikaz.simboli);
-        }
-    }
+    const TCrtanjeDijagrama c{g,
+                              vrsta,
+                              double(UdeoDijagrama * velicina * mnozilac / najveca),
+                              velicina,
+                              velicina / GustinaSrafure,
+                              vrsta == TPrikaz::N   ? BojaDijagramaN
+                              : vrsta == TPrikaz::T ? BojaDijagramaT
+                                                    : BojaDijagramaM,
+                              double(Strana(vrsta)),
+                              najveca * 1e-9L,
+                              p.prikaz.simboli};
+    // The list grows once for the whole diagram instead of doubling its way up to it.
+    size_t stavki = 0;
+    for (size_t i = 0; i < dijagrami.size(); ++i) stavki += c.Stavki(*model.nizStapova[i], dijagrami[i]);
+    g.Rezervisi(stavki);
+    for (size_t i = 0; i < dijagrami.size(); ++i) c.Stap(*model.nizStapova[i], dijagrami[i]);
 }
 
 bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,

@@ -60,13 +60,27 @@ void TPlotPovrsina::PostaviVelicinu(int w, int h) {
     visina = h;
 }
 
-void TPlotPovrsina::Dodaj(TChartItem&& s) {
+TChartItem& TPlotPovrsina::Dodaj(TItemKind vrsta, double x, double y, TColor boja) {
     // The first block holds a small drawing; past it the list doubles, so a diagram of a million
     // items is copied some twenty times rather than once per block.
     if (stavke.size() == stavke.capacity()) stavke.reserve(std::max(stavke.size() * 2, size_t(AllocSize)));
-    stavke.push_back(std::move(s));
     indeks.reset();
     ++izmenaListe;
+    // Made in place: a diagram adds hundreds of thousands of items, and a temporary moved in costs
+    // as much again as the item.
+    TChartItem& s = stavke.emplace_back();
+    s.ItemKind = vrsta;
+    s.x = x;
+    s.y = y;
+    s.Color = boja;
+    return s;
+}
+
+void TPlotPovrsina::Rezervisi(size_t jos) {
+    if (stavke.capacity() - stavke.size() >= jos) return;
+    // Half as much again for what is drawn after it: a list filled to the brim would be copied
+    // whole by the next few items.
+    stavke.reserve(std::max(stavke.size() + jos + jos / 2, stavke.size() * 2));
 }
 
 TPlotPovrsina::TStanjeCrteza TPlotPovrsina::StanjeCrteza(int w, int h) const {
@@ -121,88 +135,45 @@ void TPlotPovrsina::ClearGraf() {
     Refresh();
 }
 
-void TPlotPovrsina::MoveTo(double x, double y) {
-    TChartItem s;
-    s.ItemKind = tkMoveTo;
-    s.x = x;
-    s.y = y;
-    s.Color = DataColor;
-    Dodaj(std::move(s));
-}
+void TPlotPovrsina::MoveTo(double x, double y) { Dodaj(tkMoveTo, x, y, DataColor); }
 
-void TPlotPovrsina::DrawTo(double x, double y) {
-    TChartItem s;
-    s.ItemKind = tkLineto;
-    s.x = x;
-    s.y = y;
-    s.Color = DataColor;
-    Dodaj(std::move(s));
-}
+void TPlotPovrsina::DrawTo(double x, double y) { Dodaj(tkLineto, x, y, DataColor); }
 
-void TPlotPovrsina::MarkAt(double x, double y, int mk) {
-    TChartItem s;
-    s.ItemKind = tkMarkAt;
-    s.x = x;
-    s.y = y;
-    s.Color = DataColor;
-    s.MarkOrAlign = mk;
-    Dodaj(std::move(s));
-}
+void TPlotPovrsina::MarkAt(double x, double y, int mk) { Dodaj(tkMarkAt, x, y, DataColor).MarkOrAlign = mk; }
 
 void TPlotPovrsina::Text(double x, double y, int size, const QString& txt, int dx, int dy, TAlignment Alignment) {
-    TChartItem s;
-    s.ItemKind = tkTextOfs;
-    s.x = x;
-    s.y = y;
+    TChartItem& s = Dodaj(tkTextOfs, x, y, DataColor);
     s.x2 = dx;
     s.y2 = dy;
-    s.Color = DataColor;
     s.SizeOrAngle = size;
     s.MarkOrAlign = Alignment;
     int n = std::min<int>(txt.size(), NajduziTekstStavke);
     // Never keep half of a surrogate pair.
     if (n < txt.size() && n > 0 && txt.at(n - 1).isHighSurrogate()) --n;
-    s.Text = txt.left(n);
-    Dodaj(std::move(s));
+    s.Text = n < txt.size() ? txt.left(n) : txt;
 }
 
 void TPlotPovrsina::Arrow(double x1, double y1, double x2, double y2, int HeadSize) {
-    TChartItem s;
-    s.ItemKind = tkArrow;
-    s.x = x1;
-    s.y = y1;
+    TChartItem& s = Dodaj(tkArrow, x1, y1, DataColor);
     s.x2 = x2;
     s.y2 = y2;
-    s.Color = DataColor;
     s.FillColor = FillColor;
     s.Transp = false;
     s.SizeOrAngle = HeadSize;
-    Dodaj(std::move(s));
 }
 
 void TPlotPovrsina::Oblik(TOblik o) {
     if (o.tacke.empty()) return;
-    TChartItem s;
-    s.ItemKind = tkOblik;
-    s.x = o.tacke.front().x;
-    s.y = o.tacke.front().y;
-    s.Color = o.boja;
-    s.SizeOrAngle = int(oblici.size());
+    Dodaj(tkOblik, o.tacke.front().x, o.tacke.front().y, o.boja).SizeOrAngle = int(oblici.size());
     oblici.push_back(std::move(o));
-    Dodaj(std::move(s));
 }
 
 void TPlotPovrsina::Oznaka(double x, double y, const QString& txt, TVrstaOznake vrsta, int size) {
-    TChartItem s;
-    s.ItemKind = tkOznaka;
-    s.x = x;
-    s.y = y;
-    s.Color = DataColor;
+    TChartItem& s = Dodaj(tkOznaka, x, y, DataColor);
     s.SizeOrAngle = size;
     s.MarkOrAlign = vrsta;
     s.Text = txt;
     s.x2 = 1;
-    Dodaj(std::move(s));
 }
 
 void TPlotPovrsina::Oznaka(const TTackaOblika& sidro, double smerX, double smerY, const QString& txt,

@@ -137,6 +137,9 @@ public:
     const TOpsezi* Uklapanje() const { return imaUklapanje ? &uklapanje : nullptr; }
 
     const std::vector<TChartItem>& Stavke() const { return stavke; }
+    // Room for at least `jos` more items at once, for a drawing that knows its size ahead (the
+    // list itself does not change).
+    void Rezervisi(size_t jos);
     size_t Kapacitet() const { return stavke.capacity(); }
 
     // A red ring around one world point, over everything drawn, until it is taken away; the
@@ -236,7 +239,8 @@ private:
     // Ticks of both axes over the plot area [levo, desno] x [gore, dole] showing the ranges `v`.
     void PodeociZaMetriku(const QFontMetrics& mo, int levo, int desno, int gore, int dole, const TOpsezi& v,
                           TPodeoci& px, TPodeoci& py) const;
-    void Dodaj(TChartItem&& s);
+    // Appends an item of this kind, point and colour, the rest default, for the caller to fill in.
+    TChartItem& Dodaj(TItemKind vrsta, double x, double y, TColor boja);
     // The highlight ring and the overlay, over the display list.
     void NacrtajPreko(QPainter& p, const TRaspored& r) const;
     // The runs of the display list with their extent, made again after the list changed.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "DijagramiStapa.h"
 #include "PomocModela.h"
@@ -214,6 +215,47 @@ TEST(DijagramiStapa, BothSidesOfACouple) {
     EXPECT_TRUE(Blizu(d.Vrednosti(1).T, M0 / L));
     EXPECT_TRUE(Blizu(d.ekstremM.min.vrednost, -M0 * b / L));
     EXPECT_TRUE(Blizu(r.d[1].Vrednosti(1).M, -M0 * 2 / L));
+}
+
+// One force alone is what the whole set of values gives, on both sides of every jump, at the ends
+// and outside the member; and it is the closed-form value of the couple and point load beams.
+TEST(DijagramiStapa, OneForceAloneIsTheSameAsAllValues) {
+    const long double L = 6, a = 2, M0 = 9, P = 12, xs = 3;
+    TGraditeljModela g = ProstaGreda(L, xs);
+    g.Opt(toM, 0, M0, a / xs);
+    g.Opt(toV, 1, P, 0.5L);
+    TRez r(g.m);
+    const struct {
+        TSila koja;
+        long double TVrednostiPreseka::*polje;
+    } sile[] = {{TSila::N, &TVrednostiPreseka::N}, {TSila::T, &TVrednostiPreseka::T}, {TSila::M, &TVrednostiPreseka::M}};
+    for (const TDijagramiStapa& d : r.d)
+        for (long double x : {-1.0L, 0.0L, 0.7L, a, a + 1e-14L, 1.5L, d.L / 2, d.L * (1 - 1e-13L), d.L, d.L + 2})
+            for (bool desno : {false, true})
+                for (const auto& s : sile) {
+                    const long double jedna = d.Sila(s.koja, x, desno), sve = d.Vrednosti(x, desno).*s.polje;
+                    EXPECT_EQ(std::memcmp(&jedna, &sve, 10), 0) << double(x) << " " << desno;
+                }
+    // Walking along the member from where the last search ended finds the same parts, a jump's
+    // position included.
+    for (const TDijagramiStapa& d : r.d)
+        for (bool desno : {false, true})
+            for (const auto& s : sile) {
+                size_t od = 0;
+                bool iste = true;
+                for (long double x : {-1.0L, 0.0L, 0.0L, 0.7L, a - 1e-14L, a, a, 1.5L + a, d.L - 1e-13L, d.L, d.L + 1}) {
+                    const long double hodom = d.Sila(s.koja, x, desno, &od), sve = d.Vrednosti(x, desno).*s.polje;
+                    iste = iste && std::memcmp(&hodom, &sve, 10) == 0;
+                }
+                EXPECT_TRUE(iste) << desno;
+            }
+    // At a = 2 the couple gives M0 a / L just left and -M0 b / L just right, and the point load at
+    // 4.5 (the reaction P / 4 at the start times a) sags the beam by P a / 4 on both sides; T jumps
+    // by P under the load.
+    const long double xp = xs + 1.5L, odP = -P * (L - xp) / L * a;
+    EXPECT_TRUE(Blizu(r.d[0].Sila(TSila::M, a, false), M0 * a / L + odP));
+    EXPECT_TRUE(Blizu(r.d[0].Sila(TSila::M, a, true), -M0 * (L - a) / L + odP));
+    EXPECT_TRUE(Blizu(std::fabs(r.d[1].Sila(TSila::T, xp - xs, false) - r.d[1].Sila(TSila::T, xp - xs, true)), P));
 }
 
 // A truss bar on a pin and a roller with a bar load across and along it: the simply supported

@@ -89,6 +89,51 @@ TEST(CrtanjeDijagrama, MomentOrdinatesScaleAndLieOnTheStretchedSide) {
     }
 }
 
+// The hatching against a plain reference: at each step an ordinate from the axis to the value of
+// the whole set of section values there, for each diagram and at a zoomed view's share; and the
+// list was made room for once, ahead of the diagram.
+TEST(CrtanjeDijagrama, HatchingIsTheOrdinateOfTheValuesAtEachStep) {
+    Aplikacija();
+    TUkljestenaGreda m;
+    const auto dijagrami = DijagramiSvihStapova(m.model, m.stanje);
+    const struct {
+        int vrsta;
+        double udeo;
+        long double TVrednostiPreseka::*polje;
+        double strana;
+    } slucajevi[] = {{TPrikaz::M, 1, &TVrednostiPreseka::M, -1},
+                     {TPrikaz::M, 0.01, &TVrednostiPreseka::M, -1},
+                     {TPrikaz::T, 1, &TVrednostiPreseka::T, 1},
+                     {TPrikaz::T, 0.3, &TVrednostiPreseka::T, 1}};
+    for (const auto& s : slucajevi) {
+        SCOPED_TRACE(s.udeo);
+        TPodesavanja p;
+        p.prikaz.dijagram = s.vrsta;
+        TPlotPovrsina g;
+        CrtajDijagram(g, m.model, p, dijagrami, s.udeo);
+        const TDijagramiStapa& d = dijagrami[0];
+        const long double najveca = std::max(std::fabs(d.Vrednosti(0).*s.polje), std::fabs(d.Vrednosti(3).*s.polje));
+        const double velicina = VelicinaZaDijagram(m.model, p) * s.udeo;
+        const double razmera = double(UdeoDijagrama * velicina / najveca);
+        const int srafura = std::clamp(int(double(d.L) / (velicina / 120)), 2, 200);
+        TPlotPovrsina ref;
+        for (int k = 1; k < srafura; ++k) {
+            const long double x = d.L * k / srafura;
+            ref.MoveTo(double(x), 0);
+            ref.DrawTo(double(x), double(d.Vrednosti(x).*s.polje) * razmera * s.strana);
+        }
+        ASSERT_GE(g.Stavke().size(), ref.Stavke().size());
+        bool iste = true;
+        for (size_t i = 0; i < ref.Stavke().size(); ++i) {
+            const TChartItem &a = g.Stavke()[i], &b = ref.Stavke()[i];
+            iste = iste && a.ItemKind == b.ItemKind && a.x == b.x && a.y == b.y;
+        }
+        EXPECT_TRUE(iste);
+        EXPECT_GE(g.Kapacitet(), g.Stavke().size());
+        EXPECT_LE(g.Kapacitet(), (g.Stavke().size() + 4) * 3 / 2);
+    }
+}
+
 TEST(CrtanjeDijagrama, DeflectedLineReplacesTheChords) {
     Aplikacija();
     TUkljestenaGreda m;
