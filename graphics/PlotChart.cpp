@@ -212,25 +212,6 @@ TPlotPovrsina::TOpsezi TPlotPovrsina::Opsezi(int levo, int w, int h) const {
     return o;
 }
 
-int PikselUOpsegu(double v) {
-    constexpr double granica = 2147483647.0;
-    // A NaN (a degenerate range) lands far outside the plot rather than on its corner.
-    if (std::isnan(v)) return -2147483647;
-    if (v >= granica) return 2147483647;
-    if (v <= -granica) return -2147483647;
-    // std::round without its library call, which every mapped point paid: towards zero first
-    // (exact inside the range), then half-way cases away from zero; v - t is exact.
-    const int t = static_cast<int>(v);
-    const double ostatak = v - t;
-    if (ostatak >= 0.5) return t + 1;
-    if (ostatak <= -0.5) return t - 1;
-    return t;
-}
-
-int TPlotPovrsina::Mapiraj(double v, double low, double high, int pocetak, int duzina) {
-    return PikselUOpsegu(pocetak + (v - low) * duzina / (high - low));
-}
-
 int TPlotPovrsina::XUPiksel(double x) const {
     const TOpsezi o = VidljiviOpsezi(sirina, visina);
     return Mapiraj(x, o.xL, o.xH, Levo(), sirina - Levo() - RRim - Senka());

@@ -58,8 +58,21 @@ enum class TKursor { Strelica, Krst, Ruka, Zoom };
 // A pixel coordinate computed in reals, rounded and held inside the range of int (a NaN far
 // outside the plot): every real that becomes a painting coordinate goes through here, so that a
 // huge diagram scale or zoom never overflows. Sums of a pixel and an offset are formed in reals
-// and clamped again.
-int PikselUOpsegu(double v);
+// and clamped again. Inline: the painter maps every point of every item through it.
+inline int PikselUOpsegu(double v) {
+    constexpr double granica = 2147483647.0;
+    // A NaN (a degenerate range) lands far outside the plot rather than on its corner.
+    if (std::isnan(v)) return -2147483647;
+    if (v >= granica) return 2147483647;
+    if (v <= -granica) return -2147483647;
+    // std::round without its library call, which every mapped point paid: towards zero first
+    // (exact inside the range), then half-way cases away from zero; v - t is exact.
+    const int t = static_cast<int>(v);
+    const double ostatak = v - t;
+    if (ostatak >= 0.5) return t + 1;
+    if (ostatak <= -0.5) return t - 1;
+    return t;
+}
 
 class TPlotPovrsina {
 public:
@@ -227,7 +240,9 @@ public:
 
     // The mapping of one axis, clamped as PikselUOpsegu: `pocetak` is the pixel of the low end, `duzina` the signed
     // pixel length of the axis (negative upwards).
-    static int Mapiraj(double v, double low, double high, int pocetak, int duzina);
+    static int Mapiraj(double v, double low, double high, int pocetak, int duzina) {
+        return PikselUOpsegu(pocetak + (v - low) * duzina / (high - low));
+    }
 
     // The left margin for a control of w x h pixels whose axis labels are measured with `m`:
     // LRim, or wider so that the widest vertical axis label is shown whole (at most a third of w).
