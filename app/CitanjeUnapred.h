@@ -1,6 +1,5 @@
 #pragma once
 #include <future>
-#include <optional>
 #include <string>
 
 #include "Model.h"

@@ -8,10 +8,10 @@
 
 #include <exception>
 
+#include "CitanjeUnapred.h"
 #include "CrtanjeKonstrukcije.h"
 #include "Dijalozi.h"
 #include "DnevnikSnimanja.h"
-#include "CitanjeUnapred.h"
 #include "GlavniProzorPomoc.h"
 #include "Greska.h"
 #include "ModelFajl.h"

@@ -15,7 +15,6 @@
 
 #include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
-#include "CrtanjeMisem.h"
 #include "GlavniProzorPomoc.h"
 #include "GrupaDijagrama.h"
 #include "GrupaPrikaza.h"
@@ -275,8 +274,7 @@ void TFormGlavniProzor::ButtonZumSveClick() {
 
 void TFormGlavniProzor::PlotChartGrafikResize() {
     if (!PlotChartGrafik) return;
-    const bool uklopi =
-        podesavanja.zoomURealnomVremenu && !(crtanje && PlotChartGrafik->Alat() == crtanje.get());
+    const bool uklopi = UklapaPrikaz();
     if (!CrtezIstiZa(uklopi)) CrtajGrafikGlavni();
     else if (uklopi) PodesiKrajnjeGraniceGrafika(*PlotChartGrafik, model, podesavanja);
     else PlotChartGrafik->Refresh();

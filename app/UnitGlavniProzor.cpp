@@ -305,8 +305,12 @@ void TFormGlavniProzor::PosleIzmeneModela() {
 
 void TFormGlavniProzor::CrtajGrafikGlavni() {
     if (!PlotChartGrafik) return;
+    NacrtajGrafik(UklapaPrikaz());
+}
+
+bool TFormGlavniProzor::UklapaPrikaz() const {
     // While drawing with the mouse the user places the view: a new member must not move it.
-    NacrtajGrafik(podesavanja.zoomURealnomVremenu && !(crtanje && PlotChartGrafik->Alat() == crtanje.get()));
+    return podesavanja.zoomURealnomVremenu && !(crtanje && PlotChartGrafik->Alat() == crtanje.get());
 }
 
 void TFormGlavniProzor::NacrtajGrafik(bool uklopi) {

@@ -299,6 +299,9 @@ private:
     } izvorCrteza;
     // Whether a drawing made now would be made from the same as the one shown.
     bool CrtezIstiZa(bool uklopi) const;
+    // Whether a drawing made now refits the view ("zoom u realnom vremenu", but not while drawing
+    // with the mouse).
+    bool UklapaPrikaz() const;
     TStraniceModela* stranice = nullptr;
     QButtonGroup* akcijeMisa = nullptr;
     TFormPomoc* formPomoc = nullptr;
