@@ -1,5 +1,6 @@
 #include "PoslovProracuna.h"
 
+#include "DijagramiStapa.h"
 #include "KopijaModela.h"
 #include "Model.h"
 
@@ -16,6 +17,15 @@ TPoslovProracuna::~TPoslovProracuna() = default;
 TRezultatProracuna TPoslovProracuna::Izvrsi(TPosmatracProracuna& posmatrac) {
     ishod = ZapocniProracun(*kopija, *stanje, posmatrac);
     return ishod;
+}
+
+void TPoslovProracuna::PripremiDijagrame() {
+    dijagrami.reset();
+    if (ishod.ishod != TIshodProracuna::Uspeh || kopija->nizStapova.empty() || !ImaRezultata(*stanje)) return;
+    try {
+        dijagrami = std::make_shared<const std::vector<TDijagramiStapa>>(DijagramiSvihStapova(*kopija, *stanje));
+    } catch (const std::exception&) {
+    }
 }
 
 void TPoslovProracuna::Zaustavi() { stanje->radimProracun = false; }

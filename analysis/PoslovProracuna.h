@@ -1,11 +1,13 @@
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "Proracun.h"
 #include "PutanjaResavanja.h"
 #include "StanjeAnalize.h"
 
 struct TModel;
+class TDijagramiStapa;
 
 // One run of the analysis as a job of its own: it owns a copy of the model, taken when the job is
 // made, and an analysis state of its own. The run reads and writes nothing else, so it may go on
@@ -33,6 +35,13 @@ public:
     TModel& Model() { return *kopija; }
     TStanjeAnalize& Stanje() { return *stanje; }
 
+    // After a run that succeeded, on the run's thread: every member's diagrams from its results,
+    // so that showing one later costs the window nothing. Made before the results are installed;
+    // a failure to make them leaves none (whoever draws makes them then, and meets the failure).
+    void PripremiDijagrame();
+    // The diagrams PripremiDijagrame made; null when it made none.
+    std::shared_ptr<const std::vector<TDijagramiStapa>> Dijagrami() const { return dijagrami; }
+
     // True when `model` holds the same input as the copy: the results describe it.
     bool OpisujeModel(const TModel& model) const;
 
@@ -46,4 +55,5 @@ private:
     std::unique_ptr<TModel> kopija;
     std::unique_ptr<TStanjeAnalize> stanje;
     TRezultatProracuna ishod{TIshodProracuna::Prekinut, "", {}};
+    std::shared_ptr<const std::vector<TDijagramiStapa>> dijagrami;
 };

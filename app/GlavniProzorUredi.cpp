@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "GlavniProzorPomoc.h"
+#include "PoslovProracuna.h"
 #include "StraniceModela.h"
 #include "CrtanjeMisem.h"
 #include "UnitGlavniProzor.h"
@@ -42,6 +43,13 @@ void TFormGlavniProzor::OsveziMeniUredi() {
 
 bool TFormGlavniProzor::IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) {
     return dokument->Izvrsi(naziv, izmena);
+}
+
+bool TFormGlavniProzor::PostaviRezultate(TPoslovProracuna& posao) {
+    sacuvaniDijagrami.Ponudi(posao.Dijagrami());
+    const bool postavljeni = dokument->PostaviRezultate(posao);
+    sacuvaniDijagrami.Ponudi(nullptr);
+    return postavljeni;
 }
 
 void TFormGlavniProzor::Ponisti1Click() { dokument->Ponisti(); }

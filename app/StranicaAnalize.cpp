@@ -125,6 +125,9 @@ void TStranicaAnalize::PokreniRadnika(std::string faktor) {
         TRezultatProracuna r;
         try {
             r = p->Izvrsi(*o);
+            // Here rather than when a diagram is first shown: a large model's take long enough
+            // to be felt in the window.
+            if (r.ishod == TIshodProracuna::Uspeh) p->PripremiDijagrame();
         } catch (const std::exception& e) {
             // The pipeline reports its own errors; one that escapes it still reaches the user.
             r = {TIshodProracuna::Greska, e.what(), {}};

@@ -44,7 +44,7 @@ public:
         if (!tekst.empty()) p.statusBar()->showMessage(QString::fromStdString(tekst));
         else if (auto* traka = p.findChild<QStatusBar*>()) traka->clearMessage();
     }
-    bool PostaviRezultate(TPoslovProracuna& posao) override { return p.Dokument().PostaviRezultate(posao); }
+    bool PostaviRezultate(TPoslovProracuna& posao) override { return p.PostaviRezultate(posao); }
     bool IzvrsiIzmenu(const std::string& naziv, const std::function<bool(TModel&)>& izmena) override {
         return p.IzvrsiIzmenu(naziv, izmena);
     }

@@ -42,6 +42,7 @@ class TPlotChart;
 class TStraniceModela;
 class TZauzetost;
 class TCitanjeUnapred;
+class TPoslovProracuna;
 
 // The main window: a shell of handlers around its document (TDokumentModela), which owns the
 // model with its undo history, the display settings, the analysis state and the current file
@@ -82,6 +83,9 @@ public:
     void PostaviPomocneProzore(TFormPomoc* pomoc, TFormFormGeometrijskeKarakteristikePreseka* preseci);
 
     TDokumentModela& Dokument() { return *dokument; }
+    // Installs a run's results into the model they describe; the diagrams the run made beside
+    // them are what the plot draws from then on.
+    bool PostaviRezultate(TPoslovProracuna& posao);
 
     // Hooks for the analysis and result pages.
     TStanjeAnalize& Stanje() { return stanje; }

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "GeneratorModela.h"
+#include "IstiDijagrami.h"
 #include "KopijaModela.h"
 #include "PoslovProracuna.h"
 #include "PomocModela.h"
@@ -123,6 +124,14 @@ TEST(PoslovProracuna, OutcomeIsDataWithItsMessage) {
             EXPECT_EQ(t.posmatrac.log, DoResavanja);
             EXPECT_FALSE(t.posao.Stanje().matricaKGKS);
         }
+        // Diagrams are made only from the results of a run that succeeded.
+        t.posao.PripremiDijagrame();
+        ASSERT_EQ(t.posao.Dijagrami() != nullptr, s.ishod == TIshodProracuna::Uspeh);
+        if (s.ishod != TIshodProracuna::Uspeh) continue;
+        EXPECT_TRUE(IstiDijagrami(*t.posao.Dijagrami(), DijagramiSvihStapova(t.posao.Model(), t.posao.Stanje())));
+        // P L / 4 under the load at mid-span, from both halves.
+        EXPECT_NEAR(double(t.posao.Dijagrami()->at(0).Vrednosti(4, false).M), 20, 1e-9);
+        EXPECT_NEAR(double(t.posao.Dijagrami()->at(1).Vrednosti(0).M), 20, 1e-9);
     }
 }
 

@@ -19,6 +19,8 @@
 #include "PlotChart.h"
 #include "PomocniProzora.h"
 #include "SacuvaniDijagrami.h"
+#include "StranicaAnalize.h"
+#include "StranicaAnalizePomocTest.h"
 #include "TabDijagrami.h"
 #include "TabelaMatrice.h"
 #include "UnitGlavniProzor.h"
@@ -181,6 +183,37 @@ TEST(DijagramiProzora, KeptDiagramsFollowEditsRunsAndClears) {
     p.w->ObrisiRezultate();
     EXPECT_EQ(sacuvani.Sacuvani(), nullptr);
     EXPECT_EQ(p.StavkiUBoji(BojaDijagramaT), 0u);
+}
+
+// The run makes the diagrams of its results, so showing one afterwards makes nothing; results
+// that do not describe the model (edited during the run) bring none in.
+TEST(DijagramiProzora, RunBringsTheDiagramsOfItsResults) {
+    TProzorSaDijagramima p(greda);
+    const TSacuvaniDijagrami& sacuvani = p.w->SacuvaniDijagrami();
+    p.Meni("Pokrenianalizu1");
+    SacekajAnalizu(*p.w);
+    const auto doneseni = sacuvani.Sacuvani();
+    ASSERT_NE(doneseni, nullptr);
+    EXPECT_TRUE(IstiDijagrami(*doneseni, DijagramiSvihStapova(p.w->Model(), p.w->Stanje())));
+    p.K<QComboBox>("ComboBoxDijagrami")->setCurrentIndex(TPrikaz::M);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sacuvani.Sacuvani(), doneseni);
+    EXPECT_GT(p.StavkiUBoji(BojaDijagramaM), 0u);
+
+    auto* analiza = p.w->findChild<TStranicaAnalize*>();
+    ASSERT_NE(analiza, nullptr);
+    PokreniIZadrzi(*analiza, "Resavanje", [&] {
+        ASSERT_TRUE(p.w->IzvrsiIzmenu("Izmeni cvor", [](TModel& m) {
+            m.nizCvorova[2]->SetX(8);
+            return true;
+        }));
+    });
+    EXPECT_EQ(sacuvani.Sacuvani(), nullptr);
+    EXPECT_EQ(p.StavkiUBoji(BojaDijagramaM), 0u);
+    // Nor later: the undo brings back the model that run took, but not its results.
+    p.Meni("Ponisti1");
+    EXPECT_EQ(sacuvani.Sacuvani(), nullptr);
+    EXPECT_EQ(p.StavkiUBoji(BojaDijagramaM), 0u);
 }
 
 }  // namespace
