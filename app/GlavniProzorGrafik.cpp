@@ -283,7 +283,8 @@ void TFormGlavniProzor::PlotChartGrafikResize() {
 bool TFormGlavniProzor::CrtezIstiZa(bool uklopi) const {
     const TIzvorCrteza& i = izvorCrteza;
     return i.tekuci && i.podesavanja == podesavanja && i.rezultati == stanje.vektor_qsGKS.get() &&
-           i.udeo == (uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, podesavanja));
+           i.udeo == (uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, podesavanja)) &&
+           (uklopi || PrikazUPodrucju(*PlotChartGrafik, i.podrucje));
 }
 
 void TFormGlavniProzor::PageControlGlavniMeniChange() {

@@ -24,13 +24,16 @@ TPracenjeRazmere::TPracenjeRazmere(TPlotPovrsina& g, TPodesavanjaF podesavanja, 
     }
 }
 
-void TPracenjeRazmere::Nacrtano() { nacrtanoZa = UdeoPrikaza(g, podesavanja()); }
+void TPracenjeRazmere::Nacrtano() {
+    nacrtanoZa = UdeoPrikaza(g, podesavanja());
+    podrucje = PodrucjeDetalja(g, nacrtanoZa);
+}
 
 void TPracenjeRazmere::Proveri() {
     tajmer.stop();
     const TPodesavanja& p = podesavanja();
     if (!p.prikaz.prilagodiRazmeru || !CrtezPratiPrikaz(p)) return;
     const double f = UdeoPrikaza(g, p);
-    if (std::fabs(f / nacrtanoZa - 1) < 1e-6) return;
+    if (std::fabs(f / nacrtanoZa - 1) < 1e-6 && PrikazUPodrucju(g, podrucje)) return;
     precrtaj();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "Podesavanja.h"
+#include "PodrucjeDetalja.h"
 
 class TPlotPovrsina;
 
@@ -12,14 +13,15 @@ class TPlotPovrsina;
 // when the view's ranges have changed and then rested for a moment (a run of wheel steps or a zoom
 // drag gives one redraw, not one per step), the drawing is made again at the view shown, if it
 // holds something whose size follows the view and the view's share of the fit differs from the one
-// it was drawn for. A pan changes no share and costs nothing.
+// it was drawn for, or the view has left the region drawn in its detail (see TPodrucjeDetalja).
+// A pan within that region costs nothing.
 class TPracenjeRazmere : public QObject {
 public:
     using TPodesavanjaF = std::function<const TPodesavanja&()>;
     TPracenjeRazmere(TPlotPovrsina& g, TPodesavanjaF podesavanja, std::function<void()> precrtaj,
                      QObject* roditelj = nullptr);
 
-    // After every drawing: the share of the view it was made for.
+    // After every drawing: the share of the view it was made for, and its region of detail.
     void Nacrtano();
     // Whether the drawing shown was made for a view other than the fitted one.
     bool NacrtanoZaDrugiPrikaz() const { return nacrtanoZa != 1; }
@@ -35,4 +37,5 @@ private:
     std::function<void()> precrtaj;
     QTimer tajmer;
     double nacrtanoZa = 1;
+    TPodrucjeDetalja podrucje;
 };

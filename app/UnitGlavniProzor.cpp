@@ -320,8 +320,9 @@ void TFormGlavniProzor::NacrtajGrafik(bool uklopi) {
     TPodesavanja p = podesavanja;
     p.zoomURealnomVremenu = uklopi;
     const double udeo = uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, p);
+    const TPodrucjeDetalja podrucje = PodrucjeZaCrtanje(*PlotChartGrafik, p);
     CrtajGrafik(*PlotChartGrafik, model, p, &stanje, &sacuvaniDijagrami);
-    izvorCrteza = {true, p, udeo, stanje.vektor_qsGKS.get()};
+    izvorCrteza = {true, p, udeo, stanje.vektor_qsGKS.get(), podrucje};
     izvorCrteza.podesavanja.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     if (pracenjeRazmere) pracenjeRazmere->Nacrtano();
     p.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;

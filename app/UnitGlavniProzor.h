@@ -15,6 +15,7 @@
 #include "Proracun.h"
 #include "ReportPreview.h"
 #include "ReportProject.h"
+#include "PodrucjeDetalja.h"
 #include "SacuvaniDijagrami.h"
 #include "StanjeAnalize.h"
 
@@ -300,6 +301,7 @@ private:
         TPodesavanja podesavanja;
         double udeo = 1;
         const void* rezultati = nullptr;
+        TPodrucjeDetalja podrucje;
     } izvorCrteza;
     // Whether a drawing made now would be made from the same as the one shown.
     bool CrtezIstiZa(bool uklopi) const;

@@ -34,6 +34,23 @@ TOsa Osa(const TStap& s) {
 
 // Samples of one stretch of a curve: by its length against the structure's size, so a frame of
 // thousands of members stays a display list of a manageable size, and at least a few.
+// Whether the member, widened by `siri` (its drawing's reach off the axis), reaches the region.
+bool UPodrucju(const TStap& s, double siri, const TPodrucjeDetalja& podrucje) {
+    if (podrucje.svuda) return true;
+    const TCvor* a = s.PocetniCvor();
+    const TCvor* b = s.KrajnjiCvor();
+    return !a || !b || podrucje.Dotice(double(a->X()), double(a->Z()), double(b->X()), double(b->Z()), siri);
+}
+
+// How far the deflected line of a member strays from its axis, per unit of the multiplier, with
+// room to spare: twice the largest of the ends' movement and the extreme deflections.
+double PomakLinije(const TDijagramiStapa& d) {
+    const TVrednostiPreseka a = d.Vrednosti(0), b = d.Vrednosti(d.L);
+    const LD v = std::max({std::hypot(a.u, a.w), std::hypot(b.u, b.w), std::fabs(d.ekstremW.max.vrednost),
+                           std::fabs(d.ekstremW.min.vrednost)});
+    return 2 * double(v);
+}
+
 int Tacaka(const TDeoDijagrama& d, double velicina) {
     // Bounded as a real: a degenerate size gives an infinity or a NaN, which no int can hold.
     const double n = std::ceil(TacakaNaStapu * double(d.x1 - d.x0) / velicina);
@@ -227,7 +244,8 @@ std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPode
 }
 
 void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
-                   const std::vector<TDijagramiStapa>& dijagrami, double udeoPrikaza) {
+                   const std::vector<TDijagramiStapa>& dijagrami, double udeoPrikaza,
+                   const TPodrucjeDetalja& podrucje) {
     const int vrsta = p.prikaz.dijagram;
     if (vrsta != TPrikaz::N && vrsta != TPrikaz::T && vrsta != TPrikaz::M) return;
     const auto m = ParsirajReal(p.prikaz.mnozilacDijagrama);
@@ -242,7 +260,7 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
         najveca = std::max({najveca, std::fabs(e.max.vrednost), std::fabs(e.min.vrednost)});
     }
     if (!(najveca > 0) || !std::isfinite(double(najveca))) return;
-    const double velicina = VelicinaZaDijagram(model, p) * udeoPrikaza;
+    const double celina = VelicinaZaDijagram(model, p), velicina = celina * udeoPrikaza;
     const TCrtanjeDijagrama c{g,
                               vrsta,
                               double(UdeoDijagrama * velicina * mnozilac / najveca),
@@ -254,23 +272,36 @@ void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
                               double(Strana(vrsta)),
                               najveca * 1e-9L,
                               p.prikaz.simboli};
+    // Away from the view: the same ordinates, sampled as at the fitted view.
+    TCrtanjeDijagrama daleko = c;
+    daleko.velicina = celina;
+    daleko.korakSrafure = celina / GustinaSrafure;
+    auto za = [&](size_t i) -> const TCrtanjeDijagrama& {
+        const TEkstremiVelicine& e = Ekstremi(dijagrami[i], vrsta);
+        const double siri = double(std::max(std::fabs(e.max.vrednost), std::fabs(e.min.vrednost))) * c.razmera;
+        return UPodrucju(*model.nizStapova[i], siri, podrucje) ? c : daleko;
+    };
     // The list grows once for the whole diagram instead of doubling its way up to it.
     size_t stavki = 0;
-    for (size_t i = 0; i < dijagrami.size(); ++i) stavki += c.Stavki(*model.nizStapova[i], dijagrami[i]);
+    for (size_t i = 0; i < dijagrami.size(); ++i) stavki += za(i).Stavki(*model.nizStapova[i], dijagrami[i]);
     g.Rezervisi(stavki);
-    for (size_t i = 0; i < dijagrami.size(); ++i) c.Stap(*model.nizStapova[i], dijagrami[i]);
+    for (size_t i = 0; i < dijagrami.size(); ++i) za(i).Stap(*model.nizStapova[i], dijagrami[i]);
 }
 
 bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,
-                            const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac, double udeoPrikaza) {
+                            const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac, double udeoPrikaza,
+                            const TPodrucjeDetalja& podrucje) {
     if (!p.prikaz.linijaDeformacije || dijagrami.size() != model.nizStapova.size() || dijagrami.empty()) return false;
     const double m = double(mnozilac);
     // Samples by the member's length on screen: a zoomed member's line stays smooth.
-    const double velicina = VelicinaZaDijagram(model, p) * udeoPrikaza;
+    const double celina = VelicinaZaDijagram(model, p), uVidu = celina * udeoPrikaza;
     for (size_t i = 0; i < dijagrami.size(); ++i) {
         const TOsa o = Osa(*model.nizStapova[i]);
         const TDijagramiStapa& d = dijagrami[i];
         if (!o.ispravna || d.delovi.empty()) continue;
+        const double velicina = podrucje.svuda || UPodrucju(*model.nizStapova[i], PomakLinije(d) * m, podrucje)
+                                    ? uVidu
+                                    : celina;
         bool prva = true;
         for (const TDeoDijagrama& deo : d.delovi) {
             const int tacaka = Tacaka(deo, velicina);

@@ -7,6 +7,7 @@
 #include "Model.h"
 #include "PlotChart.h"
 #include "Podesavanja.h"
+#include "PodrucjeDetalja.h"
 
 // Colours of the three diagrams; the hatching is a lighter tint of each.
 inline constexpr TColor BojaDijagramaN = 0x1565C0;
@@ -39,15 +40,17 @@ std::vector<TDijagramiStapa> DijagramiZaCrtanje(const TModel& model, const TPode
 // diagram's colour and outlined, values at the member ends and at interior extremes. Positive M lies
 // on the member's -y side (the stretched fibre), positive N and T on its +y side. A multiplier text
 // that is not a number greater than 0 is replaced by "1" in `p`. The ordinates' size is taken
-// times `udeoPrikaza` (see UdeoPrikaza).
+// times `udeoPrikaza` (see UdeoPrikaza); members wholly outside `podrucje` are sampled as at the
+// fitted view.
 void CrtajDijagram(TPlotPovrsina& g, const TModel& model, TPodesavanja& p,
-                   const std::vector<TDijagramiStapa>& dijagrami, double udeoPrikaza = 1);
+                   const std::vector<TDijagramiStapa>& dijagrami, double udeoPrikaza = 1,
+                   const TPodrucjeDetalja& podrucje = {});
 
 // The exact deflected line of every member, displacements times `mnozilac`, in place of the chords
 // between the displaced nodes. False (nothing drawn) when the line is not asked for or not known.
 bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesavanja& p,
                             const std::vector<TDijagramiStapa>& dijagrami, long double mnozilac,
-                            double udeoPrikaza = 1);
+                            double udeoPrikaza = 1, const TPodrucjeDetalja& podrucje = {});
 
 // The deflected line drawn on its own ("linija deformacije" without "pomeranja"): the largest
 // displacement, at a node or along a member, is this share of the structure's size, times the

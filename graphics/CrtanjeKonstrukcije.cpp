@@ -170,6 +170,7 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
     const std::vector<TDijagramiStapa>& dijagrami = sacuvani ? sacuvani->Za(model, p, stanje) : sveziDijagrami;
     // A view refitted after the drawing shows the whole structure, whatever it showed before.
     const double udeo = p.zoomURealnomVremenu ? 1 : UdeoPrikaza(g, p);
+    const TPodrucjeDetalja podrucje = PodrucjeZaCrtanje(g, p);
 
     if (p.deformacijaNosaca) {
         long double m;
@@ -183,7 +184,7 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
         if (p.prikaziSimbolCvora)
             for (const auto& c : model.nizCvorova)
                 g.MarkAt(double(c->X() + m * c->Ux()), double(c->Z() + m * c->Uz()), 9);
-        if (imaStapova && p.prikaziSimbolStapa && !CrtajLinijuDeformacije(g, model, p, dijagrami, m, udeo))
+        if (imaStapova && p.prikaziSimbolStapa && !CrtajLinijuDeformacije(g, model, p, dijagrami, m, udeo, podrucje))
             for (const auto& s : model.nizStapova) {
                 const TCvor* a = s->PocetniCvor();
                 const TCvor* b = s->KrajnjiCvor();
@@ -195,10 +196,10 @@ void CrtajGrafik(TPlotPovrsina& g, const TModel& model, TPodesavanja& p, const T
         // The line on its own box: scaled to be seen at once.
         g.DataColor = BojaDeformacije;
         if (const long double m = MnozilacLinijeDeformacije(model, p, dijagrami, udeo); m > 0)
-            CrtajLinijuDeformacije(g, model, p, dijagrami, m, udeo);
+            CrtajLinijuDeformacije(g, model, p, dijagrami, m, udeo, podrucje);
     }
 
-    CrtajDijagram(g, model, p, dijagrami, udeo);
+    CrtajDijagram(g, model, p, dijagrami, udeo, podrucje);
     g.DataColor = BojaKonstrukcije;
     if (p.prikaz.simboli) {
         CrtajKonstrukcijuSaSimbolima(g, model, p);

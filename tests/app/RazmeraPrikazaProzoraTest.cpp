@@ -112,6 +112,16 @@ TEST(RazmeraPrikazaProzora, ZoomRedrawsForTheViewPanDoesNot) {
     ASSERT_TRUE(g.Scale1X.PostaviOpseg(g.Scale1X.RangeLow() + d, g.Scale1X.RangeHigh() + d));
     pr.Proveri();
     EXPECT_TRUE(IsteStavke(g.Stavke(), zumirano));
+    // Far past the region drawn in detail, the pause redraws at the same scale (both members away
+    // from the view, so sampled as at the fit); back at the zoomed view, the same list again.
+    const double levo = g.Scale1X.RangeLow(), desno = g.Scale1X.RangeHigh();
+    ASSERT_TRUE(g.Scale1X.PostaviOpseg(levo + 10 * d, desno + 10 * d));
+    pr.Proveri();
+    EXPECT_LT(g.Stavke().size(), zumirano.size());
+    EXPECT_NEAR(p.NajvecaOrdinata(), pun * f, 1e-9 * pun);
+    ASSERT_TRUE(g.Scale1X.PostaviOpseg(levo, desno));
+    pr.Proveri();
+    EXPECT_TRUE(IsteStavke(g.Stavke(), zumirano));
 
     // The box off and on at the zoomed view: the view stays, the scale goes and comes back.
     const double xL = g.Scale1X.RangeLow();
