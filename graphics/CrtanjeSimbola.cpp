@@ -81,7 +81,9 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
             f.y = double(a->Z() + 0.25L * (b->Z() - a->Z()));
             f.smerX = double(b->X() - a->X());
             f.smerY = double(b->Z() - a->Z());
-            g.Oblik(f.Linija({{-4, 4}, {3, 0}, {-4, -4}}, 1.2f));
+            TOblik o = f.Linija({{-4, 4}, {3, 0}, {-4, -4}}, 1.2f);
+            o.sitan = szOrijentacija;
+            g.Oblik(std::move(o));
         }
 
     for (const auto& c : model.nizCvorova) {
@@ -97,7 +99,9 @@ void CrtajKonstrukcijuSaSimbolima(TPlotPovrsina& g, const TModel& model, const T
             TGradnjaOblika f;
             f.x = x;
             f.y = z;
-            g.Oblik(f.Krug({0, 0}, 2.5f, boja));
+            TOblik o = f.Krug({0, 0}, 2.5f, boja);
+            o.sitan = szCvor;
+            g.Oblik(std::move(o));
         }
     }
 

@@ -152,6 +152,7 @@ private:
     std::vector<const TChartItem*> oznake;
     bool pratiPrepreke = false;
     bool tekstovi = true;
+    bool sitniCitljivi[szVrsta] = {true, true, true};
     int olovkaX = 0, olovkaY = 0;
     TColor bojaOlovke = 0xFFFFFFFF;
     int velicinaFonta = -1;
@@ -165,20 +166,29 @@ private:
 // at the runs that reach the view, as nothing of the others is inside it.
 void TCrtanjeListe::Pripremi() {
     size_t tekstovaUVidu = 0;
+    size_t sitnihUVidu[szVrsta] = {};
+    auto uVidu = [&](const TChartItem& s) {
+        const int x = r.X(s.x), y = r.Y(s.y);
+        return x >= r.levo && x <= r.desno && y >= r.gore && y <= r.dole;
+    };
     for (size_t i = 0; i < blokovi.size(); ++i) {
         if (!vidljiv[i]) continue;
         for (size_t k = blokovi[i].od; k < blokovi[i].doStavke; ++k) {
             const TChartItem& s = stavke[k];
             if (s.ItemKind == tkOznaka) oznake.push_back(&s);
-            if (s.ItemKind != tkTextOfs) continue;
-            const int x = r.X(s.x), y = r.Y(s.y);
-            if (x >= r.levo && x <= r.desno && y >= r.gore && y <= r.dole) ++tekstovaUVidu;
+            if (s.ItemKind == tkOblik && s.SizeOrAngle >= 0 && size_t(s.SizeOrAngle) < oblici.size()) {
+                const unsigned char v = oblici[size_t(s.SizeOrAngle)].sitan;
+                if (v > szNijedan && v < szVrsta && uVidu(s)) ++sitnihUVidu[v];
+            }
+            if (s.ItemKind == tkTextOfs && uVidu(s)) ++tekstovaUVidu;
         }
     }
     if (!oznake.empty() && !OznakeZaCrtanje(oznake, r)) oznake.clear();
     pratiPrepreke = !oznake.empty();
-    // Past that crowd the texts would only blacken the drawing; zoomed in they come back.
+    // Past that crowd the texts would only blacken the drawing; zoomed in they come back. The
+    // small marks of every node or member go the same way: each needs the room of a digit.
     tekstovi = OznakeCitljive(tekstovaUVidu, Vidljivo(r));
+    for (int v = szNijedan + 1; v < szVrsta; ++v) sitniCitljivi[v] = OznakeCitljive(sitnihUVidu[v], Vidljivo(r));
 }
 
 void TCrtanjeListe::Stavke() {
@@ -288,6 +298,7 @@ void TCrtanjeListe::Strelica(const TChartItem& s) {
 void TCrtanjeListe::Oblik(const TChartItem& s) {
     if (s.SizeOrAngle < 0 || size_t(s.SizeOrAngle) >= oblici.size()) return;
     const TOblik& o = oblici[size_t(s.SizeOrAngle)];
+    if (o.sitan < szVrsta && !sitniCitljivi[o.sitan]) return;
     potezi.Isprazni();
     const size_t poKopiji = KopijeOblikaU(o, r, kopije);
     if (NacrtajOblik(p, o, kopije, poKopiji, r, uOblicima)) uOblicima = true;

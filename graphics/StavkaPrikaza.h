@@ -67,7 +67,11 @@ struct TOblik {
     // whether its member is long or short on screen.
     double doX = 0, doY = 0;
     float korak = 0;
+    // One of a kind of small marks that every node or member has (SitanZnak), drawn only while
+    // the view has room to tell them apart; 0: drawn always.
+    unsigned char sitan = 0;
 };
+enum TSitanZnak : unsigned char { szNijedan = 0, szCvor = 1, szOrijentacija = 2, szVrsta = 3 };
 
 // How a placed label looks: a node number plain, a member number in a small box, a value in a
 // smaller face.
