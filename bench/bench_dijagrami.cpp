@@ -116,8 +116,15 @@ const TOkvir& VelikiOkvir(int cvorova) {
 
 void DijagramiVelikog(benchmark::State& st) {
     const TOkvir& o = VelikiOkvir(int(st.range(0)));
-    for (auto _ : st) benchmark::DoNotOptimize(DijagramiSvihStapova(o.model, o.stanje).data());
+    size_t bajtova = 0;
+    for (auto _ : st) {
+        const auto d = DijagramiSvihStapova(o.model, o.stanje);
+        bajtova = d.capacity() * sizeof(TDijagramiStapa);
+        for (const auto& s : d)
+            bajtova += s.delovi.capacity() * sizeof(TDeoDijagrama) + s.skokovi.capacity() * sizeof(TSkok);
+    }
     st.counters["stapova"] = double(o.model.nizStapova.size());
+    st.counters["MB"] = double(bajtova) / 1e6;  // what a window keeps of them
 }
 
 TPodesavanja SaSimbolimaIM() {

@@ -1,6 +1,7 @@
 // What the plot costs with a diagram shown on a generated frame of about N nodes: showing the
-// moment diagram after a run, then a repaint, a wheel zoom and a pan step, first over the whole
-// structure and then zoomed in on a few bays, each with and without the engineering symbols.
+// moment diagram after a run, another kind, the deflected line, then a repaint, a wheel zoom and
+// a pan step, first over the whole structure and then zoomed in on a few bays, each with and
+// without the engineering symbols.
 // Prints the CPU time of the process (the machine is shared) and the wall time of each action.
 // Run by hand:
 //   QT_QPA_PLATFORM=offscreen bench_prozor_dijagram 30000
@@ -91,6 +92,17 @@ int main(int argc, char** argv) {
         g.repaint();
     });
     KoraciPogleda(g, "M, whole structure");
+    Izmeri("switching to T and back to M", 2, [&](int i) {
+        dijagram.setCurrentIndex(dijagram.findText(QString::fromLatin1(i % 2 ? "M" : "T")));
+        QApplication::processEvents();
+        g.repaint();
+    });
+    QCheckBox& linija = *w.GrupaDijagrama->CheckBoxLinijaDeformacije;
+    Izmeri("deflected line on and off (M shown)", 2, [&](int i) {
+        linija.setChecked(i % 2 == 0);
+        QApplication::processEvents();
+        g.repaint();
+    });
     Izmeri("symbols on (M shown)", 1, [&](int) {
         simboli.setChecked(true);
         QApplication::processEvents();
