@@ -32,8 +32,6 @@ TOsa Osa(const TStap& s) {
     return {double(a->X()), double(a->Z()), dx / L, dz / L, -dz / L, dx / L, true};
 }
 
-// Samples of one stretch of a curve: by its length against the structure's size, so a frame of
-// thousands of members stays a display list of a manageable size, and at least a few.
 // Whether the member, widened by `siri` (its drawing's reach off the axis), reaches the region.
 bool UPodrucju(const TStap& s, double siri, const TPodrucjeDetalja& podrucje) {
     if (podrucje.svuda) return true;
@@ -51,6 +49,8 @@ double PomakLinije(const TDijagramiStapa& d) {
     return 2 * double(v);
 }
 
+// Samples of one stretch of a curve: by its length against the structure's size, so a frame of
+// thousands of members stays a display list of a manageable size, and at least a few.
 int Tacaka(const TDeoDijagrama& d, double velicina) {
     // Bounded as a real: a degenerate size gives an infinity or a NaN, which no int can hold.
     const double n = std::ceil(TacakaNaStapu * double(d.x1 - d.x0) / velicina);
@@ -299,7 +299,7 @@ bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesa
         const TOsa o = Osa(*model.nizStapova[i]);
         const TDijagramiStapa& d = dijagrami[i];
         if (!o.ispravna || d.delovi.empty()) continue;
-        const double velicina = podrucje.svuda || UPodrucju(*model.nizStapova[i], PomakLinije(d) * m, podrucje)
+        const double velicina = podrucje.svuda || UPodrucju(*model.nizStapova[i], PomakLinije(d) * std::fabs(m), podrucje)
                                     ? uVidu
                                     : celina;
         bool prva = true;

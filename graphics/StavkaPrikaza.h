@@ -67,7 +67,7 @@ struct TOblik {
     // whether its member is long or short on screen.
     double doX = 0, doY = 0;
     float korak = 0;
-    // One of a kind of small marks that every node or member has (SitanZnak), drawn only while
+    // One of a kind of small marks that every node or member has (TSitanZnak), drawn only while
     // the view has room to tell them apart; 0: drawn always.
     unsigned char sitan = 0;
 };
