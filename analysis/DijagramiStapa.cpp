@@ -141,6 +141,13 @@ long double TDijagramiStapa::Sila(TSila koja, long double x, bool desno, size_t*
     }
 }
 
+TDijagramiStapa::TPomeranja TDijagramiStapa::Pomeranja(long double x, bool desno, size_t* od) const {
+    if (delovi.empty()) return {};
+    const TDeoDijagrama& d = Deo(x, desno, od);
+    const LD xi = x - d.x0;
+    return {Horner(d.u, xi) + 0, Horner(d.w, xi) + 0};
+}
+
 TDijagramiStapa IzracunajDijagrameStapa(const TStap& stap, const TMatrix& RL, const TMatrix& qL,
                                         const std::vector<const TOpterecenje*>& opterecenja) {
     TDijagramiStapa d;

@@ -66,6 +66,12 @@ public:
     // quantity at many points. With `od` (0 at first) the calls go along the member with x never
     // falling, and the search starts where the last one ended.
     long double Sila(TSila koja, long double x, bool desno = true, size_t* od = nullptr) const;
+    // The displacements u and w of Vrednosti(x, desno), the same to the bit, for the deflected
+    // line (`od` as for Sila).
+    struct TPomeranja {
+        long double u = 0, w = 0;
+    };
+    TPomeranja Pomeranja(long double x, bool desno = true, size_t* od = nullptr) const;
     // The value at a station as the tables show it: just right of an action, at x = L just left.
     TVrednostiPreseka NaStanici(long double x) const { return Vrednosti(x, x < L); }
     // n + 1 equally spaced stations from 0 to L.

@@ -303,11 +303,12 @@ bool CrtajLinijuDeformacije(TPlotPovrsina& g, const TModel& model, const TPodesa
                                     ? uVidu
                                     : celina;
         bool prva = true;
+        size_t od = 0;
         for (const TDeoDijagrama& deo : d.delovi) {
             const int tacaka = Tacaka(deo, velicina);
             for (int k = prva ? 0 : 1; k <= tacaka; ++k) {
                 const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
-                const TVrednostiPreseka v = d.Vrednosti(x, k < tacaka);
+                const TDijagramiStapa::TPomeranja v = d.Pomeranja(x, k < tacaka, &od);
                 const double s = double(x) + m * double(v.u), t = m * double(v.w);
                 const double px = o.x0 + o.ex * s + o.nx * t, pz = o.z0 + o.ez * s + o.nz * t;
                 if (prva) g.MoveTo(px, pz);

@@ -217,7 +217,7 @@ TEST(DijagramiStapa, BothSidesOfACouple) {
     EXPECT_TRUE(Blizu(r.d[1].Vrednosti(1).M, -M0 * 2 / L));
 }
 
-// One force alone is what the whole set of values gives, on both sides of every jump, at the ends
+// One force alone, and the displacements alone, are what the whole set of values gives, on both sides of every jump, at the ends
 // and outside the member; and it is the closed-form value of the couple and point load beams.
 TEST(DijagramiStapa, OneForceAloneIsTheSameAsAllValues) {
     const long double L = 6, a = 2, M0 = 9, P = 12, xs = 3;
@@ -231,11 +231,16 @@ TEST(DijagramiStapa, OneForceAloneIsTheSameAsAllValues) {
     } sile[] = {{TSila::N, &TVrednostiPreseka::N}, {TSila::T, &TVrednostiPreseka::T}, {TSila::M, &TVrednostiPreseka::M}};
     for (const TDijagramiStapa& d : r.d)
         for (long double x : {-1.0L, 0.0L, 0.7L, a, a + 1e-14L, 1.5L, d.L / 2, d.L * (1 - 1e-13L), d.L, d.L + 2})
-            for (bool desno : {false, true})
+            for (bool desno : {false, true}) {
                 for (const auto& s : sile) {
                     const long double jedna = d.Sila(s.koja, x, desno), sve = d.Vrednosti(x, desno).*s.polje;
                     EXPECT_EQ(std::memcmp(&jedna, &sve, 10), 0) << double(x) << " " << desno;
                 }
+                const TDijagramiStapa::TPomeranja p = d.Pomeranja(x, desno);
+                const TVrednostiPreseka v = d.Vrednosti(x, desno);
+                EXPECT_EQ(std::memcmp(&p.u, &v.u, 10), 0) << double(x) << " " << desno;
+                EXPECT_EQ(std::memcmp(&p.w, &v.w, 10), 0) << double(x) << " " << desno;
+            }
     // Walking along the member from where the last search ended finds the same parts, a jump's
     // position included.
     for (const TDijagramiStapa& d : r.d)
@@ -243,9 +248,12 @@ TEST(DijagramiStapa, OneForceAloneIsTheSameAsAllValues) {
             for (const auto& s : sile) {
                 size_t od = 0;
                 bool iste = true;
+                size_t odP = 0;
                 for (long double x : {-1.0L, 0.0L, 0.0L, 0.7L, a - 1e-14L, a, a, 1.5L + a, d.L - 1e-13L, d.L, d.L + 1}) {
                     const long double hodom = d.Sila(s.koja, x, desno, &od), sve = d.Vrednosti(x, desno).*s.polje;
                     iste = iste && std::memcmp(&hodom, &sve, 10) == 0;
+                    const long double w = d.Pomeranja(x, desno, &odP).w, vw = d.Vrednosti(x, desno).w;
+                    iste = iste && std::memcmp(&w, &vw, 10) == 0;
                 }
                 EXPECT_TRUE(iste) << desno;
             }
