@@ -160,12 +160,12 @@ struct TCrtanjeDijagrama {
             const int tacaka = Kriva(deo) ? Tacaka(deo, velicina) : 1;
             for (int k = 0; k <= tacaka; ++k) {
                 const LD x = deo.x0 + (deo.x1 - deo.x0) * k / tacaka;
-                TVrednostiPreseka v;
                 const LD xi = x - deo.x0;
-                v.N = deo.N[0] + deo.N[1] * xi;
-                v.T = deo.T[0] + (deo.T[1] + deo.T[2] * xi) * xi;
-                v.M = deo.M[0] + (deo.M[1] + (deo.M[2] + deo.M[3] * xi) * xi) * xi;
-                Tacka(o, x, Vrednost(v, vrsta), px, pz);
+                // Only the force shown is worked out.
+                const LD v = vrsta == TPrikaz::N   ? deo.N[0] + deo.N[1] * xi
+                             : vrsta == TPrikaz::T ? deo.T[0] + (deo.T[1] + deo.T[2] * xi) * xi
+                                                   : deo.M[0] + (deo.M[1] + (deo.M[2] + deo.M[3] * xi) * xi) * xi;
+                Tacka(o, x, v, px, pz);
                 g.DrawTo(px, pz);
             }
         }
