@@ -113,8 +113,9 @@ bool ProcitajOblikFajla(std::string_view t, long double& v) {
         if (!Cifra(t[k])) return false;
         e = e * 10 + (t[k] - '0');
     }
-    // Leading zeros count for nothing in the general reading either; only zero itself has them.
-    if (t[0] == '0') return cifre == 0 && (v = 0, true);
+    // Only zero itself starts with a zero in the writer's form; other such texts take the
+    // general reading.
+    if (t[0] == '0' && cifre != 0) return false;
     return IzCifara(cifre, (t[17] == '-' ? -e : e) - 14, v);
 }
 
