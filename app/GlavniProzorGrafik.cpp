@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
 #include "GlavniProzorPomoc.h"
 #include "GrupaDijagrama.h"
@@ -282,9 +281,8 @@ void TFormGlavniProzor::PlotChartGrafikResize() {
 
 bool TFormGlavniProzor::CrtezIstiZa(bool uklopi) const {
     const TIzvorCrteza& i = izvorCrteza;
-    return i.tekuci && i.podesavanja == podesavanja && i.rezultati == stanje.vektor_qsGKS.get() &&
-           i.udeo == (uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, podesavanja)) &&
-           (uklopi || PrikazUPodrucju(*PlotChartGrafik, i.podrucje));
+    return i.tekuci && i.podesavanja == podesavanja && i.rezultati == stanje.vektor_qsGKS.get() && pracenjeRazmere &&
+           pracenjeRazmere->CrtezVazi(uklopi);
 }
 
 void TFormGlavniProzor::PageControlGlavniMeniChange() {

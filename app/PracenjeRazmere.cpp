@@ -29,11 +29,14 @@ void TPracenjeRazmere::Nacrtano() {
     podrucje = PodrucjeDetalja(g, nacrtanoZa);
 }
 
+bool TPracenjeRazmere::CrtezVazi(bool uklopi) const {
+    if (uklopi) return nacrtanoZa == 1;
+    return std::fabs(UdeoPrikaza(g, podesavanja()) / nacrtanoZa - 1) < 1e-6 && PrikazUPodrucju(g, podrucje);
+}
+
 void TPracenjeRazmere::Proveri() {
     tajmer.stop();
     const TPodesavanja& p = podesavanja();
     if (!p.prikaz.prilagodiRazmeru || !CrtezPratiPrikaz(p)) return;
-    const double f = UdeoPrikaza(g, p);
-    if (std::fabs(f / nacrtanoZa - 1) < 1e-6 && PrikazUPodrucju(g, podrucje)) return;
-    precrtaj();
+    if (!CrtezVazi(false)) precrtaj();
 }

@@ -25,6 +25,10 @@ public:
     void Nacrtano();
     // Whether the drawing shown was made for a view other than the fitted one.
     bool NacrtanoZaDrugiPrikaz() const { return nacrtanoZa != 1; }
+    // Whether the drawing shown serves the view as it stands: made for the share the view has now
+    // and with the view inside its region of detail; with `uklopi` (a drawing made now would refit
+    // the view) whether it was made for the fitted view.
+    bool CrtezVazi(bool uklopi) const;
     // Redraws now if the view asks for it (what the timer does when it fires).
     void Proveri();
 

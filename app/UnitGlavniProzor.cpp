@@ -28,7 +28,6 @@
 #include <exception>
 
 #include "CitanjeUnapred.h"
-#include "CrtanjeDijagrama.h"
 #include "CrtanjeKonstrukcije.h"
 #include "GrupaDijagrama.h"
 #include "Dijalozi.h"
@@ -319,10 +318,8 @@ void TFormGlavniProzor::NacrtajGrafik(bool uklopi) {
     // the document, whose announcement shows it in its field.
     TPodesavanja p = podesavanja;
     p.zoomURealnomVremenu = uklopi;
-    const double udeo = uklopi ? 1 : UdeoPrikaza(*PlotChartGrafik, p);
-    const TPodrucjeDetalja podrucje = PodrucjeZaCrtanje(*PlotChartGrafik, p);
     CrtajGrafik(*PlotChartGrafik, model, p, &stanje, &sacuvaniDijagrami);
-    izvorCrteza = {true, p, udeo, stanje.vektor_qsGKS.get(), podrucje};
+    izvorCrteza = {true, p, stanje.vektor_qsGKS.get()};
     izvorCrteza.podesavanja.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;
     if (pracenjeRazmere) pracenjeRazmere->Nacrtano();
     p.zoomURealnomVremenu = podesavanja.zoomURealnomVremenu;

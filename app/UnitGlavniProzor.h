@@ -15,7 +15,6 @@
 #include "Proracun.h"
 #include "ReportPreview.h"
 #include "ReportProject.h"
-#include "PodrucjeDetalja.h"
 #include "SacuvaniDijagrami.h"
 #include "StanjeAnalize.h"
 
@@ -294,14 +293,13 @@ private:
     // The main plot's diagrams of the results shown; dropped on every change but of the display
     // settings or the file path.
     TSacuvaniDijagrami sacuvaniDijagrami;
-    // What the plot's drawing was made from. A resize of the plot changes none of it, and then only
-    // refits or repaints instead of making the drawing again; any announcement marks it stale.
+    // What the plot's drawing was made from, besides the view it was made for (which the scale
+    // follower keeps). A resize of the plot changes none of it, and then only refits or repaints
+    // instead of making the drawing again; any announcement marks it stale.
     struct TIzvorCrteza {
         bool tekuci = false;
         TPodesavanja podesavanja;
-        double udeo = 1;
         const void* rezultati = nullptr;
-        TPodrucjeDetalja podrucje;
     } izvorCrteza;
     // Whether a drawing made now would be made from the same as the one shown.
     bool CrtezIstiZa(bool uklopi) const;
