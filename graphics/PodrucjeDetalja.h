@@ -23,9 +23,6 @@ struct TPodrucjeDetalja {
         return !(std::max(x0, x1) + siri < xL || std::min(x0, x1) - siri > xH || std::max(z0, z1) + siri < zL ||
                  std::min(z0, z1) - siri > zH);
     }
-    bool operator==(const TPodrucjeDetalja& o) const {
-        return svuda == o.svuda && (svuda || (xL == o.xL && xH == o.xH && zL == o.zL && zH == o.zH));
-    }
 };
 
 // The region for a drawing of the view as `g` shows it now, at the view's share `udeo` (see
