@@ -49,6 +49,16 @@
 
 using namespace glavni_prozor;
 
+namespace {
+
+// What the start-up and "Nov..." set before a model is read (Inicijalizuj): the first mouse action,
+// the fifth zoom factor, the least distance between two nodes.
+constexpr int PocetnaAkcijaMisa = 0;
+constexpr int PocetniZoom = 4;
+constexpr long double PocetnoMinRastojanje = 0.001L;
+
+}  // namespace
+
 TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_ptr<TDijalozi> d, QWidget* parent)
     : QMainWindow(parent),
       dijalozi(d ? std::move(d) : std::make_unique<TPraviDijalozi>()),
@@ -59,12 +69,12 @@ TFormGlavniProzor::TFormGlavniProzor(const QStringList& argumenti, std::unique_p
       putanjaDoFajla(dokument->putanjaDoFajla) {
     zauzetost = new TZauzetost(this);
     if (!argumenti.isEmpty()) {
-        // The settings the start-up below leaves before it reads: the first mouse action and the
-        // fifth zoom factor. Should they differ, the window reads the file itself.
+        // The settings the start-up below leaves before it reads. Should they differ, the window
+        // reads the file itself.
         TPodesavanja pri = podesavanja;
-        pri.akcijeMisa = 0;
-        pri.zoomSve = 4;
-        citanjeUnapred = std::make_unique<TCitanjeUnapred>(UPutanju(argumenti.first()), pri, 0.001L);
+        pri.akcijeMisa = PocetnaAkcijaMisa;
+        pri.zoomSve = PocetniZoom;
+        citanjeUnapred = std::make_unique<TCitanjeUnapred>(UPutanju(argumenti.first()), pri, PocetnoMinRastojanje);
     }
     UgradiZastituTockica();
     setObjectName(QStringLiteral("FormGlavniProzor"));
@@ -253,10 +263,10 @@ void TFormGlavniProzor::Inicijalizuj() {
         }
     };
     korak([&] { model.Isprazni(); });
-    korak([&] { model.minRastojanjeCvorova = 0.001L; });
+    korak([&] { model.minRastojanjeCvorova = PocetnoMinRastojanje; });
     korak([&] { stanje.Inicijalizuj(); });
-    korak([&] { PostaviAkcijuMisa(0); });
-    korak([&] { ComboBoxZoomSve->setCurrentIndex(4); });
+    korak([&] { PostaviAkcijuMisa(PocetnaAkcijaMisa); });
+    korak([&] { ComboBoxZoomSve->setCurrentIndex(PocetniZoom); });
     korak([&] { zauzetost->Postavi(false); });
     korak([&] { putanjaDoFajla.clear(); });
     korak([&] {
